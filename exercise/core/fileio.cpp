@@ -1,0 +1,96 @@
+#include "exercise/core/fileio.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStorageInfo>
+
+QString IoError::message() const
+{
+    switch (code) {
+    case FileNotFound:
+        return QStringLiteral("Datei nicht gefunden");
+    case AccessDenied:
+        return QStringLiteral("Dateizugriff verweigert");
+    case ReadPastEnd:
+        return QStringLiteral("Versuch hinter dem Dateiende zu lesen");
+    default:
+        return QStringLiteral("E/A-Fehler %1").arg(code);
+    }
+}
+
+IoError ioErrorFor(const QFileDevice &file, const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.absoluteDir().exists())
+        return {IoError::PathNotFound};
+    switch (file.error()) {
+    case QFileDevice::NoError:
+        return {};
+    case QFileDevice::OpenError:
+        if (!info.exists() && !(file.openMode() & QIODevice::WriteOnly))
+            return {IoError::FileNotFound};
+        return {IoError::AccessDenied};
+    case QFileDevice::PermissionsError:
+        return {IoError::AccessDenied};
+    case QFileDevice::ReadError:
+        return info.exists() ? IoError{IoError::AccessDenied} : IoError{IoError::FileNotFound};
+    case QFileDevice::WriteError:
+    case QFileDevice::ResizeError: {
+        const QStorageInfo storage(info.absolutePath());
+        if (storage.isValid() && storage.bytesAvailable() == 0)
+            return {IoError::DiskFull};
+        return {IoError::WriteFailed};
+    }
+    default:
+        return {IoError::WriteFailed};
+    }
+}
+
+std::optional<QByteArray> readWholeFile(const QString &path, IoError *error)
+{
+    QFile file(path);
+    const QFileInfo info(path);
+    IoError failure;
+    if (!info.absoluteDir().exists())
+        failure = {IoError::PathNotFound};
+    else if (!info.exists())
+        failure = {IoError::FileNotFound};
+    else if (info.isDir())
+        failure = {IoError::AccessDenied};
+    else if (!file.open(QIODevice::ReadOnly))
+        failure = ioErrorFor(file, path);
+    if (!failure.failed()) {
+        QByteArray bytes = file.readAll();
+        if (file.error() == QFileDevice::NoError) {
+            if (error)
+                *error = {};
+            return bytes;
+        }
+        failure = ioErrorFor(file, path);
+    }
+    if (error)
+        *error = failure;
+    return std::nullopt;
+}
+
+bool writeFileAtomically(const QString &path, QByteArrayView bytes, IoError *error)
+{
+    QSaveFile file(path);
+    IoError failure;
+    if (!QFileInfo(path).absoluteDir().exists()) {
+        failure = {IoError::PathNotFound};
+    } else if (QFileInfo(path).isDir()) {
+        failure = {IoError::AccessDenied};
+    } else if (!file.open(QIODevice::WriteOnly)) {
+        failure = ioErrorFor(file, path);
+    } else if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.commit()) {
+        failure = ioErrorFor(file, path);
+        if (!failure.failed())
+            failure = {IoError::WriteFailed};
+    }
+    if (error)
+        *error = failure;
+    return !failure.failed();
+}

@@ -1,0 +1,40 @@
+#pragma once
+// Whole-file reads and atomic writes, with the German run-time error texts the
+// program shows in its standard error box.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <optional>
+
+class QFileDevice;
+
+struct IoError {
+    // The run-time error numbers the messages are made from.
+    enum Code : int {
+        None = 0,
+        FileNotFound = 2,
+        PathNotFound = 3,
+        AccessDenied = 5,
+        ReadPastEnd = 100,
+        WriteFailed = 101,
+        DiskFull = 112,
+    };
+    int code = None;
+
+    bool failed() const { return code != None; }
+    // "Datei nicht gefunden", "Dateizugriff verweigert",
+    // "Versuch hinter dem Dateiende zu lesen" or "E/A-Fehler <n>".
+    QString message() const;
+};
+
+// Reads the whole file. A missing file, a missing folder and a file that may not be
+// read each give their own code.
+std::optional<QByteArray> readWholeFile(const QString &path, IoError *error);
+
+// Writes the whole file through a temporary file that replaces the old one only when
+// everything was written: an interrupted or failed write leaves the old file whole.
+bool writeFileAtomically(const QString &path, QByteArrayView bytes, IoError *error);
+
+// The error code for a failed open, read or commit of `file` at `path`.
+IoError ioErrorFor(const QFileDevice &file, const QString &path);

@@ -1,0 +1,38 @@
+#include "exercise/ui/messages.h"
+
+#include "exercise/core/fileio.h"
+
+#include <QMessageBox>
+
+QString applicationTitle()
+{
+    return QStringLiteral("Laufbahn II  V2.0");
+}
+
+namespace {
+
+void showBox(QWidget *parent, QMessageBox::Icon icon, const QString &text)
+{
+    QMessageBox box(icon, applicationTitle(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+} // namespace
+
+void showIoError(QWidget *parent, const IoError &error)
+{
+    QString text = error.message();
+    if (!text.endsWith(u'.'))
+        text += u'.';
+    showBox(parent, QMessageBox::Critical, text);
+}
+
+void showInformation(QWidget *parent, const QString &text)
+{
+    showBox(parent, QMessageBox::Information, text);
+}
+
+void showWarning(QWidget *parent, const QString &text)
+{
+    showBox(parent, QMessageBox::Warning, text);
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The message boxes every window of the program shows: the standard error box for
+// file errors and the plain information and warning boxes with an OK button.
+
+#include <QString>
+
+class QWidget;
+struct IoError;
+
+// "Laufbahn II  V2.0": the main window's caption and the title of every message box.
+QString applicationTitle();
+
+// The application's standard error box: the run-time message of a failed file
+// operation, under the application's title.
+void showIoError(QWidget *parent, const IoError &error);
+
+void showInformation(QWidget *parent, const QString &text);
+void showWarning(QWidget *parent, const QString &text);

@@ -1,0 +1,49 @@
+#include "exercise/core/fileio.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestFileIo : public QObject {
+    Q_OBJECT
+private slots:
+    void readErrorsCarryTheirRuntimeMessages()
+    {
+        QTemporaryDir dir;
+        IoError error;
+        QVERIFY(!readWholeFile(dir.filePath(u"fehlt.txt"_s), &error));
+        QCOMPARE(error.message(), u"Datei nicht gefunden"_s);
+        QVERIFY(!readWholeFile(dir.filePath(u"kein/ordner.txt"_s), &error));
+        QCOMPARE(error.code, int(IoError::PathNotFound));
+        QCOMPARE(error.message(), u"E/A-Fehler 3"_s);
+        QCOMPARE(IoError{IoError::ReadPastEnd}.message(), u"Versuch hinter dem Dateiende zu lesen"_s);
+        QCOMPARE(IoError{IoError::AccessDenied}.message(), u"Dateizugriff verweigert"_s);
+    }
+
+    void atomicWriteReplacesOrKeepsTheOldFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"text.txt"_s);
+        IoError error;
+        QVERIFY(writeFileAtomically(path, "alt\r\n", &error));
+        QVERIFY(!error.failed());
+        QVERIFY(writeFileAtomically(path, "neu\r\n", &error));
+        QCOMPARE(*readWholeFile(path, &error), QByteArray("neu\r\n"));
+
+        // Writing into a folder that is gone fails and reports it.
+        QVERIFY(!writeFileAtomically(dir.filePath(u"weg/text.txt"_s), "x", &error));
+        QCOMPARE(error.code, int(IoError::PathNotFound));
+
+        // A folder where the file should be is refused, and nothing is left behind.
+        QVERIFY(QDir(dir.path()).mkdir(u"ordner.txt"_s));
+        QVERIFY(!writeFileAtomically(dir.filePath(u"ordner.txt"_s), "x", &error));
+        QVERIFY(error.failed());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"text.txt"_s});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileIo)
+#include "tst_fileio.moc"
