@@ -16,6 +16,12 @@ QString decodeText(QByteArrayView bytes);
 
 std::optional<QString> readText(const QString &path, IoError *error);
 
+// Old DOS texts (".lbz"): the bytes are taken one by one, never as UTF-8 (their umlaut
+// bytes could form a valid UTF-8 sequence), and the whole text is converted with
+// markup::convertOldFormat.
+QString decodeOldText(QByteArrayView bytes);
+std::optional<QString> readOldText(const QString &path, IoError *error);
+
 // Writes the editor text atomically, each line followed by CR LF. When the text holds
 // characters Windows-1252 cannot store, nothing is written, false is returned and
 // `unencodable` lists them (error stays clear); a file error fills `error`.
