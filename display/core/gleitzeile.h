@@ -37,11 +37,11 @@ struct MarkedWord {
 // What a key asks of the window after the motion has taken it.
 enum class KeyEffect {
     None,
-    Close,              // Esc
-    CloseResetCursor,   // "s", "S"
-    TogglePause,        // Space
-    HelpToggled,        // F1: clear the screen, draw the help line when it is now on
-    MarkWord,           // Return while a first run is on: call markWord()
+    Close,            // Esc
+    CloseResetCursor, // "s", "S"
+    TogglePause,      // Space
+    HelpToggled,      // F1: clear the screen, draw the help line when it is now on
+    MarkWord,         // Return while a first run is on: call markWord()
 };
 
 class GleitZeile {
@@ -69,8 +69,16 @@ public:
     // F1 and the page keys, as Qt::Key values.
     KeyEffect keyDown(int qtKey);
 
-    // The word at the right edge of the screen (Return).
+    // The word at the right edge of the screen (Return). When the edge falls on the
+    // blanks after a word, that word; an empty word when there is none to record.
     MarkedWord markWord() const;
+
+    // True once the display has closed (the terminator reached); advance() keeps
+    // returning false from then on.
+    bool geschlossen() const { return m_geschlossen; }
+    // True after running backwards past the first character: the end of the text
+    // stands to the left of its beginning until the line has moved forward past it.
+    bool umlauf() const { return m_umlauf; }
 
     int pos() const { return m_pos; }
     int linksX() const { return m_linksX; }
@@ -83,11 +91,13 @@ public:
     const QString &anzeigeText() const { return m_text; }
 
 private:
-    QChar charAt(int position) const;     // 1-based; position 0 is a blank; "#" past the end
-    int glyphCode(int position) const;    // as drawn: codes below 32 become the blank
+    QChar charAt(int position) const;  // 1-based; position 0 is a blank; "#" past the end
+    int glyphCode(int position) const; // as drawn: codes below 32 become the blank
     int glyphWidth(int position) const;
-    int terminatorPosition() const;       // the first "#", or one past the end
+    int terminatorPosition() const; // the first "#", or one past the end
     void jumpTo(int position);
+    bool close();
+    bool isGap(int position) const; // drawn as a blank, or the terminator
 
     QString m_text;
     GlyphWidths m_widths;
@@ -99,6 +109,9 @@ private:
     int m_tempo;
     int m_abstand;
     bool m_hilfeAn = false;
+    bool m_umlauf = false;
+    bool m_geschlossen = false;
+    int m_terminator;
     CarriedState *m_carried;
 };
 
