@@ -1,0 +1,229 @@
+#include "exercise/core/textfile.h"
+
+#include "exercise/core/ansi.h"
+#include "exercise/core/markup.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("<missing>");
+    return file.readAll();
+}
+
+void putFile(const QString &path, QByteArrayView bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes.data(), bytes.size()), bytes.size());
+}
+
+} // namespace
+
+class TestTextFile : public QObject {
+    Q_OBJECT
+private slots:
+    void lineEnds_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("CR LF") << QByteArray("Hund\r\nKatze\r\n") << u"Hund\nKatze"_s;
+        QTest::addRow("LF") << QByteArray("Hund\nKatze\n") << u"Hund\nKatze"_s;
+        QTest::addRow("mixed") << QByteArray("Hund\r\nKatze\nMaus") << u"Hund\nKatze\nMaus"_s;
+        QTest::addRow("no final line end") << QByteArray("Hund\r\nKatze") << u"Hund\nKatze"_s;
+        QTest::addRow("empty last line kept") << QByteArray("Hund\r\n\r\n") << u"Hund\n"_s;
+        QTest::addRow("empty lines inside") << QByteArray("a\r\n\r\n\r\nb") << u"a\n\n\nb"_s;
+        QTest::addRow("empty file") << QByteArray() << QString();
+        QTest::addRow("one empty line") << QByteArray("\r\n") << QString();
+        QTest::addRow("lone CR is no line end") << QByteArray("a\rb") << u"a\rb"_s;
+    }
+    void lineEnds()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(textfile::decodeText(bytes), text);
+    }
+
+    void encodings_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+
+        QTest::addRow("ascii") << QByteArray("Hund $a$ #") << u"Hund $a$ #"_s;
+        QTest::addRow("windows-1252 umlaut") << QByteArray("B\xe4r") << u"Bär"_s;
+        QTest::addRow("windows-1252 marks") << QByteArray("Ha\xa7us\xa7"
+                                                          "e")
+                                            << u"Ha§us§e"_s;
+        QTest::addRow("windows-1252 quotes") << QByteArray("\x84Hallo\x93 Stra\xdf"
+                                                           "e")
+                                             << u"„Hallo“ Straße"_s;
+        QTest::addRow("windows-1252 capital umlaut then lower")
+            << QByteArray("\xc4\xe4") << u"Ää"_s;
+
+        QTest::addRow("utf-8 umlaut") << QByteArray("B\xc3\xa4r") << u"Bär"_s;
+        QTest::addRow("utf-8 marks") << QByteArray("Ha\xc2\xa7us\xc2\xa7"
+                                                   "e")
+                                     << u"Ha§us§e"_s;
+        QTest::addRow("utf-8 quotes")
+            << QByteArray("\xe2\x80\x9eHallo\xe2\x80\x9c") << u"„Hallo“"_s;
+        QTest::addRow("utf-8 with BOM") << QByteArray("\xef\xbb\xbf"
+                                                      "B\xc3\xa4r\r\n")
+                                        << u"Bär"_s;
+        QTest::addRow("BOM before ascii") << QByteArray("\xef\xbb\xbfHund") << u"Hund"_s;
+        QTest::addRow("BOM before windows-1252") << QByteArray("\xef\xbb\xbf"
+                                                               "B\xe4r")
+                                                 << u"Bär"_s;
+        QTest::addRow("utf-8 outside windows-1252 kept") << QByteArray("\xe2\x98\xba") << u"☺"_s;
+
+        QTest::addRow("utf-8 mixed with windows-1252")
+            << QByteArray("B\xc3\xa4r und B\xe4r") << u"BÃ¤r und Bär"_s;
+        QTest::addRow("sequence cut at the end") << QByteArray("B\xc3") << u"BÃ"_s;
+        QTest::addRow("overlong sequence") << QByteArray("\xc0\xaf") << u"À¯"_s;
+        QTest::addRow("encoded surrogate")
+            << QByteArray("\xed\xa0\x80") << u"í"_s + QChar(0x00a0) + u"€"_s;
+        QTest::addRow("beyond the last code point")
+            << QByteArray("\xf4\x90\x80\x80") << u"ô"_s + QChar(0x0090) + u"€€"_s;
+    }
+    void encodings()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(textfile::decodeText(bytes), text);
+    }
+
+    void oldTextsAreNeverTakenForUtf8()
+    {
+        // "ßäü" in the DOS code page is a valid UTF-8 sequence.
+        QCOMPARE(textfile::decodeOldText("\xe1\x84\x81\r\nGr\x81\xe1"
+                                         "e\r\n"),
+                 u"ßäü\nGrüße"_s);
+        QCOMPARE(textfile::decodeOldText("Ha*us*e M+au+s\r\n"), u"Ha$us$e M§au§s"_s);
+    }
+
+    void readingReportsFileErrors()
+    {
+        QTemporaryDir dir;
+        IoError error;
+        QVERIFY(!textfile::readText(dir.filePath(u"fehlt.txt"_s), &error));
+        QCOMPARE(error.code, int(IoError::FileNotFound));
+        QVERIFY(!textfile::readOldText(dir.filePath(u"fehlt.lbz"_s), &error));
+        QCOMPARE(error.code, int(IoError::FileNotFound));
+
+        const QString path = dir.filePath(u"alt.lbz"_s);
+        putFile(path, "\x9a"
+                      "ber");
+        QCOMPARE(textfile::readOldText(path, &error), u"Über"_s);
+        QVERIFY(!error.failed());
+        QCOMPARE(textfile::readText(path, &error), ansi::fromByte(0x9a) + u"ber"_s);
+    }
+
+    void writtenBytes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addRow("each line ends in CR LF")
+            << u"Hund\nBär"_s << QByteArray("Hund\r\nB\xe4r\r\n");
+        QTest::addRow("markup unchanged") << u"Ha$us$e M§au§s &K&atze der_Hund #"_s
+                                          << QByteArray("Ha$us$e M\xa7"
+                                                        "au\xa7s &K&atze der_Hund #\r\n");
+        QTest::addRow("trailing empty line") << u"Hund\n"_s << QByteArray("Hund\r\n\r\n");
+        QTest::addRow("empty text is an empty file") << QString() << QByteArray();
+        QTest::addRow("one empty line") << u"\n"_s << QByteArray("\r\n\r\n");
+        QTest::addRow("windows-1252 beyond latin-1")
+            << u"„Hallo“ 5 €"_s << QByteArray("\x84Hallo\x93 5 \x80\r\n");
+    }
+    void writtenBytes()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"text.txt"_s);
+        IoError error;
+        QString unencodable;
+        QVERIFY(textfile::writeText(path, text, &error, &unencodable));
+        QVERIFY(!error.failed());
+        QVERIFY(unencodable.isEmpty());
+        QCOMPARE(fileBytes(path), bytes);
+
+        QCOMPARE(textfile::readText(path, &error), text);
+    }
+
+    void charactersOutsideWindows1252AreRefused()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"text.txt"_s);
+        putFile(path, "alt\r\n");
+
+        IoError error;
+        QString unencodable = u"stale"_s;
+        QVERIFY(!textfile::writeText(path, u"Grüße ☺\naus Łódź ☺"_s, &error, &unencodable));
+        QVERIFY(!error.failed());
+        QCOMPARE(unencodable, u"☺Łź"_s);
+        QCOMPARE(fileBytes(path), QByteArray("alt\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"text.txt"_s});
+
+        QVERIFY(!textfile::writeText(dir.filePath(u"neu.txt"_s), u"☺"_s, nullptr, nullptr));
+        QVERIFY(!QFile::exists(dir.filePath(u"neu.txt"_s)));
+    }
+
+    void writingReportsFileErrors()
+    {
+        QTemporaryDir dir;
+        IoError error;
+        QString unencodable = u"stale"_s;
+        QVERIFY(!textfile::writeText(dir.filePath(u"fehlt/text.txt"_s), u"Hund"_s, &error,
+                                     &unencodable));
+        QCOMPARE(error.code, int(IoError::PathNotFound));
+        QVERIFY(unencodable.isEmpty());
+    }
+
+    // The start directory the program ships with: every exercise text in it loads and
+    // passes the pair check.
+    void samplesInTheStartDirectory()
+    {
+        const QDir data(qEnvironmentVariable("LAUFBAHN_DATA"));
+        QVERIFY2(data.exists(), "LAUFBAHN_DATA does not name a folder");
+        const QStringList samples =
+            data.entryList({u"*.txt"_s, u"*.lbz"_s}, QDir::Files, QDir::Name);
+        for (const QString &name :
+             {u"Woerter.txt"_s, u"Wortgruppen.txt"_s, u"Geschichte.txt"_s, u"Alt.lbz"_s})
+            QVERIFY2(samples.contains(name), qPrintable(name));
+
+        for (const QString &name : samples) {
+            const QString path = data.filePath(name);
+            const bool old = name.endsWith(u".lbz"_s);
+            QByteArray bytes = fileBytes(path);
+            QVERIFY2(bytes.endsWith("\r\n"), qPrintable(name));
+            QVERIFY2(!bytes.replace("\r\n", "").contains('\n'), qPrintable(name));
+
+            IoError error;
+            const std::optional<QString> text =
+                old ? textfile::readOldText(path, &error) : textfile::readText(path, &error);
+            QVERIFY2(text, qPrintable(name));
+            QVERIFY2(!text->isEmpty(), qPrintable(name));
+            QVERIFY2(ansi::unencodableCharacters(*text).isEmpty(), qPrintable(name));
+            QVERIFY2(
+                !markup::text_pruefen(markup::fillBuffer(*text, markup::BufferLayout::Laufbahn)),
+                qPrintable(name));
+        }
+
+        const auto typeOf = [&](const QString &name) {
+            return markup::dateityp_feststellen(*textfile::readText(data.filePath(name), nullptr));
+        };
+        QCOMPARE(typeOf(u"Woerter.txt"_s), markup::FileType::Woerter);
+        QCOMPARE(typeOf(u"Wortgruppen.txt"_s), markup::FileType::Wortgruppen);
+        QCOMPARE(typeOf(u"Geschichte.txt"_s), markup::FileType::Text);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTextFile)
+#include "tst_textfile.moc"
