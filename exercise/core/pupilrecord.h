@@ -1,0 +1,138 @@
+#pragma once
+// The pupil record (".lbs"): line 1 is the pupil's name, then per exercise a header
+// "~" + entry followed by the wrong words of that exercise, one per line.
+// Windows-1252, every line followed by CR LF. The main window keeps the lines in Memo2.
+
+#include "exercise/core/fileio.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <optional>
+#include <vector>
+
+namespace pupilrecord {
+
+inline constexpr QStringView fileSuffix = u".lbs";
+
+// File bytes -> lines (CR LF or LF end a line) and back (always CR LF). Serialising
+// fails when a line holds a character Windows-1252 cannot store; `unencodable` lists them.
+QStringList parse(QByteArrayView bytes);
+std::optional<QByteArray> serialise(const QStringList &lines, QString *unencodable = nullptr);
+
+// A line after line 1 is a header when it is longer than one character and begins
+// with "~"; a lone "~" is an ordinary line.
+bool isHeader(QStringView line);
+QString headerFor(const QString &entry);
+
+// The text name of an entry: what follows its first "] ". An entry without "] " (written
+// by hand) names its text as a whole.
+QString textNameOf(QStringView entry);
+
+// Line 1, or empty for an empty file.
+QString fullName(const QStringList &lines);
+// The full name up to its first blank, or the whole name when it has none.
+QString firstName(QStringView fullName);
+
+// The entries of all headers from line 2 on, each once, in the order they first occur.
+QStringList entries(const QStringList &lines);
+
+// The lines an exercise run leaves: "[dd.MM.yyyy - HH:mm:ss] name" after a Laufbahn run,
+// "[dd.MM.yyyy] name" after the other exercise kinds. One fixed format, whatever the
+// system's locale, so that the record reads the same on every computer.
+enum class ExerciseKind { Laufbahn, Other };
+QString makeEntry(ExerciseKind kind, const QDateTime &end, const QString &textName);
+
+// The header and the words appended at the end. An empty record first gets an empty
+// name line, so the header never takes the place of the name.
+QStringList appendExercise(QStringList lines, const QString &entry, const QStringList &words);
+
+// The wrong words of an entry, scanning from line 2: at each header equal to "~" + entry
+// the lines up to the next header are taken, and the scan goes on behind that next
+// header. So of two adjacent blocks with equal headers only the first one counts.
+QStringList collectWords(const QStringList &lines, const QString &entry);
+
+// The lines that are not empty (what the list of wrong words shows).
+QStringList nonEmpty(const QStringList &lines);
+
+// "Wort kleinschreiben": the word with its first character in lower case.
+QString lowercaseFirst(const QString &word);
+
+// How many blocks `collectWords` takes its words from.
+int collectedBlockCount(const QStringList &lines, const QString &entry);
+
+// Writes the corrected words back, visiting the blocks exactly as `collectWords` does.
+// The first visited block gets all `words`; the further visited blocks, whose words were
+// shown together with the first block's and so are part of `words`, are emptied (their
+// headers stay), so a correction never duplicates words. At most `maxBlocks` blocks are
+// visited (all when negative): a correction merged into a record that another program
+// extended must not touch the blocks it added.
+QStringList schueler_update(QStringList lines, const QString &entry, const QStringList &words,
+                            int maxBlocks = -1);
+
+// Why `name` cannot name a pupil file in the start folder, in German, or an empty string
+// when it can. The name becomes the file name name + ".lbs" on Linux and on Windows.
+QString nameProblem(const QString &name);
+
+// startDirectory/name.lbs, or nothing when `nameProblem` refuses the name or the path
+// would not lie directly in `startDirectory`.
+std::optional<QString> filePathFor(const QString &startDirectory, const QString &name,
+                                   QString *problem = nullptr);
+
+bool fileExists(const QString &path);
+
+// A loaded or created pupil file. Every change is written at once, atomically. Before
+// writing, the file is read again: when another program changed it since it was read
+// or last written here, the changes not yet written are applied to what is on disk
+// instead, so that exercises recorded by two computers on one shared folder all stay.
+// A change whose write fails stays in memory and is written with the next change.
+class PupilFile {
+public:
+    static std::optional<PupilFile> load(const QString &path, IoError *error);
+    // Writes a record holding only the name line, replacing any file at `path`.
+    static std::optional<PupilFile> create(const QString &path, const QString &name, IoError *error,
+                                           QString *unencodable = nullptr);
+
+    const QString &path() const { return m_path; }
+    // The record as it stands (Memo2), including changes whose write failed.
+    const QStringList &lines() const { return m_lines; }
+    QString fullName() const { return pupilrecord::fullName(m_lines); }
+    QString firstName() const { return pupilrecord::firstName(fullName()); }
+    QStringList entries() const { return pupilrecord::entries(m_lines); }
+    QStringList wordsOf(const QString &entry) const { return collectWords(m_lines, entry); }
+    bool hasUnwrittenChanges() const { return !m_unwritten.empty(); }
+
+    // Both change the record and write it. Words or an entry holding characters
+    // Windows-1252 cannot store are refused before anything changes: false, `unencodable`
+    // lists them and `error` stays clear. On a file error the change is kept in `lines()`
+    // and `error` says what failed. Afterwards `lines()` may also hold what another
+    // program recorded in the meantime.
+    bool appendExercise(const QString &entry, const QStringList &words, IoError *error,
+                        QString *unencodable = nullptr);
+    bool updateWords(const QString &entry, const QStringList &words, IoError *error,
+                     QString *unencodable = nullptr);
+
+private:
+    struct Change {
+        bool isAppend;
+        QString entry;
+        QStringList words;
+        int blocks;
+    };
+
+    PupilFile(QString path, QStringList lines, QByteArray onDisk);
+    bool apply(Change change, IoError *error, QString *unencodable);
+    bool write(IoError *error);
+    static QStringList applyTo(QStringList lines, const Change &change);
+
+    QString m_path;
+    QStringList m_lines;
+    // The bytes as last read or written here: the file changed elsewhere when it differs.
+    QByteArray m_onDisk;
+    std::vector<Change> m_unwritten;
+};
+
+} // namespace pupilrecord
