@@ -64,9 +64,8 @@ bool text_pruefen(QStringView puffer)
 
 FileType dateityp_feststellen(QStringView editorText)
 {
-    const QStringView scanned = editorText.first(std::min(editorText.size(), maxTextLength));
     bool groupJoinSeen = false;
-    for (QChar ch : scanned) {
+    for (QChar ch : bufferText(editorText)) {
         switch (ch.unicode()) {
         case u'!':
         case u',':

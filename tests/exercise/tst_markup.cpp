@@ -101,6 +101,8 @@ private slots:
             << QString(7999, u'a') + u'.' << FileType::Text;
         QTest::addRow("full stop beyond 8000 characters")
             << QString(8000, u'a') + u'.' << FileType::Woerter;
+        QTest::addRow("line breaks count twice toward the 8000")
+            << u"a\n"_s.repeated(2667) + u'.' << FileType::Woerter;
         QTest::addRow("group join beyond 8000 characters")
             << QString(8000, u'a') + u'_' << FileType::Woerter;
     }
