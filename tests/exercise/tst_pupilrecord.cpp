@@ -1,0 +1,569 @@
+#include "exercise/core/pupilrecord.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace pupilrecord;
+
+namespace {
+
+QString testData(const QString &name)
+{
+    return qEnvironmentVariable("LAUFBAHN_TEST_DATA") + u"/pupilrecord/"_s + name;
+}
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+bool putBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+// "Mia" with a Laufbahn run of Woerter.txt and a reading-finger run of Geschichte.txt.
+const QByteArray twoExercises = "Mia\r\n"
+                                "~[07.12.2026 - 09:00:00] Woerter.txt\r\n"
+                                "Hund\r\n"
+                                "Katze\r\n"
+                                "~[07.12.2026] Geschichte.txt\r\n"
+                                "Baum\r\n";
+
+} // namespace
+
+class TestPupilRecord : public QObject {
+    Q_OBJECT
+private slots:
+    void readsReferenceFiles()
+    {
+        const QStringList onlyName = parse(bytesOf(testData(u"nur_name.lbs"_s)));
+        QCOMPARE(onlyName, QStringList{u"Anna Beispiel"_s});
+        QVERIFY(entries(onlyName).isEmpty());
+        QCOMPARE(fullName(onlyName), u"Anna Beispiel"_s);
+        QCOMPARE(firstName(fullName(onlyName)), u"Anna"_s);
+
+        const QStringList special = parse(bytesOf(testData(u"sonder.lbs"_s)));
+        QCOMPARE(special.size(), 8);
+        QCOMPARE(fullName(special), u"~Jörg Müller"_s);
+        QCOMPARE(special[5], u"der_Straßenbahn"_s);
+        QCOMPARE(special[7], QString());
+        // Line 1 is the name even when it begins with "~"; a lone "~" is a word line.
+        QCOMPARE(entries(special),
+                 (QStringList{u"[01.02.2027 - 08:09:10] C:\\Texte] neu\\Frühling.txt"_s,
+                              u"[01.02.2027] Woerter.txt"_s}));
+        QCOMPARE(textNameOf(entries(special).front()), u"C:\\Texte] neu\\Frühling.txt"_s);
+        QCOMPARE(collectWords(special, entries(special).front()),
+                 (QStringList{u"Bär"_s, QString(), u"~"_s, u"der_Straßenbahn"_s}));
+        QCOMPARE(nonEmpty(collectWords(special, entries(special).front())),
+                 (QStringList{u"Bär"_s, u"~"_s, u"der_Straßenbahn"_s}));
+        QCOMPARE(collectWords(special, entries(special).back()), QStringList{QString()});
+
+        // The record survives being written out unchanged, byte for byte.
+        QCOMPARE(serialise(special).value(), bytesOf(testData(u"sonder.lbs"_s)));
+    }
+
+    void lineEndsMakeNoDifference()
+    {
+        const QByteArray crlf = bytesOf(testData(u"doppelt.lbs"_s));
+        const QByteArray lf = bytesOf(testData(u"doppelt_lf.lbs"_s));
+        QVERIFY(!crlf.isEmpty());
+        QVERIFY(!lf.contains('\r'));
+        QCOMPARE(parse(lf), parse(crlf));
+        QCOMPARE(serialise(parse(lf)).value(), crlf);
+        QCOMPARE(entries(parse(lf)).size(), 2);
+    }
+
+    void serialisingRefusesWhatTheFileCannotHold()
+    {
+        QString unencodable;
+        QVERIFY(!serialise({u"Anna"_s, u"~[07.12.2026] Текст.txt"_s}, &unencodable));
+        QCOMPARE(unencodable, u"Текст"_s);
+        QVERIFY(serialise({u"Anna"_s, u"€ – „Zitat“"_s}, &unencodable));
+        QVERIFY(unencodable.isEmpty());
+    }
+
+    void listedEntries_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addRow("empty file") << QStringList() << QStringList();
+        QTest::addRow("only the name line") << QStringList{u"Anna"_s} << QStringList();
+        QTest::addRow("name line looks like a header")
+            << QStringList{u"~Tom"_s, u"~a"_s} << QStringList{u"a"_s};
+        QTest::addRow("equal headers listed once, first position kept")
+            << QStringList{u"A"_s, u"~x"_s, u"w"_s, u"~y"_s, u"~x"_s, u"~z"_s}
+            << QStringList{u"x"_s, u"y"_s, u"z"_s};
+        QTest::addRow("lone tilde and blank lines are no headers")
+            << QStringList{u"A"_s, u"~"_s, QString(), u" ~x"_s, u"~~"_s} << QStringList{u"~"_s};
+    }
+    void listedEntries()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, expected);
+        QCOMPARE(pupilrecord::entries(lines), expected);
+    }
+
+    void namesOfTextsAndPupils_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("textName");
+        QTest::addColumn<QString>("firstName");
+        QTest::addRow("Laufbahn entry, full name")
+            << u"[07.12.2026 - 14:05:09] Woerter.txt"_s << u"Woerter.txt"_s << u"[07.12.2026"_s;
+        QTest::addRow("\"] \" inside the text name")
+            << u"[07.12.2026] /home/l/Texte] 2/a b.txt"_s << u"/home/l/Texte] 2/a b.txt"_s
+            << u"[07.12.2026]"_s;
+        QTest::addRow("bracket without blank is part of the date")
+            << u"[x]y] z.txt"_s << u"z.txt"_s << u"[x]y]"_s;
+        QTest::addRow("no \"] \" at all, name without blank")
+            << u"Geschichte.txt"_s << u"Geschichte.txt"_s << u"Geschichte.txt"_s;
+        QTest::addRow("empty") << QString() << QString() << QString();
+        QTest::addRow("leading blank gives an empty first name")
+            << u" Tom Kurz"_s << u" Tom Kurz"_s << QString();
+    }
+    void namesOfTextsAndPupils()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, textName);
+        QFETCH(QString, firstName);
+        QCOMPARE(textNameOf(value), textName);
+        QCOMPARE(pupilrecord::firstName(value), firstName);
+    }
+
+    void entriesUseOneFixedFormat()
+    {
+        const QDateTime end(QDate(2026, 1, 5), QTime(4, 3, 2));
+        QCOMPARE(makeEntry(ExerciseKind::Laufbahn, end, u"Woerter.txt"_s),
+                 u"[05.01.2026 - 04:03:02] Woerter.txt"_s);
+        QCOMPARE(makeEntry(ExerciseKind::Other, end, u"/tmp/a] b.txt"_s),
+                 u"[05.01.2026] /tmp/a] b.txt"_s);
+        QCOMPARE(makeEntry(ExerciseKind::Laufbahn, QDateTime(QDate(2026, 12, 7), QTime(14, 5, 9)),
+                           u"x"_s),
+                 u"[07.12.2026 - 14:05:09] x"_s);
+    }
+
+    void collectingWords_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList dup = parse(bytesOf(testData(u"doppelt.lbs"_s)));
+        QTest::addRow("adjacent equal headers: first block only")
+            << dup << u"[07.12.2026] Woerter.txt"_s << QStringList{u"Hund"_s, u"Katze"_s};
+        QTest::addRow("block at the end of the file")
+            << dup << u"[07.12.2026 - 10:15:00] Geschichte.txt"_s << QStringList{u"Baum"_s};
+        QTest::addRow("equal headers apart: both blocks")
+            << QStringList{u"A"_s, u"~x"_s, u"1"_s, u"~y"_s, u"2"_s, u"~x"_s, u"3"_s} << u"x"_s
+            << QStringList{u"1"_s, u"3"_s};
+        QTest::addRow("three equal headers in a row: the middle one is passed over")
+            << QStringList{u"A"_s, u"~x"_s, u"1"_s, u"~x"_s, u"2"_s, u"~x"_s, u"3"_s} << u"x"_s
+            << QStringList{u"1"_s, u"3"_s};
+        QTest::addRow("empty block before an equal header")
+            << QStringList{u"A"_s, u"~x"_s, u"~x"_s, u"2"_s} << u"x"_s << QStringList();
+        QTest::addRow("header right after another block is still found")
+            << QStringList{u"A"_s, u"~y"_s, u"1"_s, u"~x"_s, u"2"_s} << u"x"_s
+            << QStringList{u"2"_s};
+        QTest::addRow("line 1 never starts a block")
+            << QStringList{u"~x"_s, u"1"_s} << u"x"_s << QStringList();
+        QTest::addRow("entry not in the record") << dup << u"fehlt"_s << QStringList();
+        QTest::addRow("empty entry matches no lone tilde")
+            << QStringList{u"A"_s, u"~"_s, u"1"_s} << QString() << QStringList();
+    }
+    void collectingWords()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, entry);
+        QFETCH(QStringList, expected);
+        QCOMPARE(pupilrecord::collectWords(lines, entry), expected);
+    }
+
+    void correctingWords_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<int>("maxBlocks");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList dup = parse(bytesOf(testData(u"doppelt.lbs"_s)));
+        const QString fingerRun = u"[07.12.2026] Woerter.txt"_s;
+        QTest::addRow("adjacent equal headers: only the first block is corrected")
+            << dup << fingerRun << QStringList{u"hund"_s, u"Katze"_s} << -1
+            << QStringList{u"Mia"_s,
+                           u"~[07.12.2026] Woerter.txt"_s,
+                           u"hund"_s,
+                           u"Katze"_s,
+                           u"~[07.12.2026] Woerter.txt"_s,
+                           u"Maus"_s,
+                           u"~[07.12.2026 - 10:15:00] Geschichte.txt"_s,
+                           u"Baum"_s};
+        QTest::addRow("every word deleted: the header stays, bare")
+            << dup << fingerRun << QStringList() << -1
+            << QStringList{u"Mia"_s,
+                           u"~[07.12.2026] Woerter.txt"_s,
+                           u"~[07.12.2026] Woerter.txt"_s,
+                           u"Maus"_s,
+                           u"~[07.12.2026 - 10:15:00] Geschichte.txt"_s,
+                           u"Baum"_s};
+        QTest::addRow("last block of the file")
+            << dup << u"[07.12.2026 - 10:15:00] Geschichte.txt"_s << QStringList() << -1
+            << dup.first(7);
+        QTest::addRow("more words than before")
+            << QStringList{u"A"_s, u"~x"_s, u"1"_s, u"~y"_s} << u"x"_s
+            << QStringList{u"1"_s, u"2"_s, u"3"_s} << -1
+            << QStringList{u"A"_s, u"~x"_s, u"1"_s, u"2"_s, u"3"_s, u"~y"_s};
+        QTest::addRow("blank lines of the block go, as the list never showed them")
+            << QStringList{u"A"_s, u"~x"_s, QString(), u"1"_s, QString(), u"~y"_s} << u"x"_s
+            << QStringList{u"1"_s} << -1 << QStringList{u"A"_s, u"~x"_s, u"1"_s, u"~y"_s};
+        QTest::addRow("equal headers apart: words go to the first block, none doubled")
+            << QStringList{u"A"_s, u"~x"_s, u"1"_s, u"~y"_s, u"2"_s, u"~x"_s, u"3"_s} << u"x"_s
+            << QStringList{u"1"_s, u"3"_s, u"4"_s} << -1
+            << QStringList{u"A"_s, u"~x"_s, u"1"_s, u"3"_s, u"4"_s, u"~y"_s, u"2"_s, u"~x"_s};
+        QTest::addRow("blocks beyond the limit stay as they are")
+            << QStringList{u"A"_s, u"~x"_s, u"1"_s, u"~y"_s, u"2"_s, u"~x"_s, u"3"_s} << u"x"_s
+            << QStringList{u"0"_s} << 1
+            << QStringList{u"A"_s, u"~x"_s, u"0"_s, u"~y"_s, u"2"_s, u"~x"_s, u"3"_s};
+        QTest::addRow("entry not in the record: nothing changes")
+            << dup << u"fehlt"_s << QStringList{u"x"_s} << -1 << dup;
+        QTest::addRow("word with a line break becomes two lines")
+            << QStringList{u"A"_s, u"~x"_s} << u"x"_s << QStringList{u"a\r\nb"_s} << -1
+            << QStringList{u"A"_s, u"~x"_s, u"a"_s, u"b"_s};
+    }
+    void correctingWords()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, entry);
+        QFETCH(QStringList, words);
+        QFETCH(int, maxBlocks);
+        QFETCH(QStringList, expected);
+        const QStringList updated = pupilrecord::schueler_update(lines, entry, words, maxBlocks);
+        QCOMPARE(updated, expected);
+        QCOMPARE(pupilrecord::entries(updated), pupilrecord::entries(lines));
+        if (maxBlocks < 0 && pupilrecord::entries(lines).contains(entry) &&
+            !words.join(QString()).contains(u'\n'))
+            QCOMPARE(pupilrecord::collectWords(updated, entry), pupilrecord::nonEmpty(words));
+    }
+
+    void appendingKeepsTheNameLine()
+    {
+        QCOMPARE(appendExercise({}, u"[07.12.2026] a.txt"_s, {u"Hund"_s}),
+                 (QStringList{QString(), u"~[07.12.2026] a.txt"_s, u"Hund"_s}));
+        const QStringList once = appendExercise({u"Mia"_s}, u"e"_s, {});
+        QCOMPARE(once, (QStringList{u"Mia"_s, u"~e"_s}));
+        // A second run of the same entry adds a block the list shows only once.
+        const QStringList twice = appendExercise(once, u"e"_s, {u"Maus"_s});
+        QCOMPARE(pupilrecord::entries(twice), QStringList{u"e"_s});
+        QVERIFY(pupilrecord::collectWords(twice, u"e"_s).isEmpty());
+        QCOMPARE(appendExercise({u"Mia"_s}, u"a\nb"_s, {u"x\ny"_s}),
+                 (QStringList{u"Mia"_s, u"~a b"_s, u"x"_s, u"y"_s}));
+    }
+
+    void lowercasingTheFirstLetter()
+    {
+        QCOMPARE(pupilrecord::lowercaseFirst(u"Hund"_s), u"hund"_s);
+        QCOMPARE(pupilrecord::lowercaseFirst(u"Ärger_Haus"_s), u"ärger_Haus"_s);
+        QCOMPARE(pupilrecord::lowercaseFirst(QString()), QString());
+    }
+
+    void refusedNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        const QString forbidden =
+            u"Der Name darf keines dieser Zeichen enthalten: < > : \" / \\ | ? *"_s;
+        const QString blank = u"Der Name darf nicht mit einem Leerzeichen beginnen oder enden."_s;
+        const QString dot = u"Der Name darf nicht mit einem Punkt beginnen oder enden."_s;
+        const QString empty = u"Bitte geben Sie den Namen des Schülers ein."_s;
+        const QString control = u"Der Name darf keine Steuerzeichen enthalten."_s;
+        QTest::addRow("empty") << QString() << empty;
+        QTest::addRow("blanks only") << u"   "_s << empty;
+        QTest::addRow("slash") << u"../Anna"_s << forbidden;
+        QTest::addRow("backslash") << u"..\\Anna"_s << forbidden;
+        QTest::addRow("drive") << u"C:Anna"_s << forbidden;
+        for (const char *ch : {"<", ">", "\"", "|", "?", "*"})
+            QTest::addRow("forbidden %s", ch)
+                << (u"An"_s + QLatin1String(ch) + u"na"_s) << forbidden;
+        QTest::addRow("two dots") << u".."_s << dot;
+        QTest::addRow("one dot") << u"."_s << dot;
+        QTest::addRow("hidden file") << u".Anna"_s << dot;
+        QTest::addRow("trailing dot") << u"Anna B."_s << dot;
+        QTest::addRow("trailing blank") << u"Anna "_s << blank;
+        QTest::addRow("leading blank") << u" Anna"_s << blank;
+        QTest::addRow("tab") << u"Anna\tB"_s << control;
+        QTest::addRow("line break") << u"Anna\nB"_s << control;
+        QTest::addRow("undefined Windows-1252 code") << (u"Anna"_s + QChar(0x81)) << control;
+        QTest::addRow("not in Windows-1252")
+            << u"Łukasz"_s
+            << u"Der Name enthält Zeichen, die in der Schülerdatei nicht gespeichert werden "
+               u"können: Ł"_s;
+        for (const QString &device : {u"CON"_s, u"nul"_s, u"Aux"_s, u"PRN"_s, u"COM1"_s, u"lpt9"_s,
+                                      u"COM¹"_s, u"nul.txt"_s, u"CON .x"_s})
+            QTest::addRow("device %s", qPrintable(device))
+                << device
+                << u"Der Name „%1“ ist unter Windows für ein Gerät reserviert und kann keine "
+                   u"Datei benennen."_s.arg(device.section(u'.', 0, 0));
+        QTest::addRow("too long") << QString(81, u'a')
+                                  << u"Der Name darf höchstens 80 Zeichen lang sein."_s;
+    }
+    void refusedNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        QCOMPARE(nameProblem(name), reason);
+        QTemporaryDir dir;
+        QString problem;
+        QVERIFY(!filePathFor(dir.path(), name, &problem));
+        QCOMPARE(problem, reason);
+    }
+
+    void acceptedNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addRow("first and last name") << u"Anna Beispiel"_s;
+        QTest::addRow("umlauts") << u"Jörg Müller-Weiß"_s;
+        QTest::addRow("apostrophe and dot inside") << u"Dr. O'Neil"_s;
+        QTest::addRow("device name inside a longer word") << u"Conrad"_s;
+        QTest::addRow("COM10 is no device") << u"COM10"_s;
+        QTest::addRow("tilde first") << u"~Tom"_s;
+        QTest::addRow("longest") << QString(80, u'ß');
+    }
+    void acceptedNames()
+    {
+        QFETCH(QString, name);
+        QCOMPARE(nameProblem(name), QString());
+        QTemporaryDir dir;
+        for (const QString &start : QStringList{dir.path(), dir.path() + u'/'}) {
+            const std::optional<QString> path = filePathFor(start, name);
+            QVERIFY(path);
+            QCOMPARE(QFileInfo(*path).absolutePath(), QDir(dir.path()).absolutePath());
+            QCOMPARE(QFileInfo(*path).fileName(), name + u".lbs"_s);
+        }
+        // The name really makes a file that reads back as the record's first line.
+        IoError error;
+        const std::optional<PupilFile> created =
+            PupilFile::create(*filePathFor(dir.path(), name), name, &error);
+        QVERIFY2(created, qPrintable(error.message()));
+        QCOMPARE(PupilFile::load(created->path(), &error)->fullName(), name);
+    }
+
+    void newAndLoadedPupilAgree()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Anna Beispiel.lbs"_s);
+        IoError error;
+        std::optional<PupilFile> created = PupilFile::create(path, u"Anna Beispiel"_s, &error);
+        QVERIFY(created);
+        QCOMPARE(bytesOf(path), QByteArray("Anna Beispiel\r\n"));
+        QCOMPARE(created->lines(), QStringList{u"Anna Beispiel"_s});
+        QVERIFY(created->entries().isEmpty());
+        std::optional<PupilFile> loaded = PupilFile::load(path, &error);
+        QVERIFY(loaded);
+        QCOMPARE(loaded->lines(), created->lines());
+        QCOMPARE(loaded->firstName(), u"Anna"_s);
+
+        // A new pupil replaces the old record completely (the caller asked before).
+        QVERIFY(loaded->appendExercise(u"e"_s, {u"Hund"_s}, &error));
+        QVERIFY(fileExists(path));
+        QVERIFY(PupilFile::create(path, u"Anna Beispiel"_s, &error));
+        QCOMPARE(bytesOf(path), QByteArray("Anna Beispiel\r\n"));
+
+        QVERIFY(!PupilFile::load(dir.filePath(u"fehlt.lbs"_s), &error));
+        QCOMPARE(error.message(), u"Datei nicht gefunden"_s);
+    }
+
+    void recordingAndCorrectingWriteTheFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Mia.lbs"_s);
+        // A record written elsewhere with bare LF line ends.
+        QVERIFY(putBytes(path, "Mia\n~a\nHund\n"));
+        IoError error;
+        std::optional<PupilFile> pupil = PupilFile::load(path, &error);
+        QVERIFY(pupil);
+        QVERIFY(pupil->appendExercise(u"[07.12.2026] Woerter.txt"_s, {u"Straße"_s, u"der_Hund"_s},
+                                      &error));
+        QVERIFY(!error.failed());
+        QCOMPARE(bytesOf(path), QByteArray("Mia\r\n~a\r\nHund\r\n~[07.12.2026] Woerter.txt\r\n"
+                                           "Stra\xdf"
+                                           "e\r\nder_Hund\r\n"));
+        QVERIFY(pupil->updateWords(u"a"_s, {}, &error));
+        QCOMPARE(bytesOf(path), QByteArray("Mia\r\n~a\r\n~[07.12.2026] Woerter.txt\r\n"
+                                           "Stra\xdf"
+                                           "e\r\nder_Hund\r\n"));
+        QCOMPARE(pupil->lines(), parse(bytesOf(path)));
+        QVERIFY(!pupil->hasUnwrittenChanges());
+    }
+
+    void wordsTheFileCannotHoldChangeNothing()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Mia.lbs"_s);
+        QVERIFY(putBytes(path, twoExercises));
+        IoError error;
+        QString unencodable;
+        std::optional<PupilFile> pupil = PupilFile::load(path, &error);
+        QVERIFY(!pupil->appendExercise(u"[07.12.2026] Woerter.txt"_s, {u"Hund"_s, u"Ωmega"_s},
+                                       &error, &unencodable));
+        QCOMPARE(unencodable, u"Ω"_s);
+        QVERIFY(!error.failed());
+        QVERIFY(!pupil->updateWords(u"[07.12.2026] Geschichte.txt"_s, {u"Baumॐ"_s}, &error,
+                                    &unencodable));
+        QCOMPARE(unencodable, u"ॐ"_s);
+        QCOMPARE(pupil->lines(), parse(twoExercises));
+        QCOMPARE(bytesOf(path), twoExercises);
+        QVERIFY(!pupil->hasUnwrittenChanges());
+    }
+
+    // Two classroom computers on one shared folder record the same pupil in turn.
+    void otherProgramsExercisesAreKept()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Mia.lbs"_s);
+        QVERIFY(putBytes(path, twoExercises));
+        IoError error;
+        std::optional<PupilFile> first = PupilFile::load(path, &error);
+        std::optional<PupilFile> second = PupilFile::load(path, &error);
+
+        QVERIFY(first->appendExercise(u"[07.12.2026 - 10:00:00] a.txt"_s, {u"eins"_s}, &error));
+        QVERIFY(second->appendExercise(u"[07.12.2026 - 10:00:05] b.txt"_s, {u"zwei"_s}, &error));
+        QVERIFY(first->appendExercise(u"[07.12.2026 - 10:30:00] c.txt"_s, {u"drei"_s}, &error));
+
+        const QStringList onDisk = parse(bytesOf(path));
+        QCOMPARE(first->lines(), onDisk);
+        QCOMPARE(
+            entries(onDisk),
+            (QStringList{u"[07.12.2026 - 09:00:00] Woerter.txt"_s, u"[07.12.2026] Geschichte.txt"_s,
+                         u"[07.12.2026 - 10:00:00] a.txt"_s, u"[07.12.2026 - 10:00:05] b.txt"_s,
+                         u"[07.12.2026 - 10:30:00] c.txt"_s}));
+        QCOMPARE(collectWords(onDisk, u"[07.12.2026 - 10:00:05] b.txt"_s), QStringList{u"zwei"_s});
+        QCOMPARE(collectWords(onDisk, u"[07.12.2026 - 10:30:00] c.txt"_s), QStringList{u"drei"_s});
+        // The second program learns of the others' work with its next write.
+        QCOMPARE(second->entries().size(), 4);
+    }
+
+    void correctionMergesWithOtherProgramsWork()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Mia.lbs"_s);
+        QVERIFY(putBytes(path, twoExercises));
+        IoError error;
+        std::optional<PupilFile> teacher = PupilFile::load(path, &error);
+        std::optional<PupilFile> classroom = PupilFile::load(path, &error);
+
+        // Meanwhile the other computer records a run and corrects another exercise.
+        QVERIFY(classroom->appendExercise(u"[07.12.2026] Geschichte.txt"_s, {u"Wald"_s}, &error));
+        QVERIFY(classroom->updateWords(u"[07.12.2026] Geschichte.txt"_s, {u"baum"_s}, &error));
+
+        QVERIFY(
+            teacher->updateWords(u"[07.12.2026 - 09:00:00] Woerter.txt"_s, {u"hund"_s}, &error));
+        const QStringList expected{u"Mia"_s,  u"~[07.12.2026 - 09:00:00] Woerter.txt"_s,
+                                   u"hund"_s, u"~[07.12.2026] Geschichte.txt"_s,
+                                   u"baum"_s, u"~[07.12.2026] Geschichte.txt"_s,
+                                   u"Wald"_s};
+        QCOMPARE(parse(bytesOf(path)), expected);
+        QCOMPARE(teacher->lines(), expected);
+    }
+
+    void correctionLeavesEqualBlocksAddedElsewhere()
+    {
+        // Equal headers apart: the teacher saw the words of both blocks; another computer
+        // then adds a third block with the same header, which the correction must not empty.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Mia.lbs"_s);
+        QVERIFY(putBytes(path, "Mia\r\n~x\r\n1\r\n~y\r\n~z\r\n~x\r\n2\r\n"));
+        IoError error;
+        std::optional<PupilFile> teacher = PupilFile::load(path, &error);
+        std::optional<PupilFile> classroom = PupilFile::load(path, &error);
+        QVERIFY(classroom->appendExercise(u"y"_s, {}, &error));
+        QVERIFY(classroom->appendExercise(u"x"_s, {u"3"_s}, &error));
+        QCOMPARE(teacher->wordsOf(u"x"_s), (QStringList{u"1"_s, u"2"_s}));
+        QVERIFY(teacher->updateWords(u"x"_s, {u"2"_s}, &error));
+        QCOMPARE(parse(bytesOf(path)), (QStringList{u"Mia"_s, u"~x"_s, u"2"_s, u"~y"_s, u"~z"_s,
+                                                    u"~x"_s, u"~y"_s, u"~x"_s, u"3"_s}));
+    }
+
+    void interruptedWriteKeepsTheOldFile()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(u"Klasse"_s);
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + u"/Mia.lbs"_s;
+        QVERIFY(putBytes(path, twoExercises));
+        IoError error;
+        std::optional<PupilFile> pupil = PupilFile::load(path, &error);
+
+        // The shared folder drops away (a file now stands where it was).
+        const QString away = dir.filePath(u"Klasse-weg"_s);
+        QVERIFY(QDir().rename(folder, away));
+        QVERIFY(putBytes(folder, "kein Ordner"));
+        QVERIFY(!pupil->appendExercise(u"e1"_s, {u"Hund"_s}, &error));
+        QVERIFY(error.failed());
+        QVERIFY(!error.message().isEmpty());
+        QCOMPARE(bytesOf(away + u"/Mia.lbs"_s), twoExercises);
+        // The exercise stays in memory and is written with the next change.
+        QVERIFY(pupil->hasUnwrittenChanges());
+        QCOMPARE(pupil->entries().last(), u"e1"_s);
+
+        QVERIFY(QFile::remove(folder));
+        QVERIFY(QDir().rename(away, folder));
+        // Meanwhile another computer recorded an exercise there.
+        QVERIFY(putBytes(path, twoExercises + "~e0\r\nMaus\r\n"));
+        QVERIFY(pupil->appendExercise(u"e2"_s, {u"Katze"_s}, &error));
+        QVERIFY(!pupil->hasUnwrittenChanges());
+        QCOMPARE(bytesOf(path), twoExercises + "~e0\r\nMaus\r\n~e1\r\nHund\r\n~e2\r\nKatze\r\n");
+    }
+
+    void readOnlyFolderKeepsTheOldFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Mia.lbs"_s);
+        QVERIFY(putBytes(path, twoExercises));
+        IoError error;
+        std::optional<PupilFile> pupil = PupilFile::load(path, &error);
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+        const bool stillWritable = putBytes(dir.filePath(u"probe"_s), "x");
+        if (stillWritable) {
+            QFile::setPermissions(dir.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QSKIP("file permissions do not bind this user");
+        }
+        QVERIFY(!pupil->updateWords(u"[07.12.2026] Geschichte.txt"_s, {}, &error));
+        QCOMPARE(error.message(), u"Dateizugriff verweigert"_s);
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(bytesOf(path), twoExercises);
+        QVERIFY(pupil->hasUnwrittenChanges());
+    }
+
+    void unreadableOrVanishedFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Mia.lbs"_s);
+        QVERIFY(putBytes(path, twoExercises));
+        IoError error;
+        std::optional<PupilFile> pupil = PupilFile::load(path, &error);
+
+        // Something that cannot be read stands at the path now: no blind overwrite.
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkdir(path));
+        QVERIFY(!pupil->appendExercise(u"e1"_s, {}, &error));
+        QCOMPARE(error.message(), u"Dateizugriff verweigert"_s);
+        QVERIFY(QFileInfo(path).isDir());
+
+        // A deleted record is written anew from memory.
+        QVERIFY(QDir().rmdir(path));
+        QVERIFY(pupil->appendExercise(u"e2"_s, {}, &error));
+        QCOMPARE(bytesOf(path), twoExercises + "~e1\r\n~e2\r\n");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPupilRecord)
+#include "tst_pupilrecord.moc"
