@@ -1,0 +1,45 @@
+#include "exercise/core/wortfolge.h"
+
+#include <QRandomGenerator>
+
+namespace wortfolge {
+
+QStringList wortstuecke(QStringView text)
+{
+    QStringList pieces;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != u' ' && text[end] != u'\n')
+            ++end;
+        if (end < text.size())
+            ++end; // the blank or line feed belongs to the piece
+        QString piece = text.sliced(start, end - start).toString();
+        start = end;
+
+        if (piece.endsWith(u'\n')) {
+            piece.chop(1);
+            if (piece.endsWith(u'\r'))
+                piece.chop(1);
+        }
+        if (piece.isEmpty() || piece == u"#")
+            continue;
+        if (!piece.endsWith(u' '))
+            piece += u' ';
+        pieces.append(piece);
+    }
+    return pieces;
+}
+
+QString zufaellige_wortfolge(QStringView text, QRandomGenerator &random)
+{
+    QStringList pieces = wortstuecke(text);
+    QString line;
+    while (!pieces.isEmpty()) {
+        const auto index = qsizetype(random.bounded(quint32(pieces.size())));
+        line += pieces.takeAt(index);
+    }
+    return line;
+}
+
+} // namespace wortfolge
