@@ -1,0 +1,927 @@
+#include "app/glmain.h"
+
+#include "app/info.h"
+#include "app/laufbahnapp.h"
+#include "exercise/core/ansi.h"
+#include "exercise/core/fileio.h"
+#include "exercise/core/markup.h"
+#include "exercise/core/textfile.h"
+#include "exercise/core/wortfolge.h"
+#include "exercise/ui/messages.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <functional>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString textFilter = u"Laufbahn / Text (*.txt)"_s;
+const QString oldTextFilter = u"alte DOS-Laufbahn (*.lbz)"_s;
+
+template <typename T> T *named(T *object, const QString &name)
+{
+    object->setObjectName(name);
+    return object;
+}
+
+// Icons are drawn here rather than taken from an icon theme, which a plain
+// classroom machine may not have.
+QIcon drawnIcon(const std::function<void(QPainter &)> &draw)
+{
+    QIcon icon;
+    for (const int scale : {1, 2}) {
+        QPixmap pixmap(20 * scale, 20 * scale);
+        pixmap.setDevicePixelRatio(scale);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        draw(painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+QIcon printerIcon()
+{
+    return drawnIcon([](QPainter &p) {
+        p.setPen(QPen(QColor(60, 60, 60), 1.2));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(5.5, 2.5, 9, 6)); // paper going in
+        p.setBrush(QColor(120, 130, 145));
+        p.drawRoundedRect(QRectF(2.5, 7.5, 15, 7), 1.5, 1.5);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(5.5, 12.5, 9, 5.5)); // the printed page
+        p.setPen(QPen(QColor(90, 90, 90), 1));
+        p.drawLine(QPointF(7, 14.5), QPointF(13, 14.5));
+        p.drawLine(QPointF(7, 16.5), QPointF(11, 16.5));
+    });
+}
+
+QIcon lowerCaseIcon()
+{
+    return drawnIcon([](QPainter &p) {
+        QFont font(u"Arial"_s);
+        font.setPixelSize(15);
+        font.setBold(true);
+        p.setFont(font);
+        p.setPen(QColor(40, 40, 40));
+        p.drawText(QRectF(0, 0, 20, 19), Qt::AlignCenter, u"a"_s);
+    });
+}
+
+QIcon deleteIcon()
+{
+    return drawnIcon([](QPainter &p) {
+        p.setPen(QPen(QColor(190, 30, 30), 2.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(5, 5), QPointF(15, 15));
+        p.drawLine(QPointF(15, 5), QPointF(5, 15));
+    });
+}
+
+QIcon startIcon()
+{
+    return drawnIcon([](QPainter &p) {
+        QPainterPath triangle;
+        triangle.moveTo(5, 3);
+        triangle.lineTo(17, 10);
+        triangle.lineTo(5, 17);
+        triangle.closeSubpath();
+        p.setPen(QPen(QColor(20, 110, 30), 1));
+        p.setBrush(QColor(40, 160, 60));
+        p.drawPath(triangle);
+    });
+}
+
+// The reading finger's two pointers: red triangles on black, 50 x 25, the first
+// pointing down, the second up, their tips at x = 24/25.
+QPixmap pointerImage(bool pointingDown)
+{
+    QImage image(50, 25, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    const QRgb red = qRgb(255, 0, 0);
+    for (int y = 0; y < 25; ++y) {
+        const int from = pointingDown ? y : 24 - y;
+        const int to = pointingDown ? 49 - y : 25 + y;
+        for (int x = from; x <= to; ++x)
+            image.setPixel(x, y, red);
+    }
+    return QPixmap::fromImage(image);
+}
+
+QFileDialog *fileDialog(QWidget *parent, const QString &name, const QString &title)
+{
+    auto *dialog = named(new QFileDialog(parent, title), name);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    return dialog;
+}
+
+QPushButton *hiddenButton(const QString &name, const QString &caption)
+{
+    auto *button = named(new QPushButton(caption), name);
+    button->hide();
+    return button;
+}
+
+QToolButton *speedButton(const QString &name, const QIcon &icon, const QString &hint)
+{
+    auto *button = named(new QToolButton, name);
+    button->setIcon(icon);
+    button->setToolTip(hint);
+    button->setAutoRaise(true);
+    button->setIconSize(QSize(20, 20));
+    return button;
+}
+
+} // namespace
+
+TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(u"Form3"_s);
+
+    buildMenus();
+    addToolBar(Qt::TopToolBarArea, static_cast<QToolBar *>(buildToolBar()));
+
+    auto *central = new QWidget;
+    auto *columns = new QHBoxLayout(central);
+    columns->setContentsMargins(8, 6, 8, 6);
+    columns->setSpacing(8);
+    columns->addWidget(buildStep1(), 1);
+    auto *right = new QVBoxLayout;
+    right->setSpacing(6);
+    right->addWidget(buildStep2());
+    right->addWidget(buildStep3(), 1);
+    right->addWidget(buildStep4());
+    right->addStretch(0);
+    columns->addLayout(right, 1);
+    buildHiddenControls(central);
+    setCentralWidget(central);
+
+    StatusBar1 = named(new QStatusBar, u"StatusBar1"_s);
+    for (int panel = 0; panel < 2; ++panel) {
+        statusPanels_[panel] = named(new QLabel, u"StatusBar1Panel%1"_s.arg(panel));
+        statusPanels_[panel]->setContentsMargins(4, 0, 4, 0);
+    }
+    statusPanels_[0]->setFixedWidth(400);
+    StatusBar1->addPermanentWidget(statusPanels_[0], 0);
+    StatusBar1->addPermanentWidget(statusPanels_[1], 1);
+    setStatusBar(StatusBar1);
+    setStatusText(0, keinText);
+    setStatusText(1, keinSchueler);
+
+    OpenDialog1 = fileDialog(this, u"OpenDialog1"_s, u"Text laden"_s);
+    OpenDialog1->setFileMode(QFileDialog::ExistingFile);
+    OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+    OpenDialog1->setNameFilters({textFilter, oldTextFilter});
+    SaveDialog1 = fileDialog(this, u"SaveDialog1"_s, u"Text speichern unter"_s);
+    SaveDialog1->setFileMode(QFileDialog::AnyFile);
+    SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
+    SaveDialog1->setNameFilter(textFilter);
+    SaveDialog1->setDefaultSuffix(u"txt"_s);
+    OpenDialog2 = fileDialog(this, u"OpenDialog2"_s, QString());
+    SaveDialog2 = fileDialog(this, u"SaveDialog2"_s, QString());
+
+    connectCommands();
+    FormCreate();
+}
+
+TForm3::~TForm3() = default;
+
+void TForm3::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(u"MainMenu1"_s);
+    auto action = [this](QMenu *menu, const QString &name, const QString &caption) {
+        QAction *a = menu->addAction(caption);
+        a->setObjectName(name);
+        return a;
+    };
+    auto checkItem = [&](QMenu *menu, const QString &name, const QString &caption) {
+        QAction *a = action(menu, name, caption);
+        a->setCheckable(true);
+        return a;
+    };
+
+    Datei1 = named(bar->addMenu(u"&Datei"_s), u"Datei1"_s);
+    neu1 = action(Datei1, u"neu1"_s, u"Neu"_s);
+    neu1->setShortcut(QKeySequence::New);
+    ffnen1 = action(Datei1, u"ffnen1"_s, u"Öffnen..."_s);
+    ffnen1->setShortcut(QKeySequence::Open);
+    speichern1 = action(Datei1, u"speichern1"_s, u"Speichern"_s);
+    speichern1->setShortcut(QKeySequence::Save);
+    speichernunter1 = action(Datei1, u"speichernunter1"_s, u"Speichern unter..."_s);
+    Datei1->addSeparator();
+    drucken1 = action(Datei1, u"drucken1"_s, u"Text drucken"_s);
+    drucken1->setShortcut(QKeySequence::Print);
+    Druckereinstellungen1 =
+        action(Datei1, u"Druckereinstellungen1"_s, u"Druckereinstellungen..."_s);
+    Datei1->addSeparator();
+    Info1 = action(Datei1, u"Info1"_s, u"Info..."_s);
+    Datei1->addSeparator();
+    Programmende1 = action(Datei1, u"Programmende1"_s, u"Programmende"_s);
+
+    Optionen1 = named(bar->addMenu(u"&Schüler"_s), u"Optionen1"_s);
+    neu2 = action(Optionen1, u"neu2"_s, u"Neu..."_s);
+    ffnen2 = action(Optionen1, u"ffnen2"_s, u"Öffnen..."_s);
+
+    Optionen2 = named(bar->addMenu(u"&Optionen"_s), u"Optionen2"_s);
+    zuflligeWortfolge1 = action(Optionen2, u"zuflligeWortfolge1"_s, u"zufällige Wortfolge"_s);
+    Optionen2->addSeparator();
+    Fehlerverstecken1 = checkItem(Optionen2, u"Fehlerverstecken1"_s, u"Fehleranzeige verstecken"_s);
+    Sonderzeichennichtdrucken1 =
+        checkItem(Optionen2, u"Sonderzeichennichtdrucken1"_s, u"Sonderzeichen nicht drucken"_s);
+    alternativerLaufmodus1 =
+        checkItem(Optionen2, u"alternativerLaufmodus1"_s, u"alternativer Laufmodus"_s);
+
+    Extras1 = named(bar->addMenu(u"&Extras"_s), u"Extras1"_s);
+    alleTextedrucken1 = action(Extras1, u"alleTextedrucken1"_s, u"alle Texte drucken..."_s);
+    Textauswertung1 = action(Extras1, u"Textauswertung1"_s, u"Textauswertung..."_s);
+    FehlerauswertungdesaktuellenSchler1 =
+        action(Extras1, u"FehlerauswertungdesaktuellenSchler1"_s, u"Fehlerauswertung..."_s);
+    N5 = Extras1->addSeparator();
+    N5->setObjectName(u"N5"_s);
+    N5->setVisible(false);
+    espanol1 = action(Extras1, u"espanol1"_s, u"español"_s);
+    espanol1->setVisible(false);
+}
+
+QWidget *TForm3::buildToolBar()
+{
+    auto *toolBar = named(new QToolBar(u"Werkzeugleiste"_s), u"ToolBar1"_s);
+    toolBar->setMovable(false);
+    toolBar->setFloatable(false);
+    toolBar->toggleViewAction()->setEnabled(false);
+    toolBar->setIconSize(QSize(20, 20));
+    QStyle *s = style();
+    SpeedButton1 =
+        speedButton(u"SpeedButton1"_s, s->standardIcon(QStyle::SP_FileIcon), u"neuer Text"_s);
+    SpeedButton2 = speedButton(u"SpeedButton2"_s, s->standardIcon(QStyle::SP_DialogOpenButton),
+                               u"Text laden"_s);
+    SpeedButton3 = speedButton(u"SpeedButton3"_s, s->standardIcon(QStyle::SP_DialogSaveButton),
+                               u"Text speichern"_s);
+    SpeedButton4 = speedButton(u"SpeedButton4"_s, printerIcon(), u"Text drucken"_s);
+    for (QToolButton *button : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4})
+        toolBar->addWidget(button);
+    return toolBar;
+}
+
+QGroupBox *TForm3::buildStep1()
+{
+    GroupBox2 = named(new QGroupBox(u"1. Schritt: Übung laden / erstellen"_s), u"GroupBox2"_s);
+    auto *layout = new QVBoxLayout(GroupBox2);
+    layout->setSpacing(6);
+
+    Memo1 = named(new QPlainTextEdit, u"Memo1"_s);
+    Memo1->setTabChangesFocus(true);
+    Memo1->setPlaceholderText(u"Hier den Übungstext schreiben oder einen Text laden."_s);
+    QFont editorFont = Memo1->font();
+    if (editorFont.pointSizeF() > 0) {
+        editorFont.setPointSizeF(editorFont.pointSizeF() * 1.15);
+        Memo1->setFont(editorFont);
+    }
+    Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
+    PopupMenu1 = named(new QMenu(Memo1), u"PopupMenu1"_s);
+    layout->addWidget(Memo1, 1);
+
+    auto *pupilButtons = new QHBoxLayout;
+    Button3 = named(new QPushButton(u"neuer Schüler"_s), u"Button3"_s);
+    Button2 = named(new QPushButton(u"Schüler laden"_s), u"Button2"_s);
+    Button5 = hiddenButton(u"Button5"_s, u"Textbezogen"_s);
+    pupilButtons->addWidget(Button3);
+    pupilButtons->addWidget(Button2);
+    pupilButtons->addWidget(Button5);
+    pupilButtons->addStretch(1);
+    layout->addLayout(pupilButtons);
+
+    Label5 = named(new QLabel(u"alte Übungen des Schülers:"_s), u"Label5"_s);
+    ListBox1 = named(new QListWidget, u"ListBox1"_s);
+    Label5->setBuddy(ListBox1);
+    ListBox1->setFixedHeight(120);
+    layout->addWidget(Label5);
+    layout->addWidget(ListBox1);
+    return GroupBox2;
+}
+
+QGroupBox *TForm3::buildStep2()
+{
+    GroupBox1 = named(new QGroupBox(u"2. Schritt: Übung starten"_s), u"GroupBox1"_s);
+    auto *grid = new QGridLayout(GroupBox1);
+    grid->setHorizontalSpacing(10);
+
+    RadioGroup1 = named(new QGroupBox(u"Datei-Typ"_s), u"RadioGroup1"_s);
+    auto *types = new QVBoxLayout(RadioGroup1);
+    types->setSpacing(2);
+    RadioButton1 = named(new QRadioButton(u"Wörter"_s), u"RadioButton1"_s);
+    RadioButton2 = named(new QRadioButton(u"Wortgruppen"_s), u"RadioButton2"_s);
+    RadioButton3 = named(new QRadioButton(u"Text"_s), u"RadioButton3"_s);
+    RadioButton1->setChecked(true);
+    types->addWidget(RadioButton1);
+    types->addWidget(RadioButton2);
+    types->addWidget(RadioButton3);
+
+    GroupBox5 = named(new QGroupBox(u"Vorname des Schülers"_s), u"GroupBox5"_s);
+    auto *firstName = new QVBoxLayout(GroupBox5);
+    firstName->setSpacing(2);
+    Edit2 = named(new QLineEdit, u"Edit2"_s);
+    Label1 = named(new QLabel(u"Eingabe optional"_s), u"Label1"_s);
+    Label1->setEnabled(false);
+    firstName->addWidget(Edit2);
+    firstName->addWidget(Label1);
+    firstName->addStretch(1);
+
+    BitBtn10 = named(new QPushButton(startIcon(), u"Laufbahn starten"_s), u"BitBtn10"_s);
+    BitBtn10->setIconSize(QSize(20, 20));
+    BitBtn10->setMinimumHeight(34);
+    BitBtn8 = named(new QPushButton(u"Einstellungen..."_s), u"BitBtn8"_s);
+    BitBtn8->setMinimumHeight(34);
+    BitBtn1 = hiddenButton(u"BitBtn1"_s, u"Lesefinger"_s);
+    BitBtn5 = hiddenButton(u"BitBtn5"_s, u"Silbenlesen"_s);
+    BitBtn2 = hiddenButton(u"BitBtn2"_s, u"Laufbahn alt"_s);
+
+    grid->addWidget(RadioGroup1, 0, 0);
+    grid->addWidget(GroupBox5, 0, 1);
+    grid->addWidget(BitBtn10, 1, 0);
+    grid->addWidget(BitBtn8, 1, 1);
+    auto *hiddenStarts = new QHBoxLayout;
+    hiddenStarts->addWidget(BitBtn1);
+    hiddenStarts->addWidget(BitBtn5);
+    hiddenStarts->addWidget(BitBtn2);
+    grid->addLayout(hiddenStarts, 2, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+
+    GroupBox1->hide();
+    return GroupBox1;
+}
+
+QGroupBox *TForm3::buildStep3()
+{
+    GroupBox3 = named(new QGroupBox(u"3. Schritt: Fehler ansehen"_s), u"GroupBox3"_s);
+    auto *layout = new QHBoxLayout(GroupBox3);
+
+    auto *wordColumn = new QVBoxLayout;
+    ListBox3 = named(new QListWidget, u"ListBox3"_s);
+    ListBox3->setFixedWidth(120);
+    wordColumn->addWidget(ListBox3, 1);
+    auto *wordButtons = new QHBoxLayout;
+    wordButtons->setSpacing(0);
+    SpeedButton7 = speedButton(u"SpeedButton7"_s, lowerCaseIcon(), u"Wort kleinschreiben"_s);
+    SpeedButton8 = speedButton(u"SpeedButton8"_s, deleteIcon(), u"Wort löschen"_s);
+    SpeedButton6 =
+        speedButton(u"SpeedButton6"_s, style()->standardIcon(QStyle::SP_DialogSaveButton),
+                    u"Fehler als Text speichern"_s);
+    SpeedButton5 = speedButton(u"SpeedButton5"_s, printerIcon(), u"drucken"_s);
+    for (QToolButton *button : {SpeedButton7, SpeedButton8, SpeedButton6, SpeedButton5})
+        wordButtons->addWidget(button);
+    wordButtons->addStretch(1);
+    wordColumn->addLayout(wordButtons);
+    layout->addLayout(wordColumn, 0);
+
+    PageControl1 = named(new QTabWidget, u"PageControl1"_s);
+    TabSheet1 = named(new QWidget, u"TabSheet1"_s);
+    auto *original = new QVBoxLayout(TabSheet1);
+    original->setContentsMargins(2, 2, 2, 2);
+    RichEdit1 = named(new QTextEdit, u"RichEdit1"_s);
+    RichEdit1->setReadOnly(true);
+    original->addWidget(RichEdit1);
+    PageControl1->addTab(TabSheet1, u"Orginal-Text"_s);
+
+    TabSheet2 = named(new QWidget, u"TabSheet2"_s);
+    auto *written = new QVBoxLayout(TabSheet2);
+    written->setContentsMargins(2, 2, 2, 2);
+    written->setSpacing(0);
+    RichEdit2 = named(new QTextEdit, u"RichEdit2"_s);
+    RichEdit2->setReadOnly(true);
+    written->addWidget(RichEdit2, 1);
+    SpeedButton9 = speedButton(u"SpeedButton9"_s, printerIcon(), u"geschriebenen Text drucken"_s);
+    written->addWidget(SpeedButton9, 0, Qt::AlignRight);
+    PageControl1->addTab(TabSheet2, u"geschriebener Text"_s);
+    layout->addWidget(PageControl1, 1);
+
+    GroupBox3->hide();
+    return GroupBox3;
+}
+
+QGroupBox *TForm3::buildStep4()
+{
+    GroupBox4 = named(new QGroupBox, u"GroupBox4"_s);
+    auto *layout = new QHBoxLayout(GroupBox4);
+    Label4 = named(new QLabel(u"Fehler wiederholen mit:"_s), u"Label4"_s);
+    BitBtn3 = named(new QPushButton(startIcon(), u"Laufbahn"_s), u"BitBtn3"_s);
+    BitBtn4 = hiddenButton(u"BitBtn4"_s, u"Lesefinger"_s);
+    BitBtn6 = hiddenButton(u"BitBtn6"_s, u"Silbenlesen"_s);
+    layout->addWidget(Label4);
+    layout->addWidget(BitBtn3);
+    layout->addWidget(BitBtn4);
+    layout->addWidget(BitBtn6);
+    layout->addStretch(1);
+    GroupBox4->hide();
+    return GroupBox4;
+}
+
+void TForm3::buildHiddenControls(QWidget *owner)
+{
+    auto hidden = [owner](auto *widget, const QString &name) {
+        widget->setObjectName(name);
+        widget->setParent(owner);
+        widget->hide();
+        return widget;
+    };
+    Label6 = hidden(new QLabel(keinText), u"Label6"_s);
+    Edit1 = hidden(new QLineEdit(keinSchueler), u"Edit1"_s);
+    Memo2 = hidden(new QPlainTextEdit, u"Memo2"_s);
+    Memo3 = hidden(new QPlainTextEdit, u"Memo3"_s);
+    Memo4 = hidden(new QPlainTextEdit, u"Memo4"_s);
+    Memo5 = hidden(new QPlainTextEdit, u"Memo5"_s);
+    ListBox2 = hidden(new QListWidget, u"ListBox2"_s);
+    ListBox4 = hidden(new QListWidget, u"ListBox4"_s);
+
+    Image1 = hidden(new QLabel, u"Image1"_s);
+    Image1->setPixmap(pointerImage(true));
+    Image2 = hidden(new QLabel, u"Image2"_s);
+    Image2->setPixmap(pointerImage(false));
+
+    Label7 = hidden(new QLabel(u"Hilfe"_s), u"Label7"_s);
+    QFont helpFont(u"Arial"_s);
+    helpFont.setPixelSize(10);
+    Label7->setFont(helpFont);
+    QPalette lime = Label7->palette();
+    lime.setColor(QPalette::WindowText, QColor(0, 255, 0));
+    Label7->setPalette(lime);
+
+    Label8 = hidden(new QLabel(u"Druckschrift"_s), u"Label8"_s);
+    QFont printFont(u"Arial"_s);
+    printFont.setPixelSize(27);
+    Label8->setFont(printFont);
+}
+
+void TForm3::connectCommands()
+{
+    connect(neu1, &QAction::triggered, this, &TForm3::neu1Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TForm3::neu1Click);
+    connect(ffnen1, &QAction::triggered, this, &TForm3::ffnen1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TForm3::ffnen1Click);
+    connect(speichern1, &QAction::triggered, this, &TForm3::speichern1Click);
+    connect(SpeedButton3, &QToolButton::clicked, this, &TForm3::speichern1Click);
+    connect(speichernunter1, &QAction::triggered, this, &TForm3::speichernunter1Click);
+    connect(Druckereinstellungen1, &QAction::triggered, this, &TForm3::Druckereinstellungen1Click);
+    connect(Info1, &QAction::triggered, this, &TForm3::Info1Click);
+    connect(Programmende1, &QAction::triggered, this, &TForm3::Programmende1Click);
+
+    connect(neu2, &QAction::triggered, this, &TForm3::neu2Click);
+    connect(Button3, &QPushButton::clicked, this, &TForm3::neu2Click);
+    connect(ffnen2, &QAction::triggered, this, &TForm3::ffnen2Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm3::ffnen2Click);
+    connect(ListBox1, &QListWidget::itemClicked, this, &TForm3::ListBox1Click);
+    connect(ListBox1, &QListWidget::itemActivated, this, &TForm3::ListBox1Click);
+    connect(Button5, &QPushButton::clicked, this, &TForm3::Button5Click);
+
+    connect(zuflligeWortfolge1, &QAction::triggered, this, &TForm3::zuflligeWortfolge1Click);
+    connect(Fehlerverstecken1, &QAction::triggered, this, &TForm3::Fehlerverstecken1Click);
+    connect(Textauswertung1, &QAction::triggered, this, &TForm3::Textauswertung1Click);
+    connect(FehlerauswertungdesaktuellenSchler1, &QAction::triggered, this,
+            &TForm3::FehlerauswertungdesaktuellenSchler1Click);
+
+    connect(SpeedButton6, &QToolButton::clicked, this, &TForm3::SpeedButton6Click);
+    connect(SpeedButton7, &QToolButton::clicked, this, &TForm3::SpeedButton7Click);
+    connect(SpeedButton8, &QToolButton::clicked, this, &TForm3::SpeedButton8Click);
+
+    connect(Memo1, &QPlainTextEdit::textChanged, this, &TForm3::Memo1Change);
+    connect(Memo1, &QPlainTextEdit::customContextMenuRequested, this, &TForm3::showMemo1Menu);
+}
+
+TForm3::Placement TForm3::placementOn(const QRect &screenGeometry, const QRect &availableGeometry)
+{
+    if (screenGeometry.width() < 800)
+        return {availableGeometry, true};
+    const QSize size(809, 606);
+    QRect rect(QPoint(), size);
+    rect.moveCenter(availableGeometry.center());
+    // On a screen smaller than the window the title bar must stay reachable.
+    rect.moveTopLeft(QPoint(std::max(rect.left(), availableGeometry.left()),
+                            std::max(rect.top(), availableGeometry.top())));
+    return {rect, false};
+}
+
+void TForm3::FormCreate()
+{
+    startverzeichnis = QDir::currentPath();
+    if (!startverzeichnis.endsWith(u'/'))
+        startverzeichnis += u'/';
+    setWindowTitle(applicationTitle());
+
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const Placement placement = screen
+                                    ? placementOn(screen->geometry(), screen->availableGeometry())
+                                    : placementOn(QRect(0, 0, 1024, 768), QRect(0, 0, 1024, 768));
+    resize(placement.geometry.size());
+    move(placement.geometry.topLeft());
+    if (placement.maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TForm3::firstShow()
+{
+    for (QFileDialog *dialog : {OpenDialog1, OpenDialog2, SaveDialog1, SaveDialog2})
+        dialog->setDirectory(startverzeichnis);
+}
+
+void TForm3::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (firstShowPending_) {
+        firstShowPending_ = false;
+        firstShow();
+    }
+}
+
+void TForm3::closeEvent(QCloseEvent *event)
+{
+    if (confirmDiscardText())
+        event->accept();
+    else
+        event->ignore();
+}
+
+QPrinter *TForm3::printer()
+{
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return printer_.get();
+}
+
+// ---------------------------------------------------------------- services
+
+int TForm3::farbtiefe() const
+{
+    const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+    return s ? s->depth() : 0;
+}
+
+void TForm3::Delay_ms(int ms)
+{
+    if (ms <= 0) {
+        QCoreApplication::processEvents();
+        return;
+    }
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void TForm3::ShowTaskBar(bool show)
+{
+#ifdef Q_OS_WIN
+    if (HWND taskBar = FindWindowW(L"Shell_TrayWnd", nullptr))
+        ShowWindow(taskBar, show ? SW_SHOW : SW_HIDE);
+#else
+    // Elsewhere the full-screen displays cover panels by themselves.
+    Q_UNUSED(show);
+#endif
+}
+
+// ---------------------------------------------------------------- text state
+
+void TForm3::setStatusText(int panel, const QString &text)
+{
+    if (panel >= 0 && panel < 2)
+        statusPanels_[panel]->setText(text);
+}
+
+QString TForm3::statusText(int panel) const
+{
+    return panel >= 0 && panel < 2 ? statusPanels_[panel]->text() : QString();
+}
+
+QString TForm3::textName(const QString &path) const
+{
+    const QString bare = QFileInfo(path).fileName();
+    return startverzeichnis + bare == path ? bare : path;
+}
+
+QString TForm3::textPath(const QString &name) const
+{
+    return QFileInfo(name).isAbsolute() ? name : startverzeichnis + name;
+}
+
+void TForm3::setCurrentText(const QString &name)
+{
+    Label6->setText(name);
+    setStatusText(0, name == neuerText ? name : u"aktueller Text: "_s + name);
+}
+
+bool TForm3::loadText(const QString &path, bool oldFormat)
+{
+    IoError error;
+    QString text;
+    if (oldFormat) {
+        // Old DOS texts are never UTF-8: their bytes are taken one by one and mapped.
+        const std::optional<QByteArray> bytes = readWholeFile(path, &error);
+        if (!bytes) {
+            showIoError(this, error);
+            return false;
+        }
+        text = markup::convertOldFormat(ansi::decodeLines(*bytes).join(u'\n'));
+    } else {
+        std::optional<QString> read = textfile::readText(path, &error);
+        if (!read) {
+            showIoError(this, error);
+            return false;
+        }
+        text = *read;
+    }
+    Memo1->setPlainText(text);
+    Memo1->document()->setModified(false);
+    return true;
+}
+
+bool TForm3::writeTextFile(const QString &path, const QString &text)
+{
+    IoError error;
+    QString unencodable;
+    if (textfile::writeText(path, text, &error, &unencodable))
+        return true;
+    if (!unencodable.isEmpty()) {
+        QStringList characters;
+        for (const QChar ch : std::as_const(unencodable))
+            characters << ch;
+        showWarning(this, u"Der Text enthält Zeichen, die in einer Laufbahn-Textdatei nicht "
+                          "gespeichert werden können: "_s +
+                              characters.join(u"  "_s) +
+                              u"\n\nBitte ersetzen Sie diese Zeichen. Der Text wurde nicht "
+                              "gespeichert."_s);
+    } else {
+        showIoError(this, error);
+    }
+    return false;
+}
+
+bool TForm3::confirmDiscardText()
+{
+    if (!Memo1->document()->isModified() || Memo1->document()->isEmpty())
+        return true;
+    QMessageBox box(QMessageBox::Question, applicationTitle(), u"Änderungen am Text speichern?"_s,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    box.button(QMessageBox::Yes)->setText(u"Ja"_s);
+    box.button(QMessageBox::No)->setText(u"Nein"_s);
+    box.button(QMessageBox::Cancel)->setText(u"Abbrechen"_s);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return speichern1Click();
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TForm3::clearResults()
+{
+    RichEdit1->clear();
+    Memo3->clear();
+}
+
+void TForm3::showStep3()
+{
+    GroupBox4->show();
+    GroupBox3->setVisible(!Fehlerverstecken1->isChecked());
+}
+
+void TForm3::hideStep3()
+{
+    GroupBox3->hide();
+    GroupBox4->hide();
+}
+
+// ---------------------------------------------------------------- commands
+
+void TForm3::Memo1Change()
+{
+    dateityp_feststellen();
+    GroupBox1->show();
+}
+
+void TForm3::dateityp_feststellen()
+{
+    switch (markup::dateityp_feststellen(Memo1->toPlainText())) {
+    case markup::FileType::Woerter:
+        RadioButton1->setChecked(true);
+        break;
+    case markup::FileType::Wortgruppen:
+        RadioButton2->setChecked(true);
+        break;
+    case markup::FileType::Text:
+        RadioButton3->setChecked(true);
+        break;
+    }
+}
+
+void TForm3::neu1Click()
+{
+    if (!confirmDiscardText())
+        return;
+    zufallsfolge = false;
+    Memo1->clear();
+    Memo1->document()->setModified(false);
+    setCurrentText(neuerText);
+    clearResults();
+    Memo1Change();
+    Memo1->setFocus();
+}
+
+void TForm3::ffnen1Click()
+{
+    if (confirmDiscardText() && OpenDialog1->exec() == QDialog::Accepted &&
+        !OpenDialog1->selectedFiles().isEmpty()) {
+        const QString path = QDir::cleanPath(OpenDialog1->selectedFiles().constFirst());
+        const bool oldFormat = OpenDialog1->selectedNameFilter() == oldTextFilter;
+        if (loadText(path, oldFormat)) {
+            zufallsfolge = false;
+            setCurrentText(textName(path));
+            GroupBox1->show();
+            clearResults();
+        }
+    }
+    // Also after a cancelled dialog: the teacher may have changed the buttons by hand.
+    dateityp_feststellen();
+}
+
+bool TForm3::speichernunter1Click()
+{
+    if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
+        return false;
+    const QString path = QDir::cleanPath(SaveDialog1->selectedFiles().constFirst());
+    if (!writeTextFile(path, Memo1->toPlainText()))
+        return false;
+    setCurrentText(textName(path));
+    zufallsfolge = false;
+    Memo1->document()->setModified(false);
+    return true;
+}
+
+bool TForm3::speichern1Click()
+{
+    const QString name = Label6->text();
+    // A random word order or a converted old text must never replace its source unasked.
+    if (name == keinText || name == neuerText || zufallsfolge ||
+        name.endsWith(u".lbz"_s, Qt::CaseInsensitive))
+        return speichernunter1Click();
+    if (!writeTextFile(textPath(name), Memo1->toPlainText()))
+        return false;
+    Memo1->document()->setModified(false);
+    return true;
+}
+
+void TForm3::Druckereinstellungen1Click()
+{
+    QPrintDialog dialog(printer(), this);
+    dialog.setWindowTitle(u"Druckereinstellungen"_s);
+    dialog.setOptions(QAbstractPrintDialog::PrintDialogOptions());
+    // Choosing the printer prints nothing: the confirming button must not say "print".
+    if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
+        if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(u"OK"_s);
+    }
+    dialog.exec();
+}
+
+void TForm3::Info1Click()
+{
+    laufbahn().Form7->exec();
+}
+
+void TForm3::Programmende1Click()
+{
+    close();
+}
+
+void TForm3::zuflligeWortfolge1Click()
+{
+    RichEdit1->clear();
+    Memo3->clear();
+    zufallsfolge = true;
+    setStatusText(0, u"zufällige Wortfolge"_s);
+    QRandomGenerator random(quint32(QDateTime::currentMSecsSinceEpoch()));
+    const QString line = wortfolge::zufaellige_wortfolge(Memo1->toPlainText(), random);
+    // Replaced through the cursor, so that the teacher can undo the shuffle.
+    QTextCursor cursor(Memo1->document());
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(line);
+}
+
+void TForm3::Fehlerverstecken1Click()
+{
+    if (Fehlerverstecken1->isChecked())
+        GroupBox3->hide();
+    else
+        GroupBox3->setVisible(!GroupBox4->isHidden());
+}
+
+void TForm3::Textauswertung1Click()
+{
+    if (Label6->text() == keinText)
+        showInformation(this, u"Sie müssen zunächst einen Text laden."_s);
+}
+
+void TForm3::FehlerauswertungdesaktuellenSchler1Click()
+{
+    if (Edit1->text() == keinSchueler)
+        showInformation(this, u"Sie müssen zunächst einen Schüler laden."_s);
+}
+
+void TForm3::SpeedButton6Click()
+{
+    if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
+        return;
+    writeTextFile(QDir::cleanPath(SaveDialog1->selectedFiles().constFirst()), Memo3->toPlainText());
+}
+
+void TForm3::SpeedButton7Click()
+{
+    QListWidgetItem *item = ListBox3->currentItem();
+    if (!item || !item->isSelected() || item->text().isEmpty())
+        return;
+    const QString word = item->text();
+    item->setText(QLocale().toLower(word.left(1)) + word.mid(1));
+    schueler_update();
+}
+
+void TForm3::SpeedButton8Click()
+{
+    QListWidgetItem *item = ListBox3->currentItem();
+    if (!item || !item->isSelected())
+        return;
+    delete ListBox3->takeItem(ListBox3->row(item));
+    schueler_update();
+}
+
+void TForm3::Button5Click()
+{
+    Edit1->setText(keinSchueler);
+    Edit2->clear();
+    setStatusText(1, keinSchueler);
+    schuelerdatei.clear();
+    ListBox1->clear();
+    Memo2->clear();
+    RichEdit1->clear();
+    Memo3->clear();
+    hideStep3();
+    Button5->hide();
+}
+
+void TForm3::showMemo1Menu(const QPoint &pos)
+{
+    const QPoint global = Memo1->viewport()->mapToGlobal(pos);
+    if (!PopupMenu1->isEmpty()) {
+        PopupMenu1->popup(global);
+        return;
+    }
+    QMenu *standard = Memo1->createStandardContextMenu();
+    standard->setAttribute(Qt::WA_DeleteOnClose);
+    standard->popup(global);
+}

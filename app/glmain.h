@@ -1,0 +1,230 @@
+#pragma once
+// The main window: leads the teacher from the exercise text and the pupil (step 1)
+// to the exercise (step 2) and its wrong words (step 3). Created first at start-up.
+
+#include <QMainWindow>
+#include <QRect>
+#include <QString>
+#include <memory>
+
+class QAction;
+class QFileDialog;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPrinter;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+class QTabWidget;
+class QTextEdit;
+class QToolButton;
+class QWidget;
+
+class TForm3 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm3(QWidget *parent = nullptr);
+    ~TForm3() override;
+
+    // The texts the window's state is kept in; commands compare against them.
+    static inline const QString keinText = QStringLiteral("kein Text geladen");
+    static inline const QString neuerText = QStringLiteral("neuer Text");
+    static inline const QString keinSchueler = QStringLiteral("kein Schüler geladen");
+
+    // Where the main window opens on a screen: 809 x 606 centred, or the whole
+    // screen when it is narrower than 800 pixels.
+    struct Placement {
+        QRect geometry;
+        bool maximized = false;
+    };
+    static Placement placementOn(const QRect &screenGeometry, const QRect &availableGeometry);
+
+    // --- Program-wide state shared with the exercise run, displays and rewrite forms.
+    QString puffer;
+    QString startverzeichnis; // ends with "/"
+    QString schuelerdatei;
+    bool neue_uebung = false;
+    bool silben_modus = false;
+    bool zufallsfolge = false;
+    QString abschnitt;
+    QString abschnitt_roh;
+    QString wortgruppe_roh;
+    QString wort_roh;
+    QString laufbahn_text;
+    QString kurzzeit_wort;
+    int satz_nr = 0;
+    int abschnitt_ende = 0;
+
+    // --- Services.
+    int farbtiefe() const;
+    void Delay_ms(int ms);
+    void ShowTaskBar(bool show);
+    // The printer every print and "Druckereinstellungen..." share; made on first use.
+    QPrinter *printer();
+
+    // --- Text state.
+    // Status panel 0: 400 pixels, the text; panel 1: the pupil.
+    void setStatusText(int panel, const QString &text);
+    QString statusText(int panel) const;
+    // The name a text is shown and recorded under: the bare file name when the file
+    // lies in the start directory, else the full path.
+    QString textName(const QString &path) const;
+    // The file behind a text name (bare names lie in the start directory).
+    QString textPath(const QString &name) const;
+    // Loads a text file into Memo1 and marks it unchanged. A file that cannot be read
+    // is reported and nothing changes (false). Name, status and step groups are the
+    // caller's.
+    bool loadText(const QString &path, bool oldFormat = false);
+    // Label6 and status panel 0 name the text.
+    void setCurrentText(const QString &name);
+    // Asks "Änderungen am Text speichern?" when Memo1 holds unsaved changes; false when
+    // the teacher cancels (or saving fails), so the text must not be replaced.
+    bool confirmDiscardText();
+    // Step 3: GroupBox4 shown, GroupBox3 too unless "Fehleranzeige verstecken" is checked.
+    void showStep3();
+    void hideStep3();
+
+    // --- Commands.
+    void neu1Click();
+    void ffnen1Click();
+    bool speichern1Click();
+    bool speichernunter1Click();
+    void Druckereinstellungen1Click();
+    void Info1Click();
+    void Programmende1Click();
+    void zuflligeWortfolge1Click();
+    void Fehlerverstecken1Click();
+    void Textauswertung1Click();
+    void FehlerauswertungdesaktuellenSchler1Click();
+    void Memo1Change();
+    void dateityp_feststellen();
+    void SpeedButton6Click();
+    void SpeedButton7Click();
+    void SpeedButton8Click();
+    void Button5Click();
+
+    // Pupil commands (glmain_schueler.cpp).
+    void neu2Click();
+    void ffnen2Click();
+    void ListBox1Click();
+    void schueler_update();
+
+    // --- Controls.
+    QPlainTextEdit *Memo1;
+    QMenu *PopupMenu1;
+    QLabel *Label6;
+    QLineEdit *Edit1;
+    QLineEdit *Edit2;
+    QStatusBar *StatusBar1;
+    QListWidget *ListBox1;
+    QPlainTextEdit *Memo2;
+    QPlainTextEdit *Memo3;
+    QListWidget *ListBox3;
+    QTabWidget *PageControl1;
+    QWidget *TabSheet1;
+    QWidget *TabSheet2;
+    QTextEdit *RichEdit1;
+    QTextEdit *RichEdit2;
+    QPlainTextEdit *Memo5;
+    QListWidget *ListBox4;
+    QListWidget *ListBox2;
+    QPlainTextEdit *Memo4;
+    QGroupBox *RadioGroup1;
+    QRadioButton *RadioButton1;
+    QRadioButton *RadioButton2;
+    QRadioButton *RadioButton3;
+    QLabel *Image1;
+    QLabel *Image2;
+    QLabel *Label7;
+    QLabel *Label8;
+    QLabel *Label1;
+    QLabel *Label4;
+    QLabel *Label5;
+
+    QGroupBox *GroupBox1;
+    QGroupBox *GroupBox2;
+    QGroupBox *GroupBox3;
+    QGroupBox *GroupBox4;
+    QGroupBox *GroupBox5;
+
+    QPushButton *Button2;
+    QPushButton *Button3;
+    QPushButton *Button5;
+    QPushButton *BitBtn10;
+    QPushButton *BitBtn8;
+    QPushButton *BitBtn1;
+    QPushButton *BitBtn5;
+    QPushButton *BitBtn2;
+    QPushButton *BitBtn3;
+    QPushButton *BitBtn4;
+    QPushButton *BitBtn6;
+
+    QToolButton *SpeedButton1;
+    QToolButton *SpeedButton2;
+    QToolButton *SpeedButton3;
+    QToolButton *SpeedButton4;
+    QToolButton *SpeedButton5;
+    QToolButton *SpeedButton6;
+    QToolButton *SpeedButton7;
+    QToolButton *SpeedButton8;
+    QToolButton *SpeedButton9;
+
+    QMenu *Datei1;
+    QMenu *Optionen1; // "Schüler"
+    QMenu *Optionen2; // "Optionen"
+    QMenu *Extras1;
+    QAction *neu1;
+    QAction *ffnen1;
+    QAction *speichern1;
+    QAction *speichernunter1;
+    QAction *drucken1;
+    QAction *Druckereinstellungen1;
+    QAction *Info1;
+    QAction *Programmende1;
+    QAction *neu2;
+    QAction *ffnen2;
+    QAction *zuflligeWortfolge1;
+    QAction *Fehlerverstecken1;
+    QAction *Sonderzeichennichtdrucken1;
+    QAction *alternativerLaufmodus1;
+    QAction *alleTextedrucken1;
+    QAction *Textauswertung1;
+    QAction *FehlerauswertungdesaktuellenSchler1;
+    QAction *N5; // separator before "español"
+    QAction *espanol1;
+
+    QFileDialog *OpenDialog1;
+    QFileDialog *OpenDialog2;
+    QFileDialog *SaveDialog1;
+    QFileDialog *SaveDialog2;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void FormCreate();
+    // Runs once, when the window is shown for the first time.
+    void firstShow();
+
+    void buildMenus();
+    QWidget *buildToolBar();
+    QGroupBox *buildStep1();
+    QGroupBox *buildStep2();
+    QGroupBox *buildStep3();
+    QGroupBox *buildStep4();
+    void buildHiddenControls(QWidget *owner);
+    void connectCommands();
+    void showMemo1Menu(const QPoint &pos);
+    // Writes `text` under `path`; reports unwritable characters and file errors.
+    bool writeTextFile(const QString &path, const QString &text);
+    void clearResults();
+
+    std::unique_ptr<QPrinter> printer_;
+    QLabel *statusPanels_[2] = {};
+    bool firstShowPending_ = true;
+};

@@ -1,0 +1,93 @@
+#include "app/info.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+QPixmap programLogo()
+{
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(QSize(72, 72) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(20, 20, 20));
+    p.drawRoundedRect(QRectF(2, 10, 68, 52), 8, 8);
+    QFont font(u"Arial"_s);
+    font.setPixelSize(30);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(QColor(255, 230, 80));
+    p.drawText(QRectF(2, 10, 68, 40), Qt::AlignCenter, u"Lb"_s);
+    p.setPen(QPen(QColor(0, 230, 0), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(14, 52), QPointF(50, 52));
+    p.drawLine(QPointF(50, 52), QPointF(43, 47));
+    p.drawLine(QPointF(50, 52), QPointF(43, 57));
+    return pixmap;
+}
+
+TForm7::TForm7(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(u"Form7"_s);
+    setWindowTitle(u"Info"_s);
+    setModal(true);
+
+    Image1 = new QLabel;
+    Image1->setObjectName(u"Image1"_s);
+    Image1->setPixmap(programLogo());
+    Image1->setAlignment(Qt::AlignTop);
+
+    Label1 = new QLabel(u"Laufbahn II"_s);
+    Label1->setObjectName(u"Label1"_s);
+    QFont title = Label1->font();
+    title.setBold(true);
+    title.setPointSizeF(title.pointSizeF() > 0 ? title.pointSizeF() * 1.8 : 18);
+    Label1->setFont(title);
+    Label2 = new QLabel(u"Version 2.0"_s);
+    Label2->setObjectName(u"Label2"_s);
+    Label3 =
+        new QLabel(u"Lesen und Rechtschreiben üben:\n"
+                   "Wörter, Wortgruppen und Texte lesen und aus dem Gedächtnis nachschreiben."_s);
+    Label3->setObjectName(u"Label3"_s);
+    Label3->setWordWrap(true);
+    Label4 = new QLabel(u"Für Schülerinnen und Schüler der Grundschule."_s);
+    Label4->setObjectName(u"Label4"_s);
+    Label4->setWordWrap(true);
+
+    BitBtn1 = new QPushButton(u"OK"_s);
+    BitBtn1->setObjectName(u"BitBtn1"_s);
+    BitBtn1->setDefault(true);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto *texts = new QVBoxLayout;
+    texts->addWidget(Label1);
+    texts->addWidget(Label2);
+    texts->addSpacing(10);
+    texts->addWidget(Label3);
+    texts->addWidget(Label4);
+    texts->addStretch(1);
+
+    auto *top = new QHBoxLayout;
+    top->setSpacing(16);
+    top->addWidget(Image1);
+    top->addLayout(texts, 1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(BitBtn1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 18, 18, 12);
+    layout->addLayout(top);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    setFixedWidth(400);
+}

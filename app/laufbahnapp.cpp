@@ -1,0 +1,47 @@
+#include "app/laufbahnapp.h"
+
+#include "app/glmain.h"
+#include "app/info.h"
+#include "app/leer.h"
+#include "app/ws_black.h"
+#include "exercise/ui/messages.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPixmap>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+LaufbahnApp *instance = nullptr;
+}
+
+LaufbahnApp::LaufbahnApp()
+{
+    Q_ASSERT(!instance);
+    instance = this;
+    QApplication::setApplicationName(u"Laufbahn"_s);
+    QApplication::setApplicationVersion(u"2.0"_s);
+    QApplication::setApplicationDisplayName(applicationTitle());
+    QApplication::setWindowIcon(QIcon(programLogo()));
+
+    Form3 = std::make_unique<TForm3>();
+    Form7 = std::make_unique<TForm7>(Form3.get());
+    Form18 = std::make_unique<TForm18>();
+    Form_black = std::make_unique<TForm_black>();
+}
+
+LaufbahnApp::~LaufbahnApp()
+{
+    Form_black.reset();
+    Form18.reset();
+    Form7.reset();
+    Form3.reset();
+    instance = nullptr;
+}
+
+LaufbahnApp &laufbahn()
+{
+    Q_ASSERT(instance);
+    return *instance;
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The application object: creates the program's forms in their start-up order, the
+// main window first, and keeps them until the program ends.
+
+#include <memory>
+
+class TForm3;
+class TForm7;
+class TForm18;
+class TForm_black;
+
+class LaufbahnApp {
+public:
+    // Needs a QApplication. The start directory is the current directory.
+    LaufbahnApp();
+    ~LaufbahnApp();
+    LaufbahnApp(const LaufbahnApp &) = delete;
+    LaufbahnApp &operator=(const LaufbahnApp &) = delete;
+
+    // In start-up order; destroyed in reverse.
+    std::unique_ptr<TForm3> Form3;
+    std::unique_ptr<TForm7> Form7;
+    std::unique_ptr<TForm18> Form18;
+    std::unique_ptr<TForm_black> Form_black;
+};
+
+// The one application object, for the forms that reach each other.
+LaufbahnApp &laufbahn();
