@@ -72,6 +72,22 @@ private slots:
         QCOMPARE(serialise(special).value(), bytesOf(testData(u"sonder.lbs"_s)));
     }
 
+    void sampleRecordNamesTheSampleTexts()
+    {
+        const QString data = qEnvironmentVariable("LAUFBAHN_DATA");
+        IoError error;
+        const std::optional<PupilFile> sample =
+            PupilFile::load(data + u"/Beispiel Kind.lbs"_s, &error);
+        QVERIFY2(sample, qPrintable(error.message()));
+        QCOMPARE(sample->firstName(), u"Beispiel"_s);
+        QCOMPARE(sample->entries().size(), 4);
+        for (const QString &entry : sample->entries()) {
+            QVERIFY2(QFile::exists(data + u'/' + textNameOf(entry)), qPrintable(entry));
+            QVERIFY(!sample->wordsOf(entry).isEmpty());
+        }
+        QCOMPARE(serialise(sample->lines()).value(), bytesOf(sample->path()));
+    }
+
     void lineEndsMakeNoDifference()
     {
         const QByteArray crlf = bytesOf(testData(u"doppelt.lbs"_s));
