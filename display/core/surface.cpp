@@ -1,0 +1,149 @@
+#include "display/core/surface.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace display {
+
+QString surfaceErrorText()
+{
+    return u"%1 cannot be made"_s.arg(u"Surface"_s);
+}
+
+namespace {
+
+QImage makeImage(int width, int height)
+{
+    if (width <= 0 || height <= 0)
+        return {};
+    // QImage refuses sizes whose byte count overflows and returns a null image when
+    // the memory is not there; both end up as "no surface".
+    return QImage(width, height, QImage::Format_RGB32);
+}
+
+} // namespace
+
+Surface::Surface(int width, int height) : m_image(makeImage(width, height)) {}
+
+bool Surface::canWrap(const QImage &image)
+{
+    return !image.isNull() && (image.format() == QImage::Format_RGB32 ||
+                               image.format() == QImage::Format_ARGB32_Premultiplied);
+}
+
+Surface Surface::wrap(QImage &image)
+{
+    if (!canWrap(image))
+        return {};
+    // An image over the same pixels: writing to it writes into `image`.
+    return Surface(
+        QImage(image.bits(), image.width(), image.height(), image.bytesPerLine(), image.format()));
+}
+
+bool Surface::setSize(int width, int height)
+{
+    m_image = makeImage(width, height);
+    return !isNull();
+}
+
+Pixel Surface::colorMatch(const QColor &color)
+{
+    return color.rgb() | 0xFF000000u;
+}
+
+void Surface::fill(Pixel pixel)
+{
+    fillRect(rect(), pixel);
+}
+
+void Surface::fillRect(const QRect &area, Pixel pixel)
+{
+    const QRect r = area.intersected(rect());
+    if (r.isEmpty())
+        return;
+    uchar *bits = m_image.bits();
+    const qsizetype stride = m_image.bytesPerLine();
+    if (r.width() == width() && stride == qsizetype(width()) * 4) {
+        // Whole rows of a gapless image: one run, as fast as a plain fill of memory.
+        Pixel *first = reinterpret_cast<Pixel *>(bits + r.top() * stride);
+        std::fill_n(first, qsizetype(r.width()) * r.height(), pixel);
+        return;
+    }
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        Pixel *row = reinterpret_cast<Pixel *>(bits + y * stride) + r.left();
+        std::fill_n(row, r.width(), pixel);
+    }
+}
+
+void Surface::blit(int x, int y, const Surface &source, const QRect &sourceRect)
+{
+    if (sourceRect.isEmpty())
+        return;
+    uchar *bits = m_image.bits();
+    const uchar *from = source.m_image.constBits();
+    const bool sameImage = from == bits;
+    const qsizetype stride = m_image.bytesPerLine();
+    const qsizetype fromStride = source.m_image.bytesPerLine();
+    const size_t rowBytes = size_t(sourceRect.width()) * sizeof(Pixel);
+    const int rows = sourceRect.height();
+    auto rowAt = [&](int i) {
+        return std::pair{bits + (y + i) * stride + qsizetype(x) * 4,
+                         from + (sourceRect.top() + i) * fromStride +
+                             qsizetype(sourceRect.left()) * 4};
+    };
+    if (sameImage) {
+        // Overlapping rectangles of one surface: copy the rows in an order that reads
+        // each row before it is overwritten.
+        if (y > sourceRect.top()) {
+            for (int i = rows - 1; i >= 0; --i) {
+                auto [dst, src] = rowAt(i);
+                std::memmove(dst, src, rowBytes);
+            }
+        } else {
+            for (int i = 0; i < rows; ++i) {
+                auto [dst, src] = rowAt(i);
+                std::memmove(dst, src, rowBytes);
+            }
+        }
+        return;
+    }
+    for (int i = 0; i < rows; ++i) {
+        auto [dst, src] = rowAt(i);
+        std::memcpy(dst, src, rowBytes);
+    }
+}
+
+bool Surface::copyOpaque(int x, int y, const Surface &source, const QRect &sourceRect)
+{
+    if (isNull() || source.isNull() || sourceRect.isEmpty())
+        return false;
+    if (!source.rect().contains(sourceRect))
+        return false;
+    if (!rect().contains(QRect(QPoint(x, y), sourceRect.size())))
+        return false;
+    blit(x, y, source, sourceRect);
+    return true;
+}
+
+void Surface::drawClipped(int x, int y, const Surface &source, const QRect &sourceRect,
+                          const QRect &clip)
+{
+    if (isNull() || source.isNull())
+        return;
+    const QRect from = sourceRect.intersected(source.rect());
+    if (from.isEmpty())
+        return;
+    // Where the visible part of the source would land, then cut to the destination.
+    const QPoint shift(x - sourceRect.left(), y - sourceRect.top());
+    QRect to = from.translated(shift).intersected(rect());
+    if (!clip.isNull())
+        to = to.intersected(clip);
+    if (to.isEmpty())
+        return;
+    blit(to.left(), to.top(), source, to.translated(-shift));
+}
+
+} // namespace display

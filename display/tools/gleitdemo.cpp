@@ -1,0 +1,87 @@
+// Developer tool, not shipped: shows the gliding-line display with a text from the
+// command line or a file, so the display can be watched before an exercise runs it.
+
+#include "display/ui/frameclock.h"
+#include "display/ui/laufunit4.h"
+#include "display/ui/unit4.h"
+#include "exercise/core/ansi.h"
+#include "exercise/core/fileio.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTextStream>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(u"Shows the gliding-line display."_s);
+    parser.addHelpOption();
+    const QCommandLineOption textOption(u"text"_s, u"The text to show."_s, u"text"_s);
+    const QCommandLineOption tempoOption(u"tempo"_s, u"Speed 1..9 (3)."_s, u"n"_s, u"3"_s);
+    const QCommandLineOption spacingOption(u"spacing"_s, u"Spacing 0..30 (3)."_s, u"n"_s, u"3"_s);
+    const QCommandLineOption fontOption(u"font"_s, u"Font family (Arial)."_s, u"family"_s,
+                                        u"Arial"_s);
+    const QCommandLineOption sizeOption(u"size"_s, u"Font size in points (28)."_s, u"pt"_s,
+                                        u"28"_s);
+    const QCommandLineOption oldOption(u"old"_s, u"Show the older display form."_s);
+    const QCommandLineOption marksOption(u"marks"_s, u"Return marks words."_s);
+    const QCommandLineOption secondsOption(u"seconds"_s, u"Close after this many seconds."_s,
+                                           u"s"_s);
+    const QCommandLineOption repeatOption(u"repeat"_s, u"Show the display this often."_s, u"n"_s,
+                                          u"1"_s);
+    parser.addOptions({textOption, tempoOption, spacingOption, fontOption, sizeOption, oldOption,
+                       marksOption, secondsOption, repeatOption});
+    parser.addPositionalArgument(u"file"_s, u"A text file (Windows-1252)."_s);
+    parser.process(app);
+
+    QString text = parser.value(textOption);
+    if (!parser.isSet(textOption)) {
+        if (parser.positionalArguments().isEmpty())
+            parser.showHelp(1);
+        IoError error;
+        const auto bytes = readWholeFile(parser.positionalArguments().first(), &error);
+        if (!bytes) {
+            QTextStream(stderr) << error.message() << '\n';
+            return 1;
+        }
+        text = ansi::decodeLines(*bytes).join(u' ');
+    }
+
+    display::DisplaySettings settings = display::DisplaySettings::defaults();
+    settings.font.setFamily(parser.value(fontOption));
+    settings.font.setPointSize(parser.value(sizeOption).toInt());
+    settings.tempo = parser.value(tempoOption).toInt();
+    settings.spacing = parser.value(spacingOption).toInt();
+    settings.neueUebung = parser.isSet(marksOption);
+
+    QTextStream out(stdout);
+    const int repeat = std::max(1, parser.value(repeatOption).toInt());
+    for (int i = 0; i < repeat; ++i) {
+        std::unique_ptr<display::GleitAnzeige> form;
+        if (parser.isSet(oldOption)) {
+            TForm4::anzeige_text = text;
+            form = std::make_unique<TForm4>(settings);
+        } else {
+            TLaufForm4::anzeige_text = text;
+            form = std::make_unique<TLaufForm4>(settings);
+        }
+        QObject::connect(form.get(), &display::GleitAnzeige::wordMarked,
+                         [&out](const QString &word, int start, int length) {
+                             out << "marked: " << word << " at " << start << '+' << length
+                                 << Qt::endl;
+                         });
+        if (parser.isSet(secondsOption))
+            QTimer::singleShot(int(parser.value(secondsOption).toDouble() * 1000), form.get(),
+                               &QWidget::close);
+        form->exec();
+        if (form->frameClock())
+            out << "clock: " << form->frameClock()->backend()
+                << ", missed refreshes: " << form->frameClock()->missedRefreshes()
+                << ", glyphs kept: " << (form->glyphsWereKept() ? "yes" : "no") << Qt::endl;
+    }
+    return 0;
+}

@@ -1,0 +1,97 @@
+#pragma once
+// The gliding-line display shared by TLaufForm4 and TForm4: one chunk of the exercise
+// glides across the whole screen in very large letters, one step per screen refresh.
+// The exercise run and the rewrite forms open it modally, once per chunk.
+
+#include "display/core/gleitzeile.h"
+
+#include <QColor>
+#include <QElapsedTimer>
+#include <QFont>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+class QEventLoop;
+
+namespace display {
+
+class FrameClock;
+class GlyphSet;
+class Surface;
+
+// What the caller hands the display from the settings and the main window.
+struct DisplaySettings {
+    QFont font;                     // the display font with its size in points
+    QColor letterColor = Qt::white; // the display font's colour
+    QColor background = Qt::black;
+    int tempo = 3;           // "Geschwindigkeit:", 1..9
+    int spacing = 3;         // "Abstand:", 0..30; five pixels a step
+    QFont helpFont;          // the main window's help label
+    bool neueUebung = false; // Return marks words only in a first run
+
+    // Arial bold 28 points, white on black, speed 3, spacing 3, help in Arial 10 px.
+    static DisplaySettings defaults();
+};
+
+class GleitAnzeige : public QWidget {
+    Q_OBJECT
+public:
+    ~GleitAnzeige() override;
+
+    // Shows the display full screen on its owner's screen and returns when it closes.
+    int exec();
+
+    // For tests and measurements.
+    const GleitZeile *motion() const { return m_motion.get(); }
+    const GlyphSet *glyphSet() const { return m_glyphs.get(); }
+    FrameClock *frameClock() const { return m_clock.get(); }
+    bool glyphsWereKept() const { return m_glyphsKept; }
+    bool isPaused() const { return m_paused; }
+
+signals:
+    // A word marked with Return, with the selection that colours it in the exercise text.
+    void wordMarked(const QString &word, int selectionStart, int selectionLength);
+    // A frame of the line has been painted (the window system shows it next).
+    void frameShown();
+
+protected:
+    GleitAnzeige(const QString &anzeigeText, CarriedState *carried, const DisplaySettings &settings,
+                 QWidget *parent);
+
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void initialise();
+    void onTick();
+    void apply(KeyEffect effect);
+    void composeInto(Surface &target, const QRect &area, QPoint origin) const;
+    QRect band() const;
+
+    const QString m_text;
+    CarriedState *m_carried;
+    const DisplaySettings m_settings;
+
+    std::shared_ptr<const GlyphSet> m_glyphs;
+    bool m_glyphsKept = false;
+    std::unique_ptr<GleitZeile> m_motion;
+    std::unique_ptr<FrameClock> m_clock;
+    std::vector<PlacedGlyph> m_placed;
+    std::unique_ptr<Surface> m_buffer; // for paint devices the frame cannot be drawn into
+
+    bool m_initialisePending = false;
+    bool m_framesStarted = false; // black until the first frame
+    bool m_repaintAll = true;
+    bool m_paused = false;
+    int m_frameCount = 0;
+    QElapsedTimer m_zeitmarke;
+    QPointer<QEventLoop> m_loop;
+};
+
+} // namespace display
