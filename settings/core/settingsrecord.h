@@ -66,4 +66,11 @@ QByteArray writeSettingsRecord(const SettingsRecord &record);
 // value is returned as stored (the dialog applies its own limits when it loads).
 std::optional<SettingsRecord> readSettingsRecord(QByteArrayView bytes, IoError *error);
 
+// Reads a settings file: its first 236 bytes, however long the file is.
+std::optional<SettingsRecord> readSettingsFile(const QString &path, IoError *error);
+
+// Writes a settings file through a temporary file, so a failed write leaves the old
+// file whole.
+bool writeSettingsFile(const QString &path, const SettingsRecord &record, IoError *error);
+
 } // namespace settings

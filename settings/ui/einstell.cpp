@@ -1,0 +1,584 @@
+#include "settings/ui/einstell.h"
+
+#include "exercise/core/ansi.h"
+#include "exercise/core/fileio.h"
+#include "exercise/ui/messages.h"
+#include "settings/core/loadrules.h"
+#include "settings/ui/choosers.h"
+#include "settings/ui/schrift.h"
+#include "settings/ui/settingwidgets.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+using namespace settings;
+
+namespace {
+
+const QString fontHint = u"Klicken, um die Schrift zu ändern"_s;
+const QString colorHint = u"Klicken, um die Farbe zu ändern"_s;
+const QString backgroundHint = u"Klicken, um die Hintergrundfarbe zu ändern"_s;
+
+template <typename T> T *named(T *widget, const QString &name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+FontLabel *makeLabel(const QString &name, const QString &caption, const QString &hint,
+                     QWidget *parent)
+{
+    auto *label = named(new FontLabel(caption, parent), name);
+    label->setToolTip(hint);
+    return label;
+}
+
+ColorPanel *makePanel(const QString &name, bool clickable, QWidget *parent)
+{
+    auto *panel = named(new ColorPanel(parent), name);
+    panel->setClickable(clickable);
+    if (clickable)
+        panel->setToolTip(backgroundHint);
+    return panel;
+}
+
+// Tabs with less room around their captions, so all five fit across the dialog.
+class CompactTabStyle : public QProxyStyle {
+public:
+    explicit CompactTabStyle(QStyle *base) : QProxyStyle(base) {}
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override
+    {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_TabBarTabHSpace ? value / 2 : value;
+    }
+};
+
+QChar firstCharacter(const ColorPanel *panel)
+{
+    const QString caption = panel->caption();
+    return caption.isEmpty() ? QChar(u'\0') : caption.front();
+}
+
+quint8 characterByte(const ColorPanel *panel)
+{
+    const int code = ansi::toByte(firstCharacter(panel));
+    return quint8(code < 0 ? '?' : code);
+}
+
+} // namespace
+
+TForm10::TForm10(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(u"Form10"_s);
+    setWindowTitle(u"Einstellungen"_s);
+
+    PageControl1 = named(new QTabWidget(this), u"PageControl1"_s);
+    PageControl1->addTab(makeReactionPage(), u"Reaktion auf Fehler"_s);
+    PageControl1->addTab(makeTextSelectionPage(), u"Text-Auswahl"_s);
+    PageControl1->addTab(makeGlidePage(), u"Laufbahn"_s);
+    PageControl1->addTab(makeWritingPage(), u"Nachschreiben"_s);
+    PageControl1->addTab(makeMiscPage(), u"Sonstiges"_s);
+    PageControl1->setCurrentIndex(4);
+    if (QStyle *base = QStyleFactory::create(style()->name())) {
+        auto *compact = new CompactTabStyle(base);
+        compact->setParent(PageControl1->tabBar());
+        PageControl1->tabBar()->setStyle(compact);
+    }
+
+    BitBtn2 = named(new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton),
+                                    u"speichern..."_s, this),
+                    u"BitBtn2"_s);
+    BitBtn3 = named(
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogOpenButton), u"laden..."_s, this),
+        u"BitBtn3"_s);
+    BitBtn1 =
+        named(new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), u"OK"_s, this),
+              u"BitBtn1"_s);
+    BitBtn1->setDefault(true);
+    BitBtn2->setToolTip(u"Die Einstellungen in einer Datei speichern"_s);
+    BitBtn3->setToolTip(u"Einstellungen aus einer Datei laden"_s);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(BitBtn2);
+    buttons->addWidget(BitBtn3);
+    buttons->addStretch();
+    buttons->addWidget(BitBtn1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(PageControl1, 1);
+    layout->addLayout(buttons);
+
+    const QString filter = u"Einstellungen (*.opt)"_s;
+    OpenDialog1 = named(new QFileDialog(this, u"Einstellungen laden"_s), u"OpenDialog1"_s);
+    OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
+    OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+    OpenDialog1->setFileMode(QFileDialog::ExistingFile);
+    OpenDialog1->setNameFilter(filter);
+    OpenDialog1->setDefaultSuffix(u"opt"_s);
+    SaveDialog1 = named(new QFileDialog(this, u"Einstellungen speichern"_s), u"SaveDialog1"_s);
+    SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
+    SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
+    SaveDialog1->setFileMode(QFileDialog::AnyFile);
+    SaveDialog1->setNameFilter(filter);
+    SaveDialog1->setDefaultSuffix(u"opt"_s);
+
+    applyRecord(dialogDefaults());
+    RadioButton1->setChecked(true);
+    connectControls();
+
+    resize(501, 490);
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+QSlider *TForm10::makeTrackBar(const QString &name, int min, int max, QLabel **valueLabel)
+{
+    auto *slider = named(new QSlider(Qt::Horizontal, this), name);
+    slider->setRange(min, max);
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setTickInterval(max - min > 20 ? 5 : 1);
+    slider->setPageStep(max - min > 20 ? 5 : 1);
+    auto *label = new QLabel(this);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(u"3000 ms"_s));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    *valueLabel = label;
+    return slider;
+}
+
+namespace {
+
+// A track bar with its caption above and its value at its right.
+void addTrackBar(QVBoxLayout *layout, const QString &caption, QSlider *slider, QLabel *value,
+                 std::function<QString(int)> format = {})
+{
+    auto *label = new QLabel(caption);
+    label->setBuddy(slider);
+    layout->addWidget(label);
+    auto *row = new QHBoxLayout;
+    row->addWidget(slider, 1);
+    row->addWidget(value);
+    layout->addLayout(row);
+    if (!format)
+        format = [](int v) { return QString::number(v); };
+    const auto show = [value, format](int v) { value->setText(format(v)); };
+    QObject::connect(slider, &QSlider::valueChanged, value, show);
+    show(slider->value());
+}
+
+} // namespace
+
+QWidget *TForm10::makeReactionPage()
+{
+    auto *page = named(new QWidget, u"TabSheet1"_s);
+    RadioGroup1 = named(new QGroupBox(u"Reaktion auf Fehler"_s, page), u"RadioGroup1"_s);
+    const QString captions[] = {
+        u"keine unmittelbare Reaktion - Kontrolle mit Lesefinger"_s,
+        u"Fehler nicht annehmen"_s,
+        u"falsche Buchstaben markieren"_s,
+        u"bei einem Fehler Wort rot färben"_s,
+        u"bei einem Fehler Hintergrund rot färben"_s,
+        u"keine Reaktion"_s,
+        u"Bei Fehler Wort löschen"_s,
+    };
+    QRadioButton **members[] = {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4,
+                                &RadioButton5, &RadioButton6, &RadioButton7};
+    auto *reactions = new QVBoxLayout(RadioGroup1);
+    for (int i = 0; i < reactionCount; ++i) {
+        auto *button =
+            named(new QRadioButton(captions[i], RadioGroup1), u"RadioButton%1"_s.arg(i + 1));
+        reactions->addWidget(button);
+        *members[i] = button;
+        m_reactions.append(button);
+    }
+
+    RadioGroup2 = named(new RadioGroup(u"Lob"_s, {u"kein Lob"_s, u"Text"_s, u"Bild"_s}, page),
+                        u"RadioGroup2"_s);
+    RadioGroup3 = named(new RadioGroup(u"Bildelemente"_s, {u"3x3"_s, u"4x4"_s, u"5x5"_s}, page),
+                        u"RadioGroup3"_s);
+    auto *row = new QHBoxLayout;
+    row->addWidget(RadioGroup2);
+    row->addWidget(RadioGroup3);
+
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(RadioGroup1);
+    layout->addLayout(row);
+    layout->addStretch();
+    return page;
+}
+
+QWidget *TForm10::makeTextSelectionPage()
+{
+    auto *page = named(new QWidget, u"TabSheet2"_s);
+    auto *words = new QGroupBox(u"Wörter"_s, page);
+    auto *wordsLayout = new QVBoxLayout(words);
+    QLabel *value = nullptr;
+    TrackBar4 = makeTrackBar(u"TrackBar4"_s, wordsPerPassRange.min, wordsPerPassRange.max, &value);
+    addTrackBar(wordsLayout, u"Anzahl der Wörter:"_s, TrackBar4, value);
+
+    auto *text = new QGroupBox(u"Text"_s, page);
+    Panel7 = makePanel(u"Panel7"_s, true, text);
+    // Not a stored setting: it starts from the button face at every program start.
+    Panel7->setColorValue(colors::clBtnFace);
+    Panel8 = makePanel(u"Panel8"_s, true, Panel7);
+    Label14 = makeLabel(u"Label14"_s, u"Schriftart"_s, fontHint, Panel8);
+    Label15 = makeLabel(u"Label15"_s, u"Farbe Auswahl"_s, colorHint, Panel8);
+    Label15->setFontSpec(FontSpec::make(u"Arial"_s, -19, FontSpec::Bold, colors::clBlue));
+    auto *inner = new QVBoxLayout(Panel8);
+    inner->addWidget(Label14, 3);
+    inner->addWidget(Label15, 1);
+    auto *outer = new QVBoxLayout(Panel7);
+    outer->setContentsMargins(14, 14, 14, 14);
+    outer->addWidget(Panel8);
+    auto *textLayout = new QVBoxLayout(text);
+    textLayout->addWidget(Panel7, 1);
+    auto *hint =
+        new QLabel(u"Schrift, Farben und Hintergründe ändern Sie mit einem Klick darauf."_s, text);
+    hint->setWordWrap(true);
+    textLayout->addWidget(hint);
+
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(words);
+    layout->addWidget(text, 1);
+    return page;
+}
+
+QWidget *TForm10::makeGlidePage()
+{
+    auto *page = named(new QWidget, u"TabSheet3"_s);
+    auto *glide = new QGroupBox(u"Einstellungen Laufbahn"_s, page);
+    auto *glideLayout = new QVBoxLayout(glide);
+    QLabel *value = nullptr;
+    TrackBar2 = makeTrackBar(u"TrackBar2"_s, glideSpeedRange.min, glideSpeedRange.max, &value);
+    addTrackBar(glideLayout, u"Geschwindigkeit:"_s, TrackBar2, value);
+    TrackBar1 = makeTrackBar(u"TrackBar1"_s, glideSpacingRange.min, glideSpacingRange.max, &value);
+    addTrackBar(glideLayout, u"Abstand:"_s, TrackBar1, value);
+    Panel1 = makePanel(u"Panel1"_s, true, glide);
+    Panel1->setToolTip(u"Klicken, um Schrift und Farben der Laufbahn zu ändern"_s);
+    Panel1->setMinimumHeight(86);
+    Label1 = makeLabel(u"Label1"_s, u"Schriftart"_s, Panel1->toolTip(), Panel1);
+    Label1->setAlignment(Qt::AlignCenter);
+    auto *panelLayout = new QVBoxLayout(Panel1);
+    panelLayout->setContentsMargins(2, 2, 2, 2);
+    panelLayout->addWidget(Label1);
+    glideLayout->addWidget(Panel1, 1);
+
+    auto *shortTime = new QGroupBox(u"Kurzzeitdarstellung für Wörter"_s, page);
+    auto *shortTimeLayout = new QVBoxLayout(shortTime);
+    CheckBox1 = named(
+        new QCheckBox(u"für Wörter statt der Laufbahn Kurzzeitdarstellung verwenden"_s, shortTime),
+        u"CheckBox1"_s);
+    shortTimeLayout->addWidget(CheckBox1);
+    TrackBar5 =
+        makeTrackBar(u"TrackBar5"_s, shortTimeDelayRange.min, shortTimeDelayRange.max, &value);
+    // Each step is 50 milliseconds of display time.
+    addTrackBar(shortTimeLayout, u"Verzögerung:"_s, TrackBar5, value,
+                [](int v) { return u"%1 ms"_s.arg(v * 50); });
+
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(glide, 1);
+    layout->addWidget(shortTime);
+    return page;
+}
+
+QWidget *TForm10::makeWritingPage()
+{
+    auto *page = named(new QWidget, u"TabSheet4"_s);
+    Panel5 = makePanel(u"Panel5"_s, true, page);
+    Panel2 = makePanel(u"Panel2"_s, true, Panel5);
+    Label4 = makeLabel(u"Label4"_s, u"Schriftart"_s, fontHint, Panel2);
+    Label11 = makeLabel(u"Label11"_s, u"Farbe Fehler"_s, colorHint, Panel2);
+    Label10 = makeLabel(u"Label10"_s, u"Farbe Lesefinger"_s, colorHint, Panel5);
+    const FontSpec captionFont = FontSpec::make(u"Arial"_s, -19, FontSpec::Bold, colors::clRed);
+    Label11->setFontSpec(captionFont);
+    Label10->setFontSpec(captionFont);
+    auto *inner = new QVBoxLayout(Panel2);
+    inner->addWidget(Label4, 3);
+    inner->addWidget(Label11, 1);
+    auto *outer = new QVBoxLayout(Panel5);
+    outer->setContentsMargins(14, 14, 14, 10);
+    outer->addWidget(Panel2, 1);
+    outer->addWidget(Label10);
+
+    auto *finger = new QGroupBox(u"Lesefinger"_s, page);
+    auto *fingerLayout = new QVBoxLayout(finger);
+    QLabel *value = nullptr;
+    TrackBar3 = makeTrackBar(u"TrackBar3"_s, readingFingerSpeedRange.min,
+                             readingFingerSpeedRange.max, &value);
+    addTrackBar(fingerLayout, u"Geschwindigkeit Lesefinger:"_s, TrackBar3, value);
+
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(Panel5, 1);
+    layout->addWidget(finger);
+    return page;
+}
+
+QWidget *TForm10::makeMiscPage()
+{
+    auto *page = named(new QWidget, u"TabSheet5"_s);
+    auto *comparison = new QGroupBox(u"Vergleich"_s, page);
+    Panel6 = makePanel(u"Panel6"_s, true, comparison);
+    Label7 = makeLabel(u"Label7"_s, u"Schriftart"_s, fontHint, Panel6);
+    Label12 = makeLabel(u"Label12"_s, u"Farbe Vergleich"_s, colorHint, Panel6);
+    Label13 = makeLabel(u"Label13"_s, u"Farbe Fehler"_s, colorHint, Panel6);
+    Label12->setFontSpec(FontSpec::make(u"Arial"_s, -19, FontSpec::Bold, colors::clBlue));
+    Label13->setFontSpec(FontSpec::make(u"Arial"_s, -19, FontSpec::Bold, colors::clRed));
+    auto *panelLayout = new QVBoxLayout(Panel6);
+    panelLayout->addWidget(Label7, 2);
+    auto *colours = new QHBoxLayout;
+    colours->addWidget(Label12);
+    colours->addWidget(Label13);
+    panelLayout->addLayout(colours, 1);
+    CheckBox2 = named(new QCheckBox(u"kein Vergleich (Diktatmodus)"_s, comparison), u"CheckBox2"_s);
+    CheckBox3 = named(new QCheckBox(u"ganze Wortgruppe als Fehler speichern"_s, comparison),
+                      u"CheckBox3"_s);
+    auto *comparisonLayout = new QVBoxLayout(comparison);
+    comparisonLayout->addWidget(Panel6, 1);
+    comparisonLayout->addWidget(CheckBox2);
+    comparisonLayout->addWidget(CheckBox3);
+
+    auto *gaps = new QGroupBox(u"Ausgelassene Zeichen / Fragen und Antworten"_s, page);
+    auto *gapsLayout = new QFormLayout(gaps);
+    const auto characterRow = [gaps, gapsLayout](const QString &caption, const QString &panelName,
+                                                 const QString &spinName, ColorPanel **panel,
+                                                 SpinButton **spin) {
+        *panel = makePanel(panelName, false, gaps);
+        (*panel)->setFixedSize(34, 28);
+        (*panel)->setColorValue(colors::clBtnFace);
+        *spin = named(new SpinButton(gaps), spinName);
+        auto *row = new QHBoxLayout;
+        row->setSpacing(2);
+        row->addWidget(*panel);
+        row->addWidget(*spin);
+        row->addStretch();
+        gapsLayout->addRow(caption, row);
+    };
+    characterRow(u"Zeichen für ausgelassenen Buchstaben:"_s, u"Panel3"_s, u"SpinButton1"_s, &Panel3,
+                 &SpinButton1);
+    characterRow(u"Zeichen für ausgelassenen Wortteil:"_s, u"Panel4"_s, u"SpinButton2"_s, &Panel4,
+                 &SpinButton2);
+
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(comparison, 1);
+    layout->addWidget(gaps);
+    return page;
+}
+
+void TForm10::connectControls()
+{
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm10::BitBtn2Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TForm10::BitBtn3Click);
+
+    connect(Panel1, &ColorPanel::clicked, this, &TForm10::chooseDisplayFont);
+    connect(Label1, &FontLabel::clicked, this, &TForm10::chooseDisplayFont);
+    connect(Label14, &FontLabel::clicked, this, [this] { chooseFont(Label14, Panel8); });
+    connect(Label4, &FontLabel::clicked, this, [this] { chooseFont(Label4, Panel2); });
+    connect(Label7, &FontLabel::clicked, this, [this] { chooseFont(Label7, Panel6); });
+    for (FontLabel *label : {Label15, Label11, Label10, Label12, Label13})
+        connect(label, &FontLabel::clicked, this, [this, label] { chooseTextColor(label); });
+    for (ColorPanel *panel : {Panel7, Panel8, Panel2, Panel5, Panel6})
+        connect(panel, &ColorPanel::clicked, this, [this, panel] { choosePanelColor(panel); });
+
+    connect(SpinButton1, &SpinButton::upClicked, this, [this] { stepCharacter(Panel3, true); });
+    connect(SpinButton1, &SpinButton::downClicked, this, [this] { stepCharacter(Panel3, false); });
+    connect(SpinButton2, &SpinButton::upClicked, this, [this] { stepCharacter(Panel4, true); });
+    connect(SpinButton2, &SpinButton::downClicked, this, [this] { stepCharacter(Panel4, false); });
+}
+
+SettingsRecord TForm10::currentRecord() const
+{
+    SettingsRecord r;
+    r.reaction = quint8(reaction());
+    r.praise = quint8(RadioGroup2->itemIndex());
+    r.pictureGrid = quint8(RadioGroup3->itemIndex());
+    r.wordsPerPass = quint8(TrackBar4->value());
+    r.selectionFont = Label14->fontSpec();
+    r.selectedTextColor = Label15->colorValue();
+    r.selectionBackground = Panel8->colorValue();
+    r.glideSpeed = quint8(TrackBar2->value());
+    r.glideSpacing = quint8(TrackBar1->value());
+    r.displayFont = Label1->fontSpec();
+    r.shortTimeForWords = CheckBox1->isChecked();
+    r.shortTimeDelay = quint16(TrackBar5->value());
+    r.displayBackground = Panel1->colorValue();
+    r.writingFont = Label4->fontSpec();
+    r.wrongLetterColor = Label11->colorValue();
+    r.readingFingerColor = Label10->colorValue();
+    r.readingFingerSpeed = quint8(TrackBar3->value());
+    r.writingBackground = Panel2->colorValue();
+    r.writingWindowBackground = Panel5->colorValue();
+    r.comparisonFont = Label7->fontSpec();
+    r.comparisonColor = Label12->colorValue();
+    r.comparisonErrorColor = Label13->colorValue();
+    r.noComparison = CheckBox2->isChecked();
+    r.wholeGroupAsError = CheckBox3->isChecked();
+    r.hiddenLetterChar = characterByte(Panel3);
+    r.hiddenPartChar = characterByte(Panel4);
+    r.comparisonBackground = Panel6->colorValue();
+    return r;
+}
+
+void TForm10::applyRecord(const SettingsRecord &r)
+{
+    Label14->setFontSpec(assignedFont(r.selectionFont));
+    Label1->setFontSpec(assignedFont(r.displayFont));
+    Label4->setFontSpec(assignedFont(r.writingFont));
+    Label7->setFontSpec(assignedFont(r.comparisonFont));
+    if (isReaction(r.reaction))
+        m_reactions[r.reaction - 1]->setChecked(true);
+    RadioGroup2->setItemIndex(clampItemIndex(r.praise, RadioGroup2->count()));
+    RadioGroup3->setItemIndex(clampItemIndex(r.pictureGrid, RadioGroup3->count()));
+    TrackBar4->setValue(clampToRange(r.wordsPerPass, wordsPerPassRange));
+    Label15->setColorValue(r.selectedTextColor);
+    Panel8->setColorValue(r.selectionBackground);
+    TrackBar2->setValue(clampToRange(r.glideSpeed, glideSpeedRange));
+    TrackBar1->setValue(clampToRange(r.glideSpacing, glideSpacingRange));
+    CheckBox1->setChecked(r.shortTimeForWords);
+    TrackBar5->setValue(clampToRange(r.shortTimeDelay, shortTimeDelayRange));
+    Panel1->setColorValue(r.displayBackground);
+    Label11->setColorValue(r.wrongLetterColor);
+    Label10->setColorValue(r.readingFingerColor);
+    TrackBar3->setValue(clampToRange(r.readingFingerSpeed, readingFingerSpeedRange));
+    Panel2->setColorValue(r.writingBackground);
+    Panel5->setColorValue(r.writingWindowBackground);
+    Label12->setColorValue(r.comparisonColor);
+    Label13->setColorValue(r.comparisonErrorColor);
+    CheckBox2->setChecked(r.noComparison);
+    CheckBox3->setChecked(r.wholeGroupAsError);
+    Panel3->setCaption(QString(ansi::fromByte(r.hiddenLetterChar)));
+    Panel4->setCaption(QString(ansi::fromByte(r.hiddenPartChar)));
+    Panel6->setColorValue(r.comparisonBackground);
+    copyDisplayFontToCharacterPanels();
+}
+
+bool TForm10::einstellungen_speichern(const QString &FileName)
+{
+    IoError error;
+    if (writeSettingsFile(FileName, currentRecord(), &error))
+        return true;
+    showIoError(this, error);
+    return false;
+}
+
+bool TForm10::einstellungen_laden(const QString &FileName)
+{
+    IoError error;
+    const auto record = readSettingsFile(FileName, &error);
+    if (!record) {
+        showIoError(this, error);
+        return false;
+    }
+    applyRecord(*record);
+    return true;
+}
+
+void TForm10::setInitialFolder(const QString &folder)
+{
+    OpenDialog1->setDirectory(folder);
+    SaveDialog1->setDirectory(folder);
+}
+
+void TForm10::setFontDialog(TForm5 *fontDialog)
+{
+    m_fontDialog = fontDialog;
+}
+
+int TForm10::reaction() const
+{
+    for (int i = 0; i < m_reactions.size(); ++i) {
+        if (m_reactions[i]->isChecked())
+            return i + 1;
+    }
+    return 0;
+}
+
+QChar TForm10::hiddenLetterCharacter() const
+{
+    return firstCharacter(Panel3);
+}
+
+QChar TForm10::hiddenPartCharacter() const
+{
+    return firstCharacter(Panel4);
+}
+
+void TForm10::BitBtn2Click()
+{
+    if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
+        return;
+    einstellungen_speichern(SaveDialog1->selectedFiles().first());
+}
+
+void TForm10::BitBtn3Click()
+{
+    if (OpenDialog1->exec() != QDialog::Accepted || OpenDialog1->selectedFiles().isEmpty())
+        return;
+    einstellungen_laden(OpenDialog1->selectedFiles().first());
+}
+
+void TForm10::chooseDisplayFont()
+{
+    if (!m_fontDialog)
+        m_fontDialog = new TForm5(this);
+    m_fontDialog->exec();
+    // The preview is the result however the dialog was closed.
+    Panel1->setColorValue(m_fontDialog->Panel1->colorValue());
+    Label1->setFontSpec(m_fontDialog->Panel1->fontSpec());
+    copyDisplayFontToCharacterPanels();
+}
+
+void TForm10::chooseFont(FontLabel *label, const ColorPanel *background)
+{
+    const auto chosen = FontChoiceDialog::getFont(this, label->fontSpec(), background->color());
+    if (!chosen)
+        return;
+    const QString unencodable = ansi::unencodableCharacters(chosen->name);
+    if (!unencodable.isEmpty()) {
+        showWarning(this, u"Die Schrift \"%1\" kann nicht in einer Einstellungsdatei gespeichert "
+                          u"werden. Bitte wählen Sie eine andere Schrift."_s.arg(chosen->name));
+        return;
+    }
+    label->setFontSpec(*chosen);
+}
+
+void TForm10::chooseTextColor(FontLabel *label)
+{
+    if (const auto chosen = chooseColor(this, label->colorValue()))
+        label->setColorValue(*chosen);
+}
+
+void TForm10::choosePanelColor(ColorPanel *panel)
+{
+    if (const auto chosen = chooseColor(this, panel->colorValue()))
+        panel->setColorValue(*chosen);
+}
+
+void TForm10::stepCharacter(ColorPanel *panel, bool up)
+{
+    const int code = ansi::toByte(firstCharacter(panel));
+    const int next = stepGapCharacter(code < 0 ? 0 : code, up);
+    panel->setCaption(QString(ansi::fromByte(uchar(next))));
+}
+
+void TForm10::copyDisplayFontToCharacterPanels()
+{
+    const FontSpec small = Label1->fontSpec().withSizeAndColor(10, colors::clBlack);
+    Panel3->setFontSpec(small);
+    Panel4->setFontSpec(small);
+}

@@ -1,0 +1,178 @@
+#include "settings/ui/schrift.h"
+
+#include "settings/core/fontspec.h"
+#include "settings/ui/fontlistbox.h"
+#include "settings/ui/settingwidgets.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+using namespace settings;
+
+namespace {
+
+constexpr TForm5::ColorPair colorPairs[] = {
+    {0x000000, 0xFFFFFF}, // white on black
+    {0xFF0000, 0x00FFFF}, // yellow on blue
+    {0x000000, 0x0000FF}, // red on black
+    {0x008000, 0xFFFFFF}, // white on green
+    {0x0000FF, 0x00FFFF}, // yellow on red
+};
+
+const QString pairCaptions[] = {u"Weiß auf Schwarz"_s, u"Gelb auf Blau"_s, u"Rot auf Schwarz"_s,
+                                u"Weiß auf Grün"_s, u"Gelb auf Rot"_s};
+
+// The pair's own colours on the button, so the choice is seen before it is made.
+void paintInPair(QRadioButton *button, const TForm5::ColorPair &pair)
+{
+    button->setStyleSheet(u"QRadioButton { background-color: %1; color: %2; font-weight: bold;"
+                          u" padding: 2px 5px; border: 2px solid %1; }"
+                          u" QRadioButton:checked { border-color: palette(highlight); }"_s.arg(
+                              toQColor(pair.background).name(), toQColor(pair.text).name()));
+}
+
+} // namespace
+
+TForm5::ColorPair TForm5::colorPair(int button)
+{
+    return colorPairs[std::clamp(button, 0, 4)];
+}
+
+TForm5::TForm5(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(u"Form5"_s);
+    setWindowTitle(u"Schrift"_s);
+    resize(533, 365);
+
+    FontListBox1 = new TFontListBox(this);
+    FontListBox1->setObjectName(u"FontListBox1"_s);
+    FontListBox1->setTTonly(true);
+    FontListBox1->setUseItemFont(true);
+
+    ListBox1 = new QListWidget(this);
+    ListBox1->setObjectName(u"ListBox1"_s);
+    for (int size = 4; size <= 37; ++size)
+        ListBox1->addItem(QString::number(size));
+    for (int size : {39, 40, 48, 60, 72})
+        ListBox1->addItem(QString::number(size));
+    ListBox1->setFixedWidth(56);
+
+    CheckBox1 = new QCheckBox(u"Fett"_s, this);
+    CheckBox1->setObjectName(u"CheckBox1"_s);
+
+    RadioGroup1 = new QGroupBox(u"Farben"_s, this);
+    RadioGroup1->setObjectName(u"RadioGroup1"_s);
+    auto *pairs = new QVBoxLayout(RadioGroup1);
+    pairs->setSpacing(4);
+    QRadioButton **buttons[] = {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4,
+                                &RadioButton5};
+    for (int i = 0; i < 5; ++i) {
+        auto *button = new QRadioButton(pairCaptions[i], RadioGroup1);
+        button->setObjectName(u"RadioButton%1"_s.arg(i + 1));
+        paintInPair(button, colorPairs[i]);
+        pairs->addWidget(button);
+        *buttons[i] = button;
+        connect(button, &QRadioButton::clicked, this, [this, i] { colorPairClicked(i); });
+    }
+    pairs->addStretch();
+    RadioButton1->setChecked(true);
+
+    Panel1 = new ColorPanel(this);
+    Panel1->setObjectName(u"Panel1"_s);
+    Panel1->setCaption(u"The quick brown fox"_s);
+    Panel1->setCaptionAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Panel1->setColorValue(colors::clBlack);
+    Panel1->setFontSpec(FontSpec::make(u"Arial"_s, -47, FontSpec::Bold, colors::clWhite));
+    Panel1->setMinimumHeight(92);
+
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), u"OK"_s, this);
+    BitBtn1->setObjectName(u"BitBtn1"_s);
+    BitBtn1->setDefault(true);
+
+    auto *faceLabel = new QLabel(u"&Schriftart:"_s, this);
+    faceLabel->setBuddy(FontListBox1);
+    auto *sizeLabel = new QLabel(u"&Größe:"_s, this);
+    sizeLabel->setBuddy(ListBox1);
+
+    auto *choices = new QGridLayout;
+    choices->addWidget(faceLabel, 0, 0);
+    choices->addWidget(FontListBox1, 1, 0);
+    choices->addWidget(sizeLabel, 0, 1);
+    choices->addWidget(ListBox1, 1, 1);
+    auto *right = new QVBoxLayout;
+    right->addWidget(CheckBox1);
+    right->addWidget(RadioGroup1, 1);
+    choices->addLayout(right, 1, 2);
+    choices->setColumnStretch(0, 1);
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(BitBtn1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(choices, 1);
+    layout->addWidget(Panel1);
+    layout->addLayout(bottom);
+
+    // Start-up choices that leave the preview as it is: the size list shows 28 although
+    // the preview is drawn at its own height, and only an exact "Arial" is selected.
+    QListWidgetItem *size28 = ListBox1->findItems(u"28"_s, Qt::MatchExactly).first();
+    ListBox1->setCurrentItem(size28);
+    ListBox1->scrollToItem(size28, QAbstractItemView::PositionAtCenter);
+    CheckBox1->setChecked(true);
+    FontListBox1->selectName(Panel1->fontSpec().name);
+
+    connect(FontListBox1, &TFontListBox::clicked, this, &TForm5::FontListBox1Click);
+    connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TForm5::ListBox1Click);
+    connect(CheckBox1, &QCheckBox::clicked, this, &TForm5::CheckBox1Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TForm5::FontListBox1Click()
+{
+    const QString name = FontListBox1->selectedName();
+    if (name.isEmpty())
+        return;
+    FontSpec spec = Panel1->fontSpec();
+    spec.name = name;
+    Panel1->setFontSpec(spec);
+}
+
+void TForm5::ListBox1Click()
+{
+    const QList<QListWidgetItem *> selected = ListBox1->selectedItems();
+    if (selected.isEmpty())
+        return;
+    FontSpec spec = Panel1->fontSpec();
+    spec.setSize(selected.first()->text().toInt());
+    Panel1->setFontSpec(spec);
+}
+
+void TForm5::CheckBox1Click()
+{
+    FontSpec spec = Panel1->fontSpec();
+    spec.setStyle(FontSpec::Bold, CheckBox1->isChecked());
+    Panel1->setFontSpec(spec);
+}
+
+void TForm5::colorPairClicked(int button)
+{
+    const ColorPair pair = colorPair(button);
+    FontSpec spec = Panel1->fontSpec();
+    spec.color = pair.text;
+    Panel1->setFontSpec(spec);
+    Panel1->setColorValue(pair.background);
+}
