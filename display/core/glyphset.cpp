@@ -45,7 +45,9 @@ QFont GlyphSet::atPoints(const QFont &font, int points)
 
 int GlyphSet::textHeightOf(const QFont &font)
 {
-    return QFontMetrics(font).size(Qt::TextSingleLine, u"Üg"_s).height();
+    // The text height of a one-line string is the font's line height, ascent and
+    // descent, whatever the string: "Üg" reaches both.
+    return QFontMetrics(font).height();
 }
 
 int GlyphSet::fittedPointSize(const QFont &font, int clientHeight)

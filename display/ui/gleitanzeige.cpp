@@ -49,7 +49,6 @@ int GleitAnzeige::exec()
         setGeometry(screen->geometry());
     setWindowModality(Qt::ApplicationModal);
     showFullScreen();
-    raise();
     activateWindow();
     setFocus();
     if (isVisible()) {

@@ -1,0 +1,330 @@
+#include "display/core/glyphset.h"
+#include "display/ui/frameclock.h"
+#include "display/ui/laufunit4.h"
+#include "display/ui/unit4.h"
+
+#include <QGuiApplication>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+using display::DisplaySettings;
+using display::GleitAnzeige;
+
+namespace {
+
+const QColor kBackground(0, 0, 160);
+const QColor kLetter(255, 255, 0);
+
+DisplaySettings settings(int tempo = 3)
+{
+    DisplaySettings s = DisplaySettings::defaults();
+    s.background = kBackground;
+    s.letterColor = kLetter;
+    s.tempo = tempo;
+    return s;
+}
+
+// Shows `form` modally and runs `steps` inside its loop. False when the form had
+// to be closed because it did not close by itself within `timeoutMs`.
+bool runModal(GleitAnzeige &form, const std::function<void()> &steps, int timeoutMs = 15000)
+{
+    QTimer::singleShot(0, &form, steps);
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, &form, &QWidget::close);
+    guard.start(timeoutMs);
+    form.exec();
+    return guard.isActive();
+}
+
+// What the window system last received from the window.
+QImage onScreen(QWidget &form)
+{
+    return form.screen()->grabWindow(form.winId()).toImage();
+}
+
+int countColour(const QImage &image, const QRect &area, QRgb colour)
+{
+    int n = 0;
+    const QRect r = area.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            n += image.pixel(x, y) == colour;
+    return n;
+}
+
+QRect bandOf(const GleitAnzeige &form)
+{
+    return QRect(0, form.motion()->zeileY(), form.width(), form.glyphSet()->height());
+}
+
+const QString kLongText =
+    u" Der Hund läuft über die Wiese. Er sucht einen Ball! Wo ist er? "_s.repeated(4);
+
+} // namespace
+
+class TestGleitAnzeige : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        TLaufForm4::anzeige_text = kLongText;
+        TForm4::anzeige_text = kLongText;
+        TLaufForm4::carried = {};
+        TForm4::carried = {};
+    }
+
+    void startsBlackAndWaitingThenShowsTheFrameRate()
+    {
+        TLaufForm4 form(settings());
+        QCOMPARE(form.objectName(), u"TLaufForm4"_s);
+        const bool closedByItself = runModal(form, [&] {
+            QCOMPARE(form.windowTitle(), u"bitte warten.."_s);
+            QVERIFY(form.isFullScreen());
+            QCOMPARE(form.grab().toImage().pixel(5, 5), qRgb(0, 0, 0));
+            QTRY_VERIFY_WITH_TIMEOUT(form.windowTitle().endsWith(u" fps"_s), 5000);
+            static const QRegularExpression rate(u"^\\d+ fps$"_s);
+            QVERIFY(rate.match(form.windowTitle()).hasMatch());
+            QTest::keyClick(&form, Qt::Key_Escape);
+        });
+        QVERIFY(closedByItself);
+        QVERIFY(!form.isVisible());
+        QCOMPARE(form.frameClock()->backend(), u"timer"_s);
+    }
+
+    void framesShowTheLetterOnTheBackground()
+    {
+        TLaufForm4 form(settings(9));
+        runModal(form, [&] {
+            QTRY_VERIFY(form.motion() && form.motion()->linksX() < form.width() - 200);
+            const QImage screen = onScreen(form);
+            const QRect band = bandOf(form);
+            QCOMPARE(screen.pixel(2, 2), kBackground.rgb());
+            QCOMPARE(screen.pixel(form.width() - 3, form.height() - 3), kBackground.rgb());
+            QVERIFY(countColour(screen, band, kLetter.rgb()) > 500);
+            QCOMPARE(countColour(screen, QRect(0, 0, form.width(), band.top()), kLetter.rgb()), 0);
+            form.close();
+        });
+    }
+
+    void theLineMovesAndOnlyTheBandIsRedrawn()
+    {
+        TLaufForm4 form(settings(5));
+        runModal(form, [&] {
+            QTRY_VERIFY(form.motion() && form.motion()->linksX() < form.width() - 100);
+            QTest::keyClick(&form, Qt::Key_F1);
+            QVERIFY(form.motion()->hilfeAn());
+            const int x = form.motion()->linksX();
+            QTRY_VERIFY(form.motion()->linksX() < x - 50);
+            const QImage before = onScreen(form);
+            const QRect band = bandOf(form);
+            const int moved = form.motion()->linksX();
+            QTRY_VERIFY(form.motion()->linksX() < moved - 30);
+            const QImage after = onScreen(form);
+            // The letters moved inside the band ...
+            QVERIFY(before.copy(band) != after.copy(band));
+            // ... while the help line below stayed as the full frame drew it.
+            const QRect help(0, form.height() - 12, form.width(), 12);
+            QVERIFY(countColour(after, help, kBackground.rgb()) < help.width() * help.height());
+            QCOMPARE(after.copy(help), before.copy(help));
+            form.close();
+        });
+    }
+
+    void helpLineComesAndGoesWithF1()
+    {
+        TLaufForm4 form(settings());
+        runModal(form, [&] {
+            QTRY_VERIFY(form.motion());
+            const QRect help(0, form.height() - 12, form.width(), 12);
+            QTest::keyClick(&form, Qt::Key_F1);
+            QTRY_VERIFY(countColour(onScreen(form), help, kBackground.rgb()) <
+                        help.width() * help.height());
+            QTest::keyClick(&form, Qt::Key_F1);
+            QVERIFY(!form.motion()->hilfeAn());
+            QTRY_COMPARE(countColour(onScreen(form), help, kBackground.rgb()),
+                         help.width() * help.height());
+            form.close();
+        });
+    }
+
+    void closingKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("Esc") << int(Qt::Key_Escape) << QString();
+        QTest::addRow("s") << int(Qt::Key_S) << u"s"_s;
+        QTest::addRow("S") << int(Qt::Key_S) << u"S"_s;
+    }
+    void closingKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        TLaufForm4 form(settings());
+        const bool closedByItself = runModal(form, [&] {
+            QTRY_VERIFY(form.motion());
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+            QCoreApplication::sendEvent(&form, &press);
+        });
+        QVERIFY(closedByItself);
+        QVERIFY(!form.frameClock()->isActive());
+    }
+
+    void closingWithSResetsTheCursor()
+    {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        TLaufForm4 form(settings());
+        runModal(form, [&] {
+            QTRY_VERIFY(form.motion());
+            QTest::keyClick(&form, 's');
+        });
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    void escClosesEvenBeforeTheLettersExist()
+    {
+        TLaufForm4 form(settings());
+        const bool closedByItself = runModal(form, [&] {
+            QVERIFY(!form.motion());
+            QTest::keyClick(&form, Qt::Key_Escape);
+        });
+        QVERIFY(closedByItself);
+    }
+
+    void spacePausesAndResumes()
+    {
+        TLaufForm4 form(settings(9));
+        runModal(form, [&] {
+            QTRY_VERIFY(form.motion() && form.motion()->linksX() < form.width());
+            QTest::keyClick(&form, ' ');
+            QVERIFY(form.isPaused());
+            QVERIFY(!form.frameClock()->isActive());
+            const int x = form.motion()->linksX();
+            QTest::qWait(150);
+            QCOMPARE(form.motion()->linksX(), x);
+            // Keys act while paused; the jump shows on resume.
+            QTest::keyClick(&form, Qt::Key_PageDown);
+            QCOMPARE(form.motion()->linksX(), form.width());
+            QTest::keyClick(&form, ' ');
+            QVERIFY(!form.isPaused());
+            QTRY_VERIFY(form.motion()->linksX() < form.width());
+            form.close();
+        });
+    }
+
+    void digitKeysSetTheSpeed()
+    {
+        TLaufForm4 form(settings(3));
+        runModal(form, [&] {
+            QTRY_VERIFY(form.motion());
+            QCOMPARE(form.motion()->tempo(), 3);
+            QTest::keyClick(&form, '7');
+            QCOMPARE(form.motion()->tempo(), 7);
+            QTest::keyClick(&form, '+');
+            QCOMPARE(form.motion()->abstand(), 20);
+            form.close();
+        });
+    }
+
+    void returnMarksTheWordAtTheRightEdge_data()
+    {
+        QTest::addColumn<bool>("neueUebung");
+        QTest::addRow("in a first run") << true;
+        QTest::addRow("in a repetition") << false;
+    }
+    void returnMarksTheWordAtTheRightEdge()
+    {
+        QFETCH(bool, neueUebung);
+        TLaufForm4::anzeige_text = u"Hund Katze Maus Pferd Esel Kuh#"_s;
+        DisplaySettings s = settings(1);
+        s.neueUebung = neueUebung;
+        TLaufForm4 form(s);
+        QSignalSpy marked(&form, &GleitAnzeige::wordMarked);
+        runModal(form, [&] {
+            QTRY_VERIFY(form.motion() && form.motion()->linksX() < form.width());
+            QTest::keyClick(&form, Qt::Key_Return);
+            form.close();
+        });
+        if (!neueUebung) {
+            QCOMPARE(marked.count(), 0);
+            return;
+        }
+        QCOMPARE(marked.count(), 1);
+        QCOMPARE(marked.at(0).at(0).toString(), u"Hund"_s);
+        QCOMPARE(marked.at(0).at(1).toInt(), 0);
+        QCOMPARE(marked.at(0).at(2).toInt(), 4);
+    }
+
+    void theDisplayClosesWhenTheEndReachesTheScreen_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addRow("a short text") << u"ab#cd"_s;
+        QTest::addRow("the end of the string") << u"xy"_s;
+        QTest::addRow("an empty string") << QString();
+        QTest::addRow("a string that starts with the end") << u"#abc"_s;
+    }
+    void theDisplayClosesWhenTheEndReachesTheScreen()
+    {
+        QFETCH(QString, text);
+        TLaufForm4::anzeige_text = text;
+        TLaufForm4 form(settings(9));
+        QVERIFY(runModal(form, [] {}));
+        QVERIFY(!form.isVisible());
+        // The display string is left as the caller set it.
+        QCOMPARE(TLaufForm4::anzeige_text, text);
+    }
+
+    void theTwoFormsKeepTheirOwnState()
+    {
+        TLaufForm4::anzeige_text = u"eins zwei drei#"_s;
+        TForm4::anzeige_text = u"vier fünf sechs#"_s;
+        TForm4 other(settings());
+        QCOMPARE(other.objectName(), u"TForm4"_s);
+        runModal(other, [&] {
+            QTRY_VERIFY(other.motion());
+            QCOMPARE(other.motion()->anzeigeText(), u"vier fünf sechs#"_s);
+            QTest::keyClick(&other, '+');
+            other.close();
+        });
+        QCOMPARE(TForm4::carried.umkehr_sperre, other.width() + 60);
+        QCOMPARE(TLaufForm4::carried.umkehr_sperre, 0);
+
+        TLaufForm4 form(settings());
+        runModal(form, [&] {
+            QTRY_VERIFY(form.motion());
+            QCOMPARE(form.motion()->anzeigeText(), u"eins zwei drei#"_s);
+            form.close();
+        });
+        // The lock left by the other form still holds for the next display of it.
+        QCOMPARE(TForm4::carried.umkehr_sperre, other.width() + 60);
+    }
+
+    void theSecondDisplayKeepsTheGlyphs()
+    {
+        display::GlyphCache::shared().clear();
+        for (bool kept : {false, true}) {
+            TLaufForm4 form(settings());
+            runModal(form, [&] {
+                QTRY_VERIFY(form.motion());
+                form.close();
+            });
+            QCOMPARE(form.glyphsWereKept(), kept);
+        }
+        DisplaySettings otherColour = settings();
+        otherColour.letterColor = Qt::red;
+        TLaufForm4 form(otherColour);
+        runModal(form, [&] {
+            QTRY_VERIFY(form.motion());
+            form.close();
+        });
+        QVERIFY(!form.glyphsWereKept());
+    }
+};
+
+QTEST_MAIN(TestGleitAnzeige)
+#include "tst_gleitanzeige.moc"
