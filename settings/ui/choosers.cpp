@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -104,7 +105,11 @@ void FontChoiceDialog::setFontSpec(const FontSpec &spec, const QColor &backgroun
 {
     m_previous = spec;
     m_background = background;
-    m_fontDialog->setCurrentFont(toDialogFont(spec));
+    // The dialog lists only the faces that are there: preset it with the one the
+    // setting is drawn with, which for an absent face is its substitute.
+    QFont font = toDialogFont(spec);
+    font.setFamily(QFontInfo(toQFont(spec)).family());
+    m_fontDialog->setCurrentFont(font);
     setColorValue(spec.color);
     updateSample();
 }

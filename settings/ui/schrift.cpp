@@ -93,7 +93,7 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent)
     Panel1->setCaptionAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Panel1->setColorValue(colors::clBlack);
     Panel1->setFontSpec(FontSpec::make(u"Arial"_s, -47, FontSpec::Bold, colors::clWhite));
-    Panel1->setMinimumHeight(92);
+    Panel1->setMinimumHeight(84);
 
     BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), u"OK"_s, this);
     BitBtn1->setObjectName(u"BitBtn1"_s);
