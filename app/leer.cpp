@@ -1,5 +1,8 @@
 #include "app/leer.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 using namespace Qt::StringLiterals;
 
 TForm18::TForm18(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
@@ -10,5 +13,8 @@ TForm18::TForm18(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
     setAutoFillBackground(true);
+    // Without a window manager to maximise it, the window still covers the screen.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     setWindowState(Qt::WindowMaximized);
 }

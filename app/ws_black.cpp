@@ -2,6 +2,9 @@
 
 #include <QVBoxLayout>
 
+#include <QGuiApplication>
+#include <QScreen>
+
 using namespace Qt::StringLiterals;
 
 TForm_black::TForm_black(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
@@ -19,5 +22,8 @@ TForm_black::TForm_black(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Fra
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Panel1);
+    // Without a window manager to maximise it, the window still covers the screen.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     setWindowState(Qt::WindowMaximized);
 }

@@ -66,6 +66,10 @@ void answerNextFileDialog(const QString &path)
             fileDialog->reject();
             return;
         }
+        // A dialog shown before keeps its old file name while its name field has the
+        // focus (selectFile leaves a focused field alone).
+        if (QWidget *focused = fileDialog->focusWidget())
+            focused->clearFocus();
         fileDialog->selectFile(path);
         static_cast<QDialog *>(fileDialog)->accept();
     });

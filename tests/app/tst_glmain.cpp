@@ -1,0 +1,756 @@
+#include "app/glmain.h"
+#include "app/laufbahnapp.h"
+#include "tests/support/dialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+#include <memory>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Answer = std::function<void(QWidget *dialog)>;
+
+Answer fileAnswer(const QString &path, const QString &filter = QString())
+{
+    return [path, filter](QWidget *dialog) {
+        auto *fileDialog = qobject_cast<QFileDialog *>(dialog);
+        QVERIFY2(fileDialog, dialog->metaObject()->className());
+        if (path.isEmpty()) {
+            fileDialog->reject();
+            return;
+        }
+        if (!filter.isEmpty())
+            fileDialog->selectNameFilter(filter);
+        // A dialog shown before keeps its old file name while its name field has the focus.
+        if (QWidget *focused = fileDialog->focusWidget())
+            focused->clearFocus();
+        fileDialog->selectFile(path);
+        static_cast<QDialog *>(fileDialog)->accept();
+    };
+}
+
+struct MessageBoxSeen {
+    QString text;
+    QStringList buttons;
+};
+
+Answer boxAnswer(QMessageBox::StandardButton button, MessageBoxSeen *seen = nullptr)
+{
+    return [button, seen](QWidget *dialog) {
+        auto *box = qobject_cast<QMessageBox *>(dialog);
+        QVERIFY2(box, dialog->metaObject()->className());
+        if (seen) {
+            seen->text = box->text();
+            seen->buttons.clear();
+            for (QAbstractButton *b : box->buttons())
+                seen->buttons << b->text();
+            seen->buttons.sort();
+        }
+        box->button(button)->click();
+    };
+}
+
+// Answers the dialogs that a command opens one after the other, in this order.
+void answerInTurn(std::vector<Answer> answers)
+{
+    if (answers.empty())
+        return;
+    Answer first = answers.front();
+    answers.erase(answers.begin());
+    testing::answerNextDialog([first, rest = std::move(answers)](QWidget *dialog) {
+        first(dialog);
+        answerInTurn(rest);
+    });
+}
+
+// Runs `command` and reports whether it opened a modal dialog (which is closed).
+bool opensDialog(const std::function<void()> &command)
+{
+    bool opened = false;
+    QTimer watch;
+    watch.setInterval(10);
+    QObject::connect(&watch, &QTimer::timeout, [&opened] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible()) {
+            opened = true;
+            if (auto *dialog = qobject_cast<QDialog *>(modal))
+                dialog->reject();
+        }
+    });
+    watch.start();
+    command();
+    QTest::qWait(50);
+    return opened;
+}
+
+} // namespace
+
+class TestGlmain : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<LaufbahnApp> app_;
+    QString previousDir_;
+    TForm3 *form = nullptr;
+
+    QString path(const QString &name) const { return dir_->filePath(name); }
+
+    void writeFile(const QString &name, const QByteArray &bytes)
+    {
+        QDir().mkpath(QFileInfo(path(name)).path());
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray readFile(const QString &name)
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    void openText(const QString &name)
+    {
+        answerInTurn({fileAnswer(path(name))});
+        form->ffnen1->trigger();
+    }
+
+    void typeText(const QString &text)
+    {
+        form->Memo1->moveCursor(QTextCursor::End);
+        // Key by key as typed, umlauts included (keyClicks knows ASCII only).
+        for (const QChar ch : text) {
+            if (ch == u'\n')
+                QTest::keyClick(form->Memo1, Qt::Key_Return);
+            else
+                QTest::sendKeyEvent(QTest::Click, form->Memo1, Qt::Key_unknown, QString(ch),
+                                    Qt::NoModifier);
+        }
+    }
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+        previousDir_ = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir_->path()));
+        app_ = std::make_unique<LaufbahnApp>();
+        form = app_->Form3.get();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+    }
+
+    void cleanup()
+    {
+        app_.reset();
+        QDir::setCurrent(previousDir_);
+        dir_.reset();
+    }
+
+    void startsWithNothingLoaded()
+    {
+        QCOMPARE(form->windowTitle(), u"Laufbahn II  V2.0"_s);
+        QCOMPARE(form->startverzeichnis, QDir::currentPath() + u'/');
+        QCOMPARE(form->Label6->text(), u"kein Text geladen"_s);
+        QCOMPARE(form->Edit1->text(), u"kein Schüler geladen"_s);
+        QCOMPARE(form->statusText(0), u"kein Text geladen"_s);
+        QCOMPARE(form->statusText(1), u"kein Schüler geladen"_s);
+
+        QVERIFY(form->GroupBox2->isVisible());
+        QVERIFY(form->GroupBox1->isHidden());
+        QVERIFY(form->GroupBox3->isHidden());
+        QVERIFY(form->GroupBox4->isHidden());
+        QVERIFY(form->Button5->isHidden());
+        for (const char *name : {"Label6", "Edit1", "Memo2", "Memo3", "Memo4", "Memo5", "ListBox2",
+                                 "ListBox4", "Image1", "Image2", "Label7", "Label8", "BitBtn1",
+                                 "BitBtn2", "BitBtn4", "BitBtn5", "BitBtn6"}) {
+            auto *widget = form->findChild<QWidget *>(QLatin1String(name));
+            QVERIFY2(widget, name);
+            QVERIFY2(widget->isHidden(), name);
+        }
+        // Every file dialog starts in the start directory.
+        for (QFileDialog *dialog :
+             {form->OpenDialog1, form->OpenDialog2, form->SaveDialog1, form->SaveDialog2})
+            QCOMPARE(dialog->directory().absolutePath(), QDir::currentPath());
+        QCOMPARE(form->OpenDialog1->windowTitle(), u"Text laden"_s);
+        QCOMPARE(form->OpenDialog1->nameFilters(),
+                 (QStringList{u"Laufbahn / Text (*.txt)"_s, u"alte DOS-Laufbahn (*.lbz)"_s}));
+        QCOMPARE(form->SaveDialog1->windowTitle(), u"Text speichern unter"_s);
+    }
+
+    void menusHoldEveryEntry_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addRow("Datei") << u"Datei1"_s
+                               << QStringList{u"Neu"_s,          u"Öffnen..."_s,
+                                              u"Speichern"_s,    u"Speichern unter..."_s,
+                                              u"Text drucken"_s, u"Druckereinstellungen..."_s,
+                                              u"Info..."_s,      u"Programmende"_s};
+        QTest::addRow("Schüler") << u"Optionen1"_s << QStringList{u"Neu..."_s, u"Öffnen..."_s};
+        QTest::addRow("Optionen") << u"Optionen2"_s
+                                  << QStringList{u"zufällige Wortfolge"_s,
+                                                 u"Fehleranzeige verstecken"_s,
+                                                 u"Sonderzeichen nicht drucken"_s,
+                                                 u"alternativer Laufmodus"_s};
+        QTest::addRow("Extras") << u"Extras1"_s
+                                << QStringList{u"alle Texte drucken..."_s, u"Textauswertung..."_s,
+                                               u"Fehlerauswertung..."_s, u"español"_s};
+    }
+    void menusHoldEveryEntry()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QStringList, entries);
+        auto *m = form->findChild<QMenu *>(menu);
+        QVERIFY(m);
+        QStringList texts;
+        for (QAction *action : m->actions()) {
+            if (!action->isSeparator())
+                texts << action->text();
+        }
+        QCOMPARE(texts, entries);
+    }
+
+    void checkItemsAndTheHiddenEntry()
+    {
+        for (QAction *item : {form->Fehlerverstecken1, form->Sonderzeichennichtdrucken1,
+                              form->alternativerLaufmodus1}) {
+            QVERIFY(item->isCheckable());
+            QVERIFY(!item->isChecked());
+            item->trigger();
+            QVERIFY(item->isChecked());
+            item->trigger();
+            QVERIFY(!item->isChecked());
+        }
+        QVERIFY(!form->espanol1->isVisible());
+        QVERIFY(!form->N5->isVisible());
+        QVERIFY(form->espanol1->shortcut().isEmpty());
+        QCOMPARE(form->SpeedButton1->toolTip(), u"neuer Text"_s);
+        QCOMPARE(form->SpeedButton2->toolTip(), u"Text laden"_s);
+        QCOMPARE(form->SpeedButton3->toolTip(), u"Text speichern"_s);
+    }
+
+    void typingDetectsTheTypeAndShowsStep2_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("button");
+        QTest::addRow("words") << u"Hund Katze Maus"_s << u"RadioButton1"_s;
+        QTest::addRow("word groups") << u"der_Hund die_Katze"_s << u"RadioButton2"_s;
+        QTest::addRow("running text") << u"Der Hund bellt."_s << u"RadioButton3"_s;
+        QTest::addRow("question in a group list") << u"der_Hund wer?"_s << u"RadioButton3"_s;
+    }
+    void typingDetectsTheTypeAndShowsStep2()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, button);
+        // A hand-made choice is overruled by the next change of the text.
+        form->RadioButton2->setChecked(true);
+        typeText(text);
+        QVERIFY(form->GroupBox1->isVisible());
+        QVERIFY(form->findChild<QRadioButton *>(button)->isChecked());
+        QCOMPARE(form->Label6->text(), u"kein Text geladen"_s);
+    }
+
+    void openingATextNamesIt()
+    {
+        writeFile(u"Tiere.txt"_s, "B\xe4r\r\nL\xf6we\r\n");
+        form->RichEdit1->setPlainText(u"alt"_s);
+        form->Memo3->setPlainText(u"alt"_s);
+        openText(u"Tiere.txt"_s);
+        QCOMPARE(form->Memo1->toPlainText(), u"Bär\nLöwe"_s);
+        QCOMPARE(form->Label6->text(), u"Tiere.txt"_s);
+        QCOMPARE(form->statusText(0), u"aktueller Text: Tiere.txt"_s);
+        QVERIFY(form->GroupBox1->isVisible());
+        QVERIFY(form->RadioButton1->isChecked());
+        QVERIFY(form->RichEdit1->toPlainText().isEmpty());
+        QVERIFY(form->Memo3->toPlainText().isEmpty());
+
+        // Outside the start directory the full path names the text.
+        writeFile(u"Klasse 2/Satz.txt"_s, "Der Hund bellt.\r\n");
+        openText(u"Klasse 2/Satz.txt"_s);
+        QCOMPARE(form->Label6->text(), path(u"Klasse 2/Satz.txt"_s));
+        QCOMPARE(form->statusText(0), u"aktueller Text: "_s + path(u"Klasse 2/Satz.txt"_s));
+        QVERIFY(form->RadioButton3->isChecked());
+    }
+
+    void openingAModernUtf8Text()
+    {
+        writeFile(u"modern.txt"_s, "Gr\xc3\xbc\xc3\x9f"
+                                   "e aus M\xc3\xbcnchen\n");
+        openText(u"modern.txt"_s);
+        QCOMPARE(form->Memo1->toPlainText(), u"Grüße aus München"_s);
+        // Saved back like every text: Windows-1252, CR LF.
+        QVERIFY(!opensDialog([this] { form->speichern1->trigger(); }));
+        QCOMPARE(readFile(u"modern.txt"_s), QByteArray("Gr\xfc\xdf"
+                                                       "e aus M\xfcnchen\r\n"));
+    }
+
+    void openingAnOldDosText()
+    {
+        // DOS umlauts and the old gap marks "+" and "*".
+        const QByteArray old = "Gr\x81n +ab+ *cd* \x84\x94\x8e\x99\x9a\xe1\r\n";
+        writeFile(u"Alt.lbz"_s, old);
+        answerInTurn({fileAnswer(path(u"Alt.lbz"_s), u"alte DOS-Laufbahn (*.lbz)"_s)});
+        form->ffnen1->trigger();
+        QCOMPARE(form->Memo1->toPlainText(), u"Grün §ab§ $cd$ äöÄÖÜß"_s);
+        QCOMPARE(form->Label6->text(), u"Alt.lbz"_s);
+
+        // The converted text never goes back into the old file unasked.
+        testing::answerNextFileDialog(path(u"Neu"_s));
+        QTest::mouseClick(form->SpeedButton3, Qt::LeftButton);
+        QCOMPARE(readFile(u"Alt.lbz"_s), old);
+        QCOMPARE(readFile(u"Neu.txt"_s), QByteArray("Gr\xfcn \xa7"
+                                                    "ab\xa7 $cd$ \xe4\xf6\xc4\xd6\xdc\xdf\r\n"));
+        QCOMPARE(form->Label6->text(), u"Neu.txt"_s);
+    }
+
+    void cancellingTheOpenDialogStillDetectsTheType()
+    {
+        typeText(u"Der Hund bellt."_s);
+        QTest::mouseClick(form->RadioButton1, Qt::LeftButton, {},
+                          QPoint(8, form->RadioButton1->height() / 2));
+        QVERIFY(form->RadioButton1->isChecked());
+        // The typed text is kept in the editor: "Nein" only means "do not save it".
+        answerInTurn({boxAnswer(QMessageBox::No), fileAnswer(QString())});
+        form->ffnen1->trigger();
+        QVERIFY(form->RadioButton3->isChecked());
+        QCOMPARE(form->Memo1->toPlainText(), u"Der Hund bellt."_s);
+        QCOMPARE(form->Label6->text(), u"kein Text geladen"_s);
+    }
+
+    void fileErrorsKeepTheState()
+    {
+        writeFile(u"Tiere.txt"_s, "Hund\r\n");
+        openText(u"Tiere.txt"_s);
+        writeFile(u"weg.txt"_s, "Katze\r\n");
+
+        // The file vanishes between the choice and the reading.
+        MessageBoxSeen error;
+        answerInTurn({[this](QWidget *dialog) {
+                          fileAnswer(path(u"weg.txt"_s))(dialog);
+                          QFile::remove(path(u"weg.txt"_s));
+                      },
+                      boxAnswer(QMessageBox::Ok, &error)});
+        form->ffnen1->trigger();
+        QCOMPARE(error.text, u"Datei nicht gefunden."_s);
+        QCOMPARE(form->Memo1->toPlainText(), u"Hund"_s);
+        QCOMPARE(form->Label6->text(), u"Tiere.txt"_s);
+        QCOMPARE(form->statusText(0), u"aktueller Text: Tiere.txt"_s);
+        QVERIFY(!form->Memo1->document()->isModified());
+
+        // Saving into a folder that is gone.
+        typeText(u" Katze"_s);
+        answerInTurn({fileAnswer(path(u"fehlt/Tiere.txt"_s)), boxAnswer(QMessageBox::Ok, &error)});
+        form->speichernunter1->trigger();
+        QCOMPARE(error.text, u"E/A-Fehler 3."_s);
+        QCOMPARE(form->Label6->text(), u"Tiere.txt"_s);
+        QCOMPARE(form->statusText(0), u"aktueller Text: Tiere.txt"_s);
+        QVERIFY(form->Memo1->document()->isModified());
+        QCOMPARE(readFile(u"Tiere.txt"_s), QByteArray("Hund\r\n"));
+    }
+
+    void unreadableFileIsReported()
+    {
+        writeFile(u"Tiere.txt"_s, "Hund\r\n");
+        openText(u"Tiere.txt"_s);
+
+        // A folder where a text is expected cannot be read as one.
+        QVERIFY(QDir(dir_->path()).mkdir(u"Ordner.txt"_s));
+        MessageBoxSeen error;
+        answerInTurn({boxAnswer(QMessageBox::Ok, &error)});
+        QVERIFY(!form->loadText(path(u"Ordner.txt"_s)));
+        QCOMPARE(error.text, u"Dateizugriff verweigert."_s);
+        QCOMPARE(form->Memo1->toPlainText(), u"Hund"_s);
+
+        // A file without read permission (root reads it anyway).
+        writeFile(u"gesperrt.txt"_s, "Maus\r\n");
+        QFile::setPermissions(path(u"gesperrt.txt"_s), QFileDevice::Permissions());
+        QFile probe(path(u"gesperrt.txt"_s));
+        if (probe.open(QIODevice::ReadOnly))
+            QSKIP("the file stays readable for this user");
+        error = {};
+        answerInTurn({fileAnswer(path(u"gesperrt.txt"_s)), boxAnswer(QMessageBox::Ok, &error)});
+        form->ffnen1->trigger();
+        QCOMPARE(error.text, u"Dateizugriff verweigert."_s);
+        QCOMPARE(form->Memo1->toPlainText(), u"Hund"_s);
+        QCOMPARE(form->Label6->text(), u"Tiere.txt"_s);
+    }
+
+    void newTextStartsEmpty()
+    {
+        writeFile(u"Tiere.txt"_s, "Hund\r\n");
+        openText(u"Tiere.txt"_s);
+        form->RichEdit1->setPlainText(u"alt"_s);
+        form->Memo3->setPlainText(u"alt"_s);
+        // Nothing was changed, so nothing is asked.
+        QVERIFY(!opensDialog([this] { QTest::mouseClick(form->SpeedButton1, Qt::LeftButton); }));
+        QVERIFY(form->Memo1->toPlainText().isEmpty());
+        QCOMPARE(form->Label6->text(), u"neuer Text"_s);
+        QCOMPARE(form->statusText(0), u"neuer Text"_s);
+        QVERIFY(form->GroupBox1->isVisible());
+        QVERIFY(form->RichEdit1->toPlainText().isEmpty());
+        QVERIFY(form->Memo3->toPlainText().isEmpty());
+    }
+
+    void saveAsksForANameOnlyUntilTheTextHasOne()
+    {
+        form->neu1->trigger();
+        typeText(u"Bär\nHund"_s);
+        testing::answerNextFileDialog(path(u"Tiere"_s));
+        QTest::mouseClick(form->SpeedButton3, Qt::LeftButton);
+        QCOMPARE(readFile(u"Tiere.txt"_s), QByteArray("B\xe4r\r\nHund\r\n"));
+        QCOMPARE(form->Label6->text(), u"Tiere.txt"_s);
+        QCOMPARE(form->statusText(0), u"aktueller Text: Tiere.txt"_s);
+        QVERIFY(!form->Memo1->document()->isModified());
+
+        typeText(u" Katze"_s);
+        QVERIFY(!opensDialog([this] { form->speichern1->trigger(); }));
+        QCOMPARE(readFile(u"Tiere.txt"_s), QByteArray("B\xe4r\r\nHund Katze\r\n"));
+
+        // "Speichern unter..." into another folder: the full path names the text.
+        QDir(dir_->path()).mkdir(u"Klasse 3"_s);
+        testing::answerNextFileDialog(path(u"Klasse 3/Tiere.txt"_s));
+        form->speichernunter1->trigger();
+        QCOMPARE(form->Label6->text(), path(u"Klasse 3/Tiere.txt"_s));
+        QCOMPARE(readFile(u"Klasse 3/Tiere.txt"_s), readFile(u"Tiere.txt"_s));
+        typeText(u" Maus"_s);
+        form->speichern1->trigger();
+        QCOMPARE(readFile(u"Klasse 3/Tiere.txt"_s), QByteArray("B\xe4r\r\nHund Katze Maus\r\n"));
+        QCOMPARE(readFile(u"Tiere.txt"_s), QByteArray("B\xe4r\r\nHund Katze\r\n"));
+    }
+
+    void savingRefusesCharactersWindows1252CannotHold()
+    {
+        form->neu1->trigger();
+        typeText(u"Łódź"_s);
+        MessageBoxSeen warning;
+        answerInTurn({fileAnswer(path(u"Stadt.txt"_s)), boxAnswer(QMessageBox::Ok, &warning)});
+        form->speichern1->trigger();
+        QVERIFY2(warning.text.contains(u'Ł') && warning.text.contains(u'ź'),
+                 qPrintable(warning.text));
+        QVERIFY(!warning.text.contains(u'ó'));
+        QVERIFY(!QFile::exists(path(u"Stadt.txt"_s)));
+        QCOMPARE(form->Label6->text(), u"neuer Text"_s);
+        QVERIFY(form->Memo1->document()->isModified());
+    }
+
+    void randomWordOrder()
+    {
+        writeFile(u"Tiere.txt"_s, "Hund\r\nKatze\r\nMaus\r\n");
+        openText(u"Tiere.txt"_s);
+        form->RichEdit1->setPlainText(u"alt"_s);
+        form->Memo3->setPlainText(u"alt"_s);
+        form->zuflligeWortfolge1->trigger();
+
+        const QString line = form->Memo1->toPlainText();
+        QVERIFY(!line.contains(u'\n'));
+        QVERIFY(line.endsWith(u' '));
+        QStringList words = line.split(u' ', Qt::SkipEmptyParts);
+        words.sort();
+        QCOMPARE(words, (QStringList{u"Hund"_s, u"Katze"_s, u"Maus"_s}));
+        QCOMPARE(form->statusText(0), u"zufällige Wortfolge"_s);
+        QVERIFY(form->zufallsfolge);
+        QCOMPARE(form->Label6->text(), u"Tiere.txt"_s);
+        QVERIFY(form->RichEdit1->toPlainText().isEmpty());
+        QVERIFY(form->Memo3->toPlainText().isEmpty());
+
+        // "Speichern" asks for a name although the text had one.
+        QVERIFY(opensDialog([this] { form->speichern1->trigger(); }));
+        QCOMPARE(readFile(u"Tiere.txt"_s), QByteArray("Hund\r\nKatze\r\nMaus\r\n"));
+
+        // The shuffle can be undone.
+        form->Memo1->undo();
+        QCOMPARE(form->Memo1->toPlainText(), u"Hund\nKatze\nMaus"_s);
+
+        testing::answerNextFileDialog(path(u"Gemischt.txt"_s));
+        form->speichernunter1->trigger();
+        QVERIFY(!form->zufallsfolge);
+        QCOMPARE(form->Label6->text(), u"Gemischt.txt"_s);
+    }
+
+    void unsavedChangesAreNotLostUnasked_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("replaced");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addRow("Ja saves first")
+            << int(QMessageBox::Yes) << true << QByteArray("Hund Katze\r\n");
+        QTest::addRow("Nein discards") << int(QMessageBox::No) << true << QByteArray("Hund\r\n");
+        QTest::addRow("Abbrechen keeps the text")
+            << int(QMessageBox::Cancel) << false << QByteArray("Hund\r\n");
+    }
+    void unsavedChangesAreNotLostUnasked()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, replaced);
+        QFETCH(QByteArray, file);
+        writeFile(u"Tiere.txt"_s, "Hund\r\n");
+        openText(u"Tiere.txt"_s);
+        typeText(u" Katze"_s);
+
+        MessageBoxSeen seen;
+        std::vector<Answer> answers{boxAnswer(QMessageBox::StandardButton(answer), &seen)};
+        answerInTurn(answers);
+        form->neu1->trigger();
+        QCOMPARE(seen.text, u"Änderungen am Text speichern?"_s);
+        QCOMPARE(seen.buttons, (QStringList{u"Abbrechen"_s, u"Ja"_s, u"Nein"_s}));
+        QCOMPARE(form->Memo1->toPlainText().isEmpty(), replaced);
+        QCOMPARE(form->Label6->text(), replaced ? u"neuer Text"_s : u"Tiere.txt"_s);
+        QCOMPARE(readFile(u"Tiere.txt"_s), file);
+    }
+
+    void unsavedChangesBeforeOpeningAndLeaving()
+    {
+        typeText(u"Maus"_s);
+
+        // Cancelled before any file dialog shows.
+        MessageBoxSeen seen;
+        answerInTurn({boxAnswer(QMessageBox::Cancel, &seen)});
+        form->ffnen1->trigger();
+        QCOMPARE(seen.text, u"Änderungen am Text speichern?"_s);
+        QCOMPARE(form->Memo1->toPlainText(), u"Maus"_s);
+
+        // Closing the window asks too; cancelled, the program goes on.
+        seen = {};
+        answerInTurn({boxAnswer(QMessageBox::Cancel, &seen)});
+        form->Programmende1->trigger();
+        QCOMPARE(seen.text, u"Änderungen am Text speichern?"_s);
+        QVERIFY(form->isVisible());
+
+        answerInTurn({boxAnswer(QMessageBox::No)});
+        form->close();
+        QVERIFY(!form->isVisible());
+    }
+
+    void unsavedRandomOrderIsSavedUnderANewName()
+    {
+        writeFile(u"Tiere.txt"_s, "Hund\r\nKatze\r\n");
+        openText(u"Tiere.txt"_s);
+        form->zuflligeWortfolge1->trigger();
+        // "Ja" asks for a new name; cancelling it keeps everything.
+        MessageBoxSeen seen;
+        answerInTurn({boxAnswer(QMessageBox::Yes, &seen), fileAnswer(QString())});
+        form->neu1->trigger();
+        QCOMPARE(seen.text, u"Änderungen am Text speichern?"_s);
+        QCOMPARE(readFile(u"Tiere.txt"_s), QByteArray("Hund\r\nKatze\r\n"));
+        QVERIFY(!form->Memo1->toPlainText().isEmpty()); // cancelled saving keeps the text
+        QVERIFY(form->zufallsfolge);
+    }
+
+    void stepThreeWordList()
+    {
+        form->ListBox3->addItems({u"Hund"_s, u"Äpfel"_s, u"Katze"_s});
+        // Nothing selected: nothing happens.
+        QTest::mouseClick(form->SpeedButton7, Qt::LeftButton);
+        QTest::mouseClick(form->SpeedButton8, Qt::LeftButton);
+        QCOMPARE(form->ListBox3->count(), 3);
+
+        form->ListBox3->setCurrentRow(1);
+        QTest::mouseClick(form->SpeedButton7, Qt::LeftButton);
+        QCOMPARE(form->ListBox3->item(1)->text(), u"äpfel"_s);
+        QCOMPARE(form->Memo3->toPlainText(), u"Hund\näpfel\nKatze"_s);
+
+        form->ListBox3->setCurrentRow(0);
+        QTest::mouseClick(form->SpeedButton8, Qt::LeftButton);
+        QCOMPARE(form->ListBox3->count(), 2);
+        QCOMPARE(form->Memo3->toPlainText(), u"äpfel\nKatze"_s);
+    }
+
+    void wrongWordsSavedAsText()
+    {
+        form->Memo3->setPlainText(u"Hund\nKätzchen"_s);
+        testing::answerNextFileDialog(path(u"Fehler"_s));
+        QTest::mouseClick(form->SpeedButton6, Qt::LeftButton);
+        QCOMPARE(readFile(u"Fehler.txt"_s), QByteArray("Hund\r\nK\xe4tzchen\r\n"));
+        QCOMPARE(form->Label6->text(), u"kein Text geladen"_s);
+    }
+
+    void hidingTheErrorDisplay()
+    {
+        form->showStep3();
+        QVERIFY(form->GroupBox3->isVisible());
+        QVERIFY(form->GroupBox4->isVisible());
+        form->Fehlerverstecken1->trigger();
+        QVERIFY(form->GroupBox3->isHidden());
+        QVERIFY(form->GroupBox4->isVisible());
+        form->showStep3();
+        QVERIFY(form->GroupBox3->isHidden());
+        form->Fehlerverstecken1->trigger();
+        QVERIFY(form->GroupBox3->isVisible());
+
+        // Unchecked without a finished exercise: step 3 stays hidden.
+        form->hideStep3();
+        form->Fehlerverstecken1->trigger();
+        form->Fehlerverstecken1->trigger();
+        QVERIFY(form->GroupBox3->isHidden());
+    }
+
+    void textbezogenForgetsThePupil()
+    {
+        writeFile(u"Tiere.txt"_s, "Hund\r\n");
+        openText(u"Tiere.txt"_s);
+        form->Edit1->setText(u"Anna Beispiel"_s);
+        form->Edit2->setText(u"Anna"_s);
+        form->setStatusText(1, u"aktueller Schüler: Anna Beispiel"_s);
+        form->schuelerdatei = path(u"Anna Beispiel.lbs"_s);
+        form->ListBox1->addItem(u"[01.12.2025 10:00:00] Tiere.txt"_s);
+        form->Memo2->setPlainText(u"Anna Beispiel"_s);
+        form->Memo3->setPlainText(u"Hund"_s);
+        form->RichEdit1->setPlainText(u"Hund"_s);
+        form->Button5->show();
+        form->showStep3();
+
+        QTest::mouseClick(form->Button5, Qt::LeftButton);
+        QCOMPARE(form->Edit1->text(), u"kein Schüler geladen"_s);
+        QVERIFY(form->Edit2->text().isEmpty());
+        QCOMPARE(form->statusText(1), u"kein Schüler geladen"_s);
+        QCOMPARE(form->ListBox1->count(), 0);
+        QVERIFY(form->Memo2->toPlainText().isEmpty());
+        QVERIFY(form->Memo3->toPlainText().isEmpty());
+        QVERIFY(form->RichEdit1->toPlainText().isEmpty());
+        QVERIFY(form->schuelerdatei.isEmpty());
+        QVERIFY(form->GroupBox3->isHidden());
+        QVERIFY(form->GroupBox4->isHidden());
+        QVERIFY(form->Button5->isHidden());
+        // The text stays.
+        QCOMPARE(form->Memo1->toPlainText(), u"Hund"_s);
+        QCOMPARE(form->Label6->text(), u"Tiere.txt"_s);
+    }
+
+    void evaluationsNeedATextOrAPupil()
+    {
+        QString message;
+        testing::answerNextMessageBox(QMessageBox::Ok, &message);
+        form->Textauswertung1->trigger();
+        QCOMPARE(message, u"Sie müssen zunächst einen Text laden."_s);
+        testing::answerNextMessageBox(QMessageBox::Ok, &message);
+        form->FehlerauswertungdesaktuellenSchler1->trigger();
+        QCOMPARE(message, u"Sie müssen zunächst einen Schüler laden."_s);
+
+        form->neu1->trigger();
+        QVERIFY(!opensDialog([this] { form->Textauswertung1->trigger(); }));
+        form->Edit1->setText(u"Anna Beispiel"_s);
+        QVERIFY(!opensDialog([this] { form->FehlerauswertungdesaktuellenSchler1->trigger(); }));
+    }
+
+    void aboutBoxAndPrinterSetup()
+    {
+        QString title;
+        QString texts;
+        testing::answerNextDialog([&](QWidget *dialog) {
+            title = dialog->windowTitle();
+            for (QLabel *label : dialog->findChildren<QLabel *>())
+                texts += label->text() + u'\n';
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        form->Info1->trigger();
+        QCOMPARE(title, u"Info"_s);
+        QVERIFY(texts.contains(u"Laufbahn II"_s));
+        QVERIFY(texts.contains(u"2.0"_s));
+
+        bool printDialog = false;
+        testing::answerNextDialog([&](QWidget *dialog) {
+            printDialog = qobject_cast<QPrintDialog *>(dialog) != nullptr;
+            static_cast<QDialog *>(dialog)->reject();
+        });
+        form->Druckereinstellungen1->trigger();
+        QVERIFY(printDialog);
+        QVERIFY(form->printer());
+    }
+
+    void delayKeepsEventsFlowing()
+    {
+        bool fired = false;
+        QTimer::singleShot(10, [&fired] { fired = true; });
+        QElapsedTimer clock;
+        clock.start();
+        form->Delay_ms(60);
+        QVERIFY(fired);
+        QVERIFY(clock.elapsed() >= 55);
+        form->Delay_ms(0);
+        QVERIFY(form->farbtiefe() > 0);
+    }
+
+    void windowPlacement_data()
+    {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<bool>("maximized");
+        QTest::addRow("large screen")
+            << QRect(0, 0, 1920, 1080) << QRect(0, 0, 1920, 1040) << false;
+        QTest::addRow("second screen")
+            << QRect(1920, 0, 1280, 1024) << QRect(1920, 30, 1280, 994) << false;
+        QTest::addRow("exactly 800 wide")
+            << QRect(0, 0, 800, 600) << QRect(0, 0, 800, 600) << false;
+        QTest::addRow("narrow screen") << QRect(0, 0, 640, 480) << QRect(0, 20, 640, 460) << true;
+    }
+    void windowPlacement()
+    {
+        QFETCH(QRect, screen);
+        QFETCH(QRect, available);
+        QFETCH(bool, maximized);
+        const TForm3::Placement placement = TForm3::placementOn(screen, available);
+        QCOMPARE(placement.maximized, maximized);
+        if (maximized) {
+            QCOMPARE(placement.geometry, available);
+            return;
+        }
+        QCOMPARE(placement.geometry.size(), QSize(809, 606));
+        QVERIFY(available.contains(placement.geometry.topLeft()));
+        if (available.width() >= 809 && available.height() >= 606)
+            QVERIFY(qAbs(placement.geometry.center().x() - available.center().x()) <= 1 &&
+                    qAbs(placement.geometry.center().y() - available.center().y()) <= 1);
+    }
+
+    void readingFingerPointers()
+    {
+        const QImage down = form->Image1->pixmap().toImage();
+        const QImage up = form->Image2->pixmap().toImage();
+        QCOMPARE(down.size(), QSize(50, 25));
+        QCOMPARE(up.size(), QSize(50, 25));
+        const QRgb red = qRgb(255, 0, 0);
+        const QRgb black = qRgb(0, 0, 0);
+        QCOMPARE(down.pixel(0, 0), red);
+        QCOMPARE(down.pixel(49, 0), red);
+        QCOMPARE(down.pixel(24, 24), red);
+        QCOMPARE(down.pixel(25, 24), red);
+        QCOMPARE(down.pixel(23, 24), black);
+        QCOMPARE(down.pixel(0, 1), black);
+        QCOMPARE(up.pixel(24, 0), red);
+        QCOMPARE(up.pixel(25, 0), red);
+        QCOMPARE(up.pixel(23, 0), black);
+        QCOMPARE(up.pixel(0, 24), red);
+        QCOMPARE(up.pixel(49, 24), red);
+        QCOMPARE(up.pixel(0, 23), black);
+    }
+};
+
+QTEST_MAIN(TestGlmain)
+#include "tst_glmain.moc"
