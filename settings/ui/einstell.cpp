@@ -488,6 +488,14 @@ bool TForm10::einstellungen_laden(const QString &FileName)
     return true;
 }
 
+void TForm10::setStartUpValues()
+{
+    FontSpec display = Label1->fontSpec();
+    display.setSize(28);
+    Label1->setFontSpec(display);
+    Panel4->setCaption(u"#"_s);
+}
+
 void TForm10::setInitialFolder(const QString &folder)
 {
     OpenDialog1->setDirectory(folder);

@@ -94,6 +94,10 @@ public:
     settings::SettingsRecord currentRecord() const;
     void applyRecord(const settings::SettingsRecord &record);
 
+    // What the main window sets at its first paint, before it loads "default.opt": the
+    // display font at 28 points and "#" for a hidden word part.
+    void setStartUpValues();
+
     // The folder both file dialogs open in.
     void setInitialFolder(const QString &folder);
     // The font dialog opened from the Laufbahn preview. Without one the dialog makes

@@ -2,6 +2,9 @@
 #include "settings/core/settingsrecord.h"
 #include "tests/settings/defaultrecord.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -220,6 +223,47 @@ private slots:
         const auto read = readSettingsRecord(writeSettingsRecord(record), nullptr);
         QCOMPARE(read->displayFont.height, -32768);
         QCOMPARE(read->displayFont.size, 30000);
+    }
+
+    void settingsFilesReadTheirFirstRecordOnly()
+    {
+        QTemporaryDir dir;
+        IoError error;
+        QVERIFY(!readSettingsFile(dir.filePath(u"fehlt.opt"_s), &error));
+        QCOMPARE(error.code, int(IoError::FileNotFound));
+        QVERIFY(!readSettingsFile(dir.filePath(u"kein/ordner.opt"_s), &error));
+        QCOMPARE(error.code, int(IoError::PathNotFound));
+        QVERIFY(!readSettingsFile(dir.path(), &error));
+        QCOMPARE(error.code, int(IoError::AccessDenied));
+
+        const QString path = dir.filePath(u"lang.opt"_s);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(defaultRecordBytes() + QByteArray(100000, '\xFF'));
+        file.close();
+        const auto read = readSettingsFile(path, &error);
+        QVERIFY(read);
+        QVERIFY(!error.failed());
+        QVERIFY(*read == dialogDefaults());
+
+        QVERIFY(file.resize(100));
+        QVERIFY(!readSettingsFile(path, &error));
+        QCOMPARE(error.code, int(IoError::ReadPastEnd));
+    }
+
+    void settingsFilesAreWrittenWhole()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"neu.opt"_s);
+        IoError error;
+        QVERIFY(writeSettingsFile(path, distinctRecord(), &error));
+        QVERIFY(writeSettingsFile(path, dialogDefaults(), &error));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), defaultRecordBytes());
+        QVERIFY(!writeSettingsFile(dir.filePath(u"weg/neu.opt"_s), dialogDefaults(), &error));
+        QCOMPARE(error.code, int(IoError::PathNotFound));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"neu.opt"_s});
     }
 };
 
