@@ -48,16 +48,17 @@ void composeFrame(Surface &target, const QRect &area, const GlyphSet &glyphs,
         }
     }
 
+    const Surface &atlas = glyphs.atlas();
     for (const PlacedGlyph &glyph : placed) {
-        const Surface &ink = glyphs.ink(glyph.code);
-        if (ink.isNull())
+        const QRect ink = glyphs.inkRect(glyph.code);
+        if (ink.isEmpty())
             continue;
         const QPoint at = origin + QPoint(glyph.x, zeileY) + glyphs.inkOffset(glyph.code);
-        const QRect inked(at, ink.rect().size());
+        const QRect inked(at, ink.size());
         if (clip.contains(inked))
-            target.copyOpaque(at.x(), at.y(), ink, ink.rect());
+            target.copyOpaque(at.x(), at.y(), atlas, ink);
         else if (clip.intersects(inked))
-            target.drawClipped(at.x(), at.y(), ink, ink.rect(), clip);
+            target.drawClipped(at.x(), at.y(), atlas, ink, clip);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QRawFont>
 #include <algorithm>
+#include <numeric>
 
 using namespace Qt::StringLiterals;
 
@@ -101,67 +102,119 @@ bool GlyphSet::render(const GlyphStyle &style)
     if (m_font.strikeOut())
         decorations.emplace_back(0, ascent - metrics.strikeOutPos(), 0, thickness);
 
+    // What each glyph is drawn from: the font's coverage map of the character, or,
+    // for a character the font lacks, the painter's rendering of the whole glyph
+    // image (only the painter finds a fallback font).
+    struct Source {
+        QImage coverage; // Alpha8
+        QPoint coverageAt;
+        QImage painted; // RGB32, the whole glyph image
+        QRect inked;    // in the glyph image
+    };
+    std::array<Source, 256> sources;
+
     for (int code = 0; code < 256; ++code) {
         const QChar ch = ansi::fromByte(uchar(code));
         const QString text(ch);
         const int w = metrics.horizontalAdvance(text) + 2;
         m_widths[size_t(code)] = w;
-        const QRect box(0, 0, w, h);
-        Ink &ink = m_ink[size_t(code)];
         if (!ch.isPrint())
             continue;
+        const QRect box(0, 0, w, h);
+        Source &source = sources[size_t(code)];
 
         if (!raw.isValid() || !raw.supportsCharacter(ch)) {
-            // A character the font lacks comes from a fallback font, which only the
-            // painter finds: the whole glyph image then counts as ink.
-            if (!ink.pixels.setSize(w, h))
+            source.painted = QImage(w, h, QImage::Format_RGB32);
+            if (source.painted.isNull())
                 return false;
-            ink.pixels.fill(m_background);
-            Canvas canvas(ink.pixels);
-            canvas.setFont(m_font);
-            canvas.setPen(style.letterColor);
-            canvas.drawText(0, ascent, text);
+            source.painted.fill(m_background);
+            QPainter painter(&source.painted);
+            painter.setFont(m_font);
+            painter.setPen(style.letterColor);
+            painter.drawText(0, ascent, text);
+            source.inked = box;
             continue;
         }
 
         const quint32 index = raw.glyphIndexesForString(text).value(0);
-        QImage alpha = raw.alphaMapForGlyph(index, QRawFont::PixelAntialiasing);
-        if (alpha.format() != QImage::Format_Alpha8 && !alpha.isNull())
-            alpha = alpha.convertToFormat(QImage::Format_Alpha8);
+        source.coverage = raw.alphaMapForGlyph(index, QRawFont::PixelAntialiasing);
+        if (!source.coverage.isNull() && source.coverage.format() != QImage::Format_Alpha8)
+            source.coverage = source.coverage.convertToFormat(QImage::Format_Alpha8);
         const QRectF bounds = raw.boundingRect(index);
-        const QPoint alphaAt(qRound(bounds.x()), ascent + qRound(bounds.y()));
-
+        source.coverageAt = QPoint(qRound(bounds.x()), ascent + qRound(bounds.y()));
         // The glyph image is the clip: what reaches beyond the box is lost, as in a
         // bitmap of the box's size.
-        QRect inked = QRect(alphaAt, alpha.size()).intersected(box);
+        source.inked = QRect(source.coverageAt, source.coverage.size()).intersected(box);
         for (QRect line : decorations) {
             line.setWidth(w - 2);
-            inked = inked.united(line.intersected(box));
+            source.inked = source.inked.united(line.intersected(box));
         }
+    }
+
+    // Shelves of glyphs of falling height: little space between them is wasted.
+    std::array<int, 256> order;
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return sources[size_t(a)].inked.height() > sources[size_t(b)].inked.height();
+    });
+    int atlasWidth = 4096;
+    for (const Source &source : sources)
+        atlasWidth = std::max(atlasWidth, source.inked.width());
+    QPoint shelf(0, 0);
+    int shelfHeight = 0;
+    for (int code : order) {
+        const QRect inked = sources[size_t(code)].inked;
         if (inked.isEmpty())
             continue;
-        if (!ink.pixels.setSize(inked.width(), inked.height()))
-            return false;
-        ink.offset = inked.topLeft();
-        ink.pixels.fill(m_background);
-        QImage &pixels = ink.pixels.image();
-        for (int y = 0; y < inked.height(); ++y) {
-            const int alphaY = inked.top() + y - alphaAt.y();
-            if (alphaY < 0 || alphaY >= alpha.height())
-                continue;
-            const uchar *coverage = alpha.constScanLine(alphaY);
-            auto *row = reinterpret_cast<Pixel *>(pixels.scanLine(y));
-            for (int x = 0; x < inked.width(); ++x) {
-                const int alphaX = inked.left() + x - alphaAt.x();
-                if (alphaX < 0 || alphaX >= alpha.width())
-                    continue;
-                if (const int c = coverage[alphaX])
-                    row[x] = c == 255 ? letter : mix(m_background, letter, c);
-            }
+        if (shelf.x() + inked.width() > atlasWidth) {
+            shelf = QPoint(0, shelf.y() + shelfHeight);
+            shelfHeight = 0;
+        }
+        if (shelfHeight == 0)
+            shelfHeight = inked.height();
+        m_ink[size_t(code)] = Ink{QRect(shelf, inked.size()), inked.topLeft()};
+        shelf.rx() += inked.width();
+    }
+    if (shelfHeight == 0)
+        return true; // a font without a single inked glyph
+    if (!m_atlas.setSize(atlasWidth, shelf.y() + shelfHeight))
+        return false;
+
+    // Coverage 0..255 of the letter colour over the background.
+    std::array<Pixel, 256> shade;
+    for (int c = 0; c < 256; ++c)
+        shade[size_t(c)] = mix(m_background, letter, c);
+
+    QImage &atlas = m_atlas.image();
+    for (int code = 0; code < 256; ++code) {
+        Source &source = sources[size_t(code)];
+        const Ink &ink = m_ink[size_t(code)];
+        if (ink.inAtlas.isEmpty())
+            continue;
+        if (!source.painted.isNull()) {
+            m_atlas.copyOpaque(ink.inAtlas.left(), ink.inAtlas.top(), Surface::wrap(source.painted),
+                               source.inked);
+            continue;
+        }
+        if (!decorations.empty())
+            m_atlas.fillRect(ink.inAtlas, m_background);
+        // The part of the coverage map inside the glyph image, row by row.
+        const QRect covered =
+            QRect(source.coverageAt, source.coverage.size()).intersected(source.inked);
+        for (int y = covered.top(); y <= covered.bottom(); ++y) {
+            const uchar *coverage = source.coverage.constScanLine(y - source.coverageAt.y()) +
+                                    (covered.left() - source.coverageAt.x());
+            Pixel *row = reinterpret_cast<Pixel *>(
+                             atlas.scanLine(ink.inAtlas.top() + y - source.inked.top())) +
+                         ink.inAtlas.left() + (covered.left() - source.inked.left());
+            for (int x = 0; x < covered.width(); ++x)
+                row[x] = shade[coverage[x]];
         }
         for (QRect line : decorations) {
-            line.setWidth(w - 2);
-            ink.pixels.fillRect(line.translated(-inked.topLeft()), letter);
+            line.setWidth(m_widths[size_t(code)] - 2);
+            m_atlas.fillRect(line.intersected(source.inked)
+                                 .translated(ink.inAtlas.topLeft() - source.inked.topLeft()),
+                             letter);
         }
     }
     return true;
@@ -171,17 +224,15 @@ QImage GlyphSet::glyphImage(int code) const
 {
     Surface image(width(code), height());
     image.fill(m_background);
-    const Surface &inked = ink(code);
-    image.drawClipped(inkOffset(code).x(), inkOffset(code).y(), inked, inked.rect());
+    const QRect inked = inkRect(code);
+    if (!inked.isEmpty())
+        image.drawClipped(inkOffset(code).x(), inkOffset(code).y(), m_atlas, inked);
     return image.image();
 }
 
 qsizetype GlyphSet::byteCount() const
 {
-    qsizetype bytes = 0;
-    for (const Ink &ink : m_ink)
-        bytes += ink.pixels.byteCount();
-    return bytes;
+    return m_atlas.byteCount();
 }
 
 GlyphCache &GlyphCache::shared()
