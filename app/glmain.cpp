@@ -8,6 +8,7 @@
 #include "exercise/core/textfile.h"
 #include "exercise/core/wortfolge.h"
 #include "exercise/ui/messages.h"
+#include "settings/ui/einstell.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -510,6 +511,7 @@ void TForm3::connectCommands()
     connect(Druckereinstellungen1, &QAction::triggered, this, &TForm3::Druckereinstellungen1Click);
     connect(Info1, &QAction::triggered, this, &TForm3::Info1Click);
     connect(Programmende1, &QAction::triggered, this, &TForm3::Programmende1Click);
+    connect(BitBtn8, &QPushButton::clicked, this, [] { laufbahn().Form10->exec(); });
 
     connect(neu2, &QAction::triggered, this, &TForm3::neu2Click);
     connect(Button3, &QPushButton::clicked, this, &TForm3::neu2Click);
@@ -567,6 +569,12 @@ void TForm3::firstShow()
 {
     for (QFileDialog *dialog : {OpenDialog1, OpenDialog2, SaveDialog1, SaveDialog2})
         dialog->setDirectory(startverzeichnis);
+    // The settings start from their start-up values, which a complete "default.opt"
+    // then overrides; a missing or unreadable one is reported here, once.
+    TForm10 &settings = *laufbahn().Form10;
+    settings.setInitialFolder(startverzeichnis);
+    settings.setStartUpValues();
+    settings.einstellungen_laden(startverzeichnis + u"default.opt"_s);
 }
 
 void TForm3::showEvent(QShowEvent *event)

@@ -5,6 +5,8 @@
 #include "app/leer.h"
 #include "app/ws_black.h"
 #include "exercise/ui/messages.h"
+#include "settings/ui/einstell.h"
+#include "settings/ui/schrift.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -26,6 +28,9 @@ LaufbahnApp::LaufbahnApp()
     QApplication::setWindowIcon(QIcon(programLogo()));
 
     Form3 = std::make_unique<TForm3>();
+    Form10 = std::make_unique<TForm10>(Form3.get());
+    Form5 = std::make_unique<TForm5>(Form10.get());
+    Form10->setFontDialog(Form5.get());
     Form7 = std::make_unique<TForm7>(Form3.get());
     Form18 = std::make_unique<TForm18>();
     Form_black = std::make_unique<TForm_black>();
@@ -36,6 +41,8 @@ LaufbahnApp::~LaufbahnApp()
     Form_black.reset();
     Form18.reset();
     Form7.reset();
+    Form5.reset();
+    Form10.reset();
     Form3.reset();
     instance = nullptr;
 }

@@ -5,7 +5,9 @@
 #include <memory>
 
 class TForm3;
+class TForm5;
 class TForm7;
+class TForm10;
 class TForm18;
 class TForm_black;
 
@@ -19,6 +21,8 @@ public:
 
     // In start-up order; destroyed in reverse.
     std::unique_ptr<TForm3> Form3;
+    std::unique_ptr<TForm10> Form10;
+    std::unique_ptr<TForm5> Form5;
     std::unique_ptr<TForm7> Form7;
     std::unique_ptr<TForm18> Form18;
     std::unique_ptr<TForm_black> Form_black;

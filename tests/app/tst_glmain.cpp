@@ -161,6 +161,9 @@ private slots:
         QVERIFY(dir_->isValid());
         previousDir_ = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir_->path()));
+        // The settings file the first paint loads, as the program ships it.
+        QVERIFY(QFile::copy(QDir(qEnvironmentVariable("LAUFBAHN_DATA")).filePath(u"default.opt"_s),
+                            path(u"default.opt"_s)));
         app_ = std::make_unique<LaufbahnApp>();
         form = app_->Form3.get();
         form->show();

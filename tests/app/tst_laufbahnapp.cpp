@@ -4,6 +4,7 @@
 #include "app/info.h"
 #include "app/leer.h"
 #include "app/ws_black.h"
+#include "tests/support/dialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -38,7 +39,9 @@ private slots:
             QVERIFY(app.Form3 && app.Form7 && app.Form18 && app.Form_black);
             QCOMPARE(app.Form3->startverzeichnis, QDir::currentPath() + u'/');
 
-            // Nothing but the main window shows at start.
+            // Nothing but the main window shows at start (and the report of the
+            // missing settings file, answered here).
+            testing::answerNextMessageBox(QMessageBox::Ok);
             app.Form3->show();
             QVERIFY(QTest::qWaitForWindowExposed(app.Form3.get()));
             QVERIFY(!app.Form7->isVisible());
