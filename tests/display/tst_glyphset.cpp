@@ -2,8 +2,10 @@
 
 #include "exercise/core/ansi.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRawFont>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -178,6 +180,28 @@ private slots:
             const QImage image = set->glyphImage(code);
             QCOMPARE(countColour(image, qRgb(0, 0, 0)), image.width() * image.height());
         }
+    }
+
+    void charactersTheFontLacksComeFromAFallbackFont()
+    {
+        // A font for Chinese, Japanese and Korean that has no Latin letters.
+        const QString family = u"Droid Sans Fallback"_s;
+        const QFont symbols(family, 28);
+        if (!QFontInfo(symbols).family().startsWith(family) ||
+            QRawFont::fromFont(symbols).supportsCharacter(u'A'))
+            QSKIP("needs a font without Latin letters (Droid Sans Fallback)");
+        const auto set = GlyphSet::build(GlyphStyle{symbols, Qt::white, Qt::black}, 1080);
+        const QImage a = set->glyphImage('A');
+        QImage reference(a.size(), QImage::Format_RGB32);
+        reference.fill(Qt::black);
+        {
+            QPainter painter(&reference);
+            painter.setFont(set->font());
+            painter.setPen(Qt::white);
+            painter.drawText(0, QFontMetrics(set->font()).ascent(), u"A"_s);
+        }
+        QVERIFY(countColour(a, qRgb(255, 255, 255)) > 100);
+        QCOMPARE(inkBox(a, qRgb(0, 0, 0)), inkBox(reference, qRgb(0, 0, 0)));
     }
 
     void everyCodeHasAWidth()
