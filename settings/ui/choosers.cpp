@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -66,6 +67,9 @@ FontChoiceDialog::FontChoiceDialog(QWidget *parent)
     setWindowTitle(u"Schriftart"_s);
     m_fontDialog->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     m_fontDialog->setWindowFlags(Qt::Widget);
+    m_fontDialog->setSizeGripEnabled(false);
+    if (m_fontDialog->layout())
+        m_fontDialog->layout()->setContentsMargins(0, 0, 0, 0);
     // The embedded dialog's sample line is the one line edit inside its sample frame.
     for (QGroupBox *group : m_fontDialog->findChildren<QGroupBox *>()) {
         if (auto *edit = group->findChild<QLineEdit *>()) {
