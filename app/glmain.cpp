@@ -52,6 +52,7 @@
 #include <functional>
 
 #ifdef Q_OS_WIN
+#define NOMINMAX
 #include <windows.h>
 #endif
 
@@ -157,6 +158,7 @@ QFileDialog *fileDialog(QWidget *parent, const QString &name, const QString &tit
 {
     auto *dialog = named(new QFileDialog(parent, title), name);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->resize(760, 480);
     return dialog;
 }
 
