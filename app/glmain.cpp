@@ -519,8 +519,7 @@ void TForm3::connectCommands()
     connect(Button3, &QPushButton::clicked, this, &TForm3::neu2Click);
     connect(ffnen2, &QAction::triggered, this, &TForm3::ffnen2Click);
     connect(Button2, &QPushButton::clicked, this, &TForm3::ffnen2Click);
-    connect(ListBox1, &QListWidget::itemClicked, this, &TForm3::ListBox1Click);
-    connect(ListBox1, &QListWidget::itemActivated, this, &TForm3::ListBox1Click);
+    setUpPupilCommands();
     connect(Button5, &QPushButton::clicked, this, &TForm3::Button5Click);
 
     connect(zuflligeWortfolge1, &QAction::triggered, this, &TForm3::zuflligeWortfolge1Click);
@@ -916,6 +915,7 @@ void TForm3::Button5Click()
     Edit2->clear();
     setStatusText(1, keinSchueler);
     schuelerdatei.clear();
+    schueler_.reset();
     ListBox1->clear();
     Memo2->clear();
     RichEdit1->clear();

@@ -2,10 +2,13 @@
 // The main window: leads the teacher from the exercise text and the pupil (step 1)
 // to the exercise (step 2) and its wrong words (step 3). Created first at start-up.
 
+#include "exercise/core/pupilrecord.h"
+
 #include <QMainWindow>
 #include <QRect>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QFileDialog;
@@ -112,6 +115,11 @@ public:
     void ffnen2Click();
     void ListBox1Click();
     void schueler_update();
+    // Records the exercise just ended in the pupil file, when a named text and a pupil
+    // are loaded: its entry and the lines of Memo3. After a Laufbahn run the new entry
+    // is selected and ListBox3 shows its words; after the other kinds no entry is
+    // selected, so that a correction can only reach the exercise whose words it shows.
+    void uebungEintragen(pupilrecord::ExerciseKind kind);
 
     // --- Controls.
     QPlainTextEdit *Memo1;
@@ -219,6 +227,10 @@ private:
     QGroupBox *buildStep4();
     void buildHiddenControls(QWidget *owner);
     void connectCommands();
+    void setUpPupilCommands();
+    // Memo2 and ListBox1 from the loaded pupil file; `selectedEntry` is selected again
+    // when the list still holds it.
+    void showPupilFile(const QString &selectedEntry);
     void showMemo1Menu(const QPoint &pos);
     // Writes `text` under `path`; reports unwritable characters and file errors.
     bool writeTextFile(const QString &path, const QString &text);
@@ -227,4 +239,10 @@ private:
     std::unique_ptr<QPrinter> printer_;
     QLabel *statusPanels_[2] = {};
     bool firstShowPending_ = true;
+    // The loaded pupil file; Memo2 mirrors its lines.
+    std::optional<pupilrecord::PupilFile> schueler_;
+    // The entry whose wrong words Memo3 and ListBox3 hold.
+    QString shownEntry_;
+    // Set while ListBox1 is refilled or reselected by the program, not by the user.
+    bool refillingListBox1_ = false;
 };

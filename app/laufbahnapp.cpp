@@ -5,6 +5,7 @@
 #include "app/leer.h"
 #include "app/ws_black.h"
 #include "exercise/ui/messages.h"
+#include "exercise/ui/neuschueler.h"
 #include "settings/ui/einstell.h"
 #include "settings/ui/schrift.h"
 
@@ -29,6 +30,7 @@ LaufbahnApp::LaufbahnApp()
 
     Form3 = std::make_unique<TForm3>();
     Form10 = std::make_unique<TForm10>(Form3.get());
+    Form2 = std::make_unique<TForm2>(Form3.get());
     Form5 = std::make_unique<TForm5>(Form10.get());
     Form10->setFontDialog(Form5.get());
     Form7 = std::make_unique<TForm7>(Form3.get());
@@ -42,6 +44,7 @@ LaufbahnApp::~LaufbahnApp()
     Form18.reset();
     Form7.reset();
     Form5.reset();
+    Form2.reset();
     Form10.reset();
     Form3.reset();
     instance = nullptr;

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class TForm2;
 class TForm3;
 class TForm5;
 class TForm7;
@@ -22,6 +23,7 @@ public:
     // In start-up order; destroyed in reverse.
     std::unique_ptr<TForm3> Form3;
     std::unique_ptr<TForm10> Form10;
+    std::unique_ptr<TForm2> Form2;
     std::unique_ptr<TForm5> Form5;
     std::unique_ptr<TForm7> Form7;
     std::unique_ptr<TForm18> Form18;

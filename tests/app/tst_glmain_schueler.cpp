@@ -1,0 +1,620 @@
+#include "app/glmain.h"
+#include "app/laufbahnapp.h"
+#include "exercise/ui/neuschueler.h"
+#include "tests/support/dialogs.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSignalBlocker>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+#include <memory>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Answer = std::function<void(QWidget *dialog)>;
+
+// Answers the dialogs a command opens one after the other, in this order.
+void answerInTurn(std::vector<Answer> answers)
+{
+    if (answers.empty())
+        return;
+    Answer first = answers.front();
+    answers.erase(answers.begin());
+    testing::answerNextDialog([first, rest = std::move(answers)](QWidget *dialog) {
+        first(dialog);
+        answerInTurn(rest);
+    });
+}
+
+Answer pupilName(const QString &name)
+{
+    return [name](QWidget *dialog) {
+        auto *form = qobject_cast<TForm2 *>(dialog);
+        QVERIFY2(form, dialog->metaObject()->className());
+        form->Edit1->setText(name);
+        QTest::mouseClick(form->Button1, Qt::LeftButton);
+    };
+}
+
+Answer fileChoice(const QString &path, const std::function<void()> &afterChoice = {})
+{
+    return [path, afterChoice](QWidget *dialog) {
+        auto *fileDialog = qobject_cast<QFileDialog *>(dialog);
+        QVERIFY2(fileDialog, dialog->metaObject()->className());
+        if (path.isEmpty()) {
+            fileDialog->reject();
+            return;
+        }
+        // A dialog shown before keeps its old file name while its name field has the focus.
+        if (QWidget *focused = fileDialog->focusWidget())
+            focused->clearFocus();
+        fileDialog->selectFile(path);
+        static_cast<QDialog *>(fileDialog)->accept();
+        if (afterChoice)
+            afterChoice();
+    };
+}
+
+Answer box(QMessageBox::StandardButton button, QString *text = nullptr)
+{
+    return [button, text](QWidget *dialog) {
+        auto *messageBox = qobject_cast<QMessageBox *>(dialog);
+        QVERIFY2(messageBox, dialog->metaObject()->className());
+        if (text)
+            *text = messageBox->text();
+        messageBox->button(button)->click();
+    };
+}
+
+// Runs `command` and reports whether it opened a modal dialog (which is closed).
+bool opensDialog(const std::function<void()> &command)
+{
+    bool opened = false;
+    QTimer watch;
+    watch.setInterval(10);
+    QObject::connect(&watch, &QTimer::timeout, [&opened] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible()) {
+            opened = true;
+            if (auto *dialog = qobject_cast<QDialog *>(modal))
+                dialog->reject();
+        }
+    });
+    watch.start();
+    command();
+    QTest::qWait(50);
+    return opened;
+}
+
+QStringList items(const QListWidget *list)
+{
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts << list->item(row)->text();
+    return texts;
+}
+
+// A pupil file as another program would write it: Windows-1252, CR LF.
+QByteArray record(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += line.toLatin1() + "\r\n";
+    return bytes;
+}
+
+const QStringList tiereRecord = {
+    u"Ben Müller"_s, u"~[01.12.2026 - 09:00:00] Tiere.txt"_s, u"Hund"_s,    u"Kätze"_s,
+    u""_s,           u"~[02.12.2026] Gruppen.txt"_s,          u"die_Maus"_s};
+
+} // namespace
+
+class TestGlmainSchueler : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<LaufbahnApp> app_;
+    QString previousDir_;
+    TForm3 *form = nullptr;
+
+    QString path(const QString &name) const { return dir_->filePath(name); }
+
+    void writeFile(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray readFile(const QString &name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    void loadPupil(const QString &name)
+    {
+        answerInTurn({fileChoice(path(name))});
+        QTest::mouseClick(form->Button2, Qt::LeftButton);
+    }
+
+    // The pupil of `tiereRecord` with its two texts beside it.
+    void loadBen()
+    {
+        writeFile(u"Tiere.txt"_s, "Hund Katze Maus\r\n");
+        writeFile(u"Gruppen.txt"_s, "die_Maus im_Haus\r\n");
+        writeFile(u"Ben Müller.lbs"_s, record(tiereRecord));
+        loadPupil(u"Ben Müller.lbs"_s);
+    }
+
+    void clickEntry(int row)
+    {
+        QListWidgetItem *item = form->ListBox1->item(row);
+        QVERIFY(item);
+        form->ListBox1->scrollToItem(item);
+        QTest::mouseClick(form->ListBox1->viewport(), Qt::LeftButton, {},
+                          form->ListBox1->visualItemRect(item).center());
+    }
+
+    void chooseWord(int row) { form->ListBox3->setCurrentRow(row); }
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+        previousDir_ = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir_->path()));
+        QVERIFY(QFile::copy(QDir(qEnvironmentVariable("LAUFBAHN_DATA")).filePath(u"default.opt"_s),
+                            path(u"default.opt"_s)));
+        app_ = std::make_unique<LaufbahnApp>();
+        form = app_->Form3.get();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+    }
+
+    void cleanup()
+    {
+        app_.reset();
+        QDir::setCurrent(previousDir_);
+        dir_.reset();
+    }
+
+    void newPupilWritesItsRecord()
+    {
+        QCOMPARE(app_->Form2->parentWidget(), form);
+        QVERIFY(!app_->Form2->isVisible());
+        loadBen();
+        form->Edit2->setText(u"Benni"_s);
+
+        answerInTurn({pupilName(u"Anna"_s)});
+        form->neu2->trigger();
+        QCOMPARE(readFile(u"Anna.lbs"_s), QByteArray("Anna\r\n"));
+        QCOMPARE(form->schuelerdatei, path(u"Anna.lbs"_s));
+        QCOMPARE(form->Edit1->text(), u"Anna"_s);
+        QCOMPARE(form->statusText(1), u"aktueller Schüler: Anna"_s);
+        QCOMPARE(form->Memo2->toPlainText(), u"Anna"_s);
+        QCOMPARE(form->ListBox1->count(), 0);
+        // The first name field is not filled from a new pupil's name.
+        QCOMPARE(form->Edit2->text(), u"Benni"_s);
+
+        // Loading the same record afterwards fills it and offers "Textbezogen".
+        form->Button5Click();
+        answerInTurn({pupilName(u"Carla Neu"_s)});
+        QTest::mouseClick(form->Button3, Qt::LeftButton);
+        QVERIFY(form->Button5->isHidden());
+        QVERIFY(form->Edit2->text().isEmpty());
+        loadPupil(u"Carla Neu.lbs"_s);
+        QVERIFY(form->Button5->isVisible());
+        QCOMPARE(form->Edit2->text(), u"Carla"_s);
+    }
+
+    void newPupilOverAnExistingRecord_data()
+    {
+        QTest::addColumn<bool>("overwrite");
+        QTest::addRow("replaced") << true;
+        QTest::addRow("kept") << false;
+    }
+    void newPupilOverAnExistingRecord()
+    {
+        QFETCH(bool, overwrite);
+        loadBen();
+        const QByteArray old = readFile(u"Ben Müller.lbs"_s);
+        QString question;
+        answerInTurn({pupilName(u"Ben Müller"_s),
+                      box(overwrite ? QMessageBox::Yes : QMessageBox::No, &question)});
+        form->neu2->trigger();
+        QCOMPARE(question, u"Für diesen Namen gibt es schon eine Schülerdatei. Überschreiben?"_s);
+        if (overwrite) {
+            QCOMPARE(readFile(u"Ben Müller.lbs"_s), QByteArray("Ben M\xfcller\r\n"));
+            QCOMPARE(form->ListBox1->count(), 0);
+        } else {
+            QCOMPARE(readFile(u"Ben Müller.lbs"_s), old);
+            QCOMPARE(form->ListBox1->count(), 2);
+            QCOMPARE(form->Memo2->toPlainText(), tiereRecord.join(u'\n'));
+        }
+    }
+
+    void refusedOrAbortedNewPupilChangesNothing()
+    {
+        loadBen();
+        const QStringList before = QDir(dir_->path()).entryList(QDir::Files);
+        QString warning;
+        answerInTurn({pupilName(u"../Anna"_s), box(QMessageBox::Ok, &warning)});
+        form->neu2->trigger();
+        QVERIFY2(warning.contains(u'/'), qPrintable(warning));
+
+        answerInTurn({[](QWidget *dialog) {
+            auto *form2 = qobject_cast<TForm2 *>(dialog);
+            QVERIFY(form2);
+            form2->Edit1->setText(u"Anna"_s);
+            QTest::mouseClick(form2->Button2, Qt::LeftButton);
+        }});
+        form->neu2->trigger();
+
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), before);
+        QVERIFY(!QFile::exists(dir_->filePath(u"../Anna.lbs"_s)));
+        QCOMPARE(form->Edit1->text(), u"Ben Müller"_s);
+        QCOMPARE(form->schuelerdatei, path(u"Ben Müller.lbs"_s));
+        QCOMPARE(form->ListBox1->count(), 2);
+    }
+
+    void loadingAPupil()
+    {
+        QCOMPARE(form->OpenDialog2->windowTitle(), u"Schüler laden"_s);
+        QCOMPARE(form->OpenDialog2->nameFilters(),
+                 (QStringList{u"Schüler (*.lbs)"_s, u"alle Dateien (*)"_s}));
+        QCOMPARE(form->OpenDialog2->directory().absolutePath(), QDir::currentPath());
+
+        // Step 3 of an earlier exercise disappears with the new pupil.
+        form->RichEdit1->setPlainText(u"alt"_s);
+        form->Memo3->setPlainText(u"alt"_s);
+        form->showStep3();
+        QFile::copy(QDir(qEnvironmentVariable("LAUFBAHN_TEST_DATA"))
+                        .filePath(u"pupilrecord/doppelt_lf.lbs"_s),
+                    path(u"Mia.lbs"_s));
+        answerInTurn({fileChoice(path(u"Mia.lbs"_s))});
+        form->ffnen2->trigger();
+
+        QCOMPARE(form->schuelerdatei, path(u"Mia.lbs"_s));
+        QCOMPARE(form->Edit1->text(), u"Mia"_s);
+        QCOMPARE(form->Edit2->text(), u"Mia"_s);
+        QCOMPARE(form->statusText(1), u"aktueller Schüler: Mia"_s);
+        QVERIFY(form->Button5->isVisible());
+        QVERIFY(form->GroupBox3->isHidden());
+        QVERIFY(form->GroupBox4->isHidden());
+        QVERIFY(form->RichEdit1->toPlainText().isEmpty());
+        QVERIFY(form->Memo3->toPlainText().isEmpty());
+        QCOMPARE(items(form->ListBox1), (QStringList{u"[07.12.2026] Woerter.txt"_s,
+                                                     u"[07.12.2026 - 10:15:00] Geschichte.txt"_s}));
+        QCOMPARE(form->ListBox1->selectedItems().size(), 0);
+        QCOMPARE(form->Memo2->toPlainText().split(u'\n').size(), 8);
+    }
+
+    void failedOrCancelledLoadKeepsThePupil()
+    {
+        loadBen();
+        const QString memo2 = form->Memo2->toPlainText();
+
+        answerInTurn({fileChoice(QString())});
+        form->ffnen2->trigger();
+        QCOMPARE(form->Edit1->text(), u"Ben Müller"_s);
+
+        // The record vanishes between the choice and the reading.
+        writeFile(u"weg.lbs"_s, record({u"Weg"_s}));
+        QString error;
+        answerInTurn({fileChoice(path(u"weg.lbs"_s), [this] { QFile::remove(path(u"weg.lbs"_s)); }),
+                      box(QMessageBox::Ok, &error)});
+        form->ffnen2->trigger();
+        QCOMPARE(error, u"Datei nicht gefunden."_s);
+        QCOMPARE(form->Edit1->text(), u"Ben Müller"_s);
+        QCOMPARE(form->Edit2->text(), u"Ben"_s);
+        QCOMPARE(form->schuelerdatei, path(u"Ben Müller.lbs"_s));
+        QCOMPARE(form->Memo2->toPlainText(), memo2);
+        QCOMPARE(form->ListBox1->count(), 2);
+    }
+
+    void selectingAPastExercise()
+    {
+        loadBen();
+        clickEntry(0);
+        QCOMPARE(form->Memo1->toPlainText(), u"Hund Katze Maus"_s);
+        QCOMPARE(form->Label6->text(), u"Tiere.txt"_s);
+        QCOMPARE(form->statusText(0), u"aktueller Text: Tiere.txt"_s);
+        QVERIFY(form->GroupBox1->isVisible());
+        QVERIFY(form->GroupBox3->isVisible());
+        QVERIFY(form->GroupBox4->isVisible());
+        QCOMPARE(form->Memo3->toPlainText(), u"Hund\nKätze\n"_s);
+        QCOMPARE(items(form->ListBox3), (QStringList{u"Hund"_s, u"Kätze"_s}));
+        QVERIFY(form->RadioButton1->isChecked());
+
+        // The arrow key selects the next exercise as a click does.
+        form->Fehlerverstecken1->trigger();
+        form->ListBox1->setFocus();
+        QTest::keyClick(form->ListBox1, Qt::Key_Down);
+        QCOMPARE(form->Label6->text(), u"Gruppen.txt"_s);
+        QVERIFY(form->RadioButton2->isChecked());
+        QCOMPARE(items(form->ListBox3), (QStringList{u"die_Maus"_s}));
+        QVERIFY(form->GroupBox3->isHidden());
+        QVERIFY(form->GroupBox4->isVisible());
+    }
+
+    void selectionDraggedWithTheMouseCountsWhereItEnds()
+    {
+        loadBen();
+        QWidget *viewport = form->ListBox1->viewport();
+        const QPoint first = form->ListBox1->visualItemRect(form->ListBox1->item(0)).center();
+        const QPoint second = form->ListBox1->visualItemRect(form->ListBox1->item(1)).center();
+        QTest::mousePress(viewport, Qt::LeftButton, {}, first);
+        QCOMPARE(form->Label6->text(), u"kein Text geladen"_s);
+        QTest::mouseMove(viewport, second);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, second);
+        QTRY_COMPARE(form->Label6->text(), u"Gruppen.txt"_s);
+        QCOMPARE(items(form->ListBox3), (QStringList{u"die_Maus"_s}));
+    }
+
+    void aCorrectionOnlyReachesTheExerciseItShows()
+    {
+        loadBen();
+        clickEntry(0);
+        const QByteArray old = readFile(u"Ben Müller.lbs"_s);
+        {
+            // Selected behind the list's back, without showing its words.
+            const QSignalBlocker quiet(form->ListBox1);
+            form->ListBox1->setCurrentRow(1);
+        }
+        chooseWord(0);
+        QTest::mouseClick(form->SpeedButton8, Qt::LeftButton);
+        QCOMPARE(form->Memo3->toPlainText(), u"Kätze"_s);
+        QCOMPARE(readFile(u"Ben Müller.lbs"_s), old);
+    }
+
+    void textOutsideTheStartFolderAndMissingTexts()
+    {
+        QTemporaryDir elsewhere;
+        QFile text(elsewhere.filePath(u"Fremd.txt"_s));
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("Baum] Ast\r\n");
+        text.close();
+        const QString foreign = elsewhere.filePath(u"Fremd.txt"_s);
+        writeFile(u"Ida.lbs"_s, record({u"Ida"_s, u"~[03.12.2026] "_s + foreign, u"Ast"_s,
+                                        u"~[04.12.2026] Weg.txt"_s, u"Mond"_s, u"Stern"_s}));
+        loadPupil(u"Ida.lbs"_s);
+
+        clickEntry(0);
+        QCOMPARE(form->Label6->text(), foreign);
+        QCOMPARE(form->Memo1->toPlainText(), u"Baum] Ast"_s);
+
+        // A text that is gone: the error is shown, the text stays, the words are shown
+        // and belong to the selected exercise.
+        QString error;
+        answerInTurn({box(QMessageBox::Ok, &error)});
+        clickEntry(1);
+        QCOMPARE(error, u"Datei nicht gefunden."_s);
+        QCOMPARE(form->Label6->text(), foreign);
+        QCOMPARE(form->Memo1->toPlainText(), u"Baum] Ast"_s);
+        QCOMPARE(items(form->ListBox3), (QStringList{u"Mond"_s, u"Stern"_s}));
+        chooseWord(0);
+        QTest::mouseClick(form->SpeedButton8, Qt::LeftButton);
+        QCOMPARE(readFile(u"Ida.lbs"_s), record({u"Ida"_s, u"~[03.12.2026] "_s + foreign, u"Ast"_s,
+                                                 u"~[04.12.2026] Weg.txt"_s, u"Stern"_s}));
+    }
+
+    void unsavedTextIsAskedForBeforeSelecting()
+    {
+        loadBen();
+        clickEntry(0);
+        form->Memo1->moveCursor(QTextCursor::End);
+        QTest::keyClicks(form->Memo1, u" Igel"_s);
+
+        // Cancelled: the list goes back to the exercise whose words are shown.
+        QString question;
+        answerInTurn({box(QMessageBox::Cancel, &question)});
+        clickEntry(1);
+        QCOMPARE(question, u"Änderungen am Text speichern?"_s);
+        QCOMPARE(form->Memo1->toPlainText(), u"Hund Katze Maus Igel"_s);
+        QCOMPARE(form->ListBox1->currentRow(), 0);
+        QVERIFY(form->ListBox1->currentItem()->isSelected());
+
+        answerInTurn({box(QMessageBox::No)});
+        clickEntry(1);
+        QCOMPARE(form->Label6->text(), u"Gruppen.txt"_s);
+        QCOMPARE(readFile(u"Tiere.txt"_s), QByteArray("Hund Katze Maus\r\n"));
+    }
+
+    void correctingWords()
+    {
+        loadBen();
+        clickEntry(0);
+        chooseWord(0);
+        QTest::mouseClick(form->SpeedButton7, Qt::LeftButton);
+        QCOMPARE(items(form->ListBox3), (QStringList{u"hund"_s, u"Kätze"_s}));
+        QStringList expected = tiereRecord;
+        expected.replace(2, u"hund"_s);
+        // The blank line under the words goes with the correction: it was never shown.
+        expected.removeAt(4);
+        QCOMPARE(readFile(u"Ben Müller.lbs"_s), record(expected));
+        QCOMPARE(form->Memo2->toPlainText(), expected.join(u'\n'));
+        QCOMPARE(form->Memo3->toPlainText(), u"hund\nKätze"_s);
+        QCOMPARE(form->ListBox1->currentRow(), 0);
+
+        // Every word deleted: the header stays with nothing under it.
+        for (int i = 0; i < 2; ++i) {
+            chooseWord(0);
+            QTest::mouseClick(form->SpeedButton8, Qt::LeftButton);
+        }
+        QCOMPARE(form->ListBox3->count(), 0);
+        QCOMPARE(readFile(u"Ben Müller.lbs"_s),
+                 record({u"Ben Müller"_s, u"~[01.12.2026 - 09:00:00] Tiere.txt"_s,
+                         u"~[02.12.2026] Gruppen.txt"_s, u"die_Maus"_s}));
+        QCOMPARE(items(form->ListBox1).size(), 2);
+    }
+
+    void correctionOfDuplicateHeadersTouchesTheFirstBlock()
+    {
+        writeFile(u"Woerter.txt"_s, "Hund Katze Maus\r\n");
+        QFile::copy(
+            QDir(qEnvironmentVariable("LAUFBAHN_TEST_DATA")).filePath(u"pupilrecord/doppelt.lbs"_s),
+            path(u"Mia.lbs"_s));
+        loadPupil(u"Mia.lbs"_s);
+        clickEntry(0);
+        QCOMPARE(items(form->ListBox3), (QStringList{u"Hund"_s, u"Katze"_s}));
+        chooseWord(1);
+        QTest::mouseClick(form->SpeedButton8, Qt::LeftButton);
+        QCOMPARE(readFile(u"Mia.lbs"_s),
+                 record({u"Mia"_s, u"~[07.12.2026] Woerter.txt"_s, u"Hund"_s,
+                         u"~[07.12.2026] Woerter.txt"_s, u"Maus"_s,
+                         u"~[07.12.2026 - 10:15:00] Geschichte.txt"_s, u"Baum"_s}));
+    }
+
+    void correctionMergesWhatAnotherProgramRecorded()
+    {
+        loadBen();
+        clickEntry(0);
+        // The classroom computer next door records an exercise in the meantime.
+        QStringList outside = tiereRecord;
+        outside << u"~[05.12.2026] Tiere.txt"_s << u"Igel"_s;
+        writeFile(u"Ben Müller.lbs"_s, record(outside));
+
+        chooseWord(1);
+        QTest::mouseClick(form->SpeedButton8, Qt::LeftButton);
+        QCOMPARE(readFile(u"Ben Müller.lbs"_s),
+                 record({u"Ben Müller"_s, u"~[01.12.2026 - 09:00:00] Tiere.txt"_s, u"Hund"_s,
+                         u"~[02.12.2026] Gruppen.txt"_s, u"die_Maus"_s,
+                         u"~[05.12.2026] Tiere.txt"_s, u"Igel"_s}));
+        QCOMPARE(items(form->ListBox1).size(), 3);
+        QCOMPARE(form->ListBox1->currentRow(), 0);
+        QVERIFY(form->Memo2->toPlainText().endsWith(u"\nIgel"_s));
+    }
+
+    void refillingTheListStartsNoSelection()
+    {
+        loadBen();
+        clickEntry(0);
+        QTest::keyClicks(form->Memo1, u"x"_s);
+        // A correction and a recording refill and reselect the list: no question, no reload.
+        QVERIFY(!opensDialog([this] {
+            chooseWord(0);
+            QTest::mouseClick(form->SpeedButton8, Qt::LeftButton);
+            form->uebungEintragen(pupilrecord::ExerciseKind::Laufbahn);
+        }));
+        QVERIFY(form->Memo1->document()->isModified());
+        QCOMPARE(form->ListBox1->count(), 3);
+    }
+
+    void recordingAnExercise()
+    {
+        loadBen();
+        clickEntry(0);
+        form->Memo3->setPlainText(u"Maus\nHaus\n"_s);
+        const QString today = QDate::currentDate().toString(u"dd.MM.yyyy");
+        form->uebungEintragen(pupilrecord::ExerciseKind::Laufbahn);
+
+        const QStringList lines =
+            QString::fromLatin1(readFile(u"Ben Müller.lbs"_s)).split(u"\r\n"_s);
+        QCOMPARE(lines.size(), tiereRecord.size() + 4);
+        QCOMPARE(lines.mid(0, tiereRecord.size()), tiereRecord);
+        const QString header = lines[tiereRecord.size()];
+        QVERIFY2(QRegularExpression(u"^~\\[%1 - \\d\\d:\\d\\d:\\d\\d\\] Tiere\\.txt$"_s.arg(
+                                        QRegularExpression::escape(today)))
+                     .match(header)
+                     .hasMatch(),
+                 qPrintable(header));
+        QCOMPARE(lines.mid(tiereRecord.size() + 1), (QStringList{u"Maus"_s, u"Haus"_s, u""_s}));
+        // The new exercise is selected, and its words are the ones a correction changes.
+        QCOMPARE(form->ListBox1->count(), 3);
+        QCOMPARE(form->ListBox1->currentRow(), 2);
+        QCOMPARE(form->ListBox1->currentItem()->text(), header.mid(1));
+        QCOMPARE(items(form->ListBox3), (QStringList{u"Maus"_s, u"Haus"_s}));
+        chooseWord(0);
+        QTest::mouseClick(form->SpeedButton8, Qt::LeftButton);
+        QVERIFY(readFile(u"Ben Müller.lbs"_s).endsWith("Tiere.txt\r\nHaus\r\n"));
+
+        // The other kinds: a date without time, no exercise selected afterwards, and an
+        // exercise without wrong words leaves its header alone.
+        form->Memo3->clear();
+        form->uebungEintragen(pupilrecord::ExerciseKind::Other);
+        QVERIFY(readFile(u"Ben Müller.lbs"_s)
+                    .endsWith(QByteArray("Haus\r\n~[" + today.toLatin1() + "] Tiere.txt\r\n")));
+        QCOMPARE(form->ListBox1->count(), 4);
+        QCOMPARE(form->ListBox1->selectedItems().size(), 0);
+        // The same entry again appears once in the list.
+        form->uebungEintragen(pupilrecord::ExerciseKind::Other);
+        QCOMPARE(form->ListBox1->count(), 4);
+        QVERIFY(
+            readFile(u"Ben Müller.lbs"_s)
+                .endsWith(QByteArray("] Tiere.txt\r\n~[" + today.toLatin1() + "] Tiere.txt\r\n")));
+    }
+
+    void nothingIsRecordedWithoutANamedTextOrAPupil()
+    {
+        loadBen();
+        const QByteArray old = readFile(u"Ben Müller.lbs"_s);
+        form->Memo3->setPlainText(u"Maus"_s);
+        form->uebungEintragen(pupilrecord::ExerciseKind::Laufbahn); // no text loaded
+        form->neu1->trigger();
+        form->uebungEintragen(pupilrecord::ExerciseKind::Laufbahn); // "neuer Text"
+        QCOMPARE(readFile(u"Ben Müller.lbs"_s), old);
+
+        clickEntry(0);
+        QTest::mouseClick(form->Button5, Qt::LeftButton);
+        form->Memo3->setPlainText(u"Maus"_s);
+        form->uebungEintragen(pupilrecord::ExerciseKind::Laufbahn);
+        QCOMPARE(form->ListBox1->count(), 0);
+        QVERIFY(form->Memo2->toPlainText().isEmpty());
+        // Nor does a correction reach the file of the pupil that was left.
+        form->ListBox3->addItem(u"Hund"_s);
+        chooseWord(0);
+        QTest::mouseClick(form->SpeedButton8, Qt::LeftButton);
+        QCOMPARE(readFile(u"Ben Müller.lbs"_s), old);
+    }
+
+    void failedWriteKeepsTheExerciseForTheNextOne()
+    {
+        loadBen();
+        clickEntry(0);
+        // Something that cannot be read as the record stands in its place for a while.
+        QVERIFY(QFile::remove(path(u"Ben Müller.lbs"_s)));
+        QVERIFY(QDir(dir_->path()).mkdir(u"Ben Müller.lbs"_s));
+        form->Memo3->setPlainText(u"Maus"_s);
+        QString error;
+        answerInTurn({box(QMessageBox::Ok, &error)});
+        form->uebungEintragen(pupilrecord::ExerciseKind::Laufbahn);
+        QCOMPARE(error, u"Dateizugriff verweigert."_s);
+        QCOMPARE(form->ListBox1->count(), 3);
+        QVERIFY(form->Memo2->toPlainText().endsWith(u"] Tiere.txt\nMaus"_s));
+
+        QVERIFY(QDir(dir_->path()).rmdir(u"Ben Müller.lbs"_s));
+        form->Memo3->setPlainText(u"Haus"_s);
+        form->uebungEintragen(pupilrecord::ExerciseKind::Other);
+        const QByteArray written = readFile(u"Ben Müller.lbs"_s);
+        QVERIFY(written.startsWith(record(tiereRecord)));
+        QVERIFY2(written.contains("] Tiere.txt\r\nMaus\r\n~["), written.constData());
+        QVERIFY(written.endsWith("] Tiere.txt\r\nHaus\r\n"));
+    }
+};
+
+QTEST_MAIN(TestGlmainSchueler)
+#include "tst_glmain_schueler.moc"
