@@ -228,6 +228,7 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
     SaveDialog2 = fileDialog(this, u"SaveDialog2"_s, QString());
 
     connectCommands();
+    setupDeveloperDisplayEntry();
     FormCreate();
 }
 

@@ -2,6 +2,7 @@
 // The main window: leads the teacher from the exercise text and the pupil (step 1)
 // to the exercise (step 2) and its wrong words (step 3). Created first at start-up.
 
+#include "display/ui/gleitanzeige.h"
 #include "exercise/core/pupilrecord.h"
 
 #include <QMainWindow>
@@ -68,6 +69,15 @@ public:
     void ShowTaskBar(bool show);
     // The printer every print and "Druckereinstellungen..." share; made on first use.
     QPrinter *printer();
+
+    // --- The gliding display.
+    // What the display reads from the settings dialog and this window when it starts.
+    display::DisplaySettings anzeigeEinstellungen() const;
+    // Shows one display string full screen until it closes; marked words arrive
+    // through fehlerMarkieren.
+    void laufbahnZeigen(const QString &anzeigeText);
+    // A word marked on the display: appended to Memo3, coloured red in RichEdit1.
+    void fehlerMarkieren(const QString &word, int selectionStart, int selectionLength);
 
     // --- Text state.
     // Status panel 0: 400 pixels, the text; panel 1: the pupil.
@@ -231,6 +241,7 @@ private:
     // Memo2 and ListBox1 from the loaded pupil file; `selectedEntry` is selected again
     // when the list still holds it.
     void showPupilFile(const QString &selectedEntry);
+    void setupDeveloperDisplayEntry();
     void showMemo1Menu(const QPoint &pos);
     // Writes `text` under `path`; reports unwritable characters and file errors.
     bool writeTextFile(const QString &path, const QString &text);

@@ -12,6 +12,8 @@ using display::Pixel;
 using display::PlacedGlyph;
 using display::Surface;
 
+Q_DECLARE_METATYPE(std::vector<PlacedGlyph>)
+
 namespace {
 
 constexpr Pixel kSentinel = 0xFF123456u;
@@ -187,8 +189,6 @@ private slots:
                  u"Abstände: + , - / Fehler markieren: Return / zurück: Esc"_s);
     }
 };
-
-Q_DECLARE_METATYPE(std::vector<PlacedGlyph>)
 
 QTEST_MAIN(TestFrame)
 #include "tst_frame.moc"

@@ -13,6 +13,8 @@ using display::GlyphCache;
 using display::GlyphSet;
 using display::GlyphStyle;
 
+Q_DECLARE_METATYPE(GlyphStyle)
+
 namespace {
 
 GlyphStyle style(int points = 28, QColor letter = Qt::white, QColor background = Qt::black)
@@ -287,8 +289,6 @@ private slots:
         QVERIFY(!hit);
     }
 };
-
-Q_DECLARE_METATYPE(GlyphStyle)
 
 QTEST_MAIN(TestGlyphSet)
 #include "tst_glyphset.moc"

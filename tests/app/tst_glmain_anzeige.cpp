@@ -1,0 +1,124 @@
+#include "app/glmain.h"
+#include "app/laufbahnapp.h"
+#include "display/ui/laufunit4.h"
+#include "settings/ui/einstell.h"
+#include "settings/ui/settingwidgets.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QTimer>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+class TestGlmainAnzeige : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString previousDir_;
+    std::unique_ptr<LaufbahnApp> app_;
+    TForm3 *form = nullptr;
+
+    QColor colourAt(int position) const
+    {
+        QTextCursor cursor(form->RichEdit1->document());
+        cursor.setPosition(position + 1);
+        return cursor.charFormat().foreground().color();
+    }
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        previousDir_ = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir_->path()));
+        QVERIFY(QFile::copy(QDir(qEnvironmentVariable("LAUFBAHN_DATA")).filePath(u"default.opt"_s),
+                            dir_->filePath(u"default.opt"_s)));
+        app_ = std::make_unique<LaufbahnApp>();
+        form = app_->Form3.get();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+    }
+
+    void cleanup()
+    {
+        app_.reset();
+        QDir::setCurrent(previousDir_);
+        dir_.reset();
+    }
+
+    void displayTakesTheCurrentSettings()
+    {
+        TForm10 &settings = *app_->Form10;
+        settings.TrackBar2->setValue(7);
+        settings.TrackBar1->setValue(12);
+        settings.Panel1->setColorValue(0x00FF0000); // blue, stored as 0x00BBGGRR
+        form->neue_uebung = true;
+
+        const display::DisplaySettings s = form->anzeigeEinstellungen();
+        QCOMPARE(s.tempo, 7);
+        QCOMPARE(s.spacing, 12);
+        QCOMPARE(s.background, QColor(0, 0, 255));
+        QCOMPARE(s.font.pointSize(), settings.Label1->fontSpec().size);
+        QCOMPARE(s.helpFont, form->Label7->font());
+        QVERIFY(s.neueUebung);
+    }
+
+    void markedWordsLandInTheErrorListAndTheExerciseText()
+    {
+        form->RichEdit1->setPlainText(u"Der kleine Hund"_s);
+        form->fehlerMarkieren(u"kleine"_s, 4, 6);
+        form->fehlerMarkieren(u"Hund"_s, 11, 4);
+        QCOMPARE(form->Memo3->toPlainText(), u"kleine\nHund"_s);
+        QCOMPARE(colourAt(4), QColor(255, 0, 0));
+        QCOMPARE(colourAt(12), QColor(255, 0, 0));
+        QVERIFY(colourAt(1) != QColor(255, 0, 0));
+
+        // A selection beyond the text written so far must not go astray.
+        form->fehlerMarkieren(u"Maus"_s, 500, 4);
+        QCOMPARE(form->Memo3->toPlainText(), u"kleine\nHund\nMaus"_s);
+        QCOMPARE(form->RichEdit1->toPlainText(), u"Der kleine Hund"_s);
+    }
+
+    void developerEntryShowsTheEditorTextAndReturnsOnEsc()
+    {
+        form->Memo1->setPlainText(u"Ha$us$e und Mau§s§\nzweite Zeile"_s);
+        auto *entry = form->findChild<QAction *>(u"LaufbahnProbe"_s);
+        QVERIFY(entry);
+
+        QString shown;
+        bool closedByEsc = false;
+        QTimer::singleShot(50, this, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (auto *display = qobject_cast<TLaufForm4 *>(w);
+                    display && display->isVisible()) {
+                    shown = TLaufForm4::anzeige_text;
+                    QTest::keyClick(display, Qt::Key_Escape);
+                    closedByEsc = true;
+                }
+            }
+        });
+        entry->trigger();
+        QVERIFY(closedByEsc);
+        // Gap marks replaced as the settings say, the line break a blank pair, then the
+        // buffer's blank before its end mark, the run-out of blanks and the end mark.
+        const QChar part = app_->Form10->hiddenPartCharacter();
+        const QChar letter = app_->Form10->hiddenLetterCharacter();
+        QCOMPARE(shown, u"Ha"_s + part + u"e und Mau"_s + letter + u"  zweite Zeile"_s +
+                            QString(17, u' ') + u'#');
+    }
+};
+
+QTEST_MAIN(TestGlmainAnzeige)
+#include "tst_glmain_anzeige.moc"
