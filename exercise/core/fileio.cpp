@@ -50,6 +50,11 @@ IoError ioErrorFor(const QFileDevice &file, const QString &path)
 
 std::optional<QByteArray> readWholeFile(const QString &path, IoError *error)
 {
+    return readFileStart(path, -1, error);
+}
+
+std::optional<QByteArray> readFileStart(const QString &path, qint64 maxBytes, IoError *error)
+{
     QFile file(path);
     const QFileInfo info(path);
     IoError failure;
@@ -62,7 +67,7 @@ std::optional<QByteArray> readWholeFile(const QString &path, IoError *error)
     else if (!file.open(QIODevice::ReadOnly))
         failure = ioErrorFor(file, path);
     if (!failure.failed()) {
-        QByteArray bytes = file.readAll();
+        QByteArray bytes = maxBytes < 0 ? file.readAll() : file.read(maxBytes);
         if (file.error() == QFileDevice::NoError) {
             if (error)
                 *error = {};

@@ -32,6 +32,10 @@ struct IoError {
 // read each give their own code.
 std::optional<QByteArray> readWholeFile(const QString &path, IoError *error);
 
+// Reads at most the first `maxBytes` bytes, for records of a fixed size that must not
+// pull a huge file into memory.
+std::optional<QByteArray> readFileStart(const QString &path, qint64 maxBytes, IoError *error);
+
 // Writes the whole file through a temporary file that replaces the old one only when
 // everything was written: an interrupted or failed write leaves the old file whole.
 bool writeFileAtomically(const QString &path, QByteArrayView bytes, IoError *error);

@@ -3,9 +3,6 @@
 #include "exercise/core/ansi.h"
 #include "exercise/core/fileio.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
@@ -227,26 +224,10 @@ std::optional<SettingsRecord> readSettingsRecord(QByteArrayView bytes, IoError *
 
 std::optional<SettingsRecord> readSettingsFile(const QString &path, IoError *error)
 {
-    const QFileInfo info(path);
-    QFile file(path);
-    IoError failure;
-    if (!info.absoluteDir().exists())
-        failure = {IoError::PathNotFound};
-    else if (!info.exists())
-        failure = {IoError::FileNotFound};
-    else if (info.isDir())
-        failure = {IoError::AccessDenied};
-    else if (!file.open(QIODevice::ReadOnly))
-        failure = ioErrorFor(file, path);
-    if (!failure.failed()) {
-        const QByteArray bytes = file.read(recordSize);
-        if (file.error() == QFileDevice::NoError)
-            return readSettingsRecord(bytes, error);
-        failure = ioErrorFor(file, path);
-    }
-    if (error)
-        *error = failure;
-    return std::nullopt;
+    const std::optional<QByteArray> bytes = readFileStart(path, recordSize, error);
+    if (!bytes)
+        return std::nullopt;
+    return readSettingsRecord(*bytes, error);
 }
 
 bool writeSettingsFile(const QString &path, const SettingsRecord &record, IoError *error)
