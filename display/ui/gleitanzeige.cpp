@@ -232,7 +232,9 @@ void GleitAnzeige::apply(KeyEffect effect)
         return;
     case KeyEffect::MarkWord: {
         const MarkedWord marked = m_motion->markWord();
-        emit wordMarked(marked.word, marked.selectionStart, marked.selectionLength);
+        // Blanks only at the right edge: there is no word to record.
+        if (!marked.word.isEmpty())
+            emit wordMarked(marked.word, marked.selectionStart, marked.selectionLength);
         return;
     }
     }

@@ -2,6 +2,7 @@
 #include "display/ui/frameclock.h"
 #include "display/ui/laufunit4.h"
 #include "display/ui/unit4.h"
+#include "tests/display/pixelcount.h"
 
 #include <QGuiApplication>
 #include <QRegularExpression>
@@ -14,6 +15,7 @@
 using namespace Qt::StringLiterals;
 using display::DisplaySettings;
 using display::GleitAnzeige;
+using testing::countPixels;
 
 namespace {
 
@@ -46,16 +48,6 @@ bool runModal(GleitAnzeige &form, const std::function<void()> &steps, int timeou
 QImage onScreen(QWidget &form)
 {
     return form.screen()->grabWindow(form.winId()).toImage();
-}
-
-int countColour(const QImage &image, const QRect &area, QRgb colour)
-{
-    int n = 0;
-    const QRect r = area.intersected(image.rect());
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            n += image.pixel(x, y) == colour;
-    return n;
 }
 
 QRect bandOf(const GleitAnzeige &form)
@@ -106,8 +98,8 @@ private slots:
             const QRect band = bandOf(form);
             QCOMPARE(screen.pixel(2, 2), kBackground.rgb());
             QCOMPARE(screen.pixel(form.width() - 3, form.height() - 3), kBackground.rgb());
-            QVERIFY(countColour(screen, band, kLetter.rgb()) > 500);
-            QCOMPARE(countColour(screen, QRect(0, 0, form.width(), band.top()), kLetter.rgb()), 0);
+            QVERIFY(countPixels(screen, band, kLetter.rgb()) > 500);
+            QCOMPARE(countPixels(screen, QRect(0, 0, form.width(), band.top()), kLetter.rgb()), 0);
             form.close();
         });
     }
@@ -130,7 +122,7 @@ private slots:
             QVERIFY(before.copy(band) != after.copy(band));
             // ... while the help line below stayed as the full frame drew it.
             const QRect help(0, form.height() - 12, form.width(), 12);
-            QVERIFY(countColour(after, help, kBackground.rgb()) < help.width() * help.height());
+            QVERIFY(countPixels(after, help, kBackground.rgb()) < help.width() * help.height());
             QCOMPARE(after.copy(help), before.copy(help));
             form.close();
         });
@@ -143,11 +135,11 @@ private slots:
             QTRY_VERIFY(form.motion());
             const QRect help(0, form.height() - 12, form.width(), 12);
             QTest::keyClick(&form, Qt::Key_F1);
-            QTRY_VERIFY(countColour(onScreen(form), help, kBackground.rgb()) <
+            QTRY_VERIFY(countPixels(onScreen(form), help, kBackground.rgb()) <
                         help.width() * help.height());
             QTest::keyClick(&form, Qt::Key_F1);
             QVERIFY(!form.motion()->hilfeAn());
-            QTRY_COMPARE(countColour(onScreen(form), help, kBackground.rgb()),
+            QTRY_COMPARE(countPixels(onScreen(form), help, kBackground.rgb()),
                          help.width() * help.height());
             form.close();
         });
@@ -233,14 +225,21 @@ private slots:
 
     void returnMarksTheWordAtTheRightEdge_data()
     {
+        QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("neueUebung");
-        QTest::addRow("in a first run") << true;
-        QTest::addRow("in a repetition") << false;
+        QTest::addColumn<QString>("expected"); // empty: nothing is marked
+        const QString animals = u"Hund Katze Maus Pferd Esel Kuh#"_s;
+        QTest::addRow("in a first run") << animals << true << u"Hund"_s;
+        QTest::addRow("in a repetition") << animals << false << QString();
+        // Only blanks at the edge: no empty line may land in the error list.
+        QTest::addRow("no word on the screen") << QString(40, u' ') + u'#' << true << QString();
     }
     void returnMarksTheWordAtTheRightEdge()
     {
+        QFETCH(QString, text);
         QFETCH(bool, neueUebung);
-        TLaufForm4::anzeige_text = u"Hund Katze Maus Pferd Esel Kuh#"_s;
+        QFETCH(QString, expected);
+        TLaufForm4::anzeige_text = text;
         DisplaySettings s = settings(1);
         s.neueUebung = neueUebung;
         TLaufForm4 form(s);
@@ -250,14 +249,14 @@ private slots:
             QTest::keyClick(&form, Qt::Key_Return);
             form.close();
         });
-        if (!neueUebung) {
+        if (expected.isEmpty()) {
             QCOMPARE(marked.count(), 0);
             return;
         }
         QCOMPARE(marked.count(), 1);
-        QCOMPARE(marked.at(0).at(0).toString(), u"Hund"_s);
+        QCOMPARE(marked.at(0).at(0).toString(), expected);
         QCOMPARE(marked.at(0).at(1).toInt(), 0);
-        QCOMPARE(marked.at(0).at(2).toInt(), 4);
+        QCOMPARE(marked.at(0).at(2).toInt(), int(expected.size()));
     }
 
     void theDisplayClosesWhenTheEndReachesTheScreen_data()
