@@ -1,5 +1,6 @@
 #include "app/glmain.h"
 #include "app/laufbahnapp.h"
+#include "tests/app/appfixture.h"
 #include "tests/support/dialogs.h"
 
 #include <QAction>
@@ -19,119 +20,22 @@
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
-#include <functional>
-#include <memory>
 #include <vector>
 
 using namespace Qt::StringLiterals;
 
-namespace {
+using testing::Answer;
+using testing::answerInTurn;
+using testing::boxAnswer;
+using testing::fileAnswer;
+using testing::opensDialog;
 
-using Answer = std::function<void(QWidget *dialog)>;
-
-Answer fileAnswer(const QString &path, const QString &filter = QString())
-{
-    return [path, filter](QWidget *dialog) {
-        auto *fileDialog = qobject_cast<QFileDialog *>(dialog);
-        QVERIFY2(fileDialog, dialog->metaObject()->className());
-        if (path.isEmpty()) {
-            fileDialog->reject();
-            return;
-        }
-        if (!filter.isEmpty())
-            fileDialog->selectNameFilter(filter);
-        // A dialog shown before keeps its old file name while its name field has the focus.
-        if (QWidget *focused = fileDialog->focusWidget())
-            focused->clearFocus();
-        fileDialog->selectFile(path);
-        static_cast<QDialog *>(fileDialog)->accept();
-    };
-}
-
-struct MessageBoxSeen {
-    QString text;
-    QStringList buttons;
-};
-
-Answer boxAnswer(QMessageBox::StandardButton button, MessageBoxSeen *seen = nullptr)
-{
-    return [button, seen](QWidget *dialog) {
-        auto *box = qobject_cast<QMessageBox *>(dialog);
-        QVERIFY2(box, dialog->metaObject()->className());
-        if (seen) {
-            seen->text = box->text();
-            seen->buttons.clear();
-            for (QAbstractButton *b : box->buttons())
-                seen->buttons << b->text();
-            seen->buttons.sort();
-        }
-        box->button(button)->click();
-    };
-}
-
-// Answers the dialogs that a command opens one after the other, in this order.
-void answerInTurn(std::vector<Answer> answers)
-{
-    if (answers.empty())
-        return;
-    Answer first = answers.front();
-    answers.erase(answers.begin());
-    testing::answerNextDialog([first, rest = std::move(answers)](QWidget *dialog) {
-        first(dialog);
-        answerInTurn(rest);
-    });
-}
-
-// Runs `command` and reports whether it opened a modal dialog (which is closed).
-bool opensDialog(const std::function<void()> &command)
-{
-    bool opened = false;
-    QTimer watch;
-    watch.setInterval(10);
-    QObject::connect(&watch, &QTimer::timeout, [&opened] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal->isVisible()) {
-            opened = true;
-            if (auto *dialog = qobject_cast<QDialog *>(modal))
-                dialog->reject();
-        }
-    });
-    watch.start();
-    command();
-    QTest::qWait(50);
-    return opened;
-}
-
-} // namespace
-
-class TestGlmain : public QObject {
+class TestGlmain : public QObject, protected testing::AppFixture {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<LaufbahnApp> app_;
-    QString previousDir_;
-    TForm3 *form = nullptr;
-
-    QString path(const QString &name) const { return dir_->filePath(name); }
-
-    void writeFile(const QString &name, const QByteArray &bytes)
-    {
-        QDir().mkpath(QFileInfo(path(name)).path());
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray readFile(const QString &name)
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
 
     void openText(const QString &name)
     {
@@ -155,27 +59,8 @@ class TestGlmain : public QObject {
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
-    void init()
-    {
-        dir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir_->isValid());
-        previousDir_ = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir_->path()));
-        // The settings file the first paint loads, as the program ships it.
-        QVERIFY(QFile::copy(QDir(qEnvironmentVariable("LAUFBAHN_DATA")).filePath(u"default.opt"_s),
-                            path(u"default.opt"_s)));
-        app_ = std::make_unique<LaufbahnApp>();
-        form = app_->Form3.get();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
-    }
-
-    void cleanup()
-    {
-        app_.reset();
-        QDir::setCurrent(previousDir_);
-        dir_.reset();
-    }
+    void init() { QVERIFY(start()); }
+    void cleanup() { stop(); }
 
     void startsWithNothingLoaded()
     {
@@ -355,14 +240,12 @@ private slots:
         writeFile(u"weg.txt"_s, "Katze\r\n");
 
         // The file vanishes between the choice and the reading.
-        MessageBoxSeen error;
-        answerInTurn({[this](QWidget *dialog) {
-                          fileAnswer(path(u"weg.txt"_s))(dialog);
-                          QFile::remove(path(u"weg.txt"_s));
-                      },
-                      boxAnswer(QMessageBox::Ok, &error)});
+        QString error;
+        answerInTurn(
+            {fileAnswer(path(u"weg.txt"_s), {}, [this] { QFile::remove(path(u"weg.txt"_s)); }),
+             boxAnswer(QMessageBox::Ok, &error)});
         form->ffnen1->trigger();
-        QCOMPARE(error.text, u"Datei nicht gefunden."_s);
+        QCOMPARE(error, u"Datei nicht gefunden."_s);
         QCOMPARE(form->Memo1->toPlainText(), u"Hund"_s);
         QCOMPARE(form->Label6->text(), u"Tiere.txt"_s);
         QCOMPARE(form->statusText(0), u"aktueller Text: Tiere.txt"_s);
@@ -372,7 +255,7 @@ private slots:
         typeText(u" Katze"_s);
         answerInTurn({fileAnswer(path(u"fehlt/Tiere.txt"_s)), boxAnswer(QMessageBox::Ok, &error)});
         form->speichernunter1->trigger();
-        QCOMPARE(error.text, u"E/A-Fehler 3."_s);
+        QCOMPARE(error, u"E/A-Fehler 3."_s);
         QCOMPARE(form->Label6->text(), u"Tiere.txt"_s);
         QCOMPARE(form->statusText(0), u"aktueller Text: Tiere.txt"_s);
         QVERIFY(form->Memo1->document()->isModified());
@@ -385,11 +268,11 @@ private slots:
         openText(u"Tiere.txt"_s);
 
         // A folder where a text is expected cannot be read as one.
-        QVERIFY(QDir(dir_->path()).mkdir(u"Ordner.txt"_s));
-        MessageBoxSeen error;
+        QVERIFY(QDir(startDir()).mkdir(u"Ordner.txt"_s));
+        QString error;
         answerInTurn({boxAnswer(QMessageBox::Ok, &error)});
         QVERIFY(!form->loadText(path(u"Ordner.txt"_s)));
-        QCOMPARE(error.text, u"Dateizugriff verweigert."_s);
+        QCOMPARE(error, u"Dateizugriff verweigert."_s);
         QCOMPARE(form->Memo1->toPlainText(), u"Hund"_s);
 
         // A file without read permission (root reads it anyway).
@@ -398,10 +281,10 @@ private slots:
         QFile probe(path(u"gesperrt.txt"_s));
         if (probe.open(QIODevice::ReadOnly))
             QSKIP("the file stays readable for this user");
-        error = {};
+        error.clear();
         answerInTurn({fileAnswer(path(u"gesperrt.txt"_s)), boxAnswer(QMessageBox::Ok, &error)});
         form->ffnen1->trigger();
-        QCOMPARE(error.text, u"Dateizugriff verweigert."_s);
+        QCOMPARE(error, u"Dateizugriff verweigert."_s);
         QCOMPARE(form->Memo1->toPlainText(), u"Hund"_s);
         QCOMPARE(form->Label6->text(), u"Tiere.txt"_s);
     }
@@ -438,7 +321,7 @@ private slots:
         QCOMPARE(readFile(u"Tiere.txt"_s), QByteArray("B\xe4r\r\nHund Katze\r\n"));
 
         // "Speichern unter..." into another folder: the full path names the text.
-        QDir(dir_->path()).mkdir(u"Klasse 3"_s);
+        QDir(startDir()).mkdir(u"Klasse 3"_s);
         testing::answerNextFileDialog(path(u"Klasse 3/Tiere.txt"_s));
         form->speichernunter1->trigger();
         QCOMPARE(form->Label6->text(), path(u"Klasse 3/Tiere.txt"_s));
@@ -453,12 +336,11 @@ private slots:
     {
         form->neu1->trigger();
         typeText(u"Łódź"_s);
-        MessageBoxSeen warning;
+        QString warning;
         answerInTurn({fileAnswer(path(u"Stadt.txt"_s)), boxAnswer(QMessageBox::Ok, &warning)});
         form->speichern1->trigger();
-        QVERIFY2(warning.text.contains(u'Ł') && warning.text.contains(u'ź'),
-                 qPrintable(warning.text));
-        QVERIFY(!warning.text.contains(u'ó'));
+        QVERIFY2(warning.contains(u'Ł') && warning.contains(u'ź'), qPrintable(warning));
+        QVERIFY(!warning.contains(u'ó'));
         QVERIFY(!QFile::exists(path(u"Stadt.txt"_s)));
         QCOMPARE(form->Label6->text(), u"neuer Text"_s);
         QVERIFY(form->Memo1->document()->isModified());
@@ -518,12 +400,14 @@ private slots:
         openText(u"Tiere.txt"_s);
         typeText(u" Katze"_s);
 
-        MessageBoxSeen seen;
-        std::vector<Answer> answers{boxAnswer(QMessageBox::StandardButton(answer), &seen)};
+        QString seen;
+        QStringList buttons;
+        std::vector<Answer> answers{
+            boxAnswer(QMessageBox::StandardButton(answer), &seen, &buttons)};
         answerInTurn(answers);
         form->neu1->trigger();
-        QCOMPARE(seen.text, u"Änderungen am Text speichern?"_s);
-        QCOMPARE(seen.buttons, (QStringList{u"Abbrechen"_s, u"Ja"_s, u"Nein"_s}));
+        QCOMPARE(seen, u"Änderungen am Text speichern?"_s);
+        QCOMPARE(buttons, (QStringList{u"Abbrechen"_s, u"Ja"_s, u"Nein"_s}));
         QCOMPARE(form->Memo1->toPlainText().isEmpty(), replaced);
         QCOMPARE(form->Label6->text(), replaced ? u"neuer Text"_s : u"Tiere.txt"_s);
         QCOMPARE(readFile(u"Tiere.txt"_s), file);
@@ -534,17 +418,17 @@ private slots:
         typeText(u"Maus"_s);
 
         // Cancelled before any file dialog shows.
-        MessageBoxSeen seen;
+        QString seen;
         answerInTurn({boxAnswer(QMessageBox::Cancel, &seen)});
         form->ffnen1->trigger();
-        QCOMPARE(seen.text, u"Änderungen am Text speichern?"_s);
+        QCOMPARE(seen, u"Änderungen am Text speichern?"_s);
         QCOMPARE(form->Memo1->toPlainText(), u"Maus"_s);
 
         // Closing the window asks too; cancelled, the program goes on.
-        seen = {};
+        seen.clear();
         answerInTurn({boxAnswer(QMessageBox::Cancel, &seen)});
         form->Programmende1->trigger();
-        QCOMPARE(seen.text, u"Änderungen am Text speichern?"_s);
+        QCOMPARE(seen, u"Änderungen am Text speichern?"_s);
         QVERIFY(form->isVisible());
 
         answerInTurn({boxAnswer(QMessageBox::No)});
@@ -558,10 +442,10 @@ private slots:
         openText(u"Tiere.txt"_s);
         form->zuflligeWortfolge1->trigger();
         // "Ja" asks for a new name; cancelling it keeps everything.
-        MessageBoxSeen seen;
+        QString seen;
         answerInTurn({boxAnswer(QMessageBox::Yes, &seen), fileAnswer(QString())});
         form->neu1->trigger();
-        QCOMPARE(seen.text, u"Änderungen am Text speichern?"_s);
+        QCOMPARE(seen, u"Änderungen am Text speichern?"_s);
         QCOMPARE(readFile(u"Tiere.txt"_s), QByteArray("Hund\r\nKatze\r\n"));
         QVERIFY(!form->Memo1->toPlainText().isEmpty()); // cancelled saving keeps the text
         QVERIFY(form->zufallsfolge);

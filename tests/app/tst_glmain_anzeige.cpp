@@ -3,30 +3,22 @@
 #include "display/ui/laufunit4.h"
 #include "settings/ui/einstell.h"
 #include "settings/ui/settingwidgets.h"
+#include "tests/app/appfixture.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
-class TestGlmainAnzeige : public QObject {
+class TestGlmainAnzeige : public QObject, protected testing::AppFixture {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    QString previousDir_;
-    std::unique_ptr<LaufbahnApp> app_;
-    TForm3 *form = nullptr;
 
     QColor colourAt(int position) const
     {
@@ -38,29 +30,12 @@ class TestGlmainAnzeige : public QObject {
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
-    void init()
-    {
-        dir_ = std::make_unique<QTemporaryDir>();
-        previousDir_ = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir_->path()));
-        QVERIFY(QFile::copy(QDir(qEnvironmentVariable("LAUFBAHN_DATA")).filePath(u"default.opt"_s),
-                            dir_->filePath(u"default.opt"_s)));
-        app_ = std::make_unique<LaufbahnApp>();
-        form = app_->Form3.get();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
-    }
-
-    void cleanup()
-    {
-        app_.reset();
-        QDir::setCurrent(previousDir_);
-        dir_.reset();
-    }
+    void init() { QVERIFY(start()); }
+    void cleanup() { stop(); }
 
     void displayTakesTheCurrentSettings()
     {
-        TForm10 &settings = *app_->Form10;
+        TForm10 &settings = *app().Form10;
         settings.TrackBar2->setValue(7);
         settings.TrackBar1->setValue(12);
         settings.Panel1->setColorValue(0x00FF0000); // blue, stored as 0x00BBGGRR
@@ -113,8 +88,8 @@ private slots:
         QVERIFY(closedByEsc);
         // Gap marks replaced as the settings say, the line break a blank pair, then the
         // buffer's blank before its end mark, the run-out of blanks and the end mark.
-        const QChar part = app_->Form10->hiddenPartCharacter();
-        const QChar letter = app_->Form10->hiddenLetterCharacter();
+        const QChar part = app().Form10->hiddenPartCharacter();
+        const QChar letter = app().Form10->hiddenLetterCharacter();
         QCOMPARE(shown, u"Ha"_s + part + u"e und Mau"_s + letter + u"  zweite Zeile"_s +
                             QString(17, u' ') + u'#');
     }

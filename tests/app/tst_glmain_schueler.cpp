@@ -1,7 +1,9 @@
 #include "app/glmain.h"
 #include "app/laufbahnapp.h"
 #include "exercise/ui/neuschueler.h"
+#include "tests/app/appfixture.h"
 #include "tests/support/dialogs.h"
+#include "tests/support/files.h"
 
 #include <QApplication>
 #include <QDate>
@@ -21,30 +23,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
-#include <QTimer>
 #include <QToolButton>
-#include <functional>
-#include <memory>
-#include <vector>
 
 using namespace Qt::StringLiterals;
 
+using testing::Answer;
+using testing::answerInTurn;
+using testing::boxAnswer;
+using testing::fileAnswer;
+using testing::opensDialog;
+
 namespace {
-
-using Answer = std::function<void(QWidget *dialog)>;
-
-// Answers the dialogs a command opens one after the other, in this order.
-void answerInTurn(std::vector<Answer> answers)
-{
-    if (answers.empty())
-        return;
-    Answer first = answers.front();
-    answers.erase(answers.begin());
-    testing::answerNextDialog([first, rest = std::move(answers)](QWidget *dialog) {
-        first(dialog);
-        answerInTurn(rest);
-    });
-}
 
 Answer pupilName(const QString &name)
 {
@@ -54,56 +43,6 @@ Answer pupilName(const QString &name)
         form->Edit1->setText(name);
         QTest::mouseClick(form->Button1, Qt::LeftButton);
     };
-}
-
-Answer fileChoice(const QString &path, const std::function<void()> &afterChoice = {})
-{
-    return [path, afterChoice](QWidget *dialog) {
-        auto *fileDialog = qobject_cast<QFileDialog *>(dialog);
-        QVERIFY2(fileDialog, dialog->metaObject()->className());
-        if (path.isEmpty()) {
-            fileDialog->reject();
-            return;
-        }
-        // A dialog shown before keeps its old file name while its name field has the focus.
-        if (QWidget *focused = fileDialog->focusWidget())
-            focused->clearFocus();
-        fileDialog->selectFile(path);
-        static_cast<QDialog *>(fileDialog)->accept();
-        if (afterChoice)
-            afterChoice();
-    };
-}
-
-Answer box(QMessageBox::StandardButton button, QString *text = nullptr)
-{
-    return [button, text](QWidget *dialog) {
-        auto *messageBox = qobject_cast<QMessageBox *>(dialog);
-        QVERIFY2(messageBox, dialog->metaObject()->className());
-        if (text)
-            *text = messageBox->text();
-        messageBox->button(button)->click();
-    };
-}
-
-// Runs `command` and reports whether it opened a modal dialog (which is closed).
-bool opensDialog(const std::function<void()> &command)
-{
-    bool opened = false;
-    QTimer watch;
-    watch.setInterval(10);
-    QObject::connect(&watch, &QTimer::timeout, [&opened] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal->isVisible()) {
-            opened = true;
-            if (auto *dialog = qobject_cast<QDialog *>(modal))
-                dialog->reject();
-        }
-    });
-    watch.start();
-    command();
-    QTest::qWait(50);
-    return opened;
 }
 
 QStringList items(const QListWidget *list)
@@ -129,32 +68,12 @@ const QStringList tiereRecord = {
 
 } // namespace
 
-class TestGlmainSchueler : public QObject {
+class TestGlmainSchueler : public QObject, protected testing::AppFixture {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<LaufbahnApp> app_;
-    QString previousDir_;
-    TForm3 *form = nullptr;
-
-    QString path(const QString &name) const { return dir_->filePath(name); }
-
-    void writeFile(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray readFile(const QString &name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
 
     void loadPupil(const QString &name)
     {
-        answerInTurn({fileChoice(path(name))});
+        answerInTurn({fileAnswer(path(name))});
         QTest::mouseClick(form->Button2, Qt::LeftButton);
     }
 
@@ -181,31 +100,13 @@ class TestGlmainSchueler : public QObject {
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
-    void init()
-    {
-        dir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir_->isValid());
-        previousDir_ = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir_->path()));
-        QVERIFY(QFile::copy(QDir(qEnvironmentVariable("LAUFBAHN_DATA")).filePath(u"default.opt"_s),
-                            path(u"default.opt"_s)));
-        app_ = std::make_unique<LaufbahnApp>();
-        form = app_->Form3.get();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
-    }
-
-    void cleanup()
-    {
-        app_.reset();
-        QDir::setCurrent(previousDir_);
-        dir_.reset();
-    }
+    void init() { QVERIFY(start()); }
+    void cleanup() { stop(); }
 
     void newPupilWritesItsRecord()
     {
-        QCOMPARE(app_->Form2->parentWidget(), form);
-        QVERIFY(!app_->Form2->isVisible());
+        QCOMPARE(app().Form2->parentWidget(), form);
+        QVERIFY(!app().Form2->isVisible());
         loadBen();
         form->Edit2->setText(u"Benni"_s);
 
@@ -244,7 +145,7 @@ private slots:
         const QByteArray old = readFile(u"Ben Müller.lbs"_s);
         QString question;
         answerInTurn({pupilName(u"Ben Müller"_s),
-                      box(overwrite ? QMessageBox::Yes : QMessageBox::No, &question)});
+                      boxAnswer(overwrite ? QMessageBox::Yes : QMessageBox::No, &question)});
         form->neu2->trigger();
         QCOMPARE(question, u"Für diesen Namen gibt es schon eine Schülerdatei. Überschreiben?"_s);
         if (overwrite) {
@@ -260,9 +161,9 @@ private slots:
     void refusedOrAbortedNewPupilChangesNothing()
     {
         loadBen();
-        const QStringList before = QDir(dir_->path()).entryList(QDir::Files);
+        const QStringList before = QDir(startDir()).entryList(QDir::Files);
         QString warning;
-        answerInTurn({pupilName(u"../Anna"_s), box(QMessageBox::Ok, &warning)});
+        answerInTurn({pupilName(u"../Anna"_s), boxAnswer(QMessageBox::Ok, &warning)});
         form->neu2->trigger();
         QVERIFY2(warning.contains(u'/'), qPrintable(warning));
 
@@ -274,8 +175,8 @@ private slots:
         }});
         form->neu2->trigger();
 
-        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), before);
-        QVERIFY(!QFile::exists(dir_->filePath(u"../Anna.lbs"_s)));
+        QCOMPARE(QDir(startDir()).entryList(QDir::Files), before);
+        QVERIFY(!QFile::exists(path(u"../Anna.lbs"_s)));
         QCOMPARE(form->Edit1->text(), u"Ben Müller"_s);
         QCOMPARE(form->schuelerdatei, path(u"Ben Müller.lbs"_s));
         QCOMPARE(form->ListBox1->count(), 2);
@@ -292,10 +193,9 @@ private slots:
         form->RichEdit1->setPlainText(u"alt"_s);
         form->Memo3->setPlainText(u"alt"_s);
         form->showStep3();
-        QFile::copy(QDir(qEnvironmentVariable("LAUFBAHN_TEST_DATA"))
-                        .filePath(u"pupilrecord/doppelt_lf.lbs"_s),
-                    path(u"Mia.lbs"_s));
-        answerInTurn({fileChoice(path(u"Mia.lbs"_s))});
+        QVERIFY(QFile::copy(testing::testDataFile(u"pupilrecord/doppelt_lf.lbs"_s),
+                            path(u"Mia.lbs"_s)));
+        answerInTurn({fileAnswer(path(u"Mia.lbs"_s))});
         form->ffnen2->trigger();
 
         QCOMPARE(form->schuelerdatei, path(u"Mia.lbs"_s));
@@ -318,15 +218,16 @@ private slots:
         loadBen();
         const QString memo2 = form->Memo2->toPlainText();
 
-        answerInTurn({fileChoice(QString())});
+        answerInTurn({fileAnswer(QString())});
         form->ffnen2->trigger();
         QCOMPARE(form->Edit1->text(), u"Ben Müller"_s);
 
         // The record vanishes between the choice and the reading.
         writeFile(u"weg.lbs"_s, record({u"Weg"_s}));
         QString error;
-        answerInTurn({fileChoice(path(u"weg.lbs"_s), [this] { QFile::remove(path(u"weg.lbs"_s)); }),
-                      box(QMessageBox::Ok, &error)});
+        answerInTurn(
+            {fileAnswer(path(u"weg.lbs"_s), {}, [this] { QFile::remove(path(u"weg.lbs"_s)); }),
+             boxAnswer(QMessageBox::Ok, &error)});
         form->ffnen2->trigger();
         QCOMPARE(error, u"Datei nicht gefunden."_s);
         QCOMPARE(form->Edit1->text(), u"Ben Müller"_s);
@@ -410,7 +311,7 @@ private slots:
         // A text that is gone: the error is shown, the text stays, the words are shown
         // and belong to the selected exercise.
         QString error;
-        answerInTurn({box(QMessageBox::Ok, &error)});
+        answerInTurn({boxAnswer(QMessageBox::Ok, &error)});
         clickEntry(1);
         QCOMPARE(error, u"Datei nicht gefunden."_s);
         QCOMPARE(form->Label6->text(), foreign);
@@ -431,14 +332,14 @@ private slots:
 
         // Cancelled: the list goes back to the exercise whose words are shown.
         QString question;
-        answerInTurn({box(QMessageBox::Cancel, &question)});
+        answerInTurn({boxAnswer(QMessageBox::Cancel, &question)});
         clickEntry(1);
         QCOMPARE(question, u"Änderungen am Text speichern?"_s);
         QCOMPARE(form->Memo1->toPlainText(), u"Hund Katze Maus Igel"_s);
         QCOMPARE(form->ListBox1->currentRow(), 0);
         QVERIFY(form->ListBox1->currentItem()->isSelected());
 
-        answerInTurn({box(QMessageBox::No)});
+        answerInTurn({boxAnswer(QMessageBox::No)});
         clickEntry(1);
         QCOMPARE(form->Label6->text(), u"Gruppen.txt"_s);
         QCOMPARE(readFile(u"Tiere.txt"_s), QByteArray("Hund Katze Maus\r\n"));
@@ -475,9 +376,8 @@ private slots:
     void correctionOfDuplicateHeadersTouchesTheFirstBlock()
     {
         writeFile(u"Woerter.txt"_s, "Hund Katze Maus\r\n");
-        QFile::copy(
-            QDir(qEnvironmentVariable("LAUFBAHN_TEST_DATA")).filePath(u"pupilrecord/doppelt.lbs"_s),
-            path(u"Mia.lbs"_s));
+        QVERIFY(
+            QFile::copy(testing::testDataFile(u"pupilrecord/doppelt.lbs"_s), path(u"Mia.lbs"_s)));
         loadPupil(u"Mia.lbs"_s);
         clickEntry(0);
         QCOMPARE(items(form->ListBox3), (QStringList{u"Hund"_s, u"Katze"_s}));
@@ -597,16 +497,16 @@ private slots:
         clickEntry(0);
         // Something that cannot be read as the record stands in its place for a while.
         QVERIFY(QFile::remove(path(u"Ben Müller.lbs"_s)));
-        QVERIFY(QDir(dir_->path()).mkdir(u"Ben Müller.lbs"_s));
+        QVERIFY(QDir(startDir()).mkdir(u"Ben Müller.lbs"_s));
         form->Memo3->setPlainText(u"Maus"_s);
         QString error;
-        answerInTurn({box(QMessageBox::Ok, &error)});
+        answerInTurn({boxAnswer(QMessageBox::Ok, &error)});
         form->uebungEintragen(pupilrecord::ExerciseKind::Laufbahn);
         QCOMPARE(error, u"Dateizugriff verweigert."_s);
         QCOMPARE(form->ListBox1->count(), 3);
         QVERIFY(form->Memo2->toPlainText().endsWith(u"] Tiere.txt\nMaus"_s));
 
-        QVERIFY(QDir(dir_->path()).rmdir(u"Ben Müller.lbs"_s));
+        QVERIFY(QDir(startDir()).rmdir(u"Ben Müller.lbs"_s));
         form->Memo3->setPlainText(u"Haus"_s);
         form->uebungEintragen(pupilrecord::ExerciseKind::Other);
         const QByteArray written = readFile(u"Ben Müller.lbs"_s);

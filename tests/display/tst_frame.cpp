@@ -1,6 +1,7 @@
 #include "display/core/frame.h"
 
 #include "display/core/glyphset.h"
+#include "tests/display/pixelcount.h"
 
 #include <QFontMetrics>
 #include <QTest>
@@ -11,6 +12,8 @@ using display::GlyphSet;
 using display::Pixel;
 using display::PlacedGlyph;
 using display::Surface;
+using testing::countPixels;
+using testing::filled;
 
 Q_DECLARE_METATYPE(std::vector<PlacedGlyph>)
 
@@ -25,13 +28,6 @@ std::shared_ptr<const GlyphSet> glyphs()
     static const auto set = GlyphSet::build(
         display::GlyphStyle{QFont(u"Arial"_s, 10, QFont::Bold), kLetter, kBackground}, 600);
     return set;
-}
-
-Surface sentinel(int width, int height)
-{
-    Surface s(width, height);
-    s.fill(kSentinel);
-    return s;
 }
 
 // Every pixel of each glyph's box that lies on the target and inside `area` shows the
@@ -68,16 +64,6 @@ int countOutside(const Surface &s, const QRect &area, Pixel pixel)
     return n;
 }
 
-int countInside(const Surface &s, const QRect &area, Pixel pixel)
-{
-    int n = 0;
-    const QRect r = area.intersected(s.rect());
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            n += s.pixel(x, y) == pixel;
-    return n;
-}
-
 } // namespace
 
 class TestFrame : public QObject {
@@ -102,7 +88,7 @@ private slots:
     void theBandShowsTheGlyphsOnTheBackground()
     {
         QFETCH(std::vector<PlacedGlyph>, placed);
-        Surface target = sentinel(300, 200);
+        Surface target = filled(300, 200, kSentinel);
         const int zeileY = 40;
         const QRect band = display::bandRect(300, zeileY, *glyphs());
         display::composeFrame(target, band, *glyphs(), placed, zeileY);
@@ -110,24 +96,24 @@ private slots:
         QVERIFY(compareGlyphs(target, placed, zeileY, band) >= 0);
         // Nothing outside the band was touched, nothing inside was left undrawn.
         QCOMPARE(countOutside(target, band, kSentinel), 300 * 200 - band.width() * band.height());
-        QCOMPARE(countInside(target, band, kSentinel), 0);
+        QCOMPARE(countPixels(target, band, kSentinel), 0);
     }
 
     void glyphsCutByTheEdgeShowTheirVisiblePart()
     {
         // A glyph half off the left edge: its right half is on the screen, exactly.
-        Surface target = sentinel(200, 150);
+        Surface target = filled(200, 150, kSentinel);
         const int w = glyphs()->width('W');
         const std::vector<PlacedGlyph> placed{{'W', -w / 2}};
         display::composeFrame(target, target.rect(), *glyphs(), placed, 20);
         QVERIFY(compareGlyphs(target, placed, 20, target.rect()) > 0);
-        QVERIFY(countInside(target, QRect(0, 20, w / 2, glyphs()->height()),
+        QVERIFY(countPixels(target, QRect(0, 20, w / 2, glyphs()->height()),
                             display::Surface::colorMatch(kLetter)) > 0);
     }
 
     void onlyTheGivenAreaIsComposed()
     {
-        Surface target = sentinel(300, 200);
+        Surface target = filled(300, 200, kSentinel);
         const std::vector<PlacedGlyph> placed{{'H', 20}, {'W', 130}};
         const QRect area(0, 30, 150, 90); // cuts the "W" in two
         display::composeFrame(target, area, *glyphs(), placed, 30);
@@ -138,7 +124,7 @@ private slots:
     void theFrameMayLieAnywhereOnTheTarget()
     {
         // The window's backing store may hold the client area at an offset.
-        Surface target = sentinel(320, 230);
+        Surface target = filled(320, 230, kSentinel);
         const QPoint origin(7, 11);
         const std::vector<PlacedGlyph> placed{{'F', -5}, {'x', 100}};
         const QRect client(0, 0, 300, 200);
@@ -152,7 +138,7 @@ private slots:
         QFont helpFont(u"Arial"_s);
         helpFont.setPixelSize(10);
         const display::HelpLine help{helpFont, kLetter, 200};
-        Surface target = sentinel(900, 200);
+        Surface target = filled(900, 200, kSentinel);
         display::composeFrame(target, target.rect(), *glyphs(), {}, 40, &help);
         const QRect line = display::helpLineRect(helpFont, 200);
         QCOMPARE(line.topLeft(), QPoint(5, 188));
@@ -160,9 +146,9 @@ private slots:
         // letter colour's hue in it.
         const Pixel background = display::Surface::colorMatch(kBackground);
         const int all = target.width() * target.height();
-        const int written = all - countInside(target, target.rect(), background);
+        const int written = all - countPixels(target, target.rect(), background);
         QVERIFY(written > 200);
-        QCOMPARE(written, line.width() * line.height() - countInside(target, line, background));
+        QCOMPARE(written, line.width() * line.height() - countPixels(target, line, background));
         int yellowish = 0;
         for (int y = line.top(); y <= line.bottom(); ++y)
             for (int x = line.left(); x <= line.right(); ++x)
@@ -175,7 +161,7 @@ private slots:
         QFont helpFont(u"Arial"_s);
         helpFont.setPixelSize(10);
         const display::HelpLine help{helpFont, kLetter, 200};
-        Surface target = sentinel(900, 200);
+        Surface target = filled(900, 200, kSentinel);
         const QRect band = display::bandRect(900, 40, *glyphs());
         const std::vector<PlacedGlyph> placed{{'A', 0}};
         display::composeFrame(target, band, *glyphs(), placed, 40, &help);

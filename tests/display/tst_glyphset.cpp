@@ -1,6 +1,7 @@
 #include "display/core/glyphset.h"
 
 #include "exercise/core/ansi.h"
+#include "tests/display/pixelcount.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -12,6 +13,7 @@ using namespace Qt::StringLiterals;
 using display::GlyphCache;
 using display::GlyphSet;
 using display::GlyphStyle;
+using testing::countPixels;
 
 Q_DECLARE_METATYPE(GlyphStyle)
 
@@ -31,15 +33,6 @@ QRect inkBox(const QImage &image, QRgb background)
             if (image.pixel(x, y) != background)
                 box |= QRect(x, y, 1, 1);
     return box;
-}
-
-int countColour(const QImage &image, QRgb colour)
-{
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n += image.pixel(x, y) == colour;
-    return n;
 }
 
 } // namespace
@@ -125,8 +118,8 @@ private slots:
         // anti-aliased edges mix the two.
         QCOMPARE(a.pixel(0, 0), background.rgb());
         QCOMPARE(a.pixel(a.width() - 1, a.height() - 1), background.rgb());
-        QVERIFY(countColour(a, letter.rgb()) > 1000);
-        QVERIFY(countColour(a, letter.rgb()) + countColour(a, background.rgb()) <
+        QVERIFY(countPixels(a, letter.rgb()) > 1000);
+        QVERIFY(countPixels(a, letter.rgb()) + countPixels(a, background.rgb()) <
                 a.width() * a.height());
     }
 
@@ -180,7 +173,7 @@ private slots:
         for (int code : {0, 9, 13, 31, 32, 0xA0}) {
             QVERIFY2(set->inkRect(code).isEmpty(), qPrintable(QString::number(code)));
             const QImage image = set->glyphImage(code);
-            QCOMPARE(countColour(image, qRgb(0, 0, 0)), image.width() * image.height());
+            QCOMPARE(countPixels(image, qRgb(0, 0, 0)), image.width() * image.height());
         }
     }
 
@@ -202,7 +195,7 @@ private slots:
             painter.setPen(Qt::white);
             painter.drawText(0, QFontMetrics(set->font()).ascent(), u"A"_s);
         }
-        QVERIFY(countColour(a, qRgb(255, 255, 255)) > 100);
+        QVERIFY(countPixels(a, qRgb(255, 255, 255)) > 100);
         QCOMPARE(inkBox(a, qRgb(0, 0, 0)), inkBox(reference, qRgb(0, 0, 0)));
     }
 
@@ -221,7 +214,7 @@ private slots:
         underlined.font.setUnderline(true);
         const auto set = GlyphSet::build(underlined, 1080);
         const QImage blank = set->glyphImage(32);
-        QVERIFY(countColour(blank, qRgb(255, 255, 255)) >= set->width(32) - 2);
+        QVERIFY(countPixels(blank, qRgb(255, 255, 255)) >= set->width(32) - 2);
         // The line ends with the advance: the last two columns stay background.
         for (int y = 0; y < blank.height(); ++y)
             QCOMPARE(blank.pixel(blank.width() - 1, y), qRgb(0, 0, 0));

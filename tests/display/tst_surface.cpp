@@ -1,10 +1,14 @@
 #include "display/core/surface.h"
 
+#include "tests/display/pixelcount.h"
+
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 using display::Pixel;
 using display::Surface;
+using testing::countPixels;
+using testing::filled;
 
 namespace {
 
@@ -21,24 +25,6 @@ Surface numbered(int width, int height)
         for (int x = 0; x < width; ++x)
             reinterpret_cast<Pixel *>(s.image().scanLine(y))[x] = 0xFF000000u | (y << 8) | x;
     return s;
-}
-
-Surface filled(int width, int height, Pixel pixel)
-{
-    Surface s(width, height);
-    s.fill(pixel);
-    return s;
-}
-
-// How many pixels of `s` inside `area` (clipped) have the value `pixel`.
-int countIn(const Surface &s, const QRect &area, Pixel pixel)
-{
-    int n = 0;
-    const QRect r = area.intersected(s.rect());
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            n += s.pixel(x, y) == pixel;
-    return n;
 }
 
 } // namespace
@@ -67,7 +53,7 @@ private slots:
         Surface target = filled(4, 4, kBlack);
         QVERIFY(!target.copyOpaque(0, 0, s, QRect(0, 0, 1, 1)));
         target.drawClipped(0, 0, s, QRect(0, 0, 1, 1));
-        QCOMPARE(countIn(target, target.rect(), kBlack), 16);
+        QCOMPARE(countPixels(target, target.rect(), kBlack), 16);
     }
 
     void colorMatchGivesOpaquePixels_data()
@@ -109,8 +95,8 @@ private slots:
         QFETCH(QRect, expected);
         Surface s = filled(10, 8, kBlack);
         s.fillRect(rect, kRed);
-        QCOMPARE(countIn(s, expected, kRed), expected.width() * expected.height());
-        QCOMPARE(countIn(s, s.rect(), kRed), expected.width() * expected.height());
+        QCOMPARE(countPixels(s, expected, kRed), expected.width() * expected.height());
+        QCOMPARE(countPixels(s, s.rect(), kRed), expected.width() * expected.height());
     }
 
     void plainCopyPutsEveryPixelInPlace()
@@ -121,7 +107,7 @@ private slots:
         for (int y = 0; y < 3; ++y)
             for (int x = 0; x < 4; ++x)
                 QCOMPARE(target.pixel(7 + x, 3 + y), 0xFF000000u | ((2 + y) << 8) | (1 + x));
-        QCOMPARE(countIn(target, target.rect(), kBlack), 200 - 12);
+        QCOMPARE(countPixels(target, target.rect(), kBlack), 200 - 12);
     }
 
     void plainCopyRefusesWhatDoesNotFit_data()
@@ -144,7 +130,7 @@ private slots:
         const Surface source = filled(6, 6, kRed);
         Surface target = filled(10, 10, kBlack);
         QVERIFY(!target.copyOpaque(at.x(), at.y(), source, sourceRect));
-        QCOMPARE(countIn(target, target.rect(), kBlack), 100);
+        QCOMPARE(countPixels(target, target.rect(), kBlack), 100);
     }
 
     void clippedCopyKeepsWhatLiesInside_data()

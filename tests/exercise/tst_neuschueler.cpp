@@ -1,6 +1,7 @@
 #include "exercise/ui/neuschueler.h"
 
 #include "tests/support/dialogs.h"
+#include "tests/support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,16 +12,10 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using testing::fileBytes;
+using testing::writeBytes;
 
 namespace {
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
 
 // Types like a keyboard, umlauts included (QTest::keyClicks takes ASCII only).
 void typeText(QWidget *widget, const QString &text)
@@ -96,7 +91,7 @@ private slots:
         if (created) {
             QCOMPARE(pupil->path(), path);
             QCOMPARE(pupil->fullName(), u"Jörg Müller"_s);
-            QCOMPARE(bytesOf(path), QByteArray("J\xf6rg M\xfcller\r\n"));
+            QCOMPARE(fileBytes(path), QByteArray("J\xf6rg M\xfcller\r\n"));
         }
     }
 
@@ -138,24 +133,20 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(u"Mia.lbs"_s);
         const QByteArray old = "Mia\r\n~[07.12.2026] Woerter.txt\r\nHund\r\n";
-        {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(old);
-        }
+        writeBytes(path, old);
         TForm2 dialog;
         QString question;
         typeNameAndEnd(u"Mia"_s, Ending::Create);
         testing::answerNextMessageBox(QMessageBox::No, &question);
         QVERIFY(!dialog.schuelerAnlegen(dir.path()));
         QCOMPARE(question, u"Für diesen Namen gibt es schon eine Schülerdatei. Überschreiben?"_s);
-        QCOMPARE(bytesOf(path), old);
+        QCOMPARE(fileBytes(path), old);
 
         typeNameAndEnd(u"Mia"_s, Ending::Create);
         testing::answerNextMessageBox(QMessageBox::Yes);
         const std::optional<pupilrecord::PupilFile> pupil = dialog.schuelerAnlegen(dir.path());
         QVERIFY(pupil);
-        QCOMPARE(bytesOf(path), QByteArray("Mia\r\n"));
+        QCOMPARE(fileBytes(path), QByteArray("Mia\r\n"));
         QVERIFY(pupil->entries().isEmpty());
     }
 

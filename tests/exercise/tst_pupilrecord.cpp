@@ -1,5 +1,7 @@
 #include "exercise/core/pupilrecord.h"
 
+#include "tests/support/files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,20 +10,13 @@
 
 using namespace Qt::StringLiterals;
 using namespace pupilrecord;
+using testing::fileBytes;
 
 namespace {
 
 QString testData(const QString &name)
 {
     return qEnvironmentVariable("LAUFBAHN_TEST_DATA") + u"/pupilrecord/"_s + name;
-}
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
 }
 
 bool putBytes(const QString &path, const QByteArray &bytes)
@@ -46,13 +41,13 @@ class TestPupilRecord : public QObject {
 private slots:
     void readsReferenceFiles()
     {
-        const QStringList onlyName = parse(bytesOf(testData(u"nur_name.lbs"_s)));
+        const QStringList onlyName = parse(fileBytes(testData(u"nur_name.lbs"_s)));
         QCOMPARE(onlyName, QStringList{u"Anna Beispiel"_s});
         QVERIFY(entries(onlyName).isEmpty());
         QCOMPARE(fullName(onlyName), u"Anna Beispiel"_s);
         QCOMPARE(firstName(fullName(onlyName)), u"Anna"_s);
 
-        const QStringList special = parse(bytesOf(testData(u"sonder.lbs"_s)));
+        const QStringList special = parse(fileBytes(testData(u"sonder.lbs"_s)));
         QCOMPARE(special.size(), 8);
         QCOMPARE(fullName(special), u"~Jörg Müller"_s);
         QCOMPARE(special[5], u"der_Straßenbahn"_s);
@@ -69,7 +64,7 @@ private slots:
         QCOMPARE(collectWords(special, entries(special).back()), QStringList{QString()});
 
         // The record survives being written out unchanged, byte for byte.
-        QCOMPARE(serialise(special).value(), bytesOf(testData(u"sonder.lbs"_s)));
+        QCOMPARE(serialise(special).value(), fileBytes(testData(u"sonder.lbs"_s)));
     }
 
     void sampleRecordNamesTheSampleTexts()
@@ -85,13 +80,13 @@ private slots:
             QVERIFY2(QFile::exists(data + u'/' + textNameOf(entry)), qPrintable(entry));
             QVERIFY(!sample->wordsOf(entry).isEmpty());
         }
-        QCOMPARE(serialise(sample->lines()).value(), bytesOf(sample->path()));
+        QCOMPARE(serialise(sample->lines()).value(), fileBytes(sample->path()));
     }
 
     void lineEndsMakeNoDifference()
     {
-        const QByteArray crlf = bytesOf(testData(u"doppelt.lbs"_s));
-        const QByteArray lf = bytesOf(testData(u"doppelt_lf.lbs"_s));
+        const QByteArray crlf = fileBytes(testData(u"doppelt.lbs"_s));
+        const QByteArray lf = fileBytes(testData(u"doppelt_lf.lbs"_s));
         QVERIFY(!crlf.isEmpty());
         QVERIFY(!lf.contains('\r'));
         QCOMPARE(parse(lf), parse(crlf));
@@ -173,7 +168,7 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QStringList>("expected");
-        const QStringList dup = parse(bytesOf(testData(u"doppelt.lbs"_s)));
+        const QStringList dup = parse(fileBytes(testData(u"doppelt.lbs"_s)));
         QTest::addRow("adjacent equal headers: first block only")
             << dup << u"[07.12.2026] Woerter.txt"_s << QStringList{u"Hund"_s, u"Katze"_s};
         QTest::addRow("block at the end of the file")
@@ -210,7 +205,7 @@ private slots:
         QTest::addColumn<QStringList>("words");
         QTest::addColumn<int>("maxBlocks");
         QTest::addColumn<QStringList>("expected");
-        const QStringList dup = parse(bytesOf(testData(u"doppelt.lbs"_s)));
+        const QStringList dup = parse(fileBytes(testData(u"doppelt.lbs"_s)));
         const QString fingerRun = u"[07.12.2026] Woerter.txt"_s;
         QTest::addRow("adjacent equal headers: only the first block is corrected")
             << dup << fingerRun << QStringList{u"hund"_s, u"Katze"_s} << -1
@@ -378,7 +373,7 @@ private slots:
         IoError error;
         std::optional<PupilFile> created = PupilFile::create(path, u"Anna Beispiel"_s, &error);
         QVERIFY(created);
-        QCOMPARE(bytesOf(path), QByteArray("Anna Beispiel\r\n"));
+        QCOMPARE(fileBytes(path), QByteArray("Anna Beispiel\r\n"));
         QCOMPARE(created->lines(), QStringList{u"Anna Beispiel"_s});
         QVERIFY(created->entries().isEmpty());
         std::optional<PupilFile> loaded = PupilFile::load(path, &error);
@@ -390,7 +385,7 @@ private slots:
         QVERIFY(loaded->appendExercise(u"e"_s, {u"Hund"_s}, &error));
         QVERIFY(fileExists(path));
         QVERIFY(PupilFile::create(path, u"Anna Beispiel"_s, &error));
-        QCOMPARE(bytesOf(path), QByteArray("Anna Beispiel\r\n"));
+        QCOMPARE(fileBytes(path), QByteArray("Anna Beispiel\r\n"));
 
         QVERIFY(!PupilFile::load(dir.filePath(u"fehlt.lbs"_s), &error));
         QCOMPARE(error.message(), u"Datei nicht gefunden"_s);
@@ -408,14 +403,14 @@ private slots:
         QVERIFY(pupil->appendExercise(u"[07.12.2026] Woerter.txt"_s, {u"Straße"_s, u"der_Hund"_s},
                                       &error));
         QVERIFY(!error.failed());
-        QCOMPARE(bytesOf(path), QByteArray("Mia\r\n~a\r\nHund\r\n~[07.12.2026] Woerter.txt\r\n"
-                                           "Stra\xdf"
-                                           "e\r\nder_Hund\r\n"));
+        QCOMPARE(fileBytes(path), QByteArray("Mia\r\n~a\r\nHund\r\n~[07.12.2026] Woerter.txt\r\n"
+                                             "Stra\xdf"
+                                             "e\r\nder_Hund\r\n"));
         QVERIFY(pupil->updateWords(u"a"_s, {}, &error));
-        QCOMPARE(bytesOf(path), QByteArray("Mia\r\n~a\r\n~[07.12.2026] Woerter.txt\r\n"
-                                           "Stra\xdf"
-                                           "e\r\nder_Hund\r\n"));
-        QCOMPARE(pupil->lines(), parse(bytesOf(path)));
+        QCOMPARE(fileBytes(path), QByteArray("Mia\r\n~a\r\n~[07.12.2026] Woerter.txt\r\n"
+                                             "Stra\xdf"
+                                             "e\r\nder_Hund\r\n"));
+        QCOMPARE(pupil->lines(), parse(fileBytes(path)));
         QVERIFY(!pupil->hasUnwrittenChanges());
     }
 
@@ -435,7 +430,7 @@ private slots:
                                     &unencodable));
         QCOMPARE(unencodable, u"ॐ"_s);
         QCOMPARE(pupil->lines(), parse(twoExercises));
-        QCOMPARE(bytesOf(path), twoExercises);
+        QCOMPARE(fileBytes(path), twoExercises);
         QVERIFY(!pupil->hasUnwrittenChanges());
     }
 
@@ -453,7 +448,7 @@ private slots:
         QVERIFY(second->appendExercise(u"[07.12.2026 - 10:00:05] b.txt"_s, {u"zwei"_s}, &error));
         QVERIFY(first->appendExercise(u"[07.12.2026 - 10:30:00] c.txt"_s, {u"drei"_s}, &error));
 
-        const QStringList onDisk = parse(bytesOf(path));
+        const QStringList onDisk = parse(fileBytes(path));
         QCOMPARE(first->lines(), onDisk);
         QCOMPARE(
             entries(onDisk),
@@ -485,7 +480,7 @@ private slots:
                                    u"hund"_s, u"~[07.12.2026] Geschichte.txt"_s,
                                    u"baum"_s, u"~[07.12.2026] Geschichte.txt"_s,
                                    u"Wald"_s};
-        QCOMPARE(parse(bytesOf(path)), expected);
+        QCOMPARE(parse(fileBytes(path)), expected);
         QCOMPARE(teacher->lines(), expected);
     }
 
@@ -503,8 +498,8 @@ private slots:
         QVERIFY(classroom->appendExercise(u"x"_s, {u"3"_s}, &error));
         QCOMPARE(teacher->wordsOf(u"x"_s), (QStringList{u"1"_s, u"2"_s}));
         QVERIFY(teacher->updateWords(u"x"_s, {u"2"_s}, &error));
-        QCOMPARE(parse(bytesOf(path)), (QStringList{u"Mia"_s, u"~x"_s, u"2"_s, u"~y"_s, u"~z"_s,
-                                                    u"~x"_s, u"~y"_s, u"~x"_s, u"3"_s}));
+        QCOMPARE(parse(fileBytes(path)), (QStringList{u"Mia"_s, u"~x"_s, u"2"_s, u"~y"_s, u"~z"_s,
+                                                      u"~x"_s, u"~y"_s, u"~x"_s, u"3"_s}));
     }
 
     void interruptedWriteKeepsTheOldFile()
@@ -524,7 +519,7 @@ private slots:
         QVERIFY(!pupil->appendExercise(u"e1"_s, {u"Hund"_s}, &error));
         QVERIFY(error.failed());
         QVERIFY(!error.message().isEmpty());
-        QCOMPARE(bytesOf(away + u"/Mia.lbs"_s), twoExercises);
+        QCOMPARE(fileBytes(away + u"/Mia.lbs"_s), twoExercises);
         // The exercise stays in memory and is written with the next change.
         QVERIFY(pupil->hasUnwrittenChanges());
         QCOMPARE(pupil->entries().last(), u"e1"_s);
@@ -535,7 +530,7 @@ private slots:
         QVERIFY(putBytes(path, twoExercises + "~e0\r\nMaus\r\n"));
         QVERIFY(pupil->appendExercise(u"e2"_s, {u"Katze"_s}, &error));
         QVERIFY(!pupil->hasUnwrittenChanges());
-        QCOMPARE(bytesOf(path), twoExercises + "~e0\r\nMaus\r\n~e1\r\nHund\r\n~e2\r\nKatze\r\n");
+        QCOMPARE(fileBytes(path), twoExercises + "~e0\r\nMaus\r\n~e1\r\nHund\r\n~e2\r\nKatze\r\n");
     }
 
     void readOnlyFolderKeepsTheOldFile()
@@ -555,7 +550,7 @@ private slots:
         QVERIFY(!pupil->updateWords(u"[07.12.2026] Geschichte.txt"_s, {}, &error));
         QCOMPARE(error.message(), u"Dateizugriff verweigert"_s);
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(bytesOf(path), twoExercises);
+        QCOMPARE(fileBytes(path), twoExercises);
         QVERIFY(pupil->hasUnwrittenChanges());
     }
 
@@ -577,7 +572,7 @@ private slots:
         // A deleted record is written anew from memory.
         QVERIFY(QDir().rmdir(path));
         QVERIFY(pupil->appendExercise(u"e2"_s, {}, &error));
-        QCOMPARE(bytesOf(path), twoExercises + "~e1\r\n~e2\r\n");
+        QCOMPARE(fileBytes(path), twoExercises + "~e1\r\n~e2\r\n");
     }
 };
 

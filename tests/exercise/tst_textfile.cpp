@@ -2,6 +2,7 @@
 
 #include "exercise/core/ansi.h"
 #include "exercise/core/markup.h"
+#include "tests/support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,25 +10,8 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<missing>");
-    return file.readAll();
-}
-
-void putFile(const QString &path, QByteArrayView bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes.data(), bytes.size()), bytes.size());
-}
-
-} // namespace
+using testing::fileBytes;
+using testing::writeBytes;
 
 class TestTextFile : public QObject {
     Q_OBJECT
@@ -119,8 +103,8 @@ private slots:
         QCOMPARE(error.code, int(IoError::FileNotFound));
 
         const QString path = dir.filePath(u"alt.lbz"_s);
-        putFile(path, "\x9a"
-                      "ber");
+        writeBytes(path, "\x9a"
+                         "ber");
         QCOMPARE(textfile::readOldText(path, &error), u"Über"_s);
         QVERIFY(!error.failed());
         QCOMPARE(textfile::readText(path, &error), ansi::fromByte(0x9a) + u"ber"_s);
@@ -161,7 +145,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"text.txt"_s);
-        putFile(path, "alt\r\n");
+        writeBytes(path, "alt\r\n");
 
         IoError error;
         QString unencodable = u"stale"_s;

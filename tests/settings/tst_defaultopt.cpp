@@ -1,8 +1,8 @@
 #include "settings/ui/einstell.h"
 #include "settings/ui/settingwidgets.h"
 #include "tests/settings/defaultrecord.h"
+#include "tests/support/files.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -10,14 +10,10 @@
 
 using namespace Qt::StringLiterals;
 using namespace settings;
+using testing::fileBytes;
+using testing::shippedFile;
 
 namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The default record with the display font at 28 points (height -37).
 QByteArray startUpRecordBytes(char hiddenPartChar)
@@ -29,11 +25,6 @@ QByteArray startUpRecordBytes(char hiddenPartChar)
     bytes[101] = 0;
     bytes[231] = hiddenPartChar;
     return bytes;
-}
-
-QString shippedDefaultOpt()
-{
-    return QDir(qEnvironmentVariable("LAUFBAHN_DATA")).filePath(u"default.opt"_s);
 }
 
 } // namespace
@@ -55,7 +46,7 @@ private slots:
 
     void shippedDefaultOptIsTheStartUpValuesWithTheNotSign()
     {
-        const QString path = shippedDefaultOpt();
+        const QString path = shippedFile(u"default.opt"_s);
         QVERIFY2(QFile::exists(path), qPrintable(path));
         QCOMPARE(fileBytes(path), startUpRecordBytes(char(0xAC)));
     }
@@ -64,7 +55,7 @@ private slots:
     {
         TForm10 form;
         form.setStartUpValues();
-        QVERIFY(form.einstellungen_laden(shippedDefaultOpt()));
+        QVERIFY(form.einstellungen_laden(shippedFile(u"default.opt"_s)));
         QCOMPARE(form.hiddenPartCharacter(), QChar(u'¬'));
         QCOMPARE(form.hiddenLetterCharacter(), QChar(u'_'));
         QCOMPARE(form.Label1->fontSpec().size, 28);

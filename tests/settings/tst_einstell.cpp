@@ -5,6 +5,8 @@
 #include "settings/ui/settingwidgets.h"
 #include "tests/settings/defaultrecord.h"
 #include "tests/support/dialogs.h"
+#include "tests/support/files.h"
+#include "tests/support/shown.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -24,21 +26,11 @@
 
 using namespace Qt::StringLiterals;
 using namespace settings;
+using testing::fileBytes;
+using testing::Shown;
+using testing::writeBytes;
 
 namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // Brings the tab holding `widget` to the front and clicks it, as a user would.
 void clickOn(TForm10 &form, QWidget *widget)
@@ -64,15 +56,6 @@ void answerColorDialog(const QColor &color)
         }
     });
 }
-
-struct ShownForm {
-    TForm10 form;
-    ShownForm()
-    {
-        form.show();
-        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(&form);
-    }
-};
 
 // A settings record with every stored value away from its default.
 SettingsRecord changedRecord()
@@ -119,7 +102,7 @@ class TestEinstell : public QObject {
 private slots:
     void dialogHasItsTabsInOrder()
     {
-        ShownForm shown;
+        Shown<TForm10> shown;
         TForm10 &form = shown.form;
         QCOMPARE(form.windowTitle(), u"Einstellungen"_s);
         QCOMPARE(form.size(), QSize(501, 490));
@@ -446,7 +429,7 @@ private slots:
 
     void spinButtonsStepTheGapCharacters()
     {
-        ShownForm shown;
+        Shown<TForm10> shown;
         TForm10 &form = shown.form;
         QTest::mouseClick(form.SpinButton1->upButton(), Qt::LeftButton);
         QCOMPARE(form.Panel3->caption(), u"`"_s);
@@ -516,7 +499,7 @@ private slots:
 
     void colourClicksChangeOnlyOnOk()
     {
-        ShownForm shown;
+        Shown<TForm10> shown;
         TForm10 &form = shown.form;
         answerColorDialog(QColor(0x12, 0x34, 0x56));
         clickOn(form, form.Label15);
@@ -543,7 +526,7 @@ private slots:
 
     void fontClicksSetFaceSizeStyleAndColour()
     {
-        ShownForm shown;
+        Shown<TForm10> shown;
         TForm10 &form = shown.form;
         testing::answerNextDialog([](QWidget *dialog) {
             auto *fonts = qobject_cast<FontChoiceDialog *>(dialog);
@@ -590,7 +573,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(u"andere.opt"_s);
         writeBytes(path, writeSettingsRecord(changedRecord()));
-        ShownForm shown;
+        Shown<TForm10> shown;
         TForm10 &form = shown.form;
         TForm5 fontDialog;
         form.setFontDialog(&fontDialog);

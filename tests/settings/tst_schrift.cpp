@@ -2,6 +2,7 @@
 #include "settings/ui/fontlistbox.h"
 #include "settings/ui/schrift.h"
 #include "settings/ui/settingwidgets.h"
+#include "tests/support/shown.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,6 +16,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace settings;
+using testing::Shown;
 
 namespace {
 
@@ -42,15 +44,6 @@ void clickEntry(QListWidget *list, int row)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
 }
 
-struct ShownForm5 {
-    TForm5 form;
-    ShownForm5()
-    {
-        form.show();
-        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(&form);
-    }
-};
-
 } // namespace
 
 class TestSchrift : public QObject {
@@ -58,7 +51,7 @@ class TestSchrift : public QObject {
 private slots:
     void startsWithItsOwnPreview()
     {
-        ShownForm5 shown;
+        Shown<TForm5> shown;
         TForm5 &form = shown.form;
         QCOMPARE(form.windowTitle(), u"Schrift"_s);
         QCOMPARE(form.size(), QSize(533, 365));
@@ -112,7 +105,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(quint32, background);
         QFETCH(quint32, text);
-        ShownForm5 shown;
+        Shown<TForm5> shown;
         TForm5 &form = shown.form;
         if (button == 1) // start from another pair so the click changes something
             QTest::mouseClick(form.RadioButton3, Qt::LeftButton);
@@ -126,7 +119,7 @@ private slots:
 
     void aColourPairSurvivesAFontChange()
     {
-        ShownForm5 shown;
+        Shown<TForm5> shown;
         TForm5 &form = shown.form;
         QTest::mouseClick(form.RadioButton5, Qt::LeftButton);
         QVERIFY(form.FontListBox1->count() > 1);
@@ -144,7 +137,7 @@ private slots:
 
     void boldLeavesTheOtherStyleBits()
     {
-        ShownForm5 shown;
+        Shown<TForm5> shown;
         TForm5 &form = shown.form;
         FontSpec spec = form.Panel1->fontSpec();
         spec.style = FontSpec::Bold | FontSpec::Italic | FontSpec::Underline | FontSpec::StrikeOut;
@@ -162,7 +155,7 @@ private slots:
 
     void previewIsKeptBetweenOpenings()
     {
-        ShownForm5 shown;
+        Shown<TForm5> shown;
         TForm5 &form = shown.form;
         QTest::mouseClick(form.RadioButton2, Qt::LeftButton);
         QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
