@@ -6,7 +6,7 @@ laufbahn_packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
     libjpeg-dev
     libxcb1-dev libxcb-present-dev libx11-xcb-dev
-    fonts-liberation
+    fonts-liberation fonts-dejavu-core
     xvfb xauth
     libbenchmark-dev
     clang libclang-rt-14-dev

@@ -534,7 +534,7 @@ private slots:
             // Preset with the current font, its colour and its size in points.
             QCOMPARE(fonts->colorValue(), colors::clBlack);
             QCOMPARE(fonts->fontDialog()->currentFont().pointSize(), 34);
-            QFont chosen(u"DejaVu Serif"_s);
+            QFont chosen(u"Liberation Serif"_s);
             chosen.setPointSize(20);
             chosen.setItalic(true);
             chosen.setUnderline(true);
