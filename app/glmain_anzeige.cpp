@@ -22,12 +22,12 @@
 display::DisplaySettings TForm3::anzeigeEinstellungen() const
 {
     const TForm10 &settings = *laufbahn().Form10;
-    const settings::FontSpec spec = settings.Label1->fontSpec();
+    const settings::FontSpec fontValue = settings.Label1->fontSpec();
     display::DisplaySettings result;
-    result.font = settings::toQFont(spec);
-    if (spec.size > 0)
-        result.font.setPointSize(spec.size);
-    result.letterColor = settings::toQColor(spec.color);
+    result.font = settings::toQFont(fontValue);
+    if (fontValue.size > 0)
+        result.font.setPointSize(fontValue.size);
+    result.letterColor = settings::toQColor(fontValue.color);
     result.background = settings.Panel1->color();
     result.tempo = settings.TrackBar2->value();
     result.spacing = settings.TrackBar1->value();

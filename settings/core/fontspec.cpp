@@ -13,13 +13,13 @@ namespace {
 // screen, and larger ones only cost memory when drawn.
 constexpr int largestPixelSize = 4000;
 
-void applyStyle(QFont &font, const FontSpec &spec)
+void applyStyle(QFont &font, const FontSpec &fontValue)
 {
-    font.setWeight(spec.hasStyle(FontSpec::Bold) ? QFont::Bold : QFont::Normal);
-    font.setItalic(spec.hasStyle(FontSpec::Italic));
-    font.setUnderline(spec.hasStyle(FontSpec::Underline));
-    font.setStrikeOut(spec.hasStyle(FontSpec::StrikeOut));
-    if (spec.pitch == FontSpec::FixedPitch) {
+    font.setWeight(fontValue.hasStyle(FontSpec::Bold) ? QFont::Bold : QFont::Normal);
+    font.setItalic(fontValue.hasStyle(FontSpec::Italic));
+    font.setUnderline(fontValue.hasStyle(FontSpec::Underline));
+    font.setStrikeOut(fontValue.hasStyle(FontSpec::StrikeOut));
+    if (fontValue.pitch == FontSpec::FixedPitch) {
         font.setFixedPitch(true);
         font.setStyleHint(QFont::Monospace);
     }
@@ -50,12 +50,12 @@ int sizeForHeight(int pixels)
 
 FontSpec FontSpec::make(const QString &name, int height, quint8 style, ColorValue color)
 {
-    FontSpec spec;
-    spec.name = name;
-    spec.setHeight(height);
-    spec.style = style;
-    spec.color = color;
-    return spec;
+    FontSpec fontValue;
+    fontValue.name = name;
+    fontValue.setHeight(height);
+    fontValue.style = style;
+    fontValue.color = color;
+    return fontValue;
 }
 
 void FontSpec::setHeight(int pixels)
@@ -95,35 +95,36 @@ FontSpec assignedFont(const FontSpec &stored)
     return font;
 }
 
-QFont toQFont(const FontSpec &spec)
+QFont toQFont(const FontSpec &fontValue)
 {
     QFont font;
-    if (!spec.name.isEmpty())
-        font.setFamily(spec.name);
-    applyStyle(font, spec);
-    if (spec.height < 0) {
-        font.setPixelSize(std::min(-spec.height, largestPixelSize));
-    } else if (spec.height > 0) {
+    if (!fontValue.name.isEmpty())
+        font.setFamily(fontValue.name);
+    applyStyle(font, fontValue);
+    if (fontValue.height < 0) {
+        font.setPixelSize(std::min(-fontValue.height, largestPixelSize));
+    } else if (fontValue.height > 0) {
         // Measure the face at a known size and scale it so that the cell fits the height.
         constexpr int probe = 100;
         font.setPixelSize(probe);
         const QFontMetricsF metrics(font);
         const qreal cell = metrics.ascent() + metrics.descent();
-        const int em = cell > 0 ? int(std::lround(spec.height * probe / cell)) : spec.height;
+        const int em =
+            cell > 0 ? int(std::lround(fontValue.height * probe / cell)) : fontValue.height;
         font.setPixelSize(std::clamp(em, 1, largestPixelSize));
     }
     return font;
 }
 
-QFont toDialogFont(const FontSpec &spec)
+QFont toDialogFont(const FontSpec &fontValue)
 {
     QFont font;
-    if (!spec.name.isEmpty())
-        font.setFamily(spec.name);
-    applyStyle(font, spec);
-    int points = spec.size;
-    if (points <= 0 && spec.height != 0)
-        points = std::abs(sizeForHeight(spec.height));
+    if (!fontValue.name.isEmpty())
+        font.setFamily(fontValue.name);
+    applyStyle(font, fontValue);
+    int points = fontValue.size;
+    if (points <= 0 && fontValue.height != 0)
+        points = std::abs(sizeForHeight(fontValue.height));
     if (points > 0)
         font.setPointSize(std::min(points, largestPixelSize));
     return font;
@@ -131,25 +132,25 @@ QFont toDialogFont(const FontSpec &spec)
 
 FontSpec fromQFont(const QFont &font, ColorValue color, const FontSpec &previous)
 {
-    FontSpec spec;
-    spec.color = color;
+    FontSpec fontValue;
+    fontValue.color = color;
     const QString family = font.family();
     const QString previousFace = QFontInfo(toQFont(previous)).family();
     if (family == previous.name || family == previousFace) {
-        spec.name = previous.name;
-        spec.pitch = previous.pitch;
+        fontValue.name = previous.name;
+        fontValue.pitch = previous.pitch;
     } else {
-        spec.name = family;
+        fontValue.name = family;
     }
     if (font.pointSize() > 0)
-        spec.setSize(font.pointSize());
+        fontValue.setSize(font.pointSize());
     else if (font.pixelSize() > 0)
-        spec.setHeight(-font.pixelSize());
-    spec.setStyle(FontSpec::Bold, font.weight() >= QFont::Bold);
-    spec.setStyle(FontSpec::Italic, font.italic());
-    spec.setStyle(FontSpec::Underline, font.underline());
-    spec.setStyle(FontSpec::StrikeOut, font.strikeOut());
-    return spec;
+        fontValue.setHeight(-font.pixelSize());
+    fontValue.setStyle(FontSpec::Bold, font.weight() >= QFont::Bold);
+    fontValue.setStyle(FontSpec::Italic, font.italic());
+    fontValue.setStyle(FontSpec::Underline, font.underline());
+    fontValue.setStyle(FontSpec::StrikeOut, font.strikeOut());
+    return fontValue;
 }
 
 } // namespace settings

@@ -62,7 +62,7 @@ FontSpec assignedFont(const FontSpec &stored);
 // is replaced by the platform's substitute (Liberation Sans for Arial) at drawing time.
 // A negative height is the pixel size; a positive one is fitted so that ascent plus
 // descent make that height.
-QFont toQFont(const FontSpec &spec);
+QFont toQFont(const FontSpec &fontValue);
 
 // The setting for a font chosen in a font dialog. The point size decides the height.
 // When the chosen face is what the previous setting's face was drawn with, the
@@ -72,6 +72,6 @@ FontSpec fromQFont(const QFont &font, ColorValue color, const FontSpec &previous
 
 // A font as the font dialogs preset it: the setting's size in points (or its height
 // converted at 96 pixels per inch) and its face and style.
-QFont toDialogFont(const FontSpec &spec);
+QFont toDialogFont(const FontSpec &fontValue);
 
 } // namespace settings

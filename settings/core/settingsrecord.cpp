@@ -63,20 +63,20 @@ public:
     }
     void color(int offset, ColorValue value) { qToLittleEndian(quint32(value), ptr(offset)); }
 
-    void font(int offset, const FontSpec &spec)
+    void font(int offset, const FontSpec &fontValue)
     {
-        color(offset + at::font::color, spec.color);
-        i16(offset + at::font::height, spec.height);
+        color(offset + at::font::color, fontValue.color);
+        i16(offset + at::font::height, fontValue.height);
         QByteArray name;
-        for (QChar ch : spec.name.left(longestFontName)) {
+        for (QChar ch : fontValue.name.left(longestFontName)) {
             const int b = ansi::toByte(ch);
             name.append(char(b < 0 ? '?' : b));
         }
         byte(offset + at::font::name, quint8(name.size()));
         std::memcpy(ptr(offset + at::font::name + 1), name.constData(), size_t(name.size()));
-        byte(offset + at::font::pitch, spec.pitch);
-        i16(offset + at::font::size, spec.size);
-        byte(offset + at::font::style, spec.style);
+        byte(offset + at::font::pitch, fontValue.pitch);
+        i16(offset + at::font::size, fontValue.size);
+        byte(offset + at::font::style, fontValue.style);
     }
 
 private:
@@ -96,15 +96,15 @@ public:
 
     FontSpec font(int offset) const
     {
-        FontSpec spec;
-        spec.color = color(offset + at::font::color);
-        spec.height = i16(offset + at::font::height);
+        FontSpec fontValue;
+        fontValue.color = color(offset + at::font::color);
+        fontValue.height = i16(offset + at::font::height);
         const int length = std::min<int>(byte(offset + at::font::name), longestFontName);
-        spec.name = ansi::decode(QByteArrayView(m_data + offset + at::font::name + 1, length));
-        spec.pitch = byte(offset + at::font::pitch);
-        spec.size = i16(offset + at::font::size);
-        spec.style = byte(offset + at::font::style);
-        return spec;
+        fontValue.name = ansi::decode(QByteArrayView(m_data + offset + at::font::name + 1, length));
+        fontValue.pitch = byte(offset + at::font::pitch);
+        fontValue.size = i16(offset + at::font::size);
+        fontValue.style = byte(offset + at::font::style);
+        return fontValue;
     }
 
 private:

@@ -105,16 +105,16 @@ FontChoiceDialog::FontChoiceDialog(QWidget *parent)
     connect(m_fontDialog, &QFontDialog::currentFontChanged, this, &FontChoiceDialog::updateSample);
 }
 
-void FontChoiceDialog::setFontSpec(const FontSpec &spec, const QColor &background)
+void FontChoiceDialog::setFontSpec(const FontSpec &fontValue, const QColor &background)
 {
-    m_previous = spec;
+    m_previous = fontValue;
     m_background = background;
     // The dialog lists only the faces that are there: preset it with the one the
     // setting is drawn with, which for an absent face is its substitute.
-    QFont font = toDialogFont(spec);
-    font.setFamily(QFontInfo(toQFont(spec)).family());
+    QFont font = toDialogFont(fontValue);
+    font.setFamily(QFontInfo(toQFont(fontValue)).family());
     m_fontDialog->setCurrentFont(font);
-    setColorValue(spec.color);
+    setColorValue(fontValue.color);
     updateSample();
 }
 

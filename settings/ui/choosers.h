@@ -24,7 +24,7 @@ class FontChoiceDialog : public QDialog {
 public:
     explicit FontChoiceDialog(QWidget *parent = nullptr);
 
-    void setFontSpec(const settings::FontSpec &spec, const QColor &background);
+    void setFontSpec(const settings::FontSpec &fontValue, const QColor &background);
     settings::FontSpec fontSpec() const;
 
     QFontDialog *fontDialog() const { return m_fontDialog; }

@@ -146,9 +146,9 @@ void TForm5::FontListBox1Click()
     const QString name = FontListBox1->selectedName();
     if (name.isEmpty())
         return;
-    FontSpec spec = Panel1->fontSpec();
-    spec.name = name;
-    Panel1->setFontSpec(spec);
+    FontSpec fontValue = Panel1->fontSpec();
+    fontValue.name = name;
+    Panel1->setFontSpec(fontValue);
 }
 
 void TForm5::ListBox1Click()
@@ -156,23 +156,23 @@ void TForm5::ListBox1Click()
     const QList<QListWidgetItem *> selected = ListBox1->selectedItems();
     if (selected.isEmpty())
         return;
-    FontSpec spec = Panel1->fontSpec();
-    spec.setSize(selected.first()->text().toInt());
-    Panel1->setFontSpec(spec);
+    FontSpec fontValue = Panel1->fontSpec();
+    fontValue.setSize(selected.first()->text().toInt());
+    Panel1->setFontSpec(fontValue);
 }
 
 void TForm5::CheckBox1Click()
 {
-    FontSpec spec = Panel1->fontSpec();
-    spec.setStyle(FontSpec::Bold, CheckBox1->isChecked());
-    Panel1->setFontSpec(spec);
+    FontSpec fontValue = Panel1->fontSpec();
+    fontValue.setStyle(FontSpec::Bold, CheckBox1->isChecked());
+    Panel1->setFontSpec(fontValue);
 }
 
 void TForm5::colorPairClicked(int button)
 {
     const ColorPair pair = colorPair(button);
-    FontSpec spec = Panel1->fontSpec();
-    spec.color = pair.text;
-    Panel1->setFontSpec(spec);
+    FontSpec fontValue = Panel1->fontSpec();
+    fontValue.color = pair.text;
+    Panel1->setFontSpec(fontValue);
     Panel1->setColorValue(pair.background);
 }

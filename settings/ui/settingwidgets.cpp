@@ -43,10 +43,10 @@ void ColorPanel::setCaption(const QString &caption)
     update();
 }
 
-void ColorPanel::setFontSpec(const FontSpec &spec)
+void ColorPanel::setFontSpec(const FontSpec &fontValue)
 {
-    m_fontSpec = spec;
-    setFont(toQFont(spec));
+    m_fontSpec = fontValue;
+    setFont(toQFont(fontValue));
     update();
 }
 
@@ -107,10 +107,10 @@ FontLabel::FontLabel(const QString &caption, QWidget *parent) : QWidget(parent),
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 }
 
-void FontLabel::setFontSpec(const FontSpec &spec)
+void FontLabel::setFontSpec(const FontSpec &fontValue)
 {
-    m_fontSpec = spec;
-    setFont(toQFont(spec));
+    m_fontSpec = fontValue;
+    setFont(toQFont(fontValue));
     updateGeometry();
     update();
 }

@@ -29,7 +29,7 @@ public:
     QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
     settings::FontSpec fontSpec() const { return m_fontSpec; }
-    void setFontSpec(const settings::FontSpec &spec);
+    void setFontSpec(const settings::FontSpec &fontValue);
     void setCaptionAlignment(Qt::Alignment alignment);
 
     // Whether a click on the panel is offered (pointing-hand cursor).
@@ -60,7 +60,7 @@ public:
     explicit FontLabel(const QString &caption, QWidget *parent = nullptr);
 
     settings::FontSpec fontSpec() const { return m_fontSpec; }
-    void setFontSpec(const settings::FontSpec &spec);
+    void setFontSpec(const settings::FontSpec &fontValue);
     // The font's colour on its own: what the colour-only labels store.
     settings::ColorValue colorValue() const { return m_fontSpec.color; }
     void setColorValue(settings::ColorValue value);

@@ -543,12 +543,12 @@ private slots:
             fonts->accept();
         });
         clickOn(form, form.Label7);
-        const FontSpec spec = form.Label7->fontSpec();
-        QCOMPARE(spec.size, 20);
-        QCOMPARE(spec.height, -27);
-        QVERIFY(spec.hasStyle(FontSpec::Italic));
-        QVERIFY(spec.hasStyle(FontSpec::Underline));
-        QCOMPARE(spec.color, colors::clRed);
+        const FontSpec fontValue = form.Label7->fontSpec();
+        QCOMPARE(fontValue.size, 20);
+        QCOMPARE(fontValue.height, -27);
+        QVERIFY(fontValue.hasStyle(FontSpec::Italic));
+        QVERIFY(fontValue.hasStyle(FontSpec::Underline));
+        QCOMPARE(fontValue.color, colors::clRed);
 
         // A system text colour stays a system colour when the colour is not touched.
         testing::answerNextDialog([](QWidget *dialog) {

@@ -34,9 +34,9 @@ private slots:
         QFETCH(int, height);
         QFETCH(int, size);
         QCOMPARE(sizeForHeight(height), size);
-        FontSpec spec;
-        spec.setHeight(height);
-        QCOMPARE(spec.size, size);
+        FontSpec fontValue;
+        fontValue.setHeight(height);
+        QCOMPARE(fontValue.size, size);
     }
 
     void sizesComeBackFromTheirHeights()
@@ -66,19 +66,19 @@ private slots:
 
     void styleBitsAreSetOneByOne()
     {
-        FontSpec spec;
-        spec.style = FontSpec::Italic | FontSpec::StrikeOut;
-        spec.setStyle(FontSpec::Bold, true);
-        QCOMPARE(spec.style, quint8(11));
-        spec.setStyle(FontSpec::Italic, false);
-        QCOMPARE(spec.style, quint8(9));
+        FontSpec fontValue;
+        fontValue.style = FontSpec::Italic | FontSpec::StrikeOut;
+        fontValue.setStyle(FontSpec::Bold, true);
+        QCOMPARE(fontValue.style, quint8(11));
+        fontValue.setStyle(FontSpec::Italic, false);
+        QCOMPARE(fontValue.style, quint8(9));
     }
 
     void drawingFontKeepsTheStoredFace()
     {
-        const FontSpec spec =
+        const FontSpec fontValue =
             FontSpec::make(u"Arial"_s, -57, FontSpec::Bold | FontSpec::Underline, 0);
-        const QFont font = toQFont(spec);
+        const QFont font = toQFont(fontValue);
         QCOMPARE(font.family(), u"Arial"_s);
         QCOMPARE(font.pixelSize(), 57);
         QCOMPARE(font.weight(), QFont::Bold);
@@ -103,12 +103,12 @@ private slots:
 
     void absurdHeightsStayDrawable()
     {
-        FontSpec spec = FontSpec::make(u"Arial"_s, -32768, 0, 0);
-        QCOMPARE(toQFont(spec).pixelSize(), 4000);
+        FontSpec fontValue = FontSpec::make(u"Arial"_s, -32768, 0, 0);
+        QCOMPARE(toQFont(fontValue).pixelSize(), 4000);
         // Height 0 leaves the platform's default size.
-        spec.height = 0;
-        QCOMPARE(toQFont(spec).pixelSize(), -1);
-        QVERIFY(toQFont(spec).pointSize() > 0);
+        fontValue.height = 0;
+        QCOMPARE(toQFont(fontValue).pixelSize(), -1);
+        QVERIFY(toQFont(fontValue).pointSize() > 0);
     }
 
     void aConfirmedSubstituteKeepsTheStoredName()
@@ -117,12 +117,12 @@ private slots:
         QFont chosen(QFontInfo(toQFont(previous)).family());
         chosen.setPointSize(20);
         chosen.setItalic(true);
-        const FontSpec spec = fromQFont(chosen, 0xFF, previous);
-        QCOMPARE(spec.name, u"Arial"_s);
-        QCOMPARE(spec.size, 20);
-        QCOMPARE(spec.height, -27);
-        QCOMPARE(spec.style, quint8(FontSpec::Italic));
-        QCOMPARE(spec.color, 0xFFu);
+        const FontSpec fontValue = fromQFont(chosen, 0xFF, previous);
+        QCOMPARE(fontValue.name, u"Arial"_s);
+        QCOMPARE(fontValue.size, 20);
+        QCOMPARE(fontValue.height, -27);
+        QCOMPARE(fontValue.style, quint8(FontSpec::Italic));
+        QCOMPARE(fontValue.color, 0xFFu);
 
         QFont other(u"DejaVu Serif"_s);
         other.setPointSize(12);

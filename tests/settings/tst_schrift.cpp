@@ -139,9 +139,10 @@ private slots:
     {
         Shown<TForm5> shown;
         TForm5 &form = shown.form;
-        FontSpec spec = form.Panel1->fontSpec();
-        spec.style = FontSpec::Bold | FontSpec::Italic | FontSpec::Underline | FontSpec::StrikeOut;
-        form.Panel1->setFontSpec(spec);
+        FontSpec fontValue = form.Panel1->fontSpec();
+        fontValue.style =
+            FontSpec::Bold | FontSpec::Italic | FontSpec::Underline | FontSpec::StrikeOut;
+        form.Panel1->setFontSpec(fontValue);
         QTest::mouseClick(form.CheckBox1, Qt::LeftButton, {},
                           QPoint(8, form.CheckBox1->height() / 2));
         QCOMPARE(form.Panel1->fontSpec().style,
