@@ -2,7 +2,6 @@
 
 #include "app/info.h"
 #include "app/laufbahnapp.h"
-#include "exercise/core/ansi.h"
 #include "exercise/core/fileio.h"
 #include "exercise/core/markup.h"
 #include "exercise/core/textfile.h"
@@ -666,24 +665,13 @@ void TForm3::setCurrentText(const QString &name)
 bool TForm3::loadText(const QString &path, bool oldFormat)
 {
     IoError error;
-    QString text;
-    if (oldFormat) {
-        // Old DOS texts are never UTF-8: their bytes are taken one by one and mapped.
-        const std::optional<QByteArray> bytes = readWholeFile(path, &error);
-        if (!bytes) {
-            showIoError(this, error);
-            return false;
-        }
-        text = markup::convertOldFormat(ansi::decodeLines(*bytes).join(u'\n'));
-    } else {
-        std::optional<QString> read = textfile::readText(path, &error);
-        if (!read) {
-            showIoError(this, error);
-            return false;
-        }
-        text = *read;
+    const std::optional<QString> text =
+        oldFormat ? textfile::readOldText(path, &error) : textfile::readText(path, &error);
+    if (!text) {
+        showIoError(this, error);
+        return false;
     }
-    Memo1->setPlainText(text);
+    Memo1->setPlainText(*text);
     Memo1->document()->setModified(false);
     return true;
 }
