@@ -18,6 +18,10 @@ namespace {
 constexpr int kSizeFactor = 6;
 // Rows the letters leave free of the client height.
 constexpr int kHeightMargin = 10;
+// The largest size the fitting starts from: 16000 pixels are taller than any screen,
+// and from about 29000 pixels on the font engine's metrics overflow and would let a
+// giant font pass as one that fits.
+constexpr int kLargestStartPoints = 12000;
 
 // Coverage 0..255 of the letter colour over the background, per channel.
 Pixel mix(Pixel background, Pixel letter, int coverage)
@@ -56,7 +60,8 @@ int GlyphSet::fittedPointSize(const QFont &font, int clientHeight)
     qreal points = font.pointSizeF();
     if (points <= 0 && font.pixelSize() > 0)
         points = font.pixelSize() * 72.0 / 96.0;
-    const int start = std::max(1, qRound(points * kSizeFactor));
+    const int start =
+        int(std::clamp(qRound64(points * kSizeFactor), qint64(1), qint64(kLargestStartPoints)));
     const int limit = clientHeight - kHeightMargin;
     auto fits = [&](int size) { return textHeightOf(atPoints(font, size)) <= limit; };
     if (fits(start))

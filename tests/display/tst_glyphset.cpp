@@ -84,6 +84,24 @@ private slots:
         QVERIFY(GlyphSet::textHeightOf(GlyphSet::atPoints(font, size + 1)) > clientHeight - 10);
     }
 
+    // A settings file may hold any size; six times it must still be fitted to the
+    // screen, not taken from metrics that have overflowed at giant pixel sizes.
+    void aGiantStoredSizeIsFittedToo_data()
+    {
+        QTest::addColumn<int>("points");
+        QTest::addRow("4000 points") << 4000;
+        QTest::addRow("the largest stored size") << 32767;
+    }
+    void aGiantStoredSizeIsFittedToo()
+    {
+        QFETCH(int, points);
+        const QFont font = style(points).font;
+        const int size = GlyphSet::fittedPointSize(font, 1080);
+        const int height = GlyphSet::textHeightOf(GlyphSet::atPoints(font, size));
+        QVERIFY2(height > 0 && height <= 1070, qPrintable(u"%1 rows"_s.arg(height)));
+        QVERIFY(GlyphSet::textHeightOf(GlyphSet::atPoints(font, size + 1)) > 1070);
+    }
+
     void aScreenTooLowForAnySizeKeepsOnePoint()
     {
         QCOMPARE(GlyphSet::fittedPointSize(style(28).font, 5), 1);
