@@ -113,6 +113,11 @@ private:
 
 } // namespace
 
+bool canStoreFontName(const QString &name)
+{
+    return name.size() <= longestFontName && ansi::unencodableCharacters(name).isEmpty();
+}
+
 SettingsRecord dialogDefaults()
 {
     using namespace colors;

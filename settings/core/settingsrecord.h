@@ -52,6 +52,10 @@ struct SettingsRecord {
     bool operator==(const SettingsRecord &) const = default;
 };
 
+// Whether a face name comes back from a settings file as it was: Windows-1252
+// characters only, at most 31 of them.
+bool canStoreFontName(const QString &name);
+
 // The settings a freshly created settings dialog holds, before any file is read.
 SettingsRecord dialogDefaults();
 

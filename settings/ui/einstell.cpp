@@ -556,8 +556,7 @@ void TForm10::chooseFont(FontLabel *label, const ColorPanel *background)
     const auto chosen = FontChoiceDialog::getFont(this, label->fontSpec(), background->color());
     if (!chosen)
         return;
-    const QString unencodable = ansi::unencodableCharacters(chosen->name);
-    if (!unencodable.isEmpty()) {
+    if (!canStoreFontName(chosen->name)) {
         showWarning(this, u"Die Schrift \"%1\" kann nicht in einer Einstellungsdatei gespeichert "
                           u"werden. Bitte wählen Sie eine andere Schrift."_s.arg(chosen->name));
         return;

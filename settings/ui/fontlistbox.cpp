@@ -1,7 +1,7 @@
 #include "settings/ui/fontlistbox.h"
 
-#include "exercise/core/ansi.h"
 #include "settings/core/fontlist.h"
+#include "settings/core/settingsrecord.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -146,7 +146,7 @@ void TFontListBox::refill()
     // A face whose name the settings file cannot hold could not be kept as a setting.
     QStringList storable;
     for (const QString &name : installed) {
-        if (ansi::unencodableCharacters(name).isEmpty())
+        if (canStoreFontName(name))
             storable.append(name);
     }
     const auto outline = [this](const QString &name) { return m_isOutline && m_isOutline(name); };
