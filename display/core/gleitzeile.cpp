@@ -71,11 +71,6 @@ int GleitZeile::glyphWidth(int position) const
     return std::max(0, m_widths[size_t(glyphCode(position))]);
 }
 
-int GleitZeile::terminatorPosition() const
-{
-    return m_terminator;
-}
-
 bool GleitZeile::isGap(int position) const
 {
     return position >= m_terminator || glyphCode(position) == kBlank;

@@ -94,7 +94,6 @@ private:
     QChar charAt(int position) const;  // 1-based; position 0 is a blank; "#" past the end
     int glyphCode(int position) const; // as drawn: codes below 32 become the blank
     int glyphWidth(int position) const;
-    int terminatorPosition() const; // the first "#", or one past the end
     void jumpTo(int position);
     bool close();
     bool isGap(int position) const; // drawn as a blank, or the terminator
@@ -111,7 +110,7 @@ private:
     bool m_hilfeAn = false;
     bool m_umlauf = false;
     bool m_geschlossen = false;
-    int m_terminator;
+    int m_terminator; // the first "#", or one past the end
     CarriedState *m_carried;
 };
 
