@@ -134,6 +134,9 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent)
 
     connect(FontListBox1, &TFontListBox::clicked, this, &TForm5::FontListBox1Click);
     connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TForm5::ListBox1Click);
+    // A click on the size that is already selected chooses it too: "28" stands selected
+    // from the start while the preview shows another size.
+    connect(ListBox1, &QListWidget::itemClicked, this, &TForm5::ListBox1Click);
     connect(CheckBox1, &QCheckBox::clicked, this, &TForm5::CheckBox1Click);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 

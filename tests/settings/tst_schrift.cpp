@@ -135,6 +135,19 @@ private slots:
         QCOMPARE(form.Panel1->font().pixelSize(), 64);
     }
 
+    // "28" stands selected from the start while the preview is 35 points: a click on
+    // it must still choose it.
+    void clickingTheSelectedSizeChoosesIt()
+    {
+        Shown<TForm5> shown;
+        TForm5 &form = shown.form;
+        const int row = form.ListBox1->currentRow();
+        QCOMPARE(form.ListBox1->item(row)->text(), u"28"_s);
+        clickEntry(form.ListBox1, row);
+        QCOMPARE(form.Panel1->fontSpec().size, 28);
+        QCOMPARE(form.Panel1->fontSpec().height, -37);
+    }
+
     void boldLeavesTheOtherStyleBits()
     {
         Shown<TForm5> shown;
