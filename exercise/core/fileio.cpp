@@ -29,7 +29,9 @@ IoError ioErrorFor(const QFileDevice &file, const QString &path)
     case QFileDevice::NoError:
         return {};
     case QFileDevice::OpenError:
-        if (!info.exists() && !(file.openMode() & QIODevice::WriteOnly))
+        // A failed open leaves no open mode behind; a file that was to be written
+        // cannot be "not found": its folder refused it.
+        if (!info.exists() && !qobject_cast<const QSaveFile *>(&file))
             return {IoError::FileNotFound};
         return {IoError::AccessDenied};
     case QFileDevice::PermissionsError:
@@ -62,7 +64,8 @@ std::optional<QByteArray> readFileStart(const QString &path, qint64 maxBytes, Io
         failure = {IoError::PathNotFound};
     else if (!info.exists())
         failure = {IoError::FileNotFound};
-    else if (info.isDir())
+    // A folder, a device or a pipe is not a file to read: /dev/zero would never end.
+    else if (!info.isFile())
         failure = {IoError::AccessDenied};
     else if (!file.open(QIODevice::ReadOnly))
         failure = ioErrorFor(file, path);

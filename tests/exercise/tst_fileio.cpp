@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,7 +21,8 @@ private slots:
         QVERIFY(!readWholeFile(dir.filePath(u"kein/ordner.txt"_s), &error));
         QCOMPARE(error.code, int(IoError::PathNotFound));
         QCOMPARE(error.message(), u"E/A-Fehler 3"_s);
-        QCOMPARE(IoError{IoError::ReadPastEnd}.message(), u"Versuch hinter dem Dateiende zu lesen"_s);
+        QCOMPARE(IoError{IoError::ReadPastEnd}.message(),
+                 u"Versuch hinter dem Dateiende zu lesen"_s);
         QCOMPARE(IoError{IoError::AccessDenied}.message(), u"Dateizugriff verweigert"_s);
     }
 
@@ -42,6 +45,38 @@ private slots:
         QVERIFY(!writeFileAtomically(dir.filePath(u"ordner.txt"_s), "x", &error));
         QVERIFY(error.failed());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"text.txt"_s});
+    }
+
+    void aFolderThatTakesNoNewFileDeniesAccess()
+    {
+        // A read-only folder; for a user who may write anywhere, /proc takes no new files.
+        QTemporaryDir dir;
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        const auto writable = qScopeGuard([&dir] {
+            QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ExeOwner);
+        });
+        QString path = dir.filePath(u"neu.txt"_s);
+        IoError error;
+        if (writeFileAtomically(path, "x", &error)) {
+            path = u"/proc/laufbahn-neu.txt"_s;
+            if (!QFileInfo(u"/proc"_s).isDir())
+                QSKIP("no folder here refuses new files");
+        }
+        QVERIFY(!writeFileAtomically(path, "x", &error));
+        QCOMPARE(error.message(), u"Dateizugriff verweigert"_s);
+    }
+
+    void devicesAreNotReadAsFiles()
+    {
+        // Chosen through "alle Dateien": an endless device must not fill the memory.
+        if (!QFileInfo::exists(u"/dev/zero"_s))
+            QSKIP("no /dev/zero here");
+        IoError error;
+        QVERIFY(!readFileStart(u"/dev/zero"_s, 16, &error));
+        QCOMPARE(error.message(), u"Dateizugriff verweigert"_s);
+        QVERIFY(!readWholeFile(u"/dev/null"_s, &error));
+        QCOMPARE(error.message(), u"Dateizugriff verweigert"_s);
     }
 };
 
