@@ -25,7 +25,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -884,8 +883,7 @@ void TForm3::SpeedButton7Click()
     QListWidgetItem *item = ListBox3->currentItem();
     if (!item || !item->isSelected() || item->text().isEmpty())
         return;
-    const QString word = item->text();
-    item->setText(QLocale().toLower(word.left(1)) + word.mid(1));
+    item->setText(pupilrecord::lowercaseFirst(item->text()));
     schueler_update();
 }
 

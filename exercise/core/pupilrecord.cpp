@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
@@ -192,7 +193,7 @@ QString lowercaseFirst(const QString &word)
 {
     if (word.isEmpty())
         return word;
-    return word.front().toLower() + word.sliced(1);
+    return QLocale().toLower(word.first(1)) + word.sliced(1);
 }
 
 int collectedBlockCount(const QStringList &lines, const QString &entry)

@@ -58,7 +58,8 @@ QStringList collectWords(const QStringList &lines, const QString &entry);
 // The lines that are not empty (what the list of wrong words shows).
 QStringList nonEmpty(const QStringList &lines);
 
-// "Wort kleinschreiben": the word with its first character in lower case.
+// "Wort kleinschreiben": the word with its first character in lower case, by the rules
+// of the user's language.
 QString lowercaseFirst(const QString &word);
 
 // How many blocks `collectWords` takes its words from.
