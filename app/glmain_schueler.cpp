@@ -247,6 +247,9 @@ void TForm3::uebungEintragen(pupilrecord::ExerciseKind kind)
     IoError error;
     QString unencodable;
     const bool written = schueler_->appendExercise(entry, memoLines(Memo3), &error, &unencodable);
+    // Step 3 now shows this run's words: an earlier exercise chosen again must show its
+    // own before a correction may reach it.
+    shownEntry_.clear();
     if (kind == pupilrecord::ExerciseKind::Laufbahn) {
         showPupilFile(entry);
         if (!selectedEntry(ListBox1).isEmpty()) {

@@ -468,6 +468,30 @@ private slots:
                 .endsWith(QByteArray("] Tiere.txt\r\n~[" + today.toLatin1() + "] Tiere.txt\r\n")));
     }
 
+    void wordsOfARunAreNeverTakenForAnEarlierExercise()
+    {
+        loadBen();
+        clickEntry(0);
+        // A reading-finger run records its words, and step 3 shows them.
+        form->Memo3->setPlainText(u"Maus"_s);
+        form->uebungEintragen(pupilrecord::ExerciseKind::Other);
+        form->ListBox3->clear();
+        form->ListBox3->addItem(u"Maus"_s);
+
+        // Going back to the earlier exercise by key shows its own words again, so that a
+        // correction there cannot put the run's words in their place.
+        form->ListBox1->setFocus();
+        QTest::keyClick(form->ListBox1, Qt::Key_Home);
+        QCOMPARE(form->ListBox1->currentRow(), 0);
+        QCOMPARE(items(form->ListBox3), (QStringList{u"Hund"_s, u"Kätze"_s}));
+        chooseWord(1);
+        QTest::mouseClick(form->SpeedButton8, Qt::LeftButton);
+        const QString written = QString::fromLatin1(readFile(u"Ben Müller.lbs"_s));
+        QVERIFY2(written.startsWith(u"Ben Müller\r\n~[01.12.2026 - 09:00:00] Tiere.txt\r\n"
+                                    u"Hund\r\n~[02.12.2026] Gruppen.txt\r\n"_s),
+                 qPrintable(written));
+    }
+
     void nothingIsRecordedWithoutANamedTextOrAPupil()
     {
         loadBen();
