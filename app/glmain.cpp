@@ -805,8 +805,7 @@ bool TForm3::speichern1Click()
 {
     const QString name = Label6->text();
     // A random word order or a converted old text must never replace its source unasked.
-    if (name == keinText || name == neuerText || zufallsfolge ||
-        name.endsWith(u".lbz"_s, Qt::CaseInsensitive))
+    if (name == keinText || name == neuerText || zufallsfolge || textfile::isOldTextName(name))
         return speichernunter1Click();
     if (!writeTextFile(textPath(name), Memo1->toPlainText()))
         return false;

@@ -5,6 +5,7 @@
 
 #include "app/laufbahnapp.h"
 #include "exercise/core/fileio.h"
+#include "exercise/core/textfile.h"
 #include "exercise/ui/messages.h"
 #include "exercise/ui/neuschueler.h"
 
@@ -204,7 +205,8 @@ void TForm3::ListBox1Click()
     const QString name = pupilrecord::textNameOf(entry);
     // A text that cannot be read (moved, renamed) leaves the current text as it is, but
     // the recorded words are still shown: they live in the pupil file, not in the text.
-    if (loadText(textPath(name))) {
+    // An old DOS text was exercised as "Öffnen..." converted it.
+    if (loadText(textPath(name), textfile::isOldTextName(name))) {
         zufallsfolge = false;
         setCurrentText(name);
         GroupBox1->show();

@@ -61,6 +61,11 @@ QString decodeOldText(QByteArrayView bytes)
     return markup::convertOldFormat(joinLines(ansi::decode(bytes)));
 }
 
+bool isOldTextName(QStringView name)
+{
+    return name.endsWith(u".lbz", Qt::CaseInsensitive);
+}
+
 std::optional<QString> readOldText(const QString &path, IoError *error)
 {
     const std::optional<QByteArray> bytes = readWholeFile(path, error);

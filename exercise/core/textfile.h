@@ -20,6 +20,8 @@ std::optional<QString> readText(const QString &path, IoError *error);
 // bytes could form a valid UTF-8 sequence), and the whole text is converted with
 // markup::convertOldFormat.
 QString decodeOldText(QByteArrayView bytes);
+// A name with the old texts' extension ".lbz": such a file holds an old DOS text.
+bool isOldTextName(QStringView name);
 std::optional<QString> readOldText(const QString &path, IoError *error);
 
 // Writes the editor text atomically, each line followed by CR LF. When the text holds

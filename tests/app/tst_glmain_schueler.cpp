@@ -292,6 +292,17 @@ private slots:
         QCOMPARE(readFile(u"Ben Müller.lbs"_s), old);
     }
 
+    void anOldDosTextComesBackConverted()
+    {
+        // Exercised after "Öffnen..." had converted it, so it is shown converted again.
+        writeFile(u"Alt.lbz"_s, "Gr\x81n +ab+ *cd*\r\n");
+        writeFile(u"Ida.lbs"_s, record({u"Ida"_s, u"~[03.12.2026] Alt.lbz"_s, u"Grün"_s}));
+        loadPupil(u"Ida.lbs"_s);
+        clickEntry(0);
+        QCOMPARE(form->Label6->text(), u"Alt.lbz"_s);
+        QCOMPARE(form->Memo1->toPlainText(), u"Grün §ab§ $cd$"_s);
+    }
+
     void textOutsideTheStartFolderAndMissingTexts()
     {
         QTemporaryDir elsewhere;
