@@ -5,6 +5,8 @@
 // values ends the gliding display's text, so every hidden word part would cut the
 // line short in the middle of its word.
 
+#include "exercise/core/fileio.h"
+#include "settings/core/settingsrecord.h"
 #include "settings/ui/einstell.h"
 #include "settings/ui/settingwidgets.h"
 
@@ -26,5 +28,13 @@ int main(int argc, char *argv[])
     TForm10 form;
     form.setStartUpValues();
     form.Panel4->setCaption(u"¬"_s);
-    return form.einstellungen_speichern(arguments[1]) ? 0 : 1;
+    // Written by the dialog's own record code, but a failure goes to the console: a
+    // message box would wait for a user the tool does not have.
+    IoError error;
+    if (!settings::writeSettingsFile(arguments[1], form.currentRecord(), &error)) {
+        std::fprintf(stderr, "make_default_opt: %s: %s\n", qPrintable(arguments[1]),
+                     qPrintable(error.message()));
+        return 1;
+    }
+    return 0;
 }

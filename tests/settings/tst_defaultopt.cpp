@@ -4,6 +4,7 @@
 #include "tests/support/files.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,6 +50,27 @@ private slots:
         const QString path = shippedFile(u"default.opt"_s);
         QVERIFY2(QFile::exists(path), qPrintable(path));
         QCOMPARE(fileBytes(path), startUpRecordBytes(char(0xAC)));
+    }
+
+    // The tool runs without anyone at the screen: it writes the shipped file, and a
+    // file it cannot write is reported on the console instead of in a message box.
+    void theToolWritesTheShippedFileOrSaysWhyNot()
+    {
+        QTemporaryDir dir;
+        const QString written = dir.filePath(u"default.opt"_s);
+        QProcess tool;
+        tool.start(QString::fromUtf8(MAKE_DEFAULT_OPT), {written});
+        QVERIFY(tool.waitForFinished(30000));
+        QCOMPARE(tool.exitCode(), 0);
+        QCOMPARE(fileBytes(written), fileBytes(shippedFile(u"default.opt"_s)));
+
+        tool.start(QString::fromUtf8(MAKE_DEFAULT_OPT), {dir.filePath(u"fehlt/default.opt"_s)});
+        const bool ended = tool.waitForFinished(30000);
+        if (!ended)
+            tool.kill();
+        QVERIFY(ended);
+        QCOMPARE(tool.exitCode(), 1);
+        QVERIFY(!tool.readAllStandardError().isEmpty());
     }
 
     void loadingTheShippedFileAfterStartUp()
