@@ -588,7 +588,7 @@ void TForm3::showEvent(QShowEvent *event)
 
 void TForm3::closeEvent(QCloseEvent *event)
 {
-    if (confirmDiscardText())
+    if (confirmDiscardText() && confirmLeavePupil())
         event->accept();
     else
         event->ignore();
@@ -897,6 +897,8 @@ void TForm3::SpeedButton8Click()
 
 void TForm3::Button5Click()
 {
+    if (!confirmLeavePupil())
+        return;
     Edit1->setText(keinSchueler);
     Edit2->clear();
     setStatusText(1, keinSchueler);

@@ -130,6 +130,10 @@ public:
     // is selected and ListBox3 shows its words; after the other kinds no entry is
     // selected, so that a correction can only reach the exercise whose words it shows.
     void uebungEintragen(pupilrecord::ExerciseKind kind);
+    // Before the loaded pupil is let go (another pupil, "Textbezogen", the program's
+    // end): changes whose write failed are written now; when that fails again the
+    // teacher decides whether to go on without them. False: stay.
+    bool confirmLeavePupil();
 
     // --- Controls.
     QPlainTextEdit *Memo1;

@@ -150,6 +150,8 @@ void TForm3::showPupilFile(const QString &selected)
 
 void TForm3::neu2Click()
 {
+    if (!confirmLeavePupil())
+        return;
     std::optional<pupilrecord::PupilFile> pupil =
         laufbahn().Form2->schuelerAnlegen(startverzeichnis);
     if (!pupil)
@@ -164,6 +166,8 @@ void TForm3::neu2Click()
 
 void TForm3::ffnen2Click()
 {
+    if (!confirmLeavePupil())
+        return;
     if (OpenDialog2->exec() != QDialog::Accepted || OpenDialog2->selectedFiles().isEmpty())
         return;
     const QString path = QDir::cleanPath(OpenDialog2->selectedFiles().constFirst());
@@ -264,4 +268,20 @@ void TForm3::uebungEintragen(pupilrecord::ExerciseKind kind)
     }
     if (!written)
         showPupilFileError(this, error, unencodable);
+}
+
+bool TForm3::confirmLeavePupil()
+{
+    if (!schueler_ || !schueler_->hasUnwrittenChanges())
+        return true;
+    IoError error;
+    if (schueler_->writeUnwritten(&error)) {
+        showPupilFile(selectedEntry(ListBox1));
+        return true;
+    }
+    return askYesNo(
+        this,
+        u"Die Schülerdatei konnte nicht gespeichert werden (%1). Ohne sie "
+        u"weitermachen? Die letzten Änderungen gehen dann verloren."_s.arg(error.message()),
+        true);
 }

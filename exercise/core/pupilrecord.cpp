@@ -339,6 +339,13 @@ bool PupilFile::apply(Change change, IoError *error, QString *unencodable)
     return write(error);
 }
 
+bool PupilFile::writeUnwritten(IoError *error)
+{
+    if (error)
+        *error = {};
+    return m_unwritten.empty() || write(error);
+}
+
 bool PupilFile::write(IoError *error)
 {
     IoError readError;

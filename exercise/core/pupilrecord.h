@@ -105,6 +105,9 @@ public:
     QStringList entries() const { return pupilrecord::entries(m_lines); }
     QStringList wordsOf(const QString &entry) const { return collectWords(m_lines, entry); }
     bool hasUnwrittenChanges() const { return !m_unwritten.empty(); }
+    // Tries again to write changes whose write failed, merged with what is on disk now.
+    // True when nothing is left unwritten.
+    bool writeUnwritten(IoError *error);
 
     // Both change the record and write it. Words or an entry holding characters
     // Windows-1252 cannot store are refused before anything changes: false, `unencodable`

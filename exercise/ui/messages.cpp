@@ -2,6 +2,7 @@
 
 #include "exercise/core/fileio.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 QString applicationTitle()
@@ -35,4 +36,15 @@ void showInformation(QWidget *parent, const QString &text)
 void showWarning(QWidget *parent, const QString &text)
 {
     showBox(parent, QMessageBox::Warning, text);
+}
+
+bool askYesNo(QWidget *parent, const QString &text, bool warning)
+{
+    QMessageBox box(warning ? QMessageBox::Warning : QMessageBox::Question, applicationTitle(),
+                    text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }

@@ -16,3 +16,7 @@ void showIoError(QWidget *parent, const IoError &error);
 
 void showInformation(QWidget *parent, const QString &text);
 void showWarning(QWidget *parent, const QString &text);
+
+// A question with "Ja" and "Nein" under the application's title; "Nein" is the default
+// and what Esc gives. True for "Ja".
+bool askYesNo(QWidget *parent, const QString &text, bool warning = false);

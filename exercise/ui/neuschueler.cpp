@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -95,14 +94,7 @@ std::optional<pupilrecord::PupilFile> TForm2::schuelerAnlegen(const QString &sta
 
 bool confirmOverwritePupilFile(QWidget *parent)
 {
-    QMessageBox box(QMessageBox::Question, applicationTitle(),
-                    u"Für diesen Namen gibt es schon eine Schülerdatei. Überschreiben?"_s,
-                    QMessageBox::Yes | QMessageBox::No, parent);
-    box.button(QMessageBox::Yes)->setText(u"Ja"_s);
-    box.button(QMessageBox::No)->setText(u"Nein"_s);
-    box.setDefaultButton(QMessageBox::No);
-    box.setEscapeButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    return askYesNo(parent, u"Für diesen Namen gibt es schon eine Schülerdatei. Überschreiben?"_s);
 }
 
 void showPupilFileError(QWidget *parent, const IoError &error, const QString &unencodable)

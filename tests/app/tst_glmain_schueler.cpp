@@ -549,6 +549,43 @@ private slots:
         QVERIFY2(written.contains("] Tiere.txt\r\nMaus\r\n~["), written.constData());
         QVERIFY(written.endsWith("] Tiere.txt\r\nHaus\r\n"));
     }
+
+    void leavingAPupilWritesWhatAFailedWriteLeftBehind_data()
+    {
+        QTest::addColumn<bool>("stillFailing");
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<bool>("left");
+        QTest::addRow("written now, nothing asked") << false << QMessageBox::NoButton << true;
+        QTest::addRow("still failing, teacher stays") << true << QMessageBox::No << false;
+        QTest::addRow("still failing, teacher goes on") << true << QMessageBox::Yes << true;
+    }
+    void leavingAPupilWritesWhatAFailedWriteLeftBehind()
+    {
+        QFETCH(bool, stillFailing);
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(bool, left);
+        loadBen();
+        clickEntry(0);
+        QVERIFY(QFile::remove(path(u"Ben Müller.lbs"_s)));
+        QVERIFY(QDir(startDir()).mkdir(u"Ben Müller.lbs"_s));
+        form->Memo3->setPlainText(u"Maus"_s);
+        answerInTurn({boxAnswer(QMessageBox::Ok)});
+        form->uebungEintragen(pupilrecord::ExerciseKind::Laufbahn);
+        if (!stillFailing)
+            QVERIFY(QDir(startDir()).rmdir(u"Ben Müller.lbs"_s));
+
+        QString question;
+        if (stillFailing)
+            answerInTurn({boxAnswer(answer, &question)});
+        QTest::mouseClick(form->Button5, Qt::LeftButton); // "Textbezogen"
+        QCOMPARE(form->Edit1->text() == TForm3::keinSchueler, left);
+        if (stillFailing) {
+            QVERIFY2(question.startsWith(u"Die Schülerdatei konnte nicht gespeichert werden"_s),
+                     qPrintable(question));
+        } else {
+            QVERIFY(readFile(u"Ben Müller.lbs"_s).endsWith("] Tiere.txt\r\nMaus\r\n"));
+        }
+    }
 };
 
 QTEST_MAIN(TestGlmainSchueler)
