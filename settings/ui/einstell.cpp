@@ -147,41 +147,35 @@ TForm10::TForm10(QWidget *parent) : QDialog(parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-QSlider *TForm10::makeTrackBar(const QString &name, int min, int max, QLabel **valueLabel)
+QSlider *TForm10::addTrackBar(QVBoxLayout *layout, const QString &name, const QString &caption,
+                              settings::Range range, std::function<QString(int)> format)
 {
     auto *slider = named(new QSlider(Qt::Horizontal, this), name);
-    slider->setRange(min, max);
+    slider->setRange(range.min, range.max);
+    const int step = range.max - range.min > 20 ? 5 : 1;
     slider->setTickPosition(QSlider::TicksBelow);
-    slider->setTickInterval(max - min > 20 ? 5 : 1);
-    slider->setPageStep(max - min > 20 ? 5 : 1);
-    auto *label = new QLabel(this);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(u"3000 ms"_s));
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    *valueLabel = label;
-    return slider;
-}
+    slider->setTickInterval(step);
+    slider->setPageStep(step);
 
-namespace {
-
-// A track bar with its caption above and its value at its right.
-void addTrackBar(QVBoxLayout *layout, const QString &caption, QSlider *slider, QLabel *value,
-                 std::function<QString(int)> format = {})
-{
+    // The caption above, the value at the right.
     auto *label = new QLabel(caption);
     label->setBuddy(slider);
     layout->addWidget(label);
+    auto *value = new QLabel(this);
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(u"3000 ms"_s));
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto *row = new QHBoxLayout;
     row->addWidget(slider, 1);
     row->addWidget(value);
     layout->addLayout(row);
+
     if (!format)
         format = [](int v) { return QString::number(v); };
     const auto show = [value, format](int v) { value->setText(format(v)); };
-    QObject::connect(slider, &QSlider::valueChanged, value, show);
+    connect(slider, &QSlider::valueChanged, value, show);
     show(slider->value());
+    return slider;
 }
-
-} // namespace
 
 QWidget *TForm10::makeReactionPage()
 {
@@ -227,9 +221,8 @@ QWidget *TForm10::makeTextSelectionPage()
     auto *page = named(new QWidget, u"TabSheet2"_s);
     auto *words = new QGroupBox(u"Wörter"_s, page);
     auto *wordsLayout = new QVBoxLayout(words);
-    QLabel *value = nullptr;
-    TrackBar4 = makeTrackBar(u"TrackBar4"_s, wordsPerPassRange.min, wordsPerPassRange.max, &value);
-    addTrackBar(wordsLayout, u"Anzahl der Wörter:"_s, TrackBar4, value);
+    TrackBar4 =
+        addTrackBar(wordsLayout, u"TrackBar4"_s, u"Anzahl der Wörter:"_s, wordsPerPassRange);
 
     auto *text = new QGroupBox(u"Text"_s, page);
     Panel7 = makePanel(u"Panel7"_s, true, text);
@@ -263,11 +256,8 @@ QWidget *TForm10::makeGlidePage()
     auto *page = named(new QWidget, u"TabSheet3"_s);
     auto *glide = new QGroupBox(u"Einstellungen Laufbahn"_s, page);
     auto *glideLayout = new QVBoxLayout(glide);
-    QLabel *value = nullptr;
-    TrackBar2 = makeTrackBar(u"TrackBar2"_s, glideSpeedRange.min, glideSpeedRange.max, &value);
-    addTrackBar(glideLayout, u"Geschwindigkeit:"_s, TrackBar2, value);
-    TrackBar1 = makeTrackBar(u"TrackBar1"_s, glideSpacingRange.min, glideSpacingRange.max, &value);
-    addTrackBar(glideLayout, u"Abstand:"_s, TrackBar1, value);
+    TrackBar2 = addTrackBar(glideLayout, u"TrackBar2"_s, u"Geschwindigkeit:"_s, glideSpeedRange);
+    TrackBar1 = addTrackBar(glideLayout, u"TrackBar1"_s, u"Abstand:"_s, glideSpacingRange);
     Panel1 = makePanel(u"Panel1"_s, true, glide);
     Panel1->setToolTip(u"Klicken, um Schrift und Farben der Laufbahn zu ändern"_s);
     Panel1->setMinimumHeight(86);
@@ -284,11 +274,9 @@ QWidget *TForm10::makeGlidePage()
         new QCheckBox(u"für Wörter statt der Laufbahn Kurzzeitdarstellung verwenden"_s, shortTime),
         u"CheckBox1"_s);
     shortTimeLayout->addWidget(CheckBox1);
-    TrackBar5 =
-        makeTrackBar(u"TrackBar5"_s, shortTimeDelayRange.min, shortTimeDelayRange.max, &value);
     // Each step is 50 milliseconds of display time.
-    addTrackBar(shortTimeLayout, u"Verzögerung:"_s, TrackBar5, value,
-                [](int v) { return u"%1 ms"_s.arg(v * 50); });
+    TrackBar5 = addTrackBar(shortTimeLayout, u"TrackBar5"_s, u"Verzögerung:"_s, shortTimeDelayRange,
+                            [](int v) { return u"%1 ms"_s.arg(v * 50); });
 
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(glide, 1);
@@ -317,10 +305,8 @@ QWidget *TForm10::makeWritingPage()
 
     auto *finger = new QGroupBox(u"Lesefinger"_s, page);
     auto *fingerLayout = new QVBoxLayout(finger);
-    QLabel *value = nullptr;
-    TrackBar3 = makeTrackBar(u"TrackBar3"_s, readingFingerSpeedRange.min,
-                             readingFingerSpeedRange.max, &value);
-    addTrackBar(fingerLayout, u"Geschwindigkeit Lesefinger:"_s, TrackBar3, value);
+    TrackBar3 = addTrackBar(fingerLayout, u"TrackBar3"_s, u"Geschwindigkeit Lesefinger:"_s,
+                            readingFingerSpeedRange);
 
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(Panel5, 1);

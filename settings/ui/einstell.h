@@ -3,9 +3,11 @@
 // controls, read from there whenever another window needs it. Created once at start;
 // the main window shows it from "Einstellungen..." and loads "default.opt" into it.
 
+#include "settings/core/loadrules.h"
 #include "settings/core/settingsrecord.h"
 
 #include <QDialog>
+#include <functional>
 
 class ColorPanel;
 class FontLabel;
@@ -17,6 +19,7 @@ class QPushButton;
 class QRadioButton;
 class QSlider;
 class QTabWidget;
+class QVBoxLayout;
 class RadioGroup;
 class SpinButton;
 class TForm5;
@@ -119,7 +122,10 @@ private:
     QWidget *makeGlidePage();
     QWidget *makeWritingPage();
     QWidget *makeMiscPage();
-    QSlider *makeTrackBar(const QString &name, int min, int max, QLabel **valueLabel);
+    // A track bar named `name` over `range`, its caption above and its value (as
+    // `format` writes it) at its right, added to `layout`.
+    QSlider *addTrackBar(QVBoxLayout *layout, const QString &name, const QString &caption,
+                         settings::Range range, std::function<QString(int)> format = {});
     void connectControls();
 
     void chooseDisplayFont();
