@@ -13,8 +13,12 @@ namespace {
 // screen, and larger ones only cost memory when drawn.
 constexpr int largestPixelSize = 4000;
 
-void applyStyle(QFont &font, const FontSpec &fontValue)
+// Face, style bits and pitch; the size is the caller's.
+QFont faceAndStyle(const FontSpec &fontValue)
 {
+    QFont font;
+    if (!fontValue.name.isEmpty())
+        font.setFamily(fontValue.name);
     font.setWeight(fontValue.hasStyle(FontSpec::Bold) ? QFont::Bold : QFont::Normal);
     font.setItalic(fontValue.hasStyle(FontSpec::Italic));
     font.setUnderline(fontValue.hasStyle(FontSpec::Underline));
@@ -23,6 +27,7 @@ void applyStyle(QFont &font, const FontSpec &fontValue)
         font.setFixedPitch(true);
         font.setStyleHint(QFont::Monospace);
     }
+    return font;
 }
 
 } // namespace
@@ -97,10 +102,7 @@ FontSpec assignedFont(const FontSpec &stored)
 
 QFont toQFont(const FontSpec &fontValue)
 {
-    QFont font;
-    if (!fontValue.name.isEmpty())
-        font.setFamily(fontValue.name);
-    applyStyle(font, fontValue);
+    QFont font = faceAndStyle(fontValue);
     if (fontValue.height < 0) {
         font.setPixelSize(std::min(-fontValue.height, largestPixelSize));
     } else if (fontValue.height > 0) {
@@ -118,10 +120,7 @@ QFont toQFont(const FontSpec &fontValue)
 
 QFont toDialogFont(const FontSpec &fontValue)
 {
-    QFont font;
-    if (!fontValue.name.isEmpty())
-        font.setFamily(fontValue.name);
-    applyStyle(font, fontValue);
+    QFont font = faceAndStyle(fontValue);
     int points = fontValue.size;
     if (points <= 0 && fontValue.height != 0)
         points = std::abs(sizeForHeight(fontValue.height));
