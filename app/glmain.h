@@ -27,6 +27,10 @@ class QTabWidget;
 class QTextEdit;
 class QToolButton;
 class QWidget;
+namespace writing {
+struct AuswahlEingabe;
+struct AuswahlErgebnis;
+} // namespace writing
 
 class TForm3 : public QMainWindow {
     Q_OBJECT
@@ -78,6 +82,15 @@ public:
     void laufbahnZeigen(const QString &anzeigeText);
     // A word marked on the display: appended to Memo3, coloured red in RichEdit1.
     void fehlerMarkieren(const QString &word, int selectionStart, int selectionLength);
+
+    // --- The section choice of running text (glmain_auswahl.cpp).
+    // What TForm13 reads when a turn starts: puffer, abschnitt_ende and the settings.
+    writing::AuswahlEingabe auswahlEingabe() const;
+    // Takes over a turn's result: abschnitt, abschnitt_ende and satz_nr.
+    void auswahlUebernehmen(const writing::AuswahlErgebnis &ergebnis);
+    // One turn: TForm13 shows sentence satz_nr of puffer. False when the pupil chose
+    // nothing or left, which ends the exercise.
+    bool textabschnittWaehlen();
 
     // --- Text state.
     // Status panel 0: 400 pixels, the text; panel 1: the pupil.
@@ -246,6 +259,7 @@ private:
     // when the list still holds it.
     void showPupilFile(const QString &selectedEntry);
     void setupDeveloperDisplayEntry();
+    void setupDeveloperSectionEntry();
     void showMemo1Menu(const QPoint &pos);
     // Writes `text` under `path`; reports unwritable characters and file errors.
     bool writeTextFile(const QString &path, const QString &text);
