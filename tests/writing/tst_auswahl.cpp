@@ -2,9 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QPushButton>
 #include <QTest>
-#include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
@@ -14,35 +12,30 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QColor kText(0, 0, 0);
-const QColor kAuswahl(0, 0, 255);
-
-writing::AuswahlEingabe eingabe(int abschnittEnde = 0,
-                                const QString &puffer = u"Der Hund bellt. Die Katze miaut. #"_s)
-{
-    writing::AuswahlEingabe e;
-    e.puffer = puffer;
-    e.abschnitt_ende = abschnittEnde;
-    e.font = QFont(u"Arial"_s, 20, QFont::Bold);
-    e.textColor = kText;
-    e.selectionColor = kAuswahl;
-    return e;
-}
-
-// Runs the form as the exercise run does, with `schritte` played inside its loop.
-int zeigen(TForm13 &form, const std::function<void()> &schritte)
-{
-    QTimer::singleShot(0, &form, schritte);
-    QTimer::singleShot(10000, &form, &QWidget::close);
-    return form.exec();
-}
-
-QColor farbe(const TForm13 &form, int offset)
-{
-    QTextCursor cursor(form.RichEdit1->document());
-    cursor.setPosition(offset + 1);
-    return cursor.charFormat().foreground().color();
-}
+// A form at the start of a turn on two sentences.
+struct Form : TForm13 {
+    explicit Form(int abschnittEnde = 0, const QString &puffer = u"Der Hund. Die Katze miaut. #"_s)
+    {
+        writing::AuswahlEingabe e;
+        e.puffer = puffer;
+        e.abschnitt_ende = abschnittEnde;
+        vorbereiten(e);
+        init(1);
+    }
+    // Runs the form as the exercise run does, with `schritte` played inside its loop.
+    int zeigen(const std::function<void()> &schritte)
+    {
+        QTimer::singleShot(0, this, schritte);
+        QTimer::singleShot(10000, this, &QWidget::close);
+        return exec();
+    }
+    void tasten(std::initializer_list<Qt::Key> keys)
+    {
+        for (Qt::Key key : keys)
+            QTest::keyClick(RichEdit1, key);
+    }
+    QString satz() const { return RichEdit1->toPlainText(); }
+};
 
 } // namespace
 
@@ -51,80 +44,40 @@ class TestAuswahl : public QObject {
 private slots:
     void keysChangeNeitherTheSentenceNorLeaveASelection_data()
     {
-        QTest::addColumn<QKeySequence>("tasten");
-        QTest::addRow("typing") << QKeySequence(u"H, a, l, o"_s, QKeySequence::PortableText);
-        QTest::addRow("deleting") << QKeySequence(u"Del, Del, Ctrl+Del"_s,
-                                                  QKeySequence::PortableText);
-        QTest::addRow("cutting and pasting")
-            << QKeySequence(u"Ctrl+X, Ctrl+V, Shift+Ins"_s, QKeySequence::PortableText);
-        QTest::addRow("selecting with shift")
-            << QKeySequence(u"Shift+Right, Shift+End"_s, QKeySequence::PortableText);
-        QTest::addRow("selecting all") << QKeySequence(QKeySequence::SelectAll);
+        QTest::addColumn<QString>("tasten");
+        QTest::addRow("typing") << u"H, a, l, o"_s;
+        QTest::addRow("deleting") << u"Del, Del, Ctrl+Del"_s;
+        QTest::addRow("cutting and pasting") << u"Ctrl+X, Ctrl+V, Shift+Ins"_s;
+        QTest::addRow("selecting with shift") << u"Shift+Right, Shift+End"_s;
+        QTest::addRow("selecting all") << u"Ctrl+A"_s;
     }
     void keysChangeNeitherTheSentenceNorLeaveASelection()
     {
-        QFETCH(QKeySequence, tasten);
+        QFETCH(QString, tasten);
         QApplication::clipboard()->setText(u"fremd"_s);
-        TForm13 form;
-        form.vorbereiten(eingabe(4));
-        form.init(1);
+        Form form(4);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        for (int i = 0; i < tasten.count(); ++i)
-            QTest::keyClick(form.RichEdit1, tasten[i].key(), tasten[i].keyboardModifiers());
-        QCOMPARE(form.RichEdit1->toPlainText(), u"Der Hund bellt."_s);
+        const QKeySequence keys(tasten, QKeySequence::PortableText);
+        for (int i = 0; i < keys.count(); ++i)
+            QTest::keyClick(form.RichEdit1, keys[i].key(), keys[i].keyboardModifiers());
+        QCOMPARE(form.satz(), u"Der Hund."_s);
         QVERIFY(!form.RichEdit1->textCursor().hasSelection());
-        QVERIFY(form.isVisible());
-    }
-
-    void marksWithSpaceAndHandsThemOverWithReturn()
-    {
-        TForm13 form;
-        form.vorbereiten(eingabe());
-        form.init(1);
-        const int code = zeigen(form, [&] {
-            QTest::keyClick(form.RichEdit1, Qt::Key_Space);
-            QTest::keyClick(form.RichEdit1, Qt::Key_Space);
-            QTest::keyClick(form.RichEdit1, Qt::Key_Space);
-            QTest::keyClick(form.RichEdit1, Qt::Key_Backspace);
-            QCOMPARE(farbe(form, 0), kAuswahl);
-            QCOMPARE(farbe(form, 8), kAuswahl);
-            QCOMPARE(farbe(form, 9), kText);
-            QTest::keyClick(form.RichEdit1, Qt::Key_Return);
-        });
-        QCOMPARE(code, int(QDialog::Accepted));
-        const writing::AuswahlErgebnis e = form.ergebnis();
-        QCOMPARE(e.abschnitt, u" Der Hund "_s);
-        QCOMPARE(e.abschnitt_ende, 9);
-        QCOMPARE(e.satz_nr, 1);
-
-        // The next turn shows the same sentence and goes on behind the words taken.
-        form.vorbereiten(eingabe(e.abschnitt_ende));
-        form.init(e.satz_nr);
-        zeigen(form, [&] {
-            QTest::keyClick(form.RichEdit1, Qt::Key_Space);
-            form.BitBtn1->click();
-        });
-        QCOMPARE(form.ergebnis().abschnitt, u" bellt."_s);
     }
 
     void arrowButtonsMoveBetweenSentences()
     {
-        TForm13 form;
-        form.vorbereiten(eingabe(9));
-        form.init(1);
-        zeigen(form, [&] {
+        Form form(4);
+        form.zeigen([&] {
             form.SpeedButton2->click();
-            QCOMPARE(form.RichEdit1->toPlainText(), u"Die Katze miaut."_s);
             QCOMPARE(form.RichEdit1->textCursor().position(), 0);
-            form.SpeedButton2->click();
-            QCOMPARE(form.RichEdit1->toPlainText(), u"Die Katze miaut."_s);
+            form.SpeedButton2->click(); // behind the last: the last again
+            QCOMPARE(form.satz(), u"Die Katze miaut."_s);
             form.SpeedButton1->click();
             form.SpeedButton1->click();
-            QCOMPARE(form.RichEdit1->toPlainText(), u"Der Hund bellt."_s);
+            QCOMPARE(form.satz(), u"Der Hund."_s);
             form.SpeedButton2->click();
-            QTest::keyClick(form.RichEdit1, Qt::Key_Space);
-            QTest::keyClick(form.RichEdit1, Qt::Key_Enter);
+            form.tasten({Qt::Key_Space, Qt::Key_Enter});
         });
         QCOMPARE(form.ergebnis().abschnitt, u" Die "_s);
         QCOMPARE(form.ergebnis().satz_nr, 2);
@@ -132,35 +85,29 @@ private slots:
 
     void leavingWithoutOkGivesAnEmptyResult_data()
     {
+        QTest::addColumn<QString>("puffer");
         QTest::addColumn<bool>("escape");
-        QTest::addRow("Escape") << true;
-        QTest::addRow("closing the window") << false;
+        QTest::addColumn<bool>("shown");
+        QTest::addRow("Escape") << u"Der Hund. #"_s << true << true;
+        QTest::addRow("closing the window") << u"Der Hund. #"_s << false << true;
+        QTest::addRow("no sentence: not shown at all") << u"   #"_s << false << false;
     }
     void leavingWithoutOkGivesAnEmptyResult()
     {
+        QFETCH(QString, puffer);
         QFETCH(bool, escape);
-        TForm13 form;
-        form.vorbereiten(eingabe());
-        form.init(1);
-        const int code = zeigen(form, [&] {
-            QTest::keyClick(form.RichEdit1, Qt::Key_Space);
+        Form form(0, puffer);
+        bool shown = false;
+        const int code = form.zeigen([&] {
+            shown = form.isVisible();
+            form.tasten({Qt::Key_Space});
             if (escape)
-                QTest::keyClick(form.RichEdit1, Qt::Key_Escape);
+                form.tasten({Qt::Key_Escape});
             else
                 form.close();
         });
+        QTEST(shown, "shown");
         QCOMPARE(code, int(QDialog::Rejected));
-        QVERIFY(form.ergebnis().abschnitt.isEmpty());
-    }
-
-    void aTextWithoutSentenceEndsAtOnce()
-    {
-        TForm13 form;
-        form.vorbereiten(eingabe(0, u"   #"_s));
-        form.init(1);
-        bool gezeigt = false;
-        QCOMPARE(zeigen(form, [&] { gezeigt = form.isVisible(); }), int(QDialog::Rejected));
-        QVERIFY(!gezeigt);
         QVERIFY(form.ergebnis().abschnitt.isEmpty());
     }
 };
