@@ -237,6 +237,34 @@ public:
     QFileDialog *SaveDialog1;
     QFileDialog *SaveDialog2;
 
+    // --- Memo1's menu PopupMenu1 and its markup checked as it is typed
+    // (glmain_abschnitt.cpp).
+    QAction *ausscheiden1;
+    QAction *kopieren1;
+    QAction *einfgen1;
+    QAction *lschen1;
+    QAction *N6;
+    QAction *Abschnittnichtnachschreiben1;
+    QAction *Abschnittals1;
+    QAction *Abschnittalszeigen1;
+    QAction *N7;
+    QAction *AbschnittzurWortgrppeverbinden1;
+    // The items that need a selection follow the editor's selection as the menu opens.
+    void PopupMenu1Popup();
+    // Puts the selection of Memo1 inside a pair of `mark`, as one undo step.
+    void abschnittEinrahmen(QChar mark);
+    void AbschnittzurWortgrppeverbinden1Click();
+    // Before an exercise starts on the text of `editor` (Memo1, or Memo3 for a
+    // repetition): true when its markup is sound; else the warning naming the line is
+    // shown, the caret put on the broken pair, and false returned.
+    bool lueckentextPruefen(QPlainTextEdit *editor);
+
+private:
+    void setUpSectionCommands();
+    // Underlines the first broken pair of Memo1 and names it in the status bar.
+    void showPairFault();
+    QLabel *m_pairFaultLabel = nullptr;
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

@@ -63,6 +63,8 @@ void TForm3::setupDeveloperSectionEntry()
     entry->setShortcutContext(Qt::WindowShortcut);
     addAction(entry);
     connect(entry, &QAction::triggered, this, [this] {
+        if (!lueckentextPruefen(Memo1))
+            return;
         puffer = markup::fillBuffer(Memo1->toPlainText(), markup::BufferLayout::Laufbahn);
         satz_nr = std::max(satz_nr, 1);
         if (!textabschnittWaehlen()) {

@@ -37,29 +37,154 @@ void blankControlCharacters(QString &text)
     }
 }
 
+// How many characters of the editor's text reach the buffer, whose 8000 characters
+// count a line break twice (CR LF).
+qsizetype exercisedLength(QStringView editorText)
+{
+    qsizetype bufferSize = 0;
+    qsizetype used = 0;
+    while (used < editorText.size() && bufferSize < maxTextLength)
+        bufferSize += editorText[used++] == u'\n' ? 2 : 1;
+    return used;
+}
+
+// In the buffer every character below a blank is one.
+bool separatesWords(QChar ch)
+{
+    return ch <= u' ';
+}
+
+bool isLineBreak(QChar ch)
+{
+    return ch == u'\n' || ch == u'\r' || ch == QChar::ParagraphSeparator ||
+           ch == QChar::LineSeparator;
+}
+
+// A blank broke the pair opened by `mark`: when the pair is closed later on the same
+// line it was meant to span the blank; otherwise it was never closed. Returns the
+// position of that closing mark, or -1.
+qsizetype closingMarkOnLine(QStringView text, qsizetype blank, QChar mark)
+{
+    for (qsizetype i = blank; i < text.size() && !isLineBreak(text[i]); ++i) {
+        if (text[i] == endMark)
+            break;
+        if (isPairMark(text[i]))
+            return text[i] == mark ? i : -1;
+    }
+    return -1;
+}
+
+qsizetype wordEnd(QStringView text, qsizetype from)
+{
+    while (from < text.size() && !separatesWords(text[from]))
+        ++from;
+    return from;
+}
+
+// The rules of text_pruefen, walked up to the first "#"; a pair still open where the
+// text ends is not closed.
+PairFault walkPairs(QStringView text)
+{
+    using Reason = PairFault::Reason;
+    QChar open;
+    qsizetype opening = -1;
+    int line = 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        if (ch == endMark)
+            return {};
+        if (open.isNull()) {
+            if (isPairMark(ch)) {
+                open = ch;
+                opening = i;
+            } else if (ch == u'\n') {
+                ++line;
+            }
+        } else if (ch == open) {
+            open = QChar();
+        } else if (isPairMark(ch)) {
+            return {Reason::PairInPair, opening, i + 1, line};
+        } else if (separatesWords(ch)) {
+            // A pair may not span words: a blank inside an open pair is an error.
+            const qsizetype closing = closingMarkOnLine(text, i, open);
+            if (closing >= 0)
+                return {Reason::BlankInPair, opening, closing + 1, line};
+            return {Reason::NotClosed, opening, i, line};
+        }
+    }
+    if (!open.isNull())
+        return {Reason::NotClosed, opening, text.size(), line};
+    return {};
+}
+
 } // namespace
 
 bool text_pruefen(QStringView puffer)
 {
-    QChar open;
-    for (QChar ch : puffer) {
-        if (ch == endMark)
-            return false;
-        if (open.isNull()) {
-            if (isPairMark(ch))
-                open = ch;
-        } else if (ch == open) {
-            open = QChar();
-        } else if (isPairMark(ch)) {
-            return true;
-        }
-        // A pair may not span words: a blank inside an open pair is an error.
-        if (!open.isNull() && ch == u' ')
-            return true;
+    return walkPairs(puffer).broken();
+}
+
+PairFault findPairFault(QStringView editorText)
+{
+    return walkPairs(editorText.first(exercisedLength(editorText)));
+}
+
+QString pairFaultMessage(const PairFault &fault)
+{
+    QString reason;
+    switch (fault.reason) {
+    case PairFault::Reason::None:
+        return {};
+    case PairFault::Reason::NotClosed:
+        reason = QStringLiteral("Lücke nicht geschlossen");
+        break;
+    case PairFault::Reason::BlankInPair:
+        reason = QStringLiteral("Leerzeichen in einer Lücke");
+        break;
+    case PairFault::Reason::PairInPair:
+        reason = QStringLiteral("Lücke in einer Lücke");
+        break;
     }
-    // The buffer always ends in "#"; a text handed over without it still may not end
-    // inside a pair.
-    return !open.isNull();
+    return QStringLiteral("Zeile %1: %2").arg(fault.line).arg(reason);
+}
+
+QString pairFaultWarning(QStringView editorText)
+{
+    const PairFault fault = findPairFault(editorText);
+    if (!fault.broken())
+        return {};
+    // The word around the broken pair, as the teacher finds it in the line.
+    qsizetype from = fault.opening;
+    while (from > 0 && !separatesWords(editorText[from - 1]))
+        --from;
+    QString word = editorText.sliced(from, wordEnd(editorText, fault.end) - from).toString();
+    constexpr qsizetype longestWord = 40;
+    if (word.size() > longestWord)
+        word = word.first(longestWord - 1) + u'…';
+    return QStringLiteral("Der Text enthält Fehler in Bezug auf die Lückentexte. Die Laufbahn "
+                          "kann nicht gestartet werden.\n\n%1 („%2“).")
+        .arg(pairFaultMessage(fault), word);
+}
+
+QString wrapInPair(QStringView selection, QChar mark)
+{
+    const QStringView inner = selection.trimmed();
+    if (inner.isEmpty())
+        return selection.toString();
+    const qsizetype before = inner.data() - selection.data();
+    return selection.first(before) + mark + inner + mark + selection.sliced(before + inner.size());
+}
+
+QString joinWordGroup(QStringView selection)
+{
+    QString joined = selection.toString();
+    const QStringView inner = selection.trimmed();
+    const qsizetype first = inner.data() - selection.data();
+    for (qsizetype i = first; i < first + inner.size(); ++i) {
+        if (joined[i].isSpace() && !isLineBreak(joined[i]))
+            joined[i] = groupJoin;
+    }
+    return joined;
 }
 
 FileType dateityp_feststellen(QStringView editorText)

@@ -25,6 +25,47 @@ enum class FileType { Woerter, Wortgruppen, Text };
 // Reads from the start up to the first "#".
 bool text_pruefen(QStringView puffer);
 
+// The first pair that breaks the rules, as the teacher is shown it.
+struct PairFault {
+    enum class Reason {
+        None,
+        NotClosed,   // the word or the text ends inside the pair
+        BlankInPair, // the pair spans a blank: it is closed after it on the same line
+        PairInPair,  // another mark inside the pair
+    };
+    Reason reason = Reason::None;
+    // The broken pair: from its opening mark up to the other mark for PairInPair, the
+    // closing mark for BlankInPair, the end of the word (before the blank or the line
+    // break) or of the text for NotClosed. `line` (from 1) holds the opening mark.
+    qsizetype opening = -1;
+    qsizetype end = -1;
+    int line = 0;
+
+    bool broken() const { return reason != Reason::None; }
+    friend bool operator==(const PairFault &, const PairFault &) = default;
+};
+
+// The pair rules on the editor's text as it will stand in the exercise buffer: the
+// first 8000 characters with every line break and control character a blank, ended by
+// " #". Broken exactly when text_pruefen refuses that buffer; positions are the
+// editor's. One pass over the text.
+PairFault findPairFault(QStringView editorText);
+
+// "Zeile 3: Lücke nicht geschlossen", for the status bar.
+QString pairFaultMessage(const PairFault &fault);
+
+// The warning that refuses to start an exercise on `editorText`: the known sentence,
+// then the line, the reason and the word. Empty when the markup is sound.
+QString pairFaultWarning(QStringView editorText);
+
+// The menu commands of the editor, on the selected text (a line break in it may be
+// "\n" or U+2029). Blanks and line breaks at either end of the selection stay where
+// they are: the teacher sees them as lying between words, not in the selected ones.
+// The selection inside a pair of `mark` ("$", "§" or "&"); nothing but blanks stays.
+QString wrapInPair(QStringView selection, QChar mark);
+// Every blank between the selected words becomes "_"; line breaks stay.
+QString joinWordGroup(QStringView selection);
+
 // The file type of the editor's text (its first 8000 characters).
 FileType dateityp_feststellen(QStringView editorText);
 

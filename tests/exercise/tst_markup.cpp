@@ -7,8 +7,10 @@
 using namespace Qt::StringLiterals;
 using markup::BufferLayout;
 using markup::FileType;
+using Reason = markup::PairFault::Reason;
 
 Q_DECLARE_METATYPE(markup::FileType)
+Q_DECLARE_METATYPE(markup::PairFault::Reason)
 Q_DECLARE_METATYPE(markup::BufferLayout)
 
 namespace {
@@ -79,6 +81,89 @@ private slots:
         QFETCH(bool, broken);
         QCOMPARE(markup::text_pruefen(markup::fillBuffer(editorText, BufferLayout::Laufbahn)),
                  broken);
+    }
+
+    void pairFaultsInTheEditor_data()
+    {
+        QTest::addColumn<QString>("editorText");
+        QTest::addColumn<Reason>("reason");
+        QTest::addColumn<int>("opening");
+        QTest::addColumn<int>("end");
+        QTest::addColumn<int>("line");
+
+        QTest::addRow("sound pairs")
+            << u"Ha$us$e M§au§s\nK&at&ze"_s << Reason::None << -1 << -1 << 0;
+        QTest::addRow("blank inside a pair") << u"Ha$u s$e"_s << Reason::BlankInPair << 2 << 7 << 1;
+        QTest::addRow("several words wrapped")
+            << u"Der $große Hund$."_s << Reason::BlankInPair << 4 << 16 << 1;
+        QTest::addRow("other mark inside") << u"Ha$u&s$e"_s << Reason::PairInPair << 2 << 5 << 1;
+        QTest::addRow("pair left open before a blank")
+            << u"Ha$use Maus"_s << Reason::NotClosed << 2 << 6 << 1;
+        QTest::addRow("closed by the next pair's mark only")
+            << u"Ha$use M&au&s"_s << Reason::NotClosed << 2 << 6 << 1;
+        QTest::addRow("left open at the end of the text")
+            << u"Hund\nKatze\nHa$use"_s << Reason::NotClosed << 13 << 17 << 3;
+        QTest::addRow("line break inside a pair")
+            << u"Hund\n$Katze\nMaus$"_s << Reason::NotClosed << 5 << 11 << 2;
+        QTest::addRow("check ends at the end mark")
+            << u"Hund #\nHa$u s$e"_s << Reason::None << -1 << -1 << 0;
+        QTest::addRow("beyond the 8000 characters")
+            << QString(8000, u'a') + u" Ha$use"_s << Reason::None << -1 << -1 << 0;
+        QTest::addRow("open at the 8000th character")
+            << QString(7997, u'a') + u"$bcd"_s << Reason::NotClosed << 7997 << 8000 << 1;
+    }
+    void pairFaultsInTheEditor()
+    {
+        QFETCH(QString, editorText);
+        QFETCH(Reason, reason);
+        QFETCH(int, opening);
+        QFETCH(int, end);
+        QFETCH(int, line);
+
+        const markup::PairFault fault = markup::findPairFault(editorText);
+        QCOMPARE(fault, (markup::PairFault{reason, opening, end, line}));
+        // The same rule refuses the exercise at its start.
+        QCOMPARE(markup::text_pruefen(markup::fillBuffer(editorText, BufferLayout::Laufbahn)),
+                 fault.broken());
+        QCOMPARE(markup::pairFaultWarning(editorText).isEmpty(), !fault.broken());
+    }
+
+    void pairFaultIsNamed()
+    {
+        QCOMPARE(markup::pairFaultMessage(markup::findPairFault(u"Ha§u$se§"_s)),
+                 u"Zeile 1: Lücke in einer Lücke"_s);
+
+        const QString sentence = u"Der Text enthält Fehler in Bezug auf die Lückentexte. Die "
+                                 "Laufbahn kann nicht gestartet werden.\n\n"_s;
+        QCOMPARE(markup::pairFaultWarning(u"Hund\nKatze\nein Ha$use."_s),
+                 sentence + u"Zeile 3: Lücke nicht geschlossen („Ha$use.“)."_s);
+    }
+
+    void sectionCommands_data()
+    {
+        QTest::addColumn<QChar>("mark"); // "_" joins the word group
+        QTest::addColumn<QString>("selection");
+        QTest::addColumn<QString>("result");
+        const QChar paragraph = QChar::ParagraphSeparator;
+
+        QTest::addRow("blank at the end stays outside")
+            << QChar(u'$') << u"Haus "_s << u"$Haus$ "_s;
+        QTest::addRow("whole line with its break")
+            << QChar(u'&') << u"Haus"_s + paragraph << u"&Haus&"_s + paragraph;
+        QTest::addRow("only blanks: nothing to wrap") << QChar(u'$') << u" "_s << u" "_s;
+
+        QTest::addRow("join leaves blanks at either end")
+            << QChar(u'_') << u" der  Hund "_s << u" der__Hund "_s;
+        QTest::addRow("join a tab") << QChar(u'_') << u"der\tHund"_s << u"der_Hund"_s;
+    }
+    void sectionCommands()
+    {
+        QFETCH(QChar, mark);
+        QFETCH(QString, selection);
+        QFETCH(QString, result);
+        QCOMPARE(mark == markup::groupJoin ? markup::joinWordGroup(selection)
+                                           : markup::wrapInPair(selection, mark),
+                 result);
     }
 
     void fileType_data()

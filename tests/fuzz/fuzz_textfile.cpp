@@ -55,6 +55,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     checkBuffer(text, markup::BufferLayout::OldLaufbahn, 6);
     checkBuffer(text, markup::BufferLayout::Printing, 2);
 
+    // What the editor underlines is what the start refuses.
+    const markup::PairFault fault = markup::findPairFault(text);
+    require(fault.broken() ==
+            markup::text_pruefen(markup::fillBuffer(text, markup::BufferLayout::Laufbahn)));
+    require(!fault.broken() ||
+            (fault.opening >= 0 && fault.opening < fault.end && fault.end <= text.size()));
+
     const QString shown = markup::displayString(text, u'_', u'¬');
     require(shown.endsWith(QString(16, u' ') + u'#'));
     require(shown.size() <= text.size() + 17);

@@ -1,0 +1,148 @@
+// The exercise editor's context menu: the clipboard commands and the commands that put
+// the gap markup around the selected text, and the markup checked as the teacher types.
+
+#include "app/glmain.h"
+
+#include "exercise/core/markup.h"
+#include "exercise/ui/messages.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Replaces the selection of `editor` by what `transform` makes of it, in the document
+// itself (the clipboard keeps what the teacher copied) and as one undo step. The caret
+// ends behind the new text, as after typing it.
+void replaceSelection(QPlainTextEdit *editor, const std::function<QString(QStringView)> &transform)
+{
+    QTextCursor cursor = editor->textCursor();
+    if (!cursor.hasSelection())
+        return;
+    // A line break stands in the selected text as U+2029; inserted again it is one.
+    const QString selected = cursor.selectedText();
+    const QString replaced = transform(selected);
+    if (replaced == selected)
+        return;
+    cursor.beginEditBlock();
+    cursor.insertText(replaced);
+    cursor.endEditBlock();
+    editor->setTextCursor(cursor);
+}
+
+} // namespace
+
+void TForm3::setUpSectionCommands()
+{
+    auto item = [this](const QString &name, const QString &caption) {
+        QAction *action = PopupMenu1->addAction(caption);
+        action->setObjectName(name);
+        return action;
+    };
+    ausscheiden1 = item(u"ausscheiden1"_s, u"ausscheiden"_s);
+    ausscheiden1->setShortcut(QKeySequence::Cut);
+    kopieren1 = item(u"kopieren1"_s, u"kopieren"_s);
+    kopieren1->setShortcut(QKeySequence::Copy);
+    einfgen1 = item(u"einfgen1"_s, u"einfügen"_s);
+    einfgen1->setShortcut(QKeySequence::Paste);
+    lschen1 = item(u"lschen1"_s, u"löschen"_s);
+    lschen1->setShortcut(QKeySequence::Delete);
+    N6 = PopupMenu1->addSeparator();
+    N6->setObjectName(u"N6"_s);
+    Abschnittnichtnachschreiben1 =
+        item(u"Abschnittnichtnachschreiben1"_s, u"Abschnitt nicht nachschreiben"_s);
+    Abschnittals1 = item(u"Abschnittals1"_s, u"Abschnitt als _ _ _ _ zeigen"_s);
+    Abschnittalszeigen1 = item(u"Abschnittalszeigen1"_s, u"Abschnitt als [] zeigen"_s);
+    N7 = PopupMenu1->addSeparator();
+    N7->setObjectName(u"N7"_s);
+    AbschnittzurWortgrppeverbinden1 =
+        item(u"AbschnittzurWortgrppeverbinden1"_s, u"Abschnitt zur Wortgruppe verbinden"_s);
+
+    connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm3::PopupMenu1Popup);
+    connect(ausscheiden1, &QAction::triggered, Memo1, &QPlainTextEdit::cut);
+    connect(kopieren1, &QAction::triggered, Memo1, &QPlainTextEdit::copy);
+    connect(einfgen1, &QAction::triggered, Memo1, &QPlainTextEdit::paste);
+    connect(lschen1, &QAction::triggered, this, [this] {
+        QTextCursor cursor = Memo1->textCursor();
+        cursor.removeSelectedText();
+        Memo1->setTextCursor(cursor);
+    });
+    connect(Abschnittnichtnachschreiben1, &QAction::triggered, this,
+            [this] { abschnittEinrahmen(markup::notRewrittenMark); });
+    connect(Abschnittals1, &QAction::triggered, this,
+            [this] { abschnittEinrahmen(markup::omittedLettersMark); });
+    connect(Abschnittalszeigen1, &QAction::triggered, this,
+            [this] { abschnittEinrahmen(markup::omittedPartMark); });
+    connect(AbschnittzurWortgrppeverbinden1, &QAction::triggered, this,
+            &TForm3::AbschnittzurWortgrppeverbinden1Click);
+
+    m_pairFaultLabel = new QLabel;
+    m_pairFaultLabel->setObjectName(u"Lueckenfehler"_s);
+    m_pairFaultLabel->setContentsMargins(4, 0, 4, 0);
+    QPalette red = m_pairFaultLabel->palette();
+    red.setColor(QPalette::WindowText, QColor(200, 0, 0));
+    m_pairFaultLabel->setPalette(red);
+    m_pairFaultLabel->hide();
+    StatusBar1->addPermanentWidget(m_pairFaultLabel, 0);
+    connect(Memo1, &QPlainTextEdit::textChanged, this, &TForm3::showPairFault);
+}
+
+void TForm3::PopupMenu1Popup()
+{
+    const bool selected = Memo1->textCursor().hasSelection();
+    for (QAction *action : {ausscheiden1, kopieren1, lschen1, Abschnittnichtnachschreiben1,
+                            Abschnittals1, Abschnittalszeigen1, AbschnittzurWortgrppeverbinden1})
+        action->setEnabled(selected);
+    einfgen1->setEnabled(true);
+}
+
+void TForm3::abschnittEinrahmen(QChar mark)
+{
+    replaceSelection(Memo1,
+                     [mark](QStringView selected) { return markup::wrapInPair(selected, mark); });
+}
+
+void TForm3::AbschnittzurWortgrppeverbinden1Click()
+{
+    replaceSelection(Memo1, markup::joinWordGroup);
+}
+
+void TForm3::showPairFault()
+{
+    const markup::PairFault fault = markup::findPairFault(Memo1->toPlainText());
+    QList<QTextEdit::ExtraSelection> marks;
+    if (fault.broken()) {
+        QTextEdit::ExtraSelection mark;
+        mark.cursor = QTextCursor(Memo1->document());
+        mark.cursor.setPosition(int(fault.opening));
+        mark.cursor.setPosition(int(fault.end), QTextCursor::KeepAnchor);
+        mark.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+        mark.format.setUnderlineColor(QColor(255, 0, 0));
+        marks.append(mark);
+    }
+    Memo1->setExtraSelections(marks);
+    m_pairFaultLabel->setText(markup::pairFaultMessage(fault));
+    m_pairFaultLabel->setVisible(fault.broken());
+}
+
+bool TForm3::lueckentextPruefen(QPlainTextEdit *editor)
+{
+    const QString text = editor->toPlainText();
+    const QString warning = markup::pairFaultWarning(text);
+    if (warning.isEmpty())
+        return true;
+    QTextCursor cursor(editor->document());
+    cursor.setPosition(int(markup::findPairFault(text).opening));
+    editor->setTextCursor(cursor);
+    editor->ensureCursorVisible();
+    showWarning(this, warning);
+    return false;
+}

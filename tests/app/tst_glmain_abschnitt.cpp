@@ -1,0 +1,148 @@
+#include "app/glmain.h"
+#include "tests/app/appfixture.h"
+#include "tests/support/dialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextCursor>
+
+using namespace Qt::StringLiterals;
+
+class TestGlmainAbschnitt : public QObject, protected testing::AppFixture {
+    Q_OBJECT
+
+    void select(int start, int length)
+    {
+        QTextCursor cursor = form->Memo1->textCursor();
+        cursor.setPosition(start);
+        cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+        form->Memo1->setTextCursor(cursor);
+    }
+
+    // Opens PopupMenu1 as a right click does and returns the items it offers.
+    QStringList openMenu()
+    {
+        const QPoint at(10, 10);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at,
+                                form->Memo1->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(form->Memo1->viewport(), &click);
+        [[maybe_unused]] const bool shown = QTest::qWaitForWindowExposed(form->PopupMenu1);
+        QStringList enabled;
+        for (const QAction *action : form->PopupMenu1->actions()) {
+            if (action->isEnabled() && !action->isSeparator())
+                enabled << action->text();
+        }
+        return enabled;
+    }
+
+    void choose(const QString &item)
+    {
+        openMenu();
+        form->PopupMenu1->findChild<QAction *>(item)->trigger();
+        form->PopupMenu1->close();
+    }
+
+    QLabel *faultLabel() const { return form->findChild<QLabel *>(u"Lueckenfehler"_s); }
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void init() { QVERIFY(start()); }
+    void cleanup() { stop(); }
+
+    void menuOffersOnlyPastingWithoutASelection()
+    {
+        form->Memo1->setPlainText(u"Hause"_s);
+        QCOMPARE(openMenu(), QStringList{u"einfügen"_s});
+        form->PopupMenu1->close();
+        select(2, 2);
+        QCOMPARE(
+            openMenu(),
+            (QStringList{u"ausscheiden"_s, u"kopieren"_s, u"einfügen"_s, u"löschen"_s,
+                         u"Abschnitt nicht nachschreiben"_s, u"Abschnitt als _ _ _ _ zeigen"_s,
+                         u"Abschnitt als [] zeigen"_s, u"Abschnitt zur Wortgruppe verbinden"_s}));
+        QCOMPARE(form->PopupMenu1->actions().indexOf(form->N7), 8);
+        form->PopupMenu1->close();
+    }
+
+    void commandsLeaveTheClipboardAndUndoInOneStep_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("result");
+
+        QTest::addRow("[]") << u"Abschnittalszeigen1"_s << u"Hause"_s << 2 << 2 << u"Ha$us$e"_s;
+        QTest::addRow("_ _ _ _") << u"Abschnittals1"_s << u"Hause"_s << 2 << 2 << u"Ha§us§e"_s;
+        QTest::addRow("not rewritten")
+            << u"Abschnittnichtnachschreiben1"_s << u"Hause"_s << 2 << 2 << u"Ha&us&e"_s;
+        QTest::addRow("word group")
+            << u"AbschnittzurWortgrppeverbinden1"_s << u"der große Hund bellt"_s << 0 << 14
+            << u"der_große_Hund bellt"_s;
+        QTest::addRow("deleted") << u"lschen1"_s << u"Hause"_s << 2 << 2 << u"Hae"_s;
+        QTest::addRow("wrapped over a line break")
+            << u"Abschnittals1"_s << u"ein\nHund\nKatze"_s << 4 << 10 << u"ein\n§Hund\nKatze§"_s;
+        QTest::addRow("joined over a line break")
+            << u"AbschnittzurWortgrppeverbinden1"_s << u"der große\nHund bellt"_s << 4 << 16
+            << u"der große\nHund_bellt"_s;
+    }
+    void commandsLeaveTheClipboardAndUndoInOneStep()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, text);
+        QFETCH(int, start);
+        QFETCH(int, length);
+        QFETCH(QString, result);
+
+        QApplication::clipboard()->setText(u"vom Lehrer kopiert"_s);
+        form->Memo1->setPlainText(text);
+        select(start, length);
+        choose(item);
+        QCOMPARE(form->Memo1->toPlainText(), result);
+        QCOMPARE(QApplication::clipboard()->text(), u"vom Lehrer kopiert"_s);
+        // Joined words make a text without punctuation a list of word groups.
+        QCOMPARE(form->RadioButton2->isChecked(), result.contains(u'_'));
+        form->Memo1->undo();
+        QCOMPARE(form->Memo1->toPlainText(), text);
+    }
+
+    void brokenMarkupIsMarkedWhereItIsTyped()
+    {
+        form->Memo1->setPlainText(u"Hund\n"_s);
+        form->Memo1->moveCursor(QTextCursor::End);
+        QTest::keyClicks(form->Memo1, u"Ha$u"_s);
+        QList<QTextEdit::ExtraSelection> marks = form->Memo1->extraSelections();
+        QCOMPARE(marks.size(), 1);
+        QCOMPARE(marks[0].cursor.selectedText(), u"$u"_s);
+        QCOMPARE(marks[0].format.underlineStyle(), QTextCharFormat::WaveUnderline);
+        QVERIFY(faultLabel()->isVisible());
+        QCOMPARE(faultLabel()->text(), u"Zeile 2: Lücke nicht geschlossen"_s);
+
+        QTest::keyClicks(form->Memo1, u" s$e"_s);
+        QCOMPARE(form->Memo1->extraSelections()[0].cursor.selectedText(), u"$u s$"_s);
+        QCOMPARE(faultLabel()->text(), u"Zeile 2: Leerzeichen in einer Lücke"_s);
+
+        // The start refuses the text, names the line and puts the caret on the pair.
+        QString warning;
+        testing::answerNextMessageBox(QMessageBox::Ok, &warning);
+        QVERIFY(!form->lueckentextPruefen(form->Memo1));
+        QVERIFY(warning.contains(u"Zeile 2: Leerzeichen in einer Lücke"_s));
+        QCOMPARE(form->Memo1->textCursor().position(), 7);
+
+        select(9, 1);
+        QTest::keyClick(form->Memo1, Qt::Key_Delete);
+        QVERIFY(form->Memo1->extraSelections().isEmpty());
+        QVERIFY(faultLabel()->isHidden());
+        QVERIFY(!testing::opensDialog([this] { QVERIFY(form->lueckentextPruefen(form->Memo1)); }));
+    }
+};
+
+QTEST_MAIN(TestGlmainAbschnitt)
+#include "tst_glmain_abschnitt.moc"
