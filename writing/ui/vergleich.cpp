@@ -140,11 +140,6 @@ void TForm14::vergleichen(const writing::VergleichsEingabe &eingabe,
     exec();
 }
 
-const writing::Vergleich &TForm14::vergleich() const
-{
-    return m_flaeche->vergleich();
-}
-
 QList<QRect> TForm14::felder() const
 {
     return m_flaeche->anordnen(m_flaeche->width());

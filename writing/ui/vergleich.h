@@ -37,9 +37,8 @@ public:
     // pupil closes the window; in dictation mode the window is not shown at all.
     void vergleichen(const writing::VergleichsEingabe &eingabe, const VergleichsAnsicht &ansicht);
 
-    // The comparison shown last, and where each of its places is drawn: the written
-    // word's row and the target word's row below it, in the scrolled drawing area.
-    const writing::Vergleich &vergleich() const;
+    // Where each place of the comparison shown last is drawn: the written word's row
+    // and the target word's row below it, in the scrolled drawing area.
     QList<QRect> felder() const;
     QWidget *zeichenflaeche() const;
 
