@@ -227,7 +227,6 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
 
     connectCommands();
     setupDeveloperDisplayEntry();
-    setupDeveloperSectionEntry();
     setUpSectionCommands();
     FormCreate();
 }

@@ -4,6 +4,8 @@
 
 #include "display/ui/gleitanzeige.h"
 #include "exercise/core/pupilrecord.h"
+#include "writing/ui/auswahl.h"
+#include "writing/ui/vergleich.h"
 
 #include <QMainWindow>
 #include <QRect>
@@ -27,10 +29,6 @@ class QTabWidget;
 class QTextEdit;
 class QToolButton;
 class QWidget;
-namespace writing {
-struct AuswahlEingabe;
-struct AuswahlErgebnis;
-} // namespace writing
 
 class TForm3 : public QMainWindow {
     Q_OBJECT
@@ -83,10 +81,27 @@ public:
     // A word marked on the display: appended to Memo3, coloured red in RichEdit1.
     void fehlerMarkieren(const QString &word, int selectionStart, int selectionLength);
 
-    // --- The section choice of running text (glmain_auswahl.cpp).
-    // What TForm13 reads when a turn starts: puffer, abschnitt_ende and the settings.
+    // --- The word comparison (glmain_vergleich.cpp).
+    // Its results are recorded here, and Ctrl+Shift+F9 tries it on the text of Memo1.
+    void vergleichVerbinden(TForm14 *vergleich);
+    VergleichsAnsicht vergleichsAnsicht() const;
+    // A written text against its target, with the raw forms of the current chunk.
+    writing::VergleichsEingabe vergleichsEingabe(const QString &geschrieben,
+                                                 const QString &vorlage) const;
+    markup::FileType dateityp() const;
+    // While a first run goes on (neue_uebung): the wrong words as lines of Memo3, the
+    // target words coloured in RichEdit1, the written words in RichEdit2.
+    void vergleichEintragen(const writing::Vergleich &vergleich);
+    // Appends the pieces at the end of a result text, each in its colour.
+    static void anhaengen(QTextEdit *text, const QList<writing::TextStueck> &stuecke);
+
+    // --- The section choice in running text (glmain_auswahl.cpp).
+    // Its results land in auswahlUebernehmen, and Ctrl+Shift+F6 tries it on Memo1's text.
+    void auswahlVerbinden(TForm13 *auswahl);
+    AuswahlAnsicht auswahlAnsicht() const;
+    // puffer, satz_nr, abschnitt_ende and the gap characters.
     writing::AuswahlEingabe auswahlEingabe() const;
-    // Takes over a turn's result: abschnitt, abschnitt_ende and satz_nr.
+    // A turn's result: abschnitt, abschnitt_ende and satz_nr.
     void auswahlUebernehmen(const writing::AuswahlErgebnis &ergebnis);
     // One turn: TForm13 shows sentence satz_nr of puffer. False when the pupil chose
     // nothing or left, which ends the exercise.
@@ -287,7 +302,6 @@ private:
     // when the list still holds it.
     void showPupilFile(const QString &selectedEntry);
     void setupDeveloperDisplayEntry();
-    void setupDeveloperSectionEntry();
     void showMemo1Menu(const QPoint &pos);
     // Writes `text` under `path`; reports unwritable characters and file errors.
     bool writeTextFile(const QString &path, const QString &text);

@@ -9,51 +9,16 @@
 #include "settings/core/fontspec.h"
 #include "settings/ui/einstell.h"
 #include "settings/ui/settingwidgets.h"
-#include "writing/ui/auswahl.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
 
 using namespace Qt::StringLiterals;
 
-writing::AuswahlEingabe TForm3::auswahlEingabe() const
+void TForm3::auswahlVerbinden(TForm13 *auswahl)
 {
-    const TForm10 &settings = *laufbahn().Form10;
-    const settings::FontSpec fontValue = settings.Label14->fontSpec();
-    writing::AuswahlEingabe eingabe;
-    eingabe.puffer = puffer;
-    eingabe.abschnitt_ende = abschnitt_ende;
-    eingabe.font = settings::toQFont(fontValue);
-    if (fontValue.size > 0)
-        eingabe.font.setPointSize(fontValue.size);
-    eingabe.textColor = settings.Label14->textColor();
-    eingabe.selectionColor = settings.Label15->textColor();
-    eingabe.formBackground = settings.Panel7->color();
-    eingabe.editorBackground = settings.Panel8->color();
-    eingabe.letterPlaceholder = settings.hiddenLetterCharacter();
-    eingabe.partPlaceholder = settings.hiddenPartCharacter();
-    return eingabe;
-}
+    connect(auswahl, &TForm13::ausgewaehlt, this, &TForm3::auswahlUebernehmen);
 
-void TForm3::auswahlUebernehmen(const writing::AuswahlErgebnis &ergebnis)
-{
-    abschnitt = ergebnis.abschnitt;
-    abschnitt_ende = ergebnis.abschnitt_ende;
-    satz_nr = ergebnis.satz_nr;
-}
-
-bool TForm3::textabschnittWaehlen()
-{
-    TForm13 &form = *laufbahn().Form13;
-    form.vorbereiten(auswahlEingabe());
-    form.init(satz_nr);
-    form.exec();
-    auswahlUebernehmen(form.ergebnis());
-    return !abschnitt.trimmed().isEmpty();
-}
-
-void TForm3::setupDeveloperSectionEntry()
-{
     // Not in any menu: lets a developer choose sections of the current text before the
     // exercise run asks for them turn by turn. Each try goes on where the last one
     // stopped; an empty choice starts again at the first sentence.
@@ -79,4 +44,44 @@ void TForm3::setupDeveloperSectionEntry()
                             .arg(satz_nr)
                             .arg(abschnitt_ende));
     });
+}
+
+AuswahlAnsicht TForm3::auswahlAnsicht() const
+{
+    const TForm10 &settings = *laufbahn().Form10;
+    const settings::FontSpec schrift = settings.Label14->fontSpec();
+    AuswahlAnsicht ansicht;
+    ansicht.schrift = settings::toQFont(schrift);
+    if (schrift.size > 0)
+        ansicht.schrift.setPointSize(schrift.size);
+    ansicht.normalFarbe = settings.Label14->textColor();
+    ansicht.auswahlFarbe = settings.Label15->textColor();
+    ansicht.formFarbe = settings.Panel7->color();
+    ansicht.editorFarbe = settings.Panel8->color();
+    return ansicht;
+}
+
+writing::AuswahlEingabe TForm3::auswahlEingabe() const
+{
+    const TForm10 &settings = *laufbahn().Form10;
+    writing::AuswahlEingabe eingabe;
+    eingabe.puffer = puffer;
+    eingabe.satz_nr = satz_nr;
+    eingabe.abschnitt_ende = abschnitt_ende;
+    eingabe.letterPlaceholder = settings.hiddenLetterCharacter();
+    eingabe.partPlaceholder = settings.hiddenPartCharacter();
+    return eingabe;
+}
+
+void TForm3::auswahlUebernehmen(const writing::AuswahlErgebnis &ergebnis)
+{
+    abschnitt = ergebnis.abschnitt;
+    abschnitt_ende = ergebnis.abschnitt_ende;
+    satz_nr = ergebnis.satz_nr;
+}
+
+bool TForm3::textabschnittWaehlen()
+{
+    laufbahn().Form13->auswaehlen(auswahlEingabe(), auswahlAnsicht());
+    return !abschnitt.trimmed().isEmpty();
 }

@@ -9,6 +9,7 @@
 #include "settings/ui/einstell.h"
 #include "settings/ui/schrift.h"
 #include "writing/ui/auswahl.h"
+#include "writing/ui/vergleich.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -36,6 +37,9 @@ LaufbahnApp::LaufbahnApp()
     Form10->setFontDialog(Form5.get());
     Form7 = std::make_unique<TForm7>(Form3.get());
     Form13 = std::make_unique<TForm13>(Form3.get());
+    Form3->auswahlVerbinden(Form13.get());
+    Form14 = std::make_unique<TForm14>(Form3.get());
+    Form3->vergleichVerbinden(Form14.get());
     Form18 = std::make_unique<TForm18>();
     Form_black = std::make_unique<TForm_black>();
 }
@@ -44,6 +48,7 @@ LaufbahnApp::~LaufbahnApp()
 {
     Form_black.reset();
     Form18.reset();
+    Form14.reset();
     Form13.reset();
     Form7.reset();
     Form5.reset();

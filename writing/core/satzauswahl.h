@@ -11,6 +11,24 @@
 
 namespace writing {
 
+// What a turn of the section choice reads.
+struct AuswahlEingabe {
+    QString puffer;         // the exercise text, ended by "#"
+    int satz_nr = 1;        // the sentence to show
+    int abschnitt_ende = 0; // caret offset in that sentence at which this turn starts
+    QChar letterPlaceholder = u'_';
+    QChar partPlaceholder = u'#';
+};
+
+// What a turn hands back.
+struct AuswahlErgebnis {
+    // The chosen words in raw form behind one blank; empty when the pupil stopped
+    // (Escape, closing the window) or the text holds no sentence.
+    QString abschnitt;
+    int abschnitt_ende = 0; // where the next turn continues in the sentence
+    int satz_nr = 1;        // the sentence the next turn shows
+};
+
 // A sentence of the exercise buffer.
 struct Satz {
     // The sentence found: the one asked for, or the last one when the text ends before

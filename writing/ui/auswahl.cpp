@@ -54,9 +54,19 @@ TForm13::TForm13(QWidget *parent)
     connect(SpeedButton2, &QToolButton::clicked, this, &TForm13::SpeedButton2Click);
 }
 
-void TForm13::vorbereiten(const writing::AuswahlEingabe &eingabe)
+void TForm13::auswaehlen(const writing::AuswahlEingabe &eingabe, const AuswahlAnsicht &ansicht)
 {
     m_eingabe = eingabe;
+    m_ansicht = ansicht;
+    init(eingabe.satz_nr);
+    if (!m_keinSatz) {
+        const QWidget *owner = parentWidget();
+        if (const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
+            setGeometry(screen->availableGeometry());
+        setWindowState(windowState() | Qt::WindowMaximized);
+        exec();
+    }
+    emit ausgewaehlt({m_abschnitt, m_eingabe.abschnitt_ende, m_satzNr});
 }
 
 void TForm13::init(int n)
@@ -69,35 +79,19 @@ void TForm13::init(int n)
     m_abschnitt.clear();
 
     QPalette formPalette = palette();
-    if (m_eingabe.formBackground.isValid())
-        formPalette.setColor(QPalette::Window, m_eingabe.formBackground);
+    if (m_ansicht.formFarbe.isValid())
+        formPalette.setColor(QPalette::Window, m_ansicht.formFarbe);
     setPalette(formPalette);
     QPalette editorPalette = RichEdit1->palette();
-    editorPalette.setColor(QPalette::Base, m_eingabe.editorBackground);
-    editorPalette.setColor(QPalette::Text, m_eingabe.textColor);
+    editorPalette.setColor(QPalette::Base, m_ansicht.editorFarbe);
+    editorPalette.setColor(QPalette::Text, m_ansicht.normalFarbe);
     RichEdit1->setPalette(editorPalette);
-    RichEdit1->setFont(m_eingabe.font);
+    RichEdit1->setFont(m_ansicht.schrift);
     RichEdit1->setPlainText(m_auswahl.anzeigeSatz());
     faerben();
 
     RichEdit1->setFocus();
     caretSetzen(m_eingabe.abschnitt_ende);
-}
-
-int TForm13::exec()
-{
-    if (m_keinSatz)
-        return Rejected;
-    const QWidget *owner = parentWidget();
-    if (const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
-        setGeometry(screen->availableGeometry());
-    setWindowState(windowState() | Qt::WindowMaximized);
-    return QDialog::exec();
-}
-
-writing::AuswahlErgebnis TForm13::ergebnis() const
-{
-    return {m_abschnitt, m_eingabe.abschnitt_ende, m_satzNr};
 }
 
 void TForm13::BitBtn1Click()
@@ -155,9 +149,9 @@ bool TForm13::taste(int key)
 void TForm13::faerben()
 {
     QTextCharFormat normal;
-    normal.setForeground(m_eingabe.textColor);
+    normal.setForeground(m_ansicht.normalFarbe);
     QTextCharFormat markiert;
-    markiert.setForeground(m_eingabe.selectionColor);
+    markiert.setForeground(m_ansicht.auswahlFarbe);
     QTextCursor cursor(RichEdit1->document());
     const int n = m_auswahl.laenge();
     for (int von = 0; von < n;) {
