@@ -4,6 +4,7 @@
 
 #include "display/ui/gleitanzeige.h"
 #include "exercise/core/pupilrecord.h"
+#include "writing/ui/auswahl.h"
 #include "writing/ui/vergleich.h"
 
 #include <QMainWindow>
@@ -93,6 +94,18 @@ public:
     void vergleichEintragen(const writing::Vergleich &vergleich);
     // Appends the pieces at the end of a result text, each in its colour.
     static void anhaengen(QTextEdit *text, const QList<writing::TextStueck> &stuecke);
+
+    // --- The section choice in running text (glmain_auswahl.cpp).
+    // Its results land in auswahlUebernehmen, and Ctrl+Shift+F6 tries it on Memo1's text.
+    void auswahlVerbinden(TForm13 *auswahl);
+    AuswahlAnsicht auswahlAnsicht() const;
+    // puffer, satz_nr, abschnitt_ende and the gap characters.
+    writing::AuswahlEingabe auswahlEingabe() const;
+    // A turn's result: abschnitt, abschnitt_ende and satz_nr.
+    void auswahlUebernehmen(const writing::AuswahlErgebnis &ergebnis);
+    // One turn: TForm13 shows sentence satz_nr of puffer. False when the pupil chose
+    // nothing or left, which ends the exercise.
+    bool textabschnittWaehlen();
 
     // --- Text state.
     // Status panel 0: 400 pixels, the text; panel 1: the pupil.
