@@ -1,0 +1,166 @@
+#include "exercise/core/printlayout.h"
+
+#include <utility>
+
+namespace printlayout {
+
+namespace {
+
+// value * numerator / denominator, rounded to the nearest whole number (halves up).
+int scaled(int value, int numerator, int denominator)
+{
+    const long long product = 2LL * value * numerator;
+    const long long twice = 2LL * denominator;
+    const long long rounded =
+        product >= 0 ? (product + denominator) / twice : -((-product + denominator) / twice);
+    return int(rounded);
+}
+
+constexpr QChar endMark = u'#';
+constexpr QChar blank = u' ';
+
+} // namespace
+
+PageWriter::PageWriter(QSize pageSize, TextMetrics metrics)
+    : m_pageSize(pageSize), m_metrics(std::move(metrics)),
+      m_lineStep(scaled(m_metrics.height, 3, 2)), m_pages(1)
+{
+    if (!m_metrics.width)
+        m_metrics.width = [](QStringView) { return 0; };
+    moveTo(pageTop);
+}
+
+int PageWriter::toX(int units) const
+{
+    return scaled(units, m_pageSize.width(), sheetWidth);
+}
+
+int PageWriter::toY(int units) const
+{
+    return scaled(units, m_pageSize.height(), sheetHeight);
+}
+
+void PageWriter::newPage()
+{
+    m_pageBreakPending = true;
+    moveTo(pageTop);
+}
+
+void PageWriter::newPageBelow(int units)
+{
+    if (m_y > toY(units))
+        newPage();
+}
+
+Page &PageWriter::currentPage()
+{
+    if (m_pageBreakPending) {
+        m_pageBreakPending = false;
+        m_pages.append(Page());
+    }
+    return m_pages.last();
+}
+
+void PageWriter::addLine(QPoint from, QPoint to)
+{
+    currentPage().lines.append({from, to});
+}
+
+void PageWriter::addText(QPoint position, const QString &text)
+{
+    currentPage().texts.append({position, text});
+}
+
+void PageWriter::closeFrame(int top)
+{
+    const int left = toX(frameLeft);
+    const int right = toX(frameRight);
+    addLine({left, top}, {left, m_y});
+    addLine({left, m_y}, {right, m_y});
+    addLine({right, m_y}, {right, top});
+}
+
+void PageWriter::framedBlock(int bandUnits, const QList<Heading> &headings,
+                             const QStringList &lines)
+{
+    int top = m_y;
+    const int left = toX(frameLeft);
+    const int right = toX(frameRight);
+    addLine({left, top}, {right, top});
+    addLine({left, top + toY(bandUnits)}, {right, top + toY(bandUnits)});
+    for (const Heading &heading : headings)
+        addText({toX(heading.x), top + toY(10)}, heading.text);
+    m_y = top + toY(bandUnits + 10);
+
+    const int x = toX(textLeft);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        addText({x, m_y}, lines[i]);
+        m_y += m_lineStep;
+        // Only while lines are left: a break after the last one would begin a page
+        // that holds nothing but the bottom of the frame.
+        if (m_y > toY(pageBottom) && i + 1 < lines.size()) {
+            closeFrame(top);
+            newPage();
+            top = m_y;
+        }
+    }
+    closeFrame(top);
+}
+
+QList<Page> PageWriter::pages() const
+{
+    return m_pages;
+}
+
+QStringList fillLines(QStringView buffer, const TextMetrics &metrics, int lineWidth)
+{
+    qsizetype end = buffer.indexOf(endMark);
+    if (end < 0)
+        end = buffer.size();
+    const auto width = [&metrics](QStringView text) {
+        return metrics.width ? metrics.width(text) : 0;
+    };
+
+    QStringList lines;
+    qsizetype pos = 0;
+    do {
+        const qsizetype start = pos;
+        // At least one character a line, however narrow the page.
+        while (pos < end && (pos == start || width(buffer.sliced(start, pos - start)) < lineWidth))
+            ++pos;
+        QStringView line = buffer.sliced(start, pos - start);
+        // Only a line that ran full is broken anew; one that a "#" ended stays whole.
+        if (pos < end && line.size() >= 2 && !line.endsWith(blank)) {
+            const qsizetype lastBlank = line.lastIndexOf(blank);
+            // The word that did not fit begins the next line; a word wider than the
+            // whole line keeps the characters that fit (all but the one that overflowed).
+            const qsizetype keep = lastBlank >= 0 ? lastBlank + 1 : line.size() - 1;
+            line.truncate(keep);
+            pos = start + keep;
+        }
+        lines.append(line.toString());
+    } while (pos < end);
+    return lines;
+}
+
+QList<Page> singlePrint(QSize pageSize, const TextMetrics &metrics, const QList<Heading> &headings,
+                        QStringView buffer)
+{
+    PageWriter writer(pageSize, metrics);
+    writer.framedBlock(50, headings, fillLines(buffer, writer.metrics(), writer.lineWidth()));
+    return writer.pages();
+}
+
+QList<Page> folderPrint(QSize pageSize, const TextMetrics &metrics, const QList<NamedText> &texts)
+{
+    PageWriter writer(pageSize, metrics);
+    for (const NamedText &text : texts) {
+        writer.framedBlock(30, {{textLeft, text.name}},
+                           fillLines(text.buffer, writer.metrics(), writer.lineWidth()));
+        writer.moveDown(20);
+        writer.newPageBelow(800);
+    }
+    return writer.pages();
+}
+
+} // namespace printlayout
