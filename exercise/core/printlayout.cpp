@@ -129,8 +129,9 @@ QStringList fillLines(QStringView buffer, const TextMetrics &metrics, int lineWi
         while (pos < end && (pos == start || width(buffer.sliced(start, pos - start)) < lineWidth))
             ++pos;
         QStringView line = buffer.sliced(start, pos - start);
-        // Only a line that ran full is broken anew; one that a "#" ended stays whole.
-        if (pos < end && line.size() >= 2 && !line.endsWith(blank)) {
+        // Only a line that ran full is broken anew; one that a "#" ended within the width
+        // stays whole.
+        if (line.size() >= 2 && !line.endsWith(blank) && width(line) >= lineWidth) {
             const qsizetype lastBlank = line.lastIndexOf(blank);
             // The word that did not fit begins the next line; a word wider than the
             // whole line keeps the characters that fit (all but the one that overflowed).

@@ -109,8 +109,6 @@ Druckvorschau::Druckvorschau(PrintJob job, QPrinter *printer, QWidget *parent)
         disconnect(m_printAction, nullptr, this, nullptr);
     } else {
         m_printAction = new QAction(this);
-        if (toolBar)
-            toolBar->addAction(m_printAction);
     }
     m_printAction->setObjectName(u"Drucken"_s);
     m_printAction->setText(u"Drucken..."_s);
@@ -123,15 +121,18 @@ Druckvorschau::Druckvorschau(PrintJob job, QPrinter *printer, QWidget *parent)
     m_pdfAction->setToolTip(u"Als PDF-Datei speichern"_s);
     connect(m_pdfAction, &QAction::triggered, this, &Druckvorschau::alsPdfSpeichern);
     if (toolBar) {
-        toolBar->addAction(m_pdfAction);
-        // The two commands the preview is for are named, not only drawn.
+        // The two commands the preview is for come first, named and not only drawn, so
+        // that a narrow window does not hide them behind the tool bar's overflow.
+        QAction *first = toolBar->actions().value(0);
         for (QAction *action : {m_printAction, m_pdfAction}) {
+            toolBar->insertAction(first, action);
             if (auto *button = qobject_cast<QToolButton *>(toolBar->widgetForAction(action)))
                 button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         }
+        toolBar->insertSeparator(first);
     }
 
-    QSize size(900, 760);
+    QSize size(1000, 760);
     if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size() * 0.95);
     resize(size);
@@ -146,7 +147,7 @@ void Druckvorschau::drucken()
 {
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
         showWarning(this, u"Es ist kein Drucker eingerichtet, der Text kann nicht gedruckt "
-                          "werden.\n\nMit \"Als PDF speichern...\" lässt er sich als PDF-Datei "
+                          "werden.\n\nMit „Als PDF speichern...“ lässt er sich als PDF-Datei "
                           "speichern und später drucken."_s);
         return;
     }

@@ -59,6 +59,7 @@ class Druckvorschau : public QPrintPreviewDialog {
 public:
     Druckvorschau(PrintJob job, QPrinter *printer, QWidget *parent = nullptr);
 
+    const PrintJob &job() const { return m_job; }
     QAction *printAction() const { return m_printAction; }
     QAction *pdfAction() const { return m_pdfAction; }
     QPrintPreviewWidget *preview() const { return m_preview; }

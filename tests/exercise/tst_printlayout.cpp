@@ -3,26 +3,22 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using printlayout::Heading;
 using printlayout::Page;
 using printlayout::PrintedLine;
 using printlayout::PrintedText;
-using printlayout::TextMetrics;
 
 namespace {
 
-// Every character `charWidth` pixels wide; "Üg" 20 pixels high, so lines stand 30 apart.
-TextMetrics fixedMetrics(int charWidth = 100)
+// Every character `charWidth` pixels wide, "Üg" 20 high: lines stand 30 apart. On a page
+// the size of the sheet, units and pixels are the same.
+printlayout::TextMetrics metrics(int charWidth = 100)
 {
     return {[charWidth](QStringView text) { return int(text.size()) * charWidth; }, 20};
 }
-
-// A page as big as the sheet: units and pixels are the same.
 const QSize sheet(800, 1100);
 
-// `count` lines of the text "n " each, n counted from 1; short enough for a line each
-// when a character is 100 pixels wide and the words are taken back.
-QString numberedLines(int count)
+// `count` numbers of six digits, a line each.
+QString numbers(int count)
 {
     QString buffer;
     for (int n = 1; n <= count; ++n)
@@ -30,18 +26,15 @@ QString numberedLines(int count)
     return buffer + u'#';
 }
 
-QList<int> textTops(const Page &page)
-{
-    QList<int> tops;
-    for (const PrintedText &text : page.texts)
-        tops.append(text.position.y());
-    return tops;
-}
-
-// The frame's left, bottom and right edges from `top` down to `bottom`.
-QList<PrintedLine> frameSides(int top, int bottom)
+// The left, bottom and right edges of a frame from `top` down to `bottom`.
+QList<PrintedLine> sides(int top, int bottom)
 {
     return {{{50, top}, {50, bottom}}, {{50, bottom}, {750, bottom}}, {{750, bottom}, {750, top}}};
+}
+
+QList<PrintedLine> band(int top, int height)
+{
+    return {{{50, top}, {750, top}}, {{50, top + height}, {750, top + height}}};
 }
 
 } // namespace
@@ -49,8 +42,7 @@ QList<PrintedLine> frameSides(int top, int bottom)
 class TestPrintLayout : public QObject {
     Q_OBJECT
 private slots:
-    // Characters are taken while the line is narrower than 680 pixels: seven characters of
-    // 100 pixels, or as many as fit of other widths.
+    // Characters are taken while the line is narrower than 680: seven of 100 pixels.
     void lineFilling_data()
     {
         QTest::addColumn<QString>("buffer");
@@ -59,59 +51,54 @@ private slots:
 
         QTest::addRow("word that does not fit begins the next line")
             << u"Der Hund bellt #"_s << 100 << QStringList{u"Der "_s, u"Hund "_s, u"bellt "_s};
-        QTest::addRow("line that ends on a blank is kept")
+        QTest::addRow("line ending on a blank is kept")
             << u"abcdef g #"_s << 100 << QStringList{u"abcdef "_s, u"g "_s};
         QTest::addRow("word wider than a line is cut where the line is full")
-            << u"Donaudampfschiff #"_s << 100 << QStringList{u"Donaud"_s, u"ampfsc"_s, u"hiff "_s};
-        QTest::addRow("long word after a short one gets lines of its own")
-            << u"Da Donaudampf ja #"_s << 100
-            << QStringList{u"Da "_s, u"Donaud"_s, u"ampf "_s, u"ja "_s};
-        QTest::addRow("line breaks print as blanks and are refilled")
-            << u"Hund  Katze #"_s << 10 << QStringList{u"Hund  Katze "_s};
+            << u"Da Donaudampfschiff #"_s << 100
+            << QStringList{u"Da "_s, u"Donaud"_s, u"ampfsc"_s, u"hiff "_s};
         QTest::addRow("text ends at the first #")
             << u"Der Hund# bellt #"_s << 100 << QStringList{u"Der "_s, u"Hund"_s};
-        QTest::addRow("empty text prints one blank line") << u" #"_s << 100 << QStringList{u" "_s};
-        QTest::addRow("buffer that is only the end mark") << u"#"_s << 100 << QStringList{u""_s};
+        QTest::addRow("word that runs full right before a #")
+            << u"abc def#"_s << 100 << QStringList{u"abc "_s, u"def"_s};
+        QTest::addRow("empty text prints a blank line") << u" #"_s << 100 << QStringList{u" "_s};
         QTest::addRow("character wider than the line stands alone")
             << u"ab #"_s << 1000 << QStringList{u"a"_s, u"b"_s, u" "_s};
-        QTest::addRow("text without an end mark ends where the buffer does")
-            << u"Haus"_s << 100 << QStringList{u"Haus"_s};
     }
     void lineFilling()
     {
         QFETCH(QString, buffer);
         QFETCH(int, charWidth);
         QFETCH(QStringList, lines);
-        QCOMPARE(printlayout::fillLines(buffer, fixedMetrics(charWidth), 680), lines);
+        QCOMPARE(printlayout::fillLines(buffer, metrics(charWidth), 680), lines);
     }
 
     void singlePrintFramesTheTextUnderItsHeading()
     {
         const QList<Page> pages = printlayout::singlePrint(
-            sheet, fixedMetrics(), {{60, u"Tiere.txt"_s}, {400, u"rechts"_s}},
-            u"Der Hund bellt #"_s);
+            sheet, metrics(), {{60, u"Tiere.txt"_s}, {400, u"rechts"_s}}, u"Der Hund bellt #"_s);
         QCOMPARE(pages.size(), 1);
-        const Page &page = pages.first();
-        QCOMPARE(page.texts, (QList<PrintedText>{{{60, 60}, u"Tiere.txt"_s},
-                                                 {{400, 60}, u"rechts"_s},
-                                                 {{60, 110}, u"Der "_s},
-                                                 {{60, 140}, u"Hund "_s},
-                                                 {{60, 170}, u"bellt "_s}}));
-        // The heading band, then the frame closed a line step below the last line.
-        QCOMPARE(page.lines, (QList<PrintedLine>{{{50, 50}, {750, 50}}, {{50, 100}, {750, 100}}} +
-                              frameSides(50, 200)));
+        QCOMPARE(pages[0].texts, (QList<PrintedText>{{{60, 60}, u"Tiere.txt"_s},
+                                                     {{400, 60}, u"rechts"_s},
+                                                     {{60, 110}, u"Der "_s},
+                                                     {{60, 140}, u"Hund "_s},
+                                                     {{60, 170}, u"bellt "_s}}));
+        QCOMPARE(pages[0].lines, band(50, 50) + sides(50, 200));
+
+        // Units grow with the page (rounded), the line step stays the font's.
+        const Page a4 = printlayout::singlePrint(QSize(4960, 7016), metrics(1), {}, u"a #"_s)[0];
+        QCOMPARE(a4.texts[0].position, QPoint(372, 702));
+        QCOMPARE(a4.lines.last(), (PrintedLine{{4650, 732}, {4650, 319}}));
     }
 
-    // A text too long for one page goes on on the next, its frame closed at the break and
-    // continued from the top; a text that just fills a page leaves no empty page behind.
+    // A text too long for its page goes on on the next: the frame is closed at the break
+    // and continued from the top; a text that just fills a page leaves no empty page.
     void singlePrintBreaksPages_data()
     {
         QTest::addColumn<int>("lineCount");
         QTest::addColumn<QList<int>>("linesPerPage");
-        QTest::addColumn<int>("lastFrameBottom");
+        QTest::addColumn<int>("lastBottom");
 
-        // Lines stand at 110, 140, ... 1040; after the 32nd, y = 1070 lies past 1050.
-        QTest::addRow("one line") << 1 << QList<int>{1} << 140;
+        // Lines at 110, 140, ... 1040; after the 32nd, y = 1070 lies past 1050.
         QTest::addRow("a page full") << 32 << QList<int>{32} << 1070;
         QTest::addRow("one line more") << 33 << QList<int>{32, 1} << 80;
         QTest::addRow("three pages") << 70 << QList<int>{32, 34, 4} << 170;
@@ -120,122 +107,51 @@ private slots:
     {
         QFETCH(int, lineCount);
         QFETCH(QList<int>, linesPerPage);
-        QFETCH(int, lastFrameBottom);
+        QFETCH(int, lastBottom);
 
         const QList<Page> pages =
-            printlayout::singlePrint(sheet, fixedMetrics(), {}, numberedLines(lineCount));
+            printlayout::singlePrint(sheet, metrics(), {}, numbers(lineCount));
         QCOMPARE(pages.size(), linesPerPage.size());
         for (qsizetype i = 0; i < pages.size(); ++i) {
-            const QList<int> tops = textTops(pages[i]);
-            QCOMPARE(tops.size(), linesPerPage[i]);
-            const int firstTop = i == 0 ? 110 : 50;
-            QCOMPARE(tops.first(), firstTop);
-            QCOMPARE(tops.last(), firstTop + 30 * (linesPerPage[i] - 1));
-            const int bottom = i + 1 < pages.size() ? tops.last() + 30 : lastFrameBottom;
-            QCOMPARE(pages[i].lines.mid(pages[i].lines.size() - 3), frameSides(50, bottom));
-            // Only the first page has the heading band across the top.
-            QCOMPARE(pages[i].lines.size(), i == 0 ? 5 : 3);
+            const int first = i == 0 ? 110 : 50;
+            const int last = first + 30 * (linesPerPage[i] - 1);
+            QCOMPARE(pages[i].texts.size(), linesPerPage[i]);
+            QCOMPARE(pages[i].texts.first().position.y(), first);
+            QCOMPARE(pages[i].texts.last().position.y(), last);
+            const QList<PrintedLine> frame =
+                sides(50, i + 1 < pages.size() ? last + 30 : lastBottom);
+            QCOMPARE(pages[i].lines, i == 0 ? band(50, 50) + frame : frame);
         }
-        QCOMPARE(pages.last().texts.last().text, u"%1 "_s.arg(lineCount, 6, 10, QChar(u'0')));
     }
 
-    // Units become pixels in proportion to the printable area, rounded; the line step
-    // stays 1.5 times the font's height on the device.
-    void unitsScaleWithThePage_data()
-    {
-        QTest::addColumn<QSize>("page");
-        QTest::addColumn<int>("fontHeight");
-        QTest::addColumn<QPoint>("heading");
-        QTest::addColumn<QPoint>("firstLine");
-        QTest::addColumn<int>("lineStep");
-        QTest::addColumn<int>("frameRight");
-
-        QTest::addRow("sheet size")
-            << sheet << 20 << QPoint(60, 60) << QPoint(60, 110) << 30 << 750;
-        QTest::addRow("twice the sheet")
-            << QSize(1600, 2200) << 20 << QPoint(120, 120) << QPoint(120, 220) << 30 << 1500;
-        // A4 at 600 dpi: 4960 x 7016 printable.
-        QTest::addRow("A4 at 600 dpi")
-            << QSize(4960, 7016) << 83 << QPoint(372, 383) << QPoint(372, 702) << 125 << 4650;
-        QTest::addRow("odd height rounds the step up")
-            << sheet << 21 << QPoint(60, 60) << QPoint(60, 110) << 32 << 750;
-    }
-    void unitsScaleWithThePage()
-    {
-        QFETCH(QSize, page);
-        QFETCH(int, fontHeight);
-        QFETCH(QPoint, heading);
-        QFETCH(QPoint, firstLine);
-        QFETCH(int, lineStep);
-        QFETCH(int, frameRight);
-
-        const TextMetrics metrics{[](QStringView text) { return int(text.size()); }, fontHeight};
-        const Page pageLaidOut =
-            printlayout::singlePrint(page, metrics, {{60, u"Kopf"_s}}, u"eins zwei #"_s).first();
-        QCOMPARE(pageLaidOut.texts[0].position, heading);
-        QCOMPARE(pageLaidOut.texts[1].position, firstLine);
-        QCOMPARE(pageLaidOut.lines.last().from.x(), frameRight);
-        QCOMPARE(pageLaidOut.lines.last().from.y(), firstLine.y() + lineStep);
-    }
-
+    // Each text in its block, 20 apart; a block ending below 800 sends the next one to a
+    // new page, a block running past 1050 goes on on the next page.
     void folderPrintPutsBlocksUnderEachOther()
     {
-        const QList<Page> pages = printlayout::folderPrint(
-            sheet, fixedMetrics(),
-            {{u"/t/a.txt"_s, u"Hund #"_s}, {u"/t/b.txt"_s, u"Der Hund #"_s}});
-        QCOMPARE(pages.size(), 1);
-        // a.txt: band 50..80, name at 60, one line at 90, frame closed at 120; 20 below,
-        // b.txt from 140.
-        QCOMPARE(pages[0].texts, (QList<PrintedText>{{{60, 60}, u"/t/a.txt"_s},
-                                                     {{60, 90}, u"Hund "_s},
-                                                     {{60, 150}, u"/t/b.txt"_s},
-                                                     {{60, 180}, u"Der "_s},
-                                                     {{60, 210}, u"Hund "_s}}));
-        QCOMPARE(pages[0].lines,
-                 (QList<PrintedLine>{{{50, 50}, {750, 50}}, {{50, 80}, {750, 80}}} +
-                  frameSides(50, 120) +
-                  QList<PrintedLine>{{{50, 140}, {750, 140}}, {{50, 170}, {750, 170}}} +
-                  frameSides(140, 240)));
-    }
-
-    // A block that ends below 800 units sends the next one to a new page; one that runs
-    // past 1050 units goes on on the next page from 50.
-    void folderPrintBreaksPages()
-    {
-        // 24 lines: from 90 to 780, frame closed at 810, the next block on page 2.
-        const QList<Page> pages = printlayout::folderPrint(sheet, fixedMetrics(),
-                                                           {{u"lang"_s, numberedLines(24)},
-                                                            {u"länger"_s, numberedLines(40)},
-                                                            {u"kurz"_s, u"x #"_s}});
+        const QList<Page> pages = printlayout::folderPrint(sheet, metrics(),
+                                                           {{u"a.txt"_s, u"Der Hund #"_s},
+                                                            {u"b.txt"_s, numbers(20)},
+                                                            {u"c.txt"_s, numbers(40)},
+                                                            {u"d.txt"_s, u"x #"_s}});
         QCOMPARE(pages.size(), 3);
-        QCOMPARE(pages[0].texts.size(), 1 + 24);
-        QCOMPARE(pages[0].lines.mid(2), frameSides(50, 810));
-        // "länger" from the top of page 2: lines 90 .. 1050 (33), broken at 1080.
-        QCOMPARE(pages[1].texts.first(), (PrintedText{{60, 60}, u"länger"_s}));
-        QCOMPARE(textTops(pages[1]).last(), 1050);
+        // a.txt: band 50..80, lines at 90 and 120, closed at 150; b.txt from 170: 20
+        // lines from 210 to 780, closed at 810.
+        QCOMPARE(pages[0].texts.mid(0, 4), (QList<PrintedText>{{{60, 60}, u"a.txt"_s},
+                                                               {{60, 90}, u"Der "_s},
+                                                               {{60, 120}, u"Hund "_s},
+                                                               {{60, 180}, u"b.txt"_s}}));
+        QCOMPARE(pages[0].lines, band(50, 30) + sides(50, 150) + band(170, 30) + sides(170, 810));
+        // c.txt at the top of page 2: 33 lines from 90 to 1050, broken at 1080; the other
+        // 7 on page 3, closed at 260; d.txt 20 below.
         QCOMPARE(pages[1].texts.size(), 1 + 33);
-        QCOMPARE(pages[1].lines.mid(2), frameSides(50, 1080));
-        // Page 3: the 7 lines left (50 .. 230), closed at 260; "kurz" 20 below at 280.
-        QCOMPARE(pages[2].lines.mid(0, 3), frameSides(50, 260));
-        QCOMPARE(pages[2].texts[7], (PrintedText{{60, 290}, u"kurz"_s}));
-    }
+        QCOMPARE(pages[1].lines, band(50, 30) + sides(50, 1080));
+        QCOMPARE(pages[2].lines.mid(0, 3), sides(50, 260));
+        QCOMPARE(pages[2].texts[7], (PrintedText{{60, 290}, u"d.txt"_s}));
 
-    void emptyJobsPrintOneEmptyPage()
-    {
-        const QList<Page> none = printlayout::folderPrint(sheet, fixedMetrics(), {});
-        QCOMPARE(none.size(), 1);
-        QVERIFY(none.first().isEmpty());
-
-        // A page break asked for at the end of a job begins no page.
-        printlayout::PageWriter writer(sheet, fixedMetrics());
-        writer.framedBlock(30, {{60, u"Wörter"_s}}, {u"Ball Bett"_s});
-        writer.moveTo(900);
-        writer.newPageBelow(800);
-        QCOMPARE(writer.pages().size(), 1);
-        // A block of no lines is its band and a closed frame below it.
-        writer.framedBlock(30, {{60, u"leer"_s}}, {});
-        QCOMPARE(writer.pages().size(), 2);
-        QCOMPARE(writer.pages().last().lines.mid(2), frameSides(50, 90));
+        // Nothing to print is one empty page, and a break at the very end begins none.
+        const QList<Page> none = printlayout::folderPrint(sheet, metrics(), {});
+        QVERIFY(none.size() == 1 && none[0].isEmpty());
+        QCOMPARE(printlayout::folderPrint(sheet, metrics(), {{u"b.txt"_s, numbers(24)}}).size(), 1);
     }
 };
 
