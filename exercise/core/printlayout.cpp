@@ -19,6 +19,37 @@ int scaled(int value, int numerator, int denominator)
 constexpr QChar endMark = u'#';
 constexpr QChar blank = u' ';
 
+// The whole of `text` filled into lines.
+QStringList fillText(QStringView text, const TextMetrics &metrics, int lineWidth)
+{
+    const qsizetype end = text.size();
+    const auto width = [&metrics](QStringView part) {
+        return metrics.width ? metrics.width(part) : 0;
+    };
+
+    QStringList lines;
+    qsizetype pos = 0;
+    do {
+        const qsizetype start = pos;
+        // At least one character a line, however narrow the page.
+        while (pos < end && (pos == start || width(text.sliced(start, pos - start)) < lineWidth))
+            ++pos;
+        QStringView line = text.sliced(start, pos - start);
+        // Only a line that ran full is broken anew; the last one, ended within the width,
+        // stays whole.
+        if (line.size() >= 2 && !line.endsWith(blank) && width(line) >= lineWidth) {
+            const qsizetype lastBlank = line.lastIndexOf(blank);
+            // The word that did not fit begins the next line; a word wider than the
+            // whole line keeps the characters that fit (all but the one that overflowed).
+            const qsizetype keep = lastBlank >= 0 ? lastBlank + 1 : line.size() - 1;
+            line.truncate(keep);
+            pos = start + keep;
+        }
+        lines.append(line.toString());
+    } while (pos < end);
+    return lines;
+}
+
 } // namespace
 
 PageWriter::PageWriter(QSize pageSize, TextMetrics metrics)
@@ -86,11 +117,34 @@ void PageWriter::framedBlock(int bandUnits, const QList<Heading> &headings,
     int top = m_y;
     const int left = toX(frameLeft);
     const int right = toX(frameRight);
+    // A heading that would run into the one before it, or out of the frame, goes under it
+    // at the left; one wider than the frame is filled over as many lines as it needs. The
+    // band grows by a line for each line more.
+    const int headingRight = toX(frameRight - 10);
+    int extraLines = 0;
+    int headingEnd = 0;
+    for (qsizetype i = 0; i < headings.size(); ++i) {
+        int x = toX(headings[i].x);
+        const QString &heading = headings[i].text;
+        if (i > 0 && (x < headingEnd + toX(10) || x + m_metrics.width(heading) > headingRight)) {
+            ++extraLines;
+            x = toX(textLeft);
+        }
+        const QStringList parts =
+            m_metrics.width(heading) > headingRight - x
+                ? fillText(QString(heading + blank), m_metrics, headingRight - x)
+                : QStringList{heading};
+        for (qsizetype part = 0; part < parts.size(); ++part) {
+            if (part > 0)
+                ++extraLines;
+            addText({x, top + toY(10) + extraLines * m_lineStep}, parts[part]);
+        }
+        headingEnd = x + m_metrics.width(parts.last());
+    }
+    const int bandBottom = top + toY(bandUnits) + extraLines * m_lineStep;
     addLine({left, top}, {right, top});
-    addLine({left, top + toY(bandUnits)}, {right, top + toY(bandUnits)});
-    for (const Heading &heading : headings)
-        addText({toX(heading.x), top + toY(10)}, heading.text);
-    m_y = top + toY(bandUnits + 10);
+    addLine({left, bandBottom}, {right, bandBottom});
+    m_y = top + toY(bandUnits + 10) + extraLines * m_lineStep;
 
     const int x = toX(textLeft);
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -114,34 +168,8 @@ QList<Page> PageWriter::pages() const
 
 QStringList fillLines(QStringView buffer, const TextMetrics &metrics, int lineWidth)
 {
-    qsizetype end = buffer.indexOf(endMark);
-    if (end < 0)
-        end = buffer.size();
-    const auto width = [&metrics](QStringView text) {
-        return metrics.width ? metrics.width(text) : 0;
-    };
-
-    QStringList lines;
-    qsizetype pos = 0;
-    do {
-        const qsizetype start = pos;
-        // At least one character a line, however narrow the page.
-        while (pos < end && (pos == start || width(buffer.sliced(start, pos - start)) < lineWidth))
-            ++pos;
-        QStringView line = buffer.sliced(start, pos - start);
-        // Only a line that ran full is broken anew; one that a "#" ended within the width
-        // stays whole.
-        if (line.size() >= 2 && !line.endsWith(blank) && width(line) >= lineWidth) {
-            const qsizetype lastBlank = line.lastIndexOf(blank);
-            // The word that did not fit begins the next line; a word wider than the
-            // whole line keeps the characters that fit (all but the one that overflowed).
-            const qsizetype keep = lastBlank >= 0 ? lastBlank + 1 : line.size() - 1;
-            line.truncate(keep);
-            pos = start + keep;
-        }
-        lines.append(line.toString());
-    } while (pos < end);
-    return lines;
+    const qsizetype end = buffer.indexOf(endMark);
+    return fillText(end < 0 ? buffer : buffer.first(end), metrics, lineWidth);
 }
 
 QList<Page> singlePrint(QSize pageSize, const TextMetrics &metrics, const QList<Heading> &headings,

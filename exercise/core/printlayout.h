@@ -81,10 +81,12 @@ public:
     void newPageBelow(int units);
 
     // A framed block from y down: lines across the frame at y and at y + `bandUnits`,
-    // the headings in that band at y + 10 units, the text lines from y + `bandUnits`
-    // + 10 units on, one line step apart. When y passes 1050 units with lines left, the
-    // frame is closed there and goes on at the top of the next page. Afterwards y is the
-    // frame's bottom.
+    // the headings in that band at y + 10 units (one that would overlap the heading
+    // before it, or that is wider than the frame, goes on a line step lower, and so does
+    // the band's bottom), the text lines
+    // from y + `bandUnits` + 10 units on, one line step apart. When y passes 1050 units
+    // with lines left, the frame is closed there and goes on at the top of the next page.
+    // Afterwards y is the frame's bottom.
     void framedBlock(int bandUnits, const QList<Heading> &headings, const QStringList &lines);
 
     void addLine(QPoint from, QPoint to);

@@ -75,14 +75,25 @@ private slots:
     void singlePrintFramesTheTextUnderItsHeading()
     {
         const QList<Page> pages = printlayout::singlePrint(
-            sheet, metrics(), {{60, u"Tiere.txt"_s}, {400, u"rechts"_s}}, u"Der Hund bellt #"_s);
+            sheet, metrics(), {{60, u"Hof"_s}, {400, u"Zoo"_s}}, u"Der Hund bellt #"_s);
         QCOMPARE(pages.size(), 1);
-        QCOMPARE(pages[0].texts, (QList<PrintedText>{{{60, 60}, u"Tiere.txt"_s},
-                                                     {{400, 60}, u"rechts"_s},
+        QCOMPARE(pages[0].texts, (QList<PrintedText>{{{60, 60}, u"Hof"_s},
+                                                     {{400, 60}, u"Zoo"_s},
                                                      {{60, 110}, u"Der "_s},
                                                      {{60, 140}, u"Hund "_s},
                                                      {{60, 170}, u"bellt "_s}}));
         QCOMPARE(pages[0].lines, band(50, 50) + sides(50, 200));
+
+        // A heading wider than the frame is filled over lines, one that would overlap the
+        // heading before it goes under it; the band grows to hold them.
+        const Page crowded = printlayout::singlePrint(
+            sheet, metrics(), {{60, u"Ben Tim Ute"_s}, {400, u"Zoo"_s}}, u"a #"_s)[0];
+        QCOMPARE(crowded.texts, (QList<PrintedText>{{{60, 60}, u"Ben "_s},
+                                                    {{60, 90}, u"Tim "_s},
+                                                    {{60, 120}, u"Ute "_s},
+                                                    {{60, 150}, u"Zoo"_s},
+                                                    {{60, 200}, u"a "_s}}));
+        QCOMPARE(crowded.lines.mid(0, 2), band(50, 140));
 
         // Units grow with the page (rounded), the line step stays the font's.
         const Page a4 = printlayout::singlePrint(QSize(4960, 7016), metrics(1), {}, u"a #"_s)[0];
