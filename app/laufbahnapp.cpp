@@ -8,6 +8,8 @@
 #include "exercise/ui/neuschueler.h"
 #include "settings/ui/einstell.h"
 #include "settings/ui/schrift.h"
+#include "writing/ui/lob.h"
+#include "writing/ui/lob2.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -34,6 +36,8 @@ LaufbahnApp::LaufbahnApp()
     Form5 = std::make_unique<TForm5>(Form10.get());
     Form10->setFontDialog(Form5.get());
     Form7 = std::make_unique<TForm7>(Form3.get());
+    Form11 = std::make_unique<TForm11>(Form3.get());
+    Form16 = std::make_unique<TForm16>(Form3.get());
     Form18 = std::make_unique<TForm18>();
     Form_black = std::make_unique<TForm_black>();
 }
@@ -42,6 +46,8 @@ LaufbahnApp::~LaufbahnApp()
 {
     Form_black.reset();
     Form18.reset();
+    Form16.reset();
+    Form11.reset();
     Form7.reset();
     Form5.reset();
     Form2.reset();

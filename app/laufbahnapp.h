@@ -9,6 +9,8 @@ class TForm3;
 class TForm5;
 class TForm7;
 class TForm10;
+class TForm11;
+class TForm16;
 class TForm18;
 class TForm_black;
 
@@ -26,6 +28,8 @@ public:
     std::unique_ptr<TForm2> Form2;
     std::unique_ptr<TForm5> Form5;
     std::unique_ptr<TForm7> Form7;
+    std::unique_ptr<TForm11> Form11;
+    std::unique_ptr<TForm16> Form16;
     std::unique_ptr<TForm18> Form18;
     std::unique_ptr<TForm_black> Form_black;
 };
