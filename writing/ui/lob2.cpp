@@ -38,8 +38,7 @@ TForm16::TForm16(QWidget *parent) : QDialog(parent)
     for (int i = 0; i < praise::maxPieces; ++i) {
         auto *piece = new QFrame(this);
         piece->setObjectName(u"Panel%1"_s.arg(i + 1));
-        piece->setFrameStyle(QFrame::Panel | QFrame::Raised);
-        piece->setLineWidth(1);
+        piece->setFrameStyle(QFrame::WinPanel | QFrame::Raised);
         piece->setBackgroundRole(QPalette::Button);
         piece->setAutoFillBackground(true);
         bildteile[std::size_t(i)] = piece;
