@@ -34,15 +34,21 @@ void drawCloud(QPainter &p, QPointF at, double scale)
         p.drawEllipse(at + QPointF(dx, dy) * scale, r * scale, r * scale * 0.8);
 }
 
+// A picture filled with a sky that runs through `stops` from top to bottom.
+QImage skyImage(QSize size, const QGradientStops &stops)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QLinearGradient sky(0, 0, 0, size.height());
+    sky.setStops(stops);
+    QPainter(&image).fillRect(image.rect(), sky);
+    return image;
+}
+
 QImage sunOverHills()
 {
-    QImage image(640, 480, QImage::Format_RGB32);
+    QImage image = skyImage({640, 480}, {{0, QColor(70, 150, 235)}, {1, QColor(190, 228, 255)}});
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, 0, 480);
-    sky.setColorAt(0, QColor(70, 150, 235));
-    sky.setColorAt(1, QColor(190, 228, 255));
-    p.fillRect(image.rect(), sky);
 
     const QPointF sun(470, 120);
     p.setPen(QPen(QColor(255, 200, 0), 8, Qt::SolidLine, Qt::RoundCap));
@@ -105,14 +111,11 @@ QImage sunOverHills()
 
 QImage balloons()
 {
-    QImage image(800, 600, QImage::Format_RGB32);
+    QImage image = skyImage(
+        {800, 600},
+        {{0, QColor(255, 170, 120)}, {0.6, QColor(140, 200, 250)}, {1, QColor(100, 170, 240)}});
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, 0, 600);
-    sky.setColorAt(0, QColor(255, 170, 120));
-    sky.setColorAt(0.6, QColor(140, 200, 250));
-    sky.setColorAt(1, QColor(100, 170, 240));
-    p.fillRect(image.rect(), sky);
     drawCloud(p, QPointF(80, 470), 1.3);
     drawCloud(p, QPointF(560, 520), 1.1);
     drawCloud(p, QPointF(600, 90), 0.8);
