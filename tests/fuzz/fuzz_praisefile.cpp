@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const QStringList anonymous = praise::praiseLines(text, QString());
     requireUsable(anonymous);
-    // Without a first name no placeholder is shown, only the fallback is left then.
+    // No praise ever shows the placeholder itself.
     for (const QString &line : anonymous)
         require(!line.contains(u"Name"_s));
     require(praise::praiseLines(text, u"  "_s) == anonymous);

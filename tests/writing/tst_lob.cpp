@@ -47,20 +47,6 @@ private slots:
         QCOMPARE(form.Label1->palette().color(QPalette::WindowText), look.textColor);
         QCOMPARE(form.Label1->font().pixelSize(), 64);
     }
-
-    void theLineIsCentredWhateverTheWindowsSize()
-    {
-        TForm11 form;
-        form.show();
-        for (const QSize size : {QSize(800, 600), QSize(1920, 1080)}) {
-            form.resize(size);
-            QCoreApplication::processEvents();
-            const QRect label = form.Label1->geometry();
-            QCOMPARE(label.left(), 8);
-            QCOMPARE(label.width(), size.width() - 16);
-            QVERIFY(qAbs(label.center().y() - size.height() / 2) <= 1);
-        }
-    }
 };
 
 QTEST_MAIN(TestLob)

@@ -13,7 +13,6 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -32,43 +31,31 @@ int coveredPieces(const TForm16 &form)
     return covered;
 }
 
+// One picture praise; `whileShown` runs once the form is on the screen.
+void praiseOnce(TForm16 &form, QRandomGenerator &random, const std::function<void()> &whileShown)
+{
+    testing::answerNextDialog([&](QWidget *) { whileShown(); });
+    form.zeigen(random);
+}
+
 } // namespace
 
 class TestLob2 : public QObject {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> dir;
-    QString folder() const { return dir->path() + u'/'; }
-    void put(const QString &name, const QByteArray &bytes)
-    {
-        testing::writeBytes(dir->filePath(name), bytes);
-    }
-
-    // One picture praise; `whileShown` runs once the form is on the screen and must
-    // let it close.
-    void praiseOnce(TForm16 &form, QRandomGenerator &random,
-                    const std::function<void()> &whileShown)
-    {
-        testing::answerNextDialog([&](QWidget *) { whileShown(); });
-        form.zeigen(random);
-    }
-
 private slots:
-    void init()
-    {
-        dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir->isValid());
-    }
-
-    // 4 x 4: each praise opens one piece for three seconds; the sixteenth shows the
-    // whole picture for ten seconds, then "weiter"; the seventeenth covers it again.
+    // 4 x 4: each praise opens one piece for three seconds, keys meant for the rewrite
+    // form end nothing; the sixteenth shows the whole picture for ten seconds, then
+    // "weiter"; the seventeenth covers it again. The grid lies over the window as it is
+    // shown, the JPEG under it decoded with the control's options.
     void sixteenPraisesOpenThePictureAndTheSeventeenthCoversItAgain()
     {
-        put(u"bild.jpg"_s, praiseData(u"farbe.jpg"_s));
+        QTemporaryDir dir;
+        const QByteArray jpeg = praiseData(u"farbe.jpg"_s);
+        testing::writeBytes(dir.filePath(u"bild.jpg"_s), jpeg);
         TForm16 form;
         QRandomGenerator random(5);
-        QVERIFY(form.init({folder(), 4, {}}, random).isEmpty());
-        QCOMPARE(coveredPieces(form), 16);
+        QVERIFY(form.init({dir.path() + u'/', 4, {}}, random).isEmpty());
+        QCOMPARE(form.FEJpeg1->image(), *jpeg::decode(jpeg, jpeg::Options()).image);
 
         for (int praised = 1; praised <= 17; ++praised) {
             int covered = -1;
@@ -76,9 +63,13 @@ private slots:
             bool keysIgnored = false;
             bool weiter = false;
             praiseOnce(form, random, [&] {
+                for (int piece = 1; piece <= 16; ++piece)
+                    QCOMPARE(form.bildteile[piece - 1]->geometry(),
+                             praise::pieceRect(4, piece, form.size()));
+                QCOMPARE(form.FEJpeg1->geometry(), form.rect());
+                QVERIFY(form.FEJpeg1->isVisible() && !form.Image1->isVisible());
                 covered = coveredPieces(form);
                 pause = form.Timer1->isActive() ? form.Timer1->interval() : 0;
-                // A second Return meant for the rewrite form, or Escape, ends nothing.
                 QTest::keyClick(&form, Qt::Key_Return);
                 QTest::keyClick(&form, Qt::Key_Escape);
                 keysIgnored = form.isVisible();
@@ -95,59 +86,24 @@ private slots:
         }
     }
 
-    // The grid is laid out over the window as it is shown, not as it was created; the
-    // JPEG lies under it, decoded with the control's options.
-    void gridAndPictureFillTheShownWindow()
-    {
-        const QByteArray jpeg = praiseData(u"farbe.jpg"_s);
-        put(u"bild.jpg"_s, jpeg);
-        TForm16 form;
-        QRandomGenerator random(1);
-        QVERIFY(form.init({folder(), 3, {}}, random).isEmpty());
-        QCOMPARE(form.pictureName(), u"bild.jpg"_s);
-        QCOMPARE(form.FEJpeg1->options(), jpeg::Options());
-        QCOMPARE(form.FEJpeg1->image(), *jpeg::decode(jpeg, jpeg::Options()).image);
-
-        QRect pictureArea;
-        QRect shownArea;
-        QList<QRect> pieces;
-        bool jpegShown = false;
-        praiseOnce(form, random, [&] {
-            pictureArea = form.FEJpeg1->geometry();
-            shownArea = form.rect();
-            jpegShown = form.FEJpeg1->isVisible() && !form.Image1->isVisible();
-            for (int piece = 1; piece <= praise::maxPieces; ++piece) {
-                const QFrame *panel = form.bildteile[std::size_t(piece - 1)];
-                if (panel->isVisible())
-                    pieces << panel->geometry();
-                if (panel->isVisible() || piece <= 9)
-                    QCOMPARE(panel->geometry(), praise::pieceRect(3, piece, form.size()));
-            }
-            form.Timer1Timer();
-        });
-        QVERIFY(jpegShown);
-        QCOMPARE(pictureArea, shownArea);
-        QCOMPARE(pieces.size(), 8);
-    }
-
     // Pictures that cannot be shown are left out and named once; with none left the
     // pieces open over the empty form. "FOTO.JPG" goes through the general reader.
     void brokenPicturesAreSkippedAndReportedOnce()
     {
-        put(u"a.jpg"_s, praiseData(u"abgeschnitten.jpg"_s));
-        put(u"leer.bmp"_s, QByteArray());
-        QVERIFY(QDir(dir->path()).mkdir(u"x.jpg"_s));
+        QTemporaryDir dir;
+        testing::writeBytes(dir.filePath(u"a.jpg"_s), praiseData(u"abgeschnitten.jpg"_s));
+        testing::writeBytes(dir.filePath(u"leer.bmp"_s), QByteArray());
+        QVERIFY(QDir(dir.path()).mkdir(u"x.jpg"_s));
         TForm16 form;
         QRandomGenerator random(9);
-        QList<praise::PictureFailure> failures = form.init({folder(), 4, {}}, random);
-        QStringList names;
-        for (const praise::PictureFailure &failure : failures)
-            names << failure.name;
-        names.sort();
-        QCOMPARE(names, (QStringList{u"a.jpg"_s, u"leer.bmp"_s}));
-        QVERIFY(form.pictureName().isEmpty());
-        QVERIFY(form.Image1->isHidden() && form.FEJpeg1->isHidden());
-
+        const TForm16::Setup setup{dir.path() + u'/', 4, {}};
+        QStringList failed;
+        for (const praise::PictureFailure &failure : form.init(setup, random))
+            failed << failure.name;
+        failed.sort();
+        QCOMPARE(failed, (QStringList{u"a.jpg"_s, u"leer.bmp"_s}));
+        QVERIFY(form.pictureName().isEmpty() && form.Image1->isHidden() &&
+                form.FEJpeg1->isHidden());
         int covered = -1;
         praiseOnce(form, random, [&] {
             covered = coveredPieces(form);
@@ -155,17 +111,13 @@ private slots:
         });
         QCOMPARE(covered, 15);
 
-        put(u"FOTO.JPG"_s, praiseData(u"farbe.jpg"_s));
+        testing::writeBytes(dir.filePath(u"FOTO.JPG"_s), praiseData(u"farbe.jpg"_s));
         for (int again = 0; again < 3; ++again) {
-            QVERIFY(form.init({folder(), 4, {}}, random).isEmpty());
+            QVERIFY(form.init(setup, random).isEmpty());
             QCOMPARE(form.pictureName(), u"FOTO.JPG"_s);
             QVERIFY(!form.Image1->isHidden() && form.FEJpeg1->isHidden());
-            QCOMPARE(form.Image1->image().size(), QSize(48, 32));
         }
-        QStringList listed;
-        for (int row = 0; row < form.ListBox1->count(); ++row)
-            listed << form.ListBox1->item(row)->text();
-        QCOMPARE(listed, (QStringList{u"leer.bmp"_s, u"a.jpg"_s, u"FOTO.JPG"_s}));
+        QCOMPARE(form.ListBox1->count(), 3);
     }
 };
 
