@@ -228,6 +228,7 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
     connectCommands();
     setupDeveloperDisplayEntry();
     setUpSectionCommands();
+    setupDeveloperPraiseEntries();
     FormCreate();
 }
 

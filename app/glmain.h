@@ -8,6 +8,7 @@
 #include "writing/ui/vergleich.h"
 
 #include <QMainWindow>
+#include <QRandomGenerator>
 #include <QRect>
 #include <QString>
 #include <memory>
@@ -110,6 +111,20 @@ public:
     // One turn: TForm13 shows sentence satz_nr of puffer. False when the pupil chose
     // nothing or left, which ends the exercise.
     bool textabschnittWaehlen();
+    // --- Praise (glmain_lob.cpp).
+    // The program's random generator: praise lines, the praise picture and its pieces.
+    QRandomGenerator zufall{QRandomGenerator::securelySeeded()};
+    // ListBox4 := the praise lines of "lob.inf" in the start directory for the first name
+    // in Edit2. A file that cannot be read is reported and false returned.
+    bool lob_laden();
+    // The praise picture chooses its picture and lays out its grid from the settings
+    // now; pictures it has to skip are reported once.
+    void lobBildInit();
+    // The praise the settings choose for a chunk rewritten right: none, a line of
+    // ListBox4, or one more piece of the picture.
+    void lobZeigen();
+    void lobTextZeigen();
+    void lobBildZeigen();
 
     // --- Text state.
     // Status panel 0: 400 pixels, the text; panel 1: the pupil.
@@ -319,6 +334,7 @@ private:
     // when the list still holds it.
     void showPupilFile(const QString &selectedEntry);
     void setupDeveloperDisplayEntry();
+    void setupDeveloperPraiseEntries();
     void showMemo1Menu(const QPoint &pos);
     // Writes `text` under `path`; reports unwritable characters and file errors.
     bool writeTextFile(const QString &path, const QString &text);

@@ -11,6 +11,8 @@
 #include "settings/ui/schrift.h"
 #include "writing/ui/auswahl.h"
 #include "writing/ui/vergleich.h"
+#include "writing/ui/lob.h"
+#include "writing/ui/lob2.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -38,10 +40,12 @@ LaufbahnApp::LaufbahnApp()
     Form10->setFontDialog(Form5.get());
     Form7 = std::make_unique<TForm7>(Form3.get());
     Form8 = std::make_unique<TForm8>(Form3.get());
+    Form11 = std::make_unique<TForm11>(Form3.get());
     Form13 = std::make_unique<TForm13>(Form3.get());
     Form3->auswahlVerbinden(Form13.get());
     Form14 = std::make_unique<TForm14>(Form3.get());
     Form3->vergleichVerbinden(Form14.get());
+    Form16 = std::make_unique<TForm16>(Form3.get());
     Form18 = std::make_unique<TForm18>();
     Form_black = std::make_unique<TForm_black>();
 }
@@ -50,8 +54,10 @@ LaufbahnApp::~LaufbahnApp()
 {
     Form_black.reset();
     Form18.reset();
+    Form16.reset();
     Form14.reset();
     Form13.reset();
+    Form11.reset();
     Form8.reset();
     Form7.reset();
     Form5.reset();
