@@ -4,6 +4,7 @@
 
 #include "display/ui/gleitanzeige.h"
 #include "exercise/core/pupilrecord.h"
+#include "exercise/ui/hiddenmemo.h"
 
 #include <QMainWindow>
 #include <QRect>
@@ -143,7 +144,7 @@ public:
     QLineEdit *Edit2;
     QStatusBar *StatusBar1;
     QListWidget *ListBox1;
-    QPlainTextEdit *Memo2;
+    HiddenMemo *Memo2;
     QPlainTextEdit *Memo3;
     QListWidget *ListBox3;
     QTabWidget *PageControl1;
