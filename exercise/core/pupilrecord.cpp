@@ -87,13 +87,24 @@ QString lineText(QStringView line)
     return line.toString();
 }
 
-template <typename Lines> QStringList linesOf(const Lines &lines, Block block)
+template <typename Lines>
+QList<QStringList> collectedBlocksOf(const Lines &lines, const QString &entry)
 {
-    QStringList result;
-    result.reserve(block.end - block.first);
-    for (qsizetype i = block.first; i < block.end; ++i)
-        result.append(lineText(lines[i]));
+    QList<QStringList> result;
+    for (const Block &block : blocksOf(lines, entry)) {
+        QStringList &words = result.emplace_back();
+        for (qsizetype i = block.first; i < block.end; ++i)
+            words.append(lineText(lines[i]));
+    }
     return result;
+}
+
+template <typename Lines> QStringList collectWordsOf(const Lines &lines, const QString &entry)
+{
+    QStringList words;
+    for (const QStringList &block : collectedBlocksOf(lines, entry))
+        words.append(block);
+    return words;
 }
 
 template <typename Lines> bool holds(const Lines &lines, Block block, const QStringList &expected)
@@ -143,23 +154,6 @@ template <typename Lines> QStringList entriesOf(const Lines &lines)
     result.reserve(qsizetype(firsts.size()));
     for (qsizetype line : firsts)
         result.append(QStringView(lines[line]).sliced(1).toString());
-    return result;
-}
-
-template <typename Lines> QStringList collectWordsOf(const Lines &lines, const QString &entry)
-{
-    QStringList words;
-    for (const Block &block : blocksOf(lines, entry))
-        words.append(linesOf(lines, block));
-    return words;
-}
-
-template <typename Lines>
-QList<QStringList> collectedBlocksOf(const Lines &lines, const QString &entry)
-{
-    QList<QStringList> result;
-    for (const Block &block : blocksOf(lines, entry))
-        result.append(linesOf(lines, block));
     return result;
 }
 
