@@ -61,8 +61,6 @@ private slots:
         QCOMPARE(ansi::decodeLines(written.bytes), QStringList({u"Hase"_s, u""_s, u"Bär"_s}));
         QCOMPARE(ansi::encodeLines({}).bytes, QByteArray());
         QCOMPARE(ansi::encodeLines({QString()}).bytes, QByteArray("\r\n"));
-        QCOMPARE(ansi::encodeJoinedLines(u"a\n\nb"_s, true).bytes, QByteArray("a\r\n\r\nb\r\n"));
-        QCOMPARE(ansi::encodeJoinedLines(u"a\u263Ab"_s, true).unencodable, u"\u263A"_s);
     }
 
     void lineEndsAreReadEitherWay_data()
