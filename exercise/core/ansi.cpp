@@ -107,33 +107,35 @@ QStringList decodeLines(QByteArrayView bytes)
 
 QString decodeJoinedLines(QByteArrayView bytes, std::vector<qsizetype> *starts)
 {
+    static const auto table = [] {
+        std::array<char16_t, 256> characters{};
+        for (int b = 0; b < 256; ++b)
+            characters[std::size_t(b)] = fromByte(uchar(b)).unicode();
+        return characters;
+    }();
     if (starts) {
         starts->clear();
         starts->reserve(std::count(bytes.begin(), bytes.end(), '\n') + 1);
     }
     QString joined(bytes.size(), Qt::Uninitialized);
-    QChar *out = joined.data();
-    qsizetype length = 0;
-    bool lineOpen = false;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const char b = bytes[i];
-        if (!lineOpen) {
-            if (starts)
-                starts->push_back(length);
-            lineOpen = true;
-        }
-        if (b != '\r' && b != '\n') {
-            out[length++] = fromByte(uchar(b));
-            continue;
-        }
-        if (b == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-            ++i;
+    char16_t *const first = reinterpret_cast<char16_t *>(joined.data());
+    char16_t *out = first;
+    const auto *in = reinterpret_cast<const uchar *>(bytes.data());
+    const uchar *const end = in + bytes.size();
+    while (in < end) {
+        if (starts)
+            starts->push_back(out - first);
+        while (in < end && *in != '\r' && *in != '\n')
+            *out++ = table[*in++];
+        if (in == end)
+            break;
+        if (*in == '\r' && in + 1 < end && in[1] == '\n')
+            ++in;
         // A line end that closes the file opens no further line.
-        lineOpen = false;
-        if (i + 1 < bytes.size())
-            out[length++] = u'\n';
+        if (++in < end)
+            *out++ = u'\n';
     }
-    joined.truncate(length);
+    joined.truncate(out - first);
     return joined;
 }
 

@@ -267,13 +267,6 @@ std::optional<QByteArray> serialise(const QStringList &lines, QString *unencodab
     return std::move(encoded.bytes);
 }
 
-RecordLines::RecordLines(const QStringList &lines)
-{
-    m_starts.reserve(lines.size());
-    for (const QString &line : lines)
-        append(line);
-}
-
 RecordLines RecordLines::fromBytes(QByteArrayView bytes)
 {
     RecordLines lines;
