@@ -4,6 +4,7 @@
 
 #include "display/ui/gleitanzeige.h"
 #include "exercise/core/pupilrecord.h"
+#include "exercise/ui/hiddenmemo.h"
 #include "writing/ui/auswahl.h"
 #include "writing/ui/vergleich.h"
 
@@ -203,7 +204,7 @@ public:
     QLineEdit *Edit2;
     QStatusBar *StatusBar1;
     QListWidget *ListBox1;
-    QPlainTextEdit *Memo2;
+    HiddenMemo *Memo2;
     QPlainTextEdit *Memo3;
     QListWidget *ListBox3;
     QTabWidget *PageControl1;
