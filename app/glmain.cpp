@@ -6,6 +6,7 @@
 #include "exercise/core/markup.h"
 #include "exercise/core/textfile.h"
 #include "exercise/core/wortfolge.h"
+#include "exercise/ui/editortext.h"
 #include "exercise/ui/messages.h"
 #include "settings/ui/einstell.h"
 
@@ -36,6 +37,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -664,15 +666,26 @@ void TForm3::setCurrentText(const QString &name)
 bool TForm3::loadText(const QString &path, bool oldFormat)
 {
     IoError error;
-    const std::optional<QString> text =
-        oldFormat ? textfile::readOldText(path, &error) : textfile::readText(path, &error);
-    if (!text) {
-        showIoError(this, error);
+    {
+        // A long word list takes the editor seconds.
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto normalCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+        const std::optional<QString> text =
+            oldFormat ? textfile::readOldText(path, &error) : textfile::readText(path, &error);
+        if (text) {
+            Memo1->setPlainText(*text);
+            Memo1->document()->setModified(false);
+            return true;
+        }
+    }
+    if (error.code == IoError::TooLarge) {
+        showWarning(this, u"Die Datei ist zu groß für einen Übungstext: ein Text darf höchstens "
+                          "%1 MB groß sein. Die Datei wurde nicht geladen."_s.arg(
+                              textfile::maxTextBytes / (1024 * 1024)));
         return false;
     }
-    Memo1->setPlainText(*text);
-    Memo1->document()->setModified(false);
-    return true;
+    showIoError(this, error);
+    return false;
 }
 
 bool TForm3::writeTextFile(const QString &path, const QString &text)
@@ -745,7 +758,8 @@ void TForm3::Memo1Change()
 
 void TForm3::dateityp_feststellen()
 {
-    switch (markup::dateityp_feststellen(Memo1->toPlainText())) {
+    // Only the start counts, and a long text is not copied on every key.
+    switch (markup::dateityp_feststellen(editorText(*Memo1->document(), markup::maxTextLength))) {
     case markup::FileType::Woerter:
         RadioButton1->setChecked(true);
         break;
@@ -793,7 +807,7 @@ bool TForm3::speichernunter1Click()
     if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
         return false;
     const QString path = QDir::cleanPath(SaveDialog1->selectedFiles().constFirst());
-    if (!writeTextFile(path, Memo1->toPlainText()))
+    if (!writeTextFile(path, editorText(*Memo1->document())))
         return false;
     setCurrentText(textName(path));
     zufallsfolge = false;
@@ -807,7 +821,7 @@ bool TForm3::speichern1Click()
     // A random word order or a converted old text must never replace its source unasked.
     if (name == keinText || name == neuerText || zufallsfolge || textfile::isOldTextName(name))
         return speichernunter1Click();
-    if (!writeTextFile(textPath(name), Memo1->toPlainText()))
+    if (!writeTextFile(textPath(name), editorText(*Memo1->document())))
         return false;
     Memo1->document()->setModified(false);
     return true;
@@ -843,7 +857,7 @@ void TForm3::zuflligeWortfolge1Click()
     zufallsfolge = true;
     setStatusText(0, u"zufällige Wortfolge"_s);
     QRandomGenerator random(quint32(QDateTime::currentMSecsSinceEpoch()));
-    const QString line = wortfolge::zufaellige_wortfolge(Memo1->toPlainText(), random);
+    const QString line = wortfolge::zufaellige_wortfolge(editorText(*Memo1->document()), random);
     // Replaced through the cursor, so that the teacher can undo the shuffle.
     QTextCursor cursor(Memo1->document());
     cursor.select(QTextCursor::Document);
@@ -874,7 +888,8 @@ void TForm3::SpeedButton6Click()
 {
     if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
         return;
-    writeTextFile(QDir::cleanPath(SaveDialog1->selectedFiles().constFirst()), Memo3->toPlainText());
+    writeTextFile(QDir::cleanPath(SaveDialog1->selectedFiles().constFirst()),
+                  editorText(*Memo3->document()));
 }
 
 void TForm3::SpeedButton7Click()

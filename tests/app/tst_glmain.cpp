@@ -1,5 +1,6 @@
 #include "app/glmain.h"
 #include "app/laufbahnapp.h"
+#include "exercise/core/textfile.h"
 #include "tests/app/appfixture.h"
 #include "tests/support/dialogs.h"
 
@@ -200,6 +201,33 @@ private slots:
                                                        "e aus M\xfcnchen\r\n"));
     }
 
+    void savingKeepsEveryCharacter_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("word");
+        QTest::addRow("no-break space") << QByteArray("der\xa0Hund\r\n") << u"der\u00a0Hund"_s;
+        // Bytes that are valid UTF-8 as well, for characters outside Windows-1252.
+        QTest::addRow("gaps after capitals") << QByteArray("GR\xdc\xa7\xdf\xa7"
+                                                           "E\r\n")
+                                             << u"GRÜ§ß§E"_s;
+    }
+    void savingKeepsEveryCharacter()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, word);
+        writeFile(u"Text.txt"_s, bytes);
+        openText(u"Text.txt"_s);
+        QCOMPARE(form->Memo1->document()->toRawText(), word);
+        QVERIFY(!opensDialog([this] { form->speichern1->trigger(); }));
+        QCOMPARE(readFile(u"Text.txt"_s), bytes);
+
+        // The random word order keeps it inside its word.
+        form->zuflligeWortfolge1->trigger();
+        testing::answerNextFileDialog(path(u"Gemischt.txt"_s));
+        form->speichern1->trigger();
+        QCOMPARE(readFile(u"Gemischt.txt"_s), bytes.replace("\r\n", " \r\n"));
+    }
+
     void openingAnOldDosText()
     {
         // DOS umlauts and the old gap marks "+" and "*".
@@ -274,6 +302,18 @@ private slots:
         QVERIFY(!form->loadText(path(u"Ordner.txt"_s)));
         QCOMPARE(error, u"Dateizugriff verweigert."_s);
         QCOMPARE(form->Memo1->toPlainText(), u"Hund"_s);
+
+        // A file far too large for an exercise text is refused before it is read.
+        QFile huge(path(u"riesig.txt"_s));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(textfile::maxTextBytes + 1));
+        huge.close();
+        error.clear();
+        answerInTurn({fileAnswer(path(u"riesig.txt"_s)), boxAnswer(QMessageBox::Ok, &error)});
+        form->ffnen1->trigger();
+        QVERIFY2(error.startsWith(u"Die Datei ist zu groß für einen Übungstext"_s),
+                 qPrintable(error));
+        QCOMPARE(form->Memo1->toPlainText(), u"Hund"_s);
+        QCOMPARE(form->Label6->text(), u"Tiere.txt"_s);
 
         // A file without read permission (root reads it anyway).
         writeFile(u"gesperrt.txt"_s, "Maus\r\n");
