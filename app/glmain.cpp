@@ -7,6 +7,7 @@
 #include "exercise/core/textfile.h"
 #include "exercise/core/wortfolge.h"
 #include "exercise/ui/editortext.h"
+#include "exercise/ui/filedialog.h"
 #include "exercise/ui/messages.h"
 #include "settings/ui/einstell.h"
 
@@ -48,6 +49,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <functional>
 
@@ -156,8 +158,7 @@ QPixmap pointerImage(bool pointingDown)
 
 QFileDialog *fileDialog(QWidget *parent, const QString &name, const QString &title)
 {
-    auto *dialog = named(new QFileDialog(parent, title), name);
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    QFileDialog *dialog = makeFileDialog(parent, name, title);
     dialog->resize(760, 480);
     return dialog;
 }
@@ -408,7 +409,7 @@ QGroupBox *TForm3::buildStep3()
 
     auto *wordColumn = new QVBoxLayout;
     ListBox3 = named(new QListWidget, u"ListBox3"_s);
-    ListBox3->setFixedWidth(120);
+    ListBox3->setFixedWidth(wrongWordListMinimum);
     wordColumn->addWidget(ListBox3, 1);
     auto *wordButtons = new QHBoxLayout;
     wordButtons->setSpacing(0);
@@ -445,6 +446,7 @@ QGroupBox *TForm3::buildStep3()
     PageControl1->addTab(TabSheet2, u"geschriebener Text"_s);
     layout->addWidget(PageControl1, 1);
 
+    setUpWrongWordList();
     GroupBox3->hide();
     return GroupBox3;
 }
@@ -537,16 +539,14 @@ void TForm3::connectCommands()
     connect(Memo1, &QPlainTextEdit::customContextMenuRequested, this, &TForm3::showMemo1Menu);
 }
 
-TForm3::Placement TForm3::placementOn(const QRect &screenGeometry, const QRect &availableGeometry)
+TForm3::Placement TForm3::placementOn(const QRect &availableGeometry, const QMargins &frame)
 {
-    if (screenGeometry.width() < 800)
-        return {availableGeometry, true};
     const QSize size(809, 606);
+    const QSize framed = size.grownBy(frame);
+    if (framed.width() > availableGeometry.width() || framed.height() > availableGeometry.height())
+        return {availableGeometry.marginsRemoved(frame), true};
     QRect rect(QPoint(), size);
-    rect.moveCenter(availableGeometry.center());
-    // On a screen smaller than the window the title bar must stay reachable.
-    rect.moveTopLeft(QPoint(std::max(rect.left(), availableGeometry.left()),
-                            std::max(rect.top(), availableGeometry.top())));
+    rect.moveCenter(availableGeometry.marginsRemoved(frame).center());
     return {rect, false};
 }
 
@@ -557,12 +557,16 @@ void TForm3::FormCreate()
         startverzeichnis += u'/';
     setWindowTitle(applicationTitle());
 
+    // The frame is known only once the window manager has framed the window; until
+    // then a title bar and borders as most desktops draw them are assumed.
+    const QMargins frame = windowHandle() && !windowHandle()->frameMargins().isNull()
+                               ? windowHandle()->frameMargins()
+                               : QMargins(8, 31, 8, 8);
     const QScreen *screen = QGuiApplication::primaryScreen();
-    const Placement placement = screen
-                                    ? placementOn(screen->geometry(), screen->availableGeometry())
-                                    : placementOn(QRect(0, 0, 1024, 768), QRect(0, 0, 1024, 768));
+    const Placement placement =
+        placementOn(screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768), frame);
     resize(placement.geometry.size());
-    move(placement.geometry.topLeft());
+    move(placement.geometry.topLeft() - QPoint(frame.left(), frame.top()));
     if (placement.maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
 }

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMargins>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -627,33 +628,39 @@ private slots:
 
     void windowPlacement_data()
     {
-        QTest::addColumn<QRect>("screen");
         QTest::addColumn<QRect>("available");
+        QTest::addColumn<QMargins>("frame");
         QTest::addColumn<bool>("maximized");
-        QTest::addRow("large screen")
-            << QRect(0, 0, 1920, 1080) << QRect(0, 0, 1920, 1040) << false;
-        QTest::addRow("second screen")
-            << QRect(1920, 0, 1280, 1024) << QRect(1920, 30, 1280, 994) << false;
-        QTest::addRow("exactly 800 wide")
-            << QRect(0, 0, 800, 600) << QRect(0, 0, 800, 600) << false;
-        QTest::addRow("narrow screen") << QRect(0, 0, 640, 480) << QRect(0, 20, 640, 460) << true;
+        const QMargins frame(8, 31, 8, 8);
+        QTest::addRow("large screen") << QRect(0, 0, 1920, 1040) << frame << false;
+        QTest::addRow("second screen") << QRect(1920, 30, 1280, 994) << frame << false;
+        QTest::addRow("1024 x 768 with a task bar") << QRect(0, 0, 1024, 728) << frame << false;
+        QTest::addRow("window and frame fit exactly") << QRect(0, 0, 825, 645) << frame << false;
+        QTest::addRow("one pixel too low") << QRect(0, 0, 825, 644) << frame << true;
+        QTest::addRow("one pixel too narrow") << QRect(0, 0, 824, 645) << frame << true;
+        QTest::addRow("projector 800 x 600") << QRect(0, 0, 800, 600) << frame << true;
+        QTest::addRow("projector with a panel") << QRect(0, 24, 800, 576) << frame << true;
+        QTest::addRow("narrow screen") << QRect(0, 20, 640, 460) << frame << true;
+        QTest::addRow("frameless window on a short screen")
+            << QRect(0, 0, 1280, 600) << QMargins() << true;
     }
     void windowPlacement()
     {
-        QFETCH(QRect, screen);
         QFETCH(QRect, available);
+        QFETCH(QMargins, frame);
         QFETCH(bool, maximized);
-        const TForm3::Placement placement = TForm3::placementOn(screen, available);
+        const TForm3::Placement placement = TForm3::placementOn(available, frame);
         QCOMPARE(placement.maximized, maximized);
         if (maximized) {
-            QCOMPARE(placement.geometry, available);
+            QCOMPARE(placement.geometry, available.marginsRemoved(frame));
             return;
         }
+        // Centred, the frame included, and wholly on the screen.
         QCOMPARE(placement.geometry.size(), QSize(809, 606));
-        QVERIFY(available.contains(placement.geometry.topLeft()));
-        if (available.width() >= 809 && available.height() >= 606)
-            QVERIFY(qAbs(placement.geometry.center().x() - available.center().x()) <= 1 &&
-                    qAbs(placement.geometry.center().y() - available.center().y()) <= 1);
+        const QRect framed = placement.geometry.marginsAdded(frame);
+        QVERIFY(available.contains(framed));
+        QVERIFY(qAbs(framed.center().x() - available.center().x()) <= 1);
+        QVERIFY(qAbs(framed.center().y() - available.center().y()) <= 1);
     }
 
     void readingFingerPointers()
