@@ -49,7 +49,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QWindow>
 #include <algorithm>
 #include <functional>
 
@@ -557,11 +556,9 @@ void TForm3::FormCreate()
         startverzeichnis += u'/';
     setWindowTitle(applicationTitle());
 
-    // The frame is known only once the window manager has framed the window; until
-    // then a title bar and borders as most desktops draw them are assumed.
-    const QMargins frame = windowHandle() && !windowHandle()->frameMargins().isNull()
-                               ? windowHandle()->frameMargins()
-                               : QMargins(8, 31, 8, 8);
+    // The frame is known only once the window manager has framed the shown window;
+    // a title bar and borders as most desktops draw them are assumed.
+    const QMargins frame(8, 31, 8, 8);
     const QScreen *screen = QGuiApplication::primaryScreen();
     const Placement placement =
         placementOn(screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768), frame);
