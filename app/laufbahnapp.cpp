@@ -4,7 +4,6 @@
 #include "app/info.h"
 #include "app/leer.h"
 #include "app/ws_black.h"
-#include "exercise/ui/messages.h"
 #include "exercise/ui/neuschueler.h"
 #include "exercise/ui/textedrucken.h"
 #include "settings/ui/einstell.h"
@@ -30,7 +29,7 @@ LaufbahnApp::LaufbahnApp()
     instance = this;
     QApplication::setApplicationName(u"Laufbahn"_s);
     QApplication::setApplicationVersion(u"2.0"_s);
-    QApplication::setApplicationDisplayName(applicationTitle());
+    // No display name: Qt would append it to every window's title.
     QApplication::setWindowIcon(QIcon(programLogo()));
 
     Form3 = std::make_unique<TForm3>();
