@@ -1,0 +1,61 @@
+// The main window's evaluations: "Textauswertung..." sorts the words of the loaded text,
+// "Fehlerauswertung..." the wrong words of the loaded pupil, by spelling phenomena.
+
+#include "app/glmain.h"
+
+#include "app/laufbahnapp.h"
+#include "exercise/ui/messages.h"
+#include "settings/core/fontspec.h"
+#include "settings/ui/einstell.h"
+#include "settings/ui/fehler.h"
+#include "settings/ui/settingwidgets.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The evaluation prints in the display font's face and style at 10 points.
+constexpr int auswertungsDruckPunkte = 10;
+
+QStringList zeilen(const QPlainTextEdit *memo)
+{
+    return memo->toPlainText().split(u'\n');
+}
+
+// The window with the print font of the settings as they stand now.
+TForm17 &auswertungsfenster()
+{
+    TForm17 &auswertung = *laufbahn().Form17;
+    QFont schrift = settings::toQFont(laufbahn().Form10->Label1->fontSpec());
+    schrift.setPointSize(auswertungsDruckPunkte);
+    auswertung.setDruckschrift(schrift);
+    return auswertung;
+}
+
+} // namespace
+
+void TForm3::Textauswertung1Click()
+{
+    if (Label6->text() == keinText) {
+        showInformation(this, u"Sie müssen zunächst einen Text laden."_s);
+        return;
+    }
+    TForm17 &auswertung = auswertungsfenster();
+    auswertung.init2(zeilen(Memo1), Label6->text());
+    auswertung.exec();
+}
+
+void TForm3::FehlerauswertungdesaktuellenSchler1Click()
+{
+    if (Edit1->text() == keinSchueler) {
+        showInformation(this, u"Sie müssen zunächst einen Schüler laden."_s);
+        return;
+    }
+    TForm17 &auswertung = auswertungsfenster();
+    auswertung.init(zeilen(Memo2));
+    auswertung.exec();
+}

@@ -1,0 +1,125 @@
+#include "settings/ui/fehler.h"
+
+#include "tests/support/dialogs.h"
+#include "tests/support/files.h"
+#include "tests/support/shown.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+using testing::Shown;
+
+namespace {
+
+QStringList entries(const QListWidget *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text());
+    return texts;
+}
+
+void clickRow(QListWidget *list, int row)
+{
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+}
+
+} // namespace
+
+class TestFehler : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+
+    void teacherEvaluatesTheWrongWordsOfAPupil()
+    {
+        Shown<TForm17> shown;
+        TForm17 &form = shown.form;
+        form.init({u"Anna"_s, u"~Text 1"_s, u"Ha$u$s"_s, u"haus"_s, u"der_Hund"_s, u"Ball"_s,
+                   u"~Text 2"_s, u"Fuß"_s, u"Ball"_s});
+        QCOMPARE(form.windowTitle(), u"Fehlerauswertung"_s);
+        QCOMPARE(form.Label1->text(), u"Anna"_s);
+        QCOMPARE(entries(form.ListBox1), (QStringList{u"Ball"_s, u"Fuß"_s, u"Haus"_s}));
+        QCOMPARE(form.ListBox3->count(), 27);
+        QCOMPARE(form.ListBox3->item(15)->text(), u"Wörter mit \"s\" am Ende (1)"_s);
+        QCOMPARE(form.ListBox3->item(26)->text(), u"sonstige Wörter (0)"_s);
+
+        // The counts are shown: the list is evaluated anew, nothing is chosen.
+        clickRow(form.ListBox3, 0);
+        QCOMPARE(entries(form.ListBox2), QStringList{u"Ball"_s});
+        QTest::mouseClick(form.CheckBox1, Qt::LeftButton);
+        QCOMPARE(form.windowTitle(), u"Fehlerauswertung"_s);
+        QCOMPARE(entries(form.ListBox1), (QStringList{u"Ball(2)"_s, u"Fuß"_s, u"Haus(2)"_s}));
+        QVERIFY(form.ListBox3->selectedItems().isEmpty());
+        QVERIFY(entries(form.ListBox2).isEmpty());
+
+        clickRow(form.ListBox3, 15);
+        QCOMPARE(entries(form.ListBox2), QStringList{u"Haus(2)"_s});
+        clickRow(form.ListBox3, 3);
+        QCOMPARE(entries(form.ListBox2), QStringList{u"Fuß"_s});
+
+        // A word taken out comes back with the next click on its phenomenon.
+        clickRow(form.ListBox2, 0);
+        form.SpeedButton1->click();
+        QVERIFY(entries(form.ListBox2).isEmpty());
+        clickRow(form.ListBox3, 3);
+        QCOMPARE(entries(form.ListBox2), QStringList{u"Fuß"_s});
+
+        // The words are saved without their counts, as an exercise text to open.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Fehler.txt"_s);
+        clickRow(form.ListBox3, 15);
+        testing::answerNextFileDialog(path);
+        form.BitBtn5->click();
+        QCOMPARE(testing::fileBytes(path), QByteArray("Haus "));
+
+        form.BitBtn4->click();
+        QVERIFY(!form.isVisible());
+        QCOMPARE(form.result(), int(QDialog::Rejected));
+    }
+
+    void teacherEvaluatesTheLoadedText()
+    {
+        Shown<TForm17> shown;
+        TForm17 &form = shown.form;
+        const QStringList text{u"Der Fu§ß§ ist naß."_s, u"Er rief: \"Halt!\" Ωmega"_s};
+        form.init2(text, u"Sport.txt"_s);
+        QCOMPARE(form.windowTitle(), u"Textauswertung"_s);
+        QCOMPARE(form.Label1->text(), u"Sport.txt"_s);
+        const QStringList words{u"Der"_s, u"Er"_s,  u"Fuß"_s,  u"Halt"_s,
+                                u"ist"_s, u"naß"_s, u"rief"_s, u"Ωmega"_s};
+        QCOMPARE(entries(form.ListBox1), words);
+        QCOMPARE(form.ListBox3->item(3)->text(), u"Wörter mit \"ß\" (2)"_s);
+
+        // Switching the counts off again evaluates the same text again.
+        QTest::mouseClick(form.CheckBox1, Qt::LeftButton);
+        QTest::mouseClick(form.CheckBox1, Qt::LeftButton);
+        QCOMPARE(form.windowTitle(), u"Textauswertung"_s);
+        QCOMPARE(entries(form.ListBox1), words);
+
+        // A word the text file cannot hold is named, and nothing is written.
+        clickRow(form.ListBox3, 26);
+        QCOMPARE(entries(form.ListBox2),
+                 (QStringList{u"Der"_s, u"Er"_s, u"Halt"_s, u"ist"_s, u"Ωmega"_s}));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Woerter.txt"_s);
+        QString message;
+        testing::answerInTurn(
+            {testing::fileAnswer(path), testing::boxAnswer(QMessageBox::Ok, &message)});
+        form.BitBtn5->click();
+        QVERIFY2(message.contains(u"Ω"_s), qPrintable(message));
+        QVERIFY(!QFile::exists(path));
+    }
+};
+
+QTEST_MAIN(TestFehler)
+#include "tst_fehler.moc"
