@@ -9,6 +9,7 @@ laufbahn_packages=(
     fonts-liberation fonts-dejavu-core
     xvfb xauth
     libbenchmark-dev
+    wngerman
     clang libclang-rt-14-dev
 )
 

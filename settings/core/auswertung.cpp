@@ -3,9 +3,9 @@
 #include "exercise/core/ansi.h"
 
 #include <QCollatorSortKey>
-#include <QHash>
 #include <QLocale>
 #include <algorithm>
+#include <array>
 #include <numeric>
 #include <vector>
 
@@ -19,40 +19,43 @@ enum class Test { Enthaelt, Anfang, Ende, Keiner };
 struct Phaenomen {
     QStringView beschriftung;
     Test test;
-    // The patterns, separated by blanks; the test holds when one of them matches.
-    QStringView muster;
+    // The test holds when one of these matches.
+    std::array<QStringView, 14> muster;
 };
 
 // The captions stand exactly as the prints head their blocks; the quotation marks
 // belong to them.
 constexpr Phaenomen tabelle[phaenomenAnzahl] = {
-    {u"Doppellaute", Test::Enthaelt, u"bb cc dd ff gg kk ll mm nn pp rr ss tt zz"},
-    {u"Wörter mit doppeltem Vokal", Test::Enthaelt, u"aa ii ee oo uu"},
-    {u"Wörter mit Vokal und \"h\"", Test::Enthaelt, u"ah ih eh oh uh"},
-    {u"Wörter mit \"ß\"", Test::Enthaelt, u"ß"},
-    {u"Wörter mit \"ng\"", Test::Enthaelt, u"ng"},
-    {u"Wörter mit \"tz\"", Test::Enthaelt, u"tz"},
-    {u"Wörter mit \"ie\"", Test::Enthaelt, u"ie"},
-    {u"Wörter mit \"nk\"", Test::Enthaelt, u"nk"},
-    {u"Wörter mit \"chs\"", Test::Enthaelt, u"chs"},
-    {u"Wörter mit \"ks\"", Test::Enthaelt, u"ks"},
-    {u"Wörter mit \"x\"", Test::Enthaelt, u"x"},
-    {u"Wörter mit \"ieh\"", Test::Enthaelt, u"ieh"},
-    {u"Wörter mit \"pf\"", Test::Enthaelt, u"pf"},
-    {u"Wörter mit \"th\"", Test::Enthaelt, u"th"},
-    {u"Wörter mit \"ph\"", Test::Enthaelt, u"ph"},
-    {u"Wörter mit \"s\" am Ende", Test::Ende, u"s"},
-    {u"Wörter mit \"ß\" am Ende", Test::Ende, u"ß"},
-    {u"Wörter mit \"d\" am Ende", Test::Ende, u"d"},
-    {u"Wörter mit \"b\" am Ende", Test::Ende, u"b"},
-    {u"Wörter mit \"g\" am Ende", Test::Ende, u"g"},
-    {u"Wörter mit \"ig\" am Ende", Test::Ende, u"ig"},
-    {u"Wörter mit \"lich\" am Ende", Test::Ende, u"lich"},
-    {u"Wörter mit \"isch\" am Ende", Test::Ende, u"isch"},
-    {u"Wörter mit \"st\" am Anfang", Test::Anfang, u"st"},
-    {u"Wörter mit \"sp\" am Anfang", Test::Anfang, u"sp"},
-    {u"Wörter mit \"v\" am Anfang", Test::Anfang, u"v"},
-    {u"sonstige Wörter", Test::Keiner, u""},
+    {u"Doppellaute",
+     Test::Enthaelt,
+     {u"bb", u"cc", u"dd", u"ff", u"gg", u"kk", u"ll", u"mm", u"nn", u"pp", u"rr", u"ss", u"tt",
+      u"zz"}},
+    {u"Wörter mit doppeltem Vokal", Test::Enthaelt, {u"aa", u"ii", u"ee", u"oo", u"uu"}},
+    {u"Wörter mit Vokal und \"h\"", Test::Enthaelt, {u"ah", u"ih", u"eh", u"oh", u"uh"}},
+    {u"Wörter mit \"ß\"", Test::Enthaelt, {u"ß"}},
+    {u"Wörter mit \"ng\"", Test::Enthaelt, {u"ng"}},
+    {u"Wörter mit \"tz\"", Test::Enthaelt, {u"tz"}},
+    {u"Wörter mit \"ie\"", Test::Enthaelt, {u"ie"}},
+    {u"Wörter mit \"nk\"", Test::Enthaelt, {u"nk"}},
+    {u"Wörter mit \"chs\"", Test::Enthaelt, {u"chs"}},
+    {u"Wörter mit \"ks\"", Test::Enthaelt, {u"ks"}},
+    {u"Wörter mit \"x\"", Test::Enthaelt, {u"x"}},
+    {u"Wörter mit \"ieh\"", Test::Enthaelt, {u"ieh"}},
+    {u"Wörter mit \"pf\"", Test::Enthaelt, {u"pf"}},
+    {u"Wörter mit \"th\"", Test::Enthaelt, {u"th"}},
+    {u"Wörter mit \"ph\"", Test::Enthaelt, {u"ph"}},
+    {u"Wörter mit \"s\" am Ende", Test::Ende, {u"s"}},
+    {u"Wörter mit \"ß\" am Ende", Test::Ende, {u"ß"}},
+    {u"Wörter mit \"d\" am Ende", Test::Ende, {u"d"}},
+    {u"Wörter mit \"b\" am Ende", Test::Ende, {u"b"}},
+    {u"Wörter mit \"g\" am Ende", Test::Ende, {u"g"}},
+    {u"Wörter mit \"ig\" am Ende", Test::Ende, {u"ig"}},
+    {u"Wörter mit \"lich\" am Ende", Test::Ende, {u"lich"}},
+    {u"Wörter mit \"isch\" am Ende", Test::Ende, {u"isch"}},
+    {u"Wörter mit \"st\" am Anfang", Test::Anfang, {u"st"}},
+    {u"Wörter mit \"sp\" am Anfang", Test::Anfang, {u"sp"}},
+    {u"Wörter mit \"v\" am Anfang", Test::Anfang, {u"v"}},
+    {u"sonstige Wörter", Test::Keiner, {}},
 };
 
 bool istMarkierung(QChar ch)
@@ -78,25 +81,64 @@ bool istTrenner(QChar ch)
            ch == u':' || ch == u'"';
 }
 
-bool trifftZu(const Phaenomen &phaenomen, QStringView entry, QStringView ohneAnzahl)
+bool beginntMit(QStringView word, qsizetype at, QStringView muster)
 {
-    for (const QStringView muster : phaenomen.muster.tokenize(u' ', Qt::SkipEmptyParts)) {
-        switch (phaenomen.test) {
-        case Test::Enthaelt:
-            if (entry.contains(muster))
-                return true;
-            break;
-        case Test::Anfang:
-            if (entry.startsWith(muster))
-                return true;
-            break;
-        case Test::Ende:
-            if (ohneAnzahl.endsWith(muster))
-                return true;
-            break;
-        case Test::Keiner:
-            break;
+    if (word.size() - at < muster.size())
+        return false;
+    for (qsizetype k = 0; k < muster.size(); ++k) {
+        if (word[at + k] != muster[k])
+            return false;
+    }
+    return true;
+}
+
+// The "contains" patterns by their first character, so that a word is scanned once and
+// not once per pattern: a dictionary has hundreds of thousands of words. Every pattern
+// begins with a Latin-1 character.
+class Enthaltensuche {
+public:
+    Enthaltensuche()
+    {
+        for (int row = 0; row < phaenomenAnzahl; ++row) {
+            if (tabelle[row].test != Test::Enthaelt)
+                continue;
+            for (const QStringView muster : tabelle[row].muster) {
+                if (!muster.isEmpty())
+                    m_nachErstem[muster[0].unicode() & 0xFF].push_back({muster, 1u << row});
+            }
         }
+    }
+
+    quint32 bits(QStringView word) const
+    {
+        quint32 bits = 0;
+        for (qsizetype i = 0; i < word.size(); ++i) {
+            const char16_t ch = word[i].unicode();
+            if (ch > 0xFF)
+                continue;
+            for (const Muster &muster : m_nachErstem[ch]) {
+                if (beginntMit(word, i, muster.text))
+                    bits |= muster.bit;
+            }
+        }
+        return bits;
+    }
+
+private:
+    struct Muster {
+        QStringView text;
+        quint32 bit;
+    };
+    std::array<std::vector<Muster>, 256> m_nachErstem;
+};
+
+bool endetOderBeginnt(const Phaenomen &phaenomen, QStringView entry, QStringView ohneAnzahl)
+{
+    for (const QStringView muster : phaenomen.muster) {
+        if (muster.isEmpty())
+            break;
+        if (phaenomen.test == Test::Anfang ? entry.startsWith(muster) : ohneAnzahl.endsWith(muster))
+            return true;
     }
     return false;
 }
@@ -119,9 +161,12 @@ quint32 phaenomene(QStringView entry)
     if (klammer >= 0 && klammer < entry.size() - 1)
         ohneAnzahl = entry.first(klammer);
 
-    quint32 bits = 0;
+    static const Enthaltensuche enthalten;
+    quint32 bits = enthalten.bits(entry);
     for (int row = 0; row < sonstigeWoerter; ++row) {
-        if (trifftZu(tabelle[row], entry, ohneAnzahl))
+        const Test test = tabelle[row].test;
+        if ((test == Test::Anfang || test == Test::Ende) &&
+            endetOderBeginnt(tabelle[row], entry, ohneAnzahl))
             bits |= 1u << row;
     }
     if (bits == 0)
@@ -199,8 +244,12 @@ void sortieren(QStringList &words, const QCollator &collator)
         keys.push_back(collator.sortKey(word));
     std::vector<qsizetype> order(size_t(words.size()));
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&keys](qsizetype a, qsizetype b) {
-        return keys[size_t(a)].compare(keys[size_t(b)]) < 0;
+    // Words the language's order takes for equal ("Strasse", "Straße", "strasse") are
+    // put in order of their upper-case form, so that the ones that differ only in case
+    // stand side by side for merging.
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        const int byKey = keys[size_t(a)].compare(keys[size_t(b)]);
+        return byKey != 0 ? byKey < 0 : grossform(words[a]) < grossform(words[b]);
     });
     QStringList sorted;
     sorted.reserve(words.size());
@@ -218,32 +267,33 @@ QString Eintrag::text(bool mitHaeufigkeit) const
 
 QList<Eintrag> doppelte(const QList<Eintrag> &sorted)
 {
-    // Keyed by upper-case form rather than compared with the neighbour: the language's
-    // order may put "Straße" between "Strasse" and "strasse", which are still one word.
-    QHash<QString, qsizetype> first;
-    first.reserve(sorted.size());
     QList<Eintrag> merged;
+    QString letzteGrossform;
     for (const Eintrag &entry : sorted) {
-        QString key = grossform(entry.wort);
-        const auto it = first.constFind(key);
-        if (it == first.cend()) {
-            first.insert(std::move(key), merged.size());
-            merged.append(entry);
+        QString gross = grossform(entry.wort);
+        if (!merged.isEmpty() && gross == letzteGrossform) {
+            merged.last().anzahl += entry.anzahl;
         } else {
-            merged[*it].anzahl += entry.anzahl;
+            merged.append(entry);
+            letzteGrossform = std::move(gross);
         }
     }
     return merged;
 }
 
-QList<Eintrag> wortliste(QStringList words, const QCollator &collator)
+QList<Eintrag> sortiert(QStringList words, const QCollator &collator)
 {
     sortieren(words, collator);
     QList<Eintrag> entries;
     entries.reserve(words.size());
     for (QString &word : words)
         entries.append({std::move(word), 1});
-    return doppelte(entries);
+    return entries;
+}
+
+QList<Eintrag> wortliste(QStringList words, const QCollator &collator)
+{
+    return doppelte(sortiert(std::move(words), collator));
 }
 
 bool speichern(const QString &path, const QStringList &words, IoError *error, QString *unencodable)

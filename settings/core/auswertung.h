@@ -47,8 +47,8 @@ QString grossform(QStringView word);
 // German when no language is set.
 QCollator sortierung();
 
-// Sorts the words in that order. Words that differ only in case stay in the order they
-// came in, so the first of them is the one that stays when duplicates are merged.
+// Sorts the words in that order. Words that differ only in case end up side by side, in
+// the order they came in, so the first of them is the one that stays when merging.
 void sortieren(QStringList &words, const QCollator &collator);
 
 // A list entry: a word and how many times it was found.
@@ -60,11 +60,12 @@ struct Eintrag {
     bool operator==(const Eintrag &) const = default;
 };
 
-// "doppelte": every entry equal in upper-case form to one before it is merged into that
-// one, whose count grows by its count; the first stays where it is.
+// "doppelte" on a sorted list: an entry equal in upper-case form to the one before it
+// is merged into that one, whose count grows by its count.
 QList<Eintrag> doppelte(const QList<Eintrag> &sorted);
 
-// The words with their counts, sorted and merged.
+// The words sorted, each as an entry of its own, and the same merged.
+QList<Eintrag> sortiert(QStringList words, const QCollator &collator);
 QList<Eintrag> wortliste(QStringList words, const QCollator &collator);
 
 // Saves chosen words as a text file: each word followed by one blank, no line break, in

@@ -136,7 +136,7 @@ void TForm17::init(const QStringList &schuelerZeilen)
     m_textName.clear();
     Label1->setText(schuelerZeilen.value(0));
     m_liste =
-        auswertung::wortliste(auswertung::fehlerWoerter(schuelerZeilen), auswertung::sortierung());
+        auswertung::sortiert(auswertung::fehlerWoerter(schuelerZeilen), auswertung::sortierung());
     doppelte();
 }
 
@@ -146,7 +146,7 @@ void TForm17::init2(const QStringList &textZeilen, const QString &textName)
     m_zeilen = textZeilen;
     m_textName = textName;
     Label1->setText(textName);
-    m_liste = auswertung::wortliste(auswertung::textWoerter(textZeilen), auswertung::sortierung());
+    m_liste = auswertung::sortiert(auswertung::textWoerter(textZeilen), auswertung::sortierung());
     doppelte();
 }
 

@@ -129,7 +129,7 @@ private slots:
         QTest::addRow("umlauts have capitals")
             << QStringList{u"Äpfel"_s, u"äpfel"_s} << QStringList{u"Äpfel"_s}
             << QStringList{u"Äpfel(2)"_s};
-        QTest::addRow("merged past a word sorted between them")
+        QTest::addRow("ß spelled ss merges only with ss")
             << QStringList{u"Strasse"_s, u"Straße"_s, u"strasse"_s}
             << QStringList{u"Strasse"_s, u"Straße"_s} << QStringList{u"Strasse(2)"_s, u"Straße"_s};
         QTest::addRow("alphabetical without regard to case, umlauts in German order")
