@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -59,8 +60,15 @@ TForm17::TForm17(QWidget *parent) : QDialog(parent)
     BitBtn1 = named(new QPushButton(u"alle Wörter drucken"_s), u"BitBtn1"_s);
 
     ListBox3 = named(new QListWidget, u"ListBox3"_s);
-    for (int row = 0; row < auswertung::phaenomenAnzahl; ++row)
+    int breiteste = 0;
+    for (int row = 0; row < auswertung::phaenomenAnzahl; ++row) {
         ListBox3->addItem(auswertung::beschriftung(row));
+        breiteste = std::max(breiteste, ListBox3->fontMetrics().horizontalAdvance(
+                                            auswertung::beschriftung(row) + u" (00000)"_s));
+    }
+    // The captions stay readable whole, also in a narrow window.
+    ListBox3->setMinimumWidth(breiteste + 2 * ListBox3->frameWidth() +
+                              style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
     BitBtn2 = named(new QPushButton(u"sortiert drucken"_s), u"BitBtn2"_s);
 
     Label3 = named(new QLabel(u"ausgewählte Wörter:"_s), u"Label3"_s);
@@ -76,7 +84,9 @@ TForm17::TForm17(QWidget *parent) : QDialog(parent)
     BitBtn4 =
         named(new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), u"Abbrechen"_s),
               u"BitBtn4"_s);
-    BitBtn4->setAutoDefault(false);
+    // Return in a list does not print or close anything.
+    for (QPushButton *button : {BitBtn1, BitBtn2, BitBtn3, BitBtn5, BitBtn4})
+        button->setAutoDefault(false);
 
     auto *alle = new QVBoxLayout;
     alle->addWidget(Label2);
