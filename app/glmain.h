@@ -4,6 +4,8 @@
 
 #include "display/ui/gleitanzeige.h"
 #include "exercise/core/pupilrecord.h"
+#include "writing/ui/auswahl.h"
+#include "writing/ui/vergleich.h"
 
 #include <QMainWindow>
 #include <QRect>
@@ -78,6 +80,32 @@ public:
     void laufbahnZeigen(const QString &anzeigeText);
     // A word marked on the display: appended to Memo3, coloured red in RichEdit1.
     void fehlerMarkieren(const QString &word, int selectionStart, int selectionLength);
+
+    // --- The word comparison (glmain_vergleich.cpp).
+    // Its results are recorded here, and Ctrl+Shift+F9 tries it on the text of Memo1.
+    void vergleichVerbinden(TForm14 *vergleich);
+    VergleichsAnsicht vergleichsAnsicht() const;
+    // A written text against its target, with the raw forms of the current chunk.
+    writing::VergleichsEingabe vergleichsEingabe(const QString &geschrieben,
+                                                 const QString &vorlage) const;
+    markup::FileType dateityp() const;
+    // While a first run goes on (neue_uebung): the wrong words as lines of Memo3, the
+    // target words coloured in RichEdit1, the written words in RichEdit2.
+    void vergleichEintragen(const writing::Vergleich &vergleich);
+    // Appends the pieces at the end of a result text, each in its colour.
+    static void anhaengen(QTextEdit *text, const QList<writing::TextStueck> &stuecke);
+
+    // --- The section choice in running text (glmain_auswahl.cpp).
+    // Its results land in auswahlUebernehmen, and Ctrl+Shift+F6 tries it on Memo1's text.
+    void auswahlVerbinden(TForm13 *auswahl);
+    AuswahlAnsicht auswahlAnsicht() const;
+    // puffer, satz_nr, abschnitt_ende and the gap characters.
+    writing::AuswahlEingabe auswahlEingabe() const;
+    // A turn's result: abschnitt, abschnitt_ende and satz_nr.
+    void auswahlUebernehmen(const writing::AuswahlErgebnis &ergebnis);
+    // One turn: TForm13 shows sentence satz_nr of puffer. False when the pupil chose
+    // nothing or left, which ends the exercise.
+    bool textabschnittWaehlen();
 
     // --- Text state.
     // Status panel 0: 400 pixels, the text; panel 1: the pupil.

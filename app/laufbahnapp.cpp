@@ -9,6 +9,8 @@
 #include "settings/ui/einstell.h"
 #include "settings/ui/fehler.h"
 #include "settings/ui/schrift.h"
+#include "writing/ui/auswahl.h"
+#include "writing/ui/vergleich.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -35,6 +37,10 @@ LaufbahnApp::LaufbahnApp()
     Form5 = std::make_unique<TForm5>(Form10.get());
     Form10->setFontDialog(Form5.get());
     Form7 = std::make_unique<TForm7>(Form3.get());
+    Form13 = std::make_unique<TForm13>(Form3.get());
+    Form3->auswahlVerbinden(Form13.get());
+    Form14 = std::make_unique<TForm14>(Form3.get());
+    Form3->vergleichVerbinden(Form14.get());
     Form17 = std::make_unique<TForm17>(Form3.get());
     Form18 = std::make_unique<TForm18>();
     Form_black = std::make_unique<TForm_black>();
@@ -45,6 +51,8 @@ LaufbahnApp::~LaufbahnApp()
     Form_black.reset();
     Form18.reset();
     Form17.reset();
+    Form14.reset();
+    Form13.reset();
     Form7.reset();
     Form5.reset();
     Form2.reset();

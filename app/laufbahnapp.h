@@ -9,6 +9,8 @@ class TForm3;
 class TForm5;
 class TForm7;
 class TForm10;
+class TForm13;
+class TForm14;
 class TForm17;
 class TForm18;
 class TForm_black;
@@ -27,6 +29,8 @@ public:
     std::unique_ptr<TForm2> Form2;
     std::unique_ptr<TForm5> Form5;
     std::unique_ptr<TForm7> Form7;
+    std::unique_ptr<TForm13> Form13;
+    std::unique_ptr<TForm14> Form14;
     std::unique_ptr<TForm17> Form17;
     std::unique_ptr<TForm18> Form18;
     std::unique_ptr<TForm_black> Form_black;

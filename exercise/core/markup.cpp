@@ -210,38 +210,52 @@ FileType dateityp_feststellen(QStringView editorText)
 
 QString displayString(QStringView chunk, QChar letterPlaceholder, QChar partPlaceholder)
 {
-    QString s = chunk.toString();
-    bool inLetters = false;
-    bool inPart = false;
-    qsizetype i = 0;
-    while (i < s.size()) {
-        if (s[i] == omittedLettersMark)
-            inLetters = !inLetters;
-        if (s[i] == omittedPartMark) {
-            if (inPart)
-                s[i] = partPlaceholder;
-            inPart = !inPart;
-        }
-        if (!isPairMark(s[i])) {
-            if (inPart) {
-                s.remove(i, 1);
-                continue;
-            }
-            if (inLetters)
-                s[i] = letterPlaceholder;
-        }
-        // A placeholder that is itself a mark goes the way of every mark.
-        if (isPairMark(s[i])) {
-            s.remove(i, 1);
-            continue;
-        }
-        ++i;
-    }
+    QString s = mappedDisplay(chunk, letterPlaceholder, partPlaceholder).text;
     // The run-out after the chunk stays whole even when a pair was left open in it:
     // the display needs its blanks and its end mark.
     s += QString(16, u' ');
     s += endMark;
     return s;
+}
+
+MappedDisplay mappedDisplay(QStringView chunk, QChar letterPlaceholder, QChar partPlaceholder)
+{
+    MappedDisplay shown;
+    shown.text.reserve(chunk.size());
+    shown.sources.reserve(chunk.size());
+    // The two pairs are followed apart, as the marks toggle them; a broken chunk that
+    // nests them is shown all the same.
+    qsizetype lettersOpenedAt = -1;
+    qsizetype partOpenedAt = -1;
+    for (qsizetype i = 0; i < chunk.size(); ++i) {
+        QChar ch = chunk[i];
+        DisplaySource source{DisplaySource::Plain, i};
+        if (ch == omittedLettersMark)
+            lettersOpenedAt = lettersOpenedAt < 0 ? i : -1;
+        if (ch == omittedPartMark) {
+            if (partOpenedAt >= 0) {
+                ch = partPlaceholder;
+                source = {DisplaySource::PartGap, partOpenedAt};
+                partOpenedAt = -1;
+            } else {
+                partOpenedAt = i;
+            }
+        }
+        if (!isPairMark(ch)) {
+            if (partOpenedAt >= 0)
+                continue;
+            if (lettersOpenedAt >= 0) {
+                ch = letterPlaceholder;
+                source = {DisplaySource::LetterGap, lettersOpenedAt};
+            }
+        }
+        // A placeholder that is itself a mark goes the way of every mark.
+        if (isPairMark(ch))
+            continue;
+        shown.text += ch;
+        shown.sources.append(source);
+    }
+    return shown;
 }
 
 QString targetString(QStringView chunk)

@@ -3,6 +3,7 @@
 // a word group and "#" ending the text; its checks and the transformations that turn
 // a chunk into what the display shows and what the pupil must write.
 
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -71,6 +72,22 @@ FileType dateityp_feststellen(QStringView editorText);
 // Chunk -> display string: 16 blanks and "#" appended, "§" pairs shown as one
 // `letterPlaceholder` per letter, "$" pairs as one `partPlaceholder`, "&" marks dropped.
 QString displayString(QStringView chunk, QChar letterPlaceholder, QChar partPlaceholder);
+
+// Where a character of the display string comes from in the chunk: a character shown
+// as it is, a placeholder of a "§" pair, or the one placeholder of a "$" pair.
+struct DisplaySource {
+    enum Kind { Plain, LetterGap, PartGap };
+    Kind kind = Plain;
+    // Plain: the chunk's character; a placeholder: the opening mark of its pair.
+    qsizetype position = 0;
+};
+
+// The display conversion of `chunk` without the run-out, each character with its source.
+struct MappedDisplay {
+    QString text;
+    QList<DisplaySource> sources; // one per character of `text`
+};
+MappedDisplay mappedDisplay(QStringView chunk, QChar letterPlaceholder, QChar partPlaceholder);
 
 // Chunk -> what the pupil must write: the marks dropped, "&" pairs with their letters.
 // Not trimmed; the caller trims.

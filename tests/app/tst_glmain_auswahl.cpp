@@ -1,0 +1,81 @@
+#include "app/glmain.h"
+#include "app/laufbahnapp.h"
+#include "settings/ui/einstell.h"
+#include "settings/ui/settingwidgets.h"
+#include "tests/app/appfixture.h"
+#include "tests/support/dialogs.h"
+#include "writing/ui/auswahl.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextEdit>
+
+using namespace Qt::StringLiterals;
+
+class TestGlmainAuswahl : public QObject, protected testing::AppFixture {
+    Q_OBJECT
+
+    // Triggers the developer entry and plays `keys` on TForm13. Returns the text of the
+    // box that reports the choice.
+    QString tryOnce(const QList<Qt::Key> &keys)
+    {
+        QString report;
+        auto playKeys = [keys](QWidget *dialog) {
+            auto *section = qobject_cast<TForm13 *>(dialog);
+            if (!section) {
+                dialog->close();
+                QFAIL("TForm13 did not show");
+            }
+            for (Qt::Key key : keys)
+                QTest::keyClick(section->RichEdit1, key);
+        };
+        testing::answerInTurn({playKeys, testing::boxAnswer(QMessageBox::Ok, &report)});
+        form->findChild<QAction *>(u"AbschnittProbe"_s)->trigger();
+        return report;
+    }
+
+    QColor colourAt(int offset) const
+    {
+        QTextCursor cursor(app().Form13->RichEdit1->document());
+        cursor.setPosition(offset + 1);
+        return cursor.charFormat().foreground().color();
+    }
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void init() { QVERIFY(start()); }
+    void cleanup() { stop(); }
+
+    void pupilChoosesSectionsOfTheTeachersText()
+    {
+        TForm10 &settings = *app().Form10;
+        settings.Label15->setColorValue(0x0000FF00); // green, stored as 0x00BBGGRR
+        form->Memo1->setPlainText(u"Das Ha§us§\nsteht. Es ist alt."_s);
+
+        QString report = tryOnce({Qt::Key_Space, Qt::Key_Space, Qt::Key_Return});
+        const QChar gap = settings.hiddenLetterCharacter();
+        QCOMPARE(app().Form13->RichEdit1->toPlainText(), u"Das Ha"_s + gap + gap + u" steht."_s);
+        QCOMPARE(colourAt(0), QColor(0, 255, 0));
+        QVERIFY(colourAt(9) != QColor(0, 255, 0));
+        QCOMPARE(form->abschnitt, u" Das Ha§us§ "_s);
+        QCOMPARE(form->abschnitt_ende, 9);
+        QCOMPARE(form->satz_nr, 1);
+        QVERIFY2(report.contains(u"»Das Ha§us§«"_s), qPrintable(report));
+
+        tryOnce({Qt::Key_Space, Qt::Key_Return});
+        QCOMPARE(form->abschnitt, u" steht."_s);
+
+        // Escape ends the exercise; the next try starts at the first sentence again.
+        report = tryOnce({Qt::Key_Escape});
+        QVERIFY(form->abschnitt.isEmpty());
+        QCOMPARE(form->satz_nr, 1);
+        QCOMPARE(form->abschnitt_ende, 0);
+        QVERIFY2(report.contains(u"Kein Textabschnitt"_s), qPrintable(report));
+    }
+};
+
+QTEST_MAIN(TestGlmainAuswahl)
+#include "tst_glmain_auswahl.moc"
