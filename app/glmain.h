@@ -15,6 +15,7 @@
 
 class QAction;
 class QFileDialog;
+class QFont;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -29,6 +30,9 @@ class QTabWidget;
 class QTextEdit;
 class QToolButton;
 class QWidget;
+namespace printing {
+struct PrintJob;
+}
 
 class TForm3 : public QMainWindow {
     Q_OBJECT
@@ -162,6 +166,19 @@ public:
     // end): changes whose write failed are written now; when that fails again the
     // teacher decides whether to go on without them. False: stay.
     bool confirmLeavePupil();
+
+    // Printing (glmain_drucken.cpp): the exercise text ("Text drucken", SpeedButton4), the
+    // wrong words (SpeedButton5), the written text (SpeedButton9) and the texts of a folder
+    // ("alle Texte drucken..."), each shown in the print preview first.
+    void drucken1Click();
+    void SpeedButton5Click();
+    void SpeedButton9Click();
+    void alleTextedrucken1Click();
+    // The display font's face and style in black at `points`, and the size of Label8.
+    QFont druckSchrift(int points) const;
+    int druckGroesse() const;
+    // Opens the preview of `job` for the printer chosen in "Druckereinstellungen...".
+    void druckvorschau(const printing::PrintJob &job);
 
     // --- Controls.
     QPlainTextEdit *Memo1;

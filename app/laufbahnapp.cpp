@@ -6,6 +6,7 @@
 #include "app/ws_black.h"
 #include "exercise/ui/messages.h"
 #include "exercise/ui/neuschueler.h"
+#include "exercise/ui/textedrucken.h"
 #include "settings/ui/einstell.h"
 #include "settings/ui/fehler.h"
 #include "settings/ui/schrift.h"
@@ -37,6 +38,7 @@ LaufbahnApp::LaufbahnApp()
     Form5 = std::make_unique<TForm5>(Form10.get());
     Form10->setFontDialog(Form5.get());
     Form7 = std::make_unique<TForm7>(Form3.get());
+    Form8 = std::make_unique<TForm8>(Form3.get());
     Form13 = std::make_unique<TForm13>(Form3.get());
     Form3->auswahlVerbinden(Form13.get());
     Form14 = std::make_unique<TForm14>(Form3.get());
@@ -53,6 +55,7 @@ LaufbahnApp::~LaufbahnApp()
     Form17.reset();
     Form14.reset();
     Form13.reset();
+    Form8.reset();
     Form7.reset();
     Form5.reset();
     Form2.reset();

@@ -8,6 +8,7 @@ class TForm2;
 class TForm3;
 class TForm5;
 class TForm7;
+class TForm8;
 class TForm10;
 class TForm13;
 class TForm14;
@@ -29,6 +30,7 @@ public:
     std::unique_ptr<TForm2> Form2;
     std::unique_ptr<TForm5> Form5;
     std::unique_ptr<TForm7> Form7;
+    std::unique_ptr<TForm8> Form8;
     std::unique_ptr<TForm13> Form13;
     std::unique_ptr<TForm14> Form14;
     std::unique_ptr<TForm17> Form17;
