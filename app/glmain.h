@@ -30,6 +30,7 @@ class QTabWidget;
 class QTextEdit;
 class QToolButton;
 class QWidget;
+class TForm17;
 namespace printing {
 struct PrintJob;
 }
@@ -110,6 +111,10 @@ public:
     // One turn: TForm13 shows sentence satz_nr of puffer. False when the pupil chose
     // nothing or left, which ends the exercise.
     bool textabschnittWaehlen();
+
+    // --- The evaluations (glmain_auswertung.cpp): "Textauswertung...",
+    // "Fehlerauswertung..."; the evaluation's prints are shown in the preview over it.
+    void auswertungVerbinden(TForm17 *auswertung);
 
     // --- Text state.
     // Status panel 0: 400 pixels, the text; panel 1: the pupil.

@@ -5,10 +5,8 @@
 
 #include "app/laufbahnapp.h"
 #include "exercise/ui/messages.h"
-#include "settings/core/fontspec.h"
-#include "settings/ui/einstell.h"
+#include "exercise/ui/printing.h"
 #include "settings/ui/fehler.h"
-#include "settings/ui/settingwidgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -26,17 +24,16 @@ QStringList zeilen(const QPlainTextEdit *memo)
     return memo->toPlainText().split(u'\n');
 }
 
-// The window with the print font of the settings as they stand now.
-TForm17 &auswertungsfenster()
-{
-    TForm17 &auswertung = *laufbahn().Form17;
-    QFont schrift = settings::toQFont(laufbahn().Form10->Label1->fontSpec());
-    schrift.setPointSize(auswertungsDruckPunkte);
-    auswertung.setDruckschrift(schrift);
-    return auswertung;
-}
-
 } // namespace
+
+void TForm3::auswertungVerbinden(TForm17 *auswertung)
+{
+    connect(auswertung, &TForm17::druckauftrag, this,
+            [this, auswertung](const printing::PrintJob &job) {
+                printing::Druckvorschau preview(job, printer(), auswertung);
+                preview.exec();
+            });
+}
 
 void TForm3::Textauswertung1Click()
 {
@@ -44,7 +41,8 @@ void TForm3::Textauswertung1Click()
         showInformation(this, u"Sie müssen zunächst einen Text laden."_s);
         return;
     }
-    TForm17 &auswertung = auswertungsfenster();
+    TForm17 &auswertung = *laufbahn().Form17;
+    auswertung.setDruckschrift(druckSchrift(auswertungsDruckPunkte));
     auswertung.init2(zeilen(Memo1), Label6->text());
     auswertung.exec();
 }
@@ -55,7 +53,8 @@ void TForm3::FehlerauswertungdesaktuellenSchler1Click()
         showInformation(this, u"Sie müssen zunächst einen Schüler laden."_s);
         return;
     }
-    TForm17 &auswertung = auswertungsfenster();
+    TForm17 &auswertung = *laufbahn().Form17;
+    auswertung.setDruckschrift(druckSchrift(auswertungsDruckPunkte));
     auswertung.init(zeilen(Memo2));
     auswertung.exec();
 }

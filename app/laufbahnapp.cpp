@@ -44,6 +44,7 @@ LaufbahnApp::LaufbahnApp()
     Form14 = std::make_unique<TForm14>(Form3.get());
     Form3->vergleichVerbinden(Form14.get());
     Form17 = std::make_unique<TForm17>(Form3.get());
+    Form3->auswertungVerbinden(Form17.get());
     Form18 = std::make_unique<TForm18>();
     Form_black = std::make_unique<TForm_black>();
 }

@@ -2,6 +2,7 @@
 
 #include "exercise/core/fileio.h"
 #include "exercise/ui/messages.h"
+#include "settings/core/auswertungsdruck.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -16,6 +17,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <numeric>
 
 using namespace Qt::StringLiterals;
 
@@ -130,6 +132,9 @@ TForm17::TForm17(QWidget *parent) : QDialog(parent)
     });
     connect(CheckBox1, &QCheckBox::clicked, this, &TForm17::CheckBox1Click);
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm17::SpeedButton1Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm17::BitBtn1Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TForm17::BitBtn3Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm17::BitBtn2Click);
     connect(BitBtn5, &QPushButton::clicked, this, &TForm17::BitBtn5Click);
     connect(BitBtn4, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -209,22 +214,32 @@ void TForm17::setzeAuswahl(int row)
     ListBox3Click();
 }
 
+std::vector<qsizetype> TForm17::eintraegeMit(int row) const
+{
+    std::vector<qsizetype> eintraege;
+    for (qsizetype i = 0; i < m_liste.size(); ++i) {
+        if (auswertung::zeigt(m_phaenomene[size_t(i)], row))
+            eintraege.push_back(i);
+    }
+    return eintraege;
+}
+
+QStringList TForm17::texteVon(const std::vector<qsizetype> &eintraege) const
+{
+    QStringList texte;
+    texte.reserve(qsizetype(eintraege.size()));
+    for (const qsizetype i : eintraege)
+        texte.append(ListBox1->item(int(i))->text());
+    return texte;
+}
+
 void TForm17::ListBox3Click()
 {
     const int row = gewaehlt();
-    m_auswahl.clear();
+    m_auswahl = eintraegeMit(row);
     m_auswahlGekuerzt = false;
-    QStringList texte;
-    if (row >= 0) {
-        for (qsizetype i = 0; i < m_liste.size(); ++i) {
-            if (auswertung::zeigt(m_phaenomene[size_t(i)], row)) {
-                m_auswahl.push_back(i);
-                texte.append(ListBox1->item(int(i))->text());
-            }
-        }
-    }
     ListBox2->clear();
-    ListBox2->addItems(texte);
+    ListBox2->addItems(texteVon(m_auswahl));
 }
 
 void TForm17::CheckBox1Click()
@@ -244,6 +259,50 @@ void TForm17::SpeedButton1Click()
     delete ListBox2->takeItem(row);
     m_auswahl.erase(m_auswahl.begin() + row);
     m_auswahlGekuerzt = true;
+}
+
+printing::PrintJob TForm17::auftrag(const QString &titel, printing::Layout layout) const
+{
+    return {titel, windowTitle() + u".pdf"_s, m_druckschrift, std::move(layout)};
+}
+
+void TForm17::wortblockDrucken(const QString &ueberschrift, const QStringList &woerter)
+{
+    emit druckauftrag(auftrag(
+        ueberschrift, [ueberschrift, woerter](QSize page, const printlayout::TextMetrics &m) {
+            return auswertungsdruck::wortblock(page, m, ueberschrift, woerter);
+        }));
+}
+
+void TForm17::BitBtn1Click()
+{
+    if (ListBox1->count() == 0)
+        return;
+    std::vector<qsizetype> alle(size_t(m_liste.size()));
+    std::iota(alle.begin(), alle.end(), 0);
+    wortblockDrucken(Label1->text(), texteVon(alle));
+}
+
+void TForm17::BitBtn3Click()
+{
+    const int row = gewaehlt();
+    if (ListBox2->count() == 0 || row < 0)
+        return;
+    wortblockDrucken(Label1->text() + u": "_s + auswertung::beschriftung(row), texteVon(m_auswahl));
+}
+
+void TForm17::BitBtn2Click()
+{
+    // Every phenomenon with all its words, whatever ListBox2 shows: the words taken out
+    // of it stay out.
+    QList<auswertungsdruck::Abschnitt> abschnitte;
+    for (int row = 0; row < auswertung::phaenomenAnzahl; ++row)
+        abschnitte.append({Label1->text() + u": "_s + auswertung::beschriftung(row),
+                           texteVon(eintraegeMit(row))});
+    emit druckauftrag(
+        auftrag(Label1->text(), [abschnitte](QSize page, const printlayout::TextMetrics &m) {
+            return auswertungsdruck::sortiert(page, m, abschnitte);
+        }));
 }
 
 void TForm17::BitBtn5Click()

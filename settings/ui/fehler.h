@@ -3,6 +3,7 @@
 // of the loaded text ("Textauswertung...") by German spelling phenomena, to print or save.
 // Created once at start-up; the main window fills it with init or init2 and shows it.
 
+#include "exercise/ui/printing.h"
 #include "settings/core/auswertung.h"
 
 #include <QDialog>
@@ -37,6 +38,10 @@ public:
 
     void ListBox3Click();
     void CheckBox1Click();
+    // The prints: "alle Wörter drucken", "drucken" and "sortiert drucken".
+    void BitBtn1Click();
+    void BitBtn3Click();
+    void BitBtn2Click();
     void SpeedButton1Click();
     void BitBtn5Click();
 
@@ -56,10 +61,20 @@ public:
     // Made when the words are first saved.
     QFileDialog *SaveDialog1 = nullptr;
 
+signals:
+    // A print the teacher asked for, to be shown in the print preview over this window.
+    void druckauftrag(const printing::PrintJob &job);
+
 private:
     bool istFehlerauswertung() const;
+    // One framed block of words under `ueberschrift`.
+    void wortblockDrucken(const QString &ueberschrift, const QStringList &woerter);
+    printing::PrintJob auftrag(const QString &titel, printing::Layout layout) const;
     // ListBox1 from m_liste, and the number of words beside each phenomenon.
     void listeZeigen();
+    // The entries of ListBox1 that show phenomenon `row` (none for -1), and their texts.
+    std::vector<qsizetype> eintraegeMit(int row) const;
+    QStringList texteVon(const std::vector<qsizetype> &eintraege) const;
     // The selected phenomenon, or -1.
     int gewaehlt() const;
     void setzeAuswahl(int row);

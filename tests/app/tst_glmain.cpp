@@ -1,5 +1,6 @@
 #include "app/glmain.h"
 #include "app/laufbahnapp.h"
+#include "exercise/ui/printing.h"
 #include "settings/ui/fehler.h"
 #include "tests/app/appfixture.h"
 #include "tests/support/dialogs.h"
@@ -567,6 +568,24 @@ private slots:
         form->FehlerauswertungdesaktuellenSchler1->trigger();
         QCOMPARE(title, u"Fehlerauswertung: Anna Beispiel"_s);
         QCOMPARE(words, QStringList{u"Hund"_s});
+
+        // Its prints are shown in the preview over it.
+        QString preview;
+        testing::answerNextDialog([&](QWidget *dialog) {
+            auto *evaluation = qobject_cast<TForm17 *>(dialog);
+            QVERIFY(evaluation);
+            testing::answerNextDialog([&](QWidget *shown) {
+                auto *druck = qobject_cast<printing::Druckvorschau *>(shown);
+                preview =
+                    druck ? druck->job().title + u" over "_s + druck->parentWidget()->objectName()
+                          : QString::fromLatin1(shown->metaObject()->className());
+                shown->close();
+            });
+            evaluation->BitBtn2->click();
+            evaluation->reject();
+        });
+        form->FehlerauswertungdesaktuellenSchler1->trigger();
+        QCOMPARE(preview, u"Anna Beispiel over Form17"_s);
     }
 
     void aboutBoxAndPrinterSetup()

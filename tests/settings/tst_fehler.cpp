@@ -18,6 +18,20 @@ using testing::Shown;
 
 namespace {
 
+// The texts of a print's pages as laid out on a sheet of 800 x 1100 pixels.
+QList<QStringList> printed(const printing::PrintJob &job)
+{
+    const printlayout::TextMetrics metrics{[](QStringView text) { return int(text.size()) * 10; },
+                                           20};
+    QList<QStringList> pages;
+    for (const printlayout::Page &page : job.layout(QSize(800, 1100), metrics)) {
+        pages.append(QStringList());
+        for (const printlayout::PrintedText &text : page.texts)
+            pages.last().append(text.text);
+    }
+    return pages;
+}
+
 QStringList entries(const QListWidget *list)
 {
     QStringList texts;
@@ -85,6 +99,46 @@ private slots:
         form.BitBtn4->click();
         QVERIFY(!form.isVisible());
         QCOMPARE(form.result(), int(QDialog::Rejected));
+    }
+
+    void teacherPrintsTheLists()
+    {
+        Shown<TForm17> shown;
+        TForm17 &form = shown.form;
+        QList<printing::PrintJob> jobs;
+        connect(&form, &TForm17::druckauftrag, this,
+                [&jobs](const printing::PrintJob &job) { jobs.append(job); });
+        QFont font(u"Arial"_s);
+        font.setPointSize(10);
+        form.setDruckschrift(font);
+
+        // Nothing to print, no print job.
+        form.init({u"Anna"_s});
+        form.BitBtn1->click();
+        form.BitBtn3->click();
+        QVERIFY(jobs.isEmpty());
+
+        form.init({u"Anna"_s, u"~Text 1"_s, u"Fuß"_s, u"Ball"_s, u"Spaß"_s, u"Haus"_s});
+        form.BitBtn1->click();
+        QCOMPARE(jobs.size(), 1);
+        QCOMPARE(jobs[0].font, font);
+        QCOMPARE(printed(jobs[0]), (QList<QStringList>{{u"Anna"_s, u"Ball Fuß Haus Spaß"_s}}));
+
+        // "drucken" prints the chosen words as they are left.
+        clickRow(form.ListBox3, 3);
+        clickRow(form.ListBox2, 0);
+        form.SpeedButton1->click();
+        form.BitBtn3->click();
+        QCOMPARE(printed(jobs[1]), (QList<QStringList>{{u"Anna: Wörter mit \"ß\""_s, u"Spaß"_s}}));
+
+        // "sortiert drucken": every phenomenon with words, in full; the list stays as left.
+        form.BitBtn2->click();
+        QCOMPARE(
+            printed(jobs[2]),
+            (QList<QStringList>{{u"Anna: Doppellaute"_s, u"Ball"_s, u"Anna: Wörter mit \"ß\""_s,
+                                 u"Fuß Spaß"_s, u"Anna: Wörter mit \"s\" am Ende"_s, u"Haus"_s,
+                                 u"Anna: Wörter mit \"ß\" am Ende"_s, u"Fuß Spaß"_s}}));
+        QCOMPARE(entries(form.ListBox2), QStringList{u"Spaß"_s});
     }
 
     void teacherEvaluatesTheLoadedText()
