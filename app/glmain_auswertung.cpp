@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -22,6 +23,15 @@ constexpr int auswertungsDruckPunkte = 10;
 QStringList zeilen(const QPlainTextEdit *memo)
 {
     return memo->toPlainText().split(u'\n');
+}
+
+// Fills the evaluation window by `init` and shows it, with the print font as it is set now.
+void zeigen(const TForm3 &form, const std::function<void(TForm17 &)> &init)
+{
+    TForm17 &auswertung = *laufbahn().Form17;
+    auswertung.setDruckschrift(form.druckSchrift(auswertungsDruckPunkte));
+    init(auswertung);
+    auswertung.exec();
 }
 
 } // namespace
@@ -41,10 +51,7 @@ void TForm3::Textauswertung1Click()
         showInformation(this, u"Sie müssen zunächst einen Text laden."_s);
         return;
     }
-    TForm17 &auswertung = *laufbahn().Form17;
-    auswertung.setDruckschrift(druckSchrift(auswertungsDruckPunkte));
-    auswertung.init2(zeilen(Memo1), Label6->text());
-    auswertung.exec();
+    zeigen(*this, [this](TForm17 &auswertung) { auswertung.init2(zeilen(Memo1), Label6->text()); });
 }
 
 void TForm3::FehlerauswertungdesaktuellenSchler1Click()
@@ -53,8 +60,5 @@ void TForm3::FehlerauswertungdesaktuellenSchler1Click()
         showInformation(this, u"Sie müssen zunächst einen Schüler laden."_s);
         return;
     }
-    TForm17 &auswertung = *laufbahn().Form17;
-    auswertung.setDruckschrift(druckSchrift(auswertungsDruckPunkte));
-    auswertung.init(zeilen(Memo2));
-    auswertung.exec();
+    zeigen(*this, [this](TForm17 &auswertung) { auswertung.init(zeilen(Memo2)); });
 }

@@ -1,22 +1,19 @@
 #include "settings/core/auswertungsdruck.h"
 
+#include "tests/support/printpages.h"
+
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 using auswertungsdruck::Abschnitt;
 using printlayout::Page;
-using printlayout::PrintedLine;
 using printlayout::PrintedText;
+using testing::frameBand;
+using testing::frameSides;
+using testing::printMetrics;
+using testing::printSheet;
 
 namespace {
-
-// Every character `charWidth` pixels wide, "Üg" 20 high: lines stand 30 apart. On a page
-// the size of the sheet, units and pixels are the same.
-printlayout::TextMetrics metrics(int charWidth = 100)
-{
-    return {[charWidth](QStringView text) { return int(text.size()) * charWidth; }, 20};
-}
-const QSize sheet(800, 1100);
 
 // `count` words of six characters: with a blank they fill 700 of the 680, one a line.
 QStringList woerter(int count)
@@ -25,16 +22,6 @@ QStringList woerter(int count)
     for (int n = 1; n <= count; ++n)
         words.append(u"w%1"_s.arg(n, 5, 10, QChar(u'0')));
     return words;
-}
-
-QList<PrintedLine> band(int top)
-{
-    return {{{50, top}, {750, top}}, {{50, top + 30}, {750, top + 30}}};
-}
-
-QList<PrintedLine> sides(int top, int bottom)
-{
-    return {{{50, top}, {50, bottom}}, {{50, bottom}, {750, bottom}}, {{750, bottom}, {750, top}}};
 }
 
 } // namespace
@@ -69,7 +56,8 @@ private slots:
         QFETCH(int, charWidth);
         QFETCH(bool, takeBack);
         QFETCH(QStringList, lines);
-        QCOMPARE(auswertungsdruck::wortzeilen(words, metrics(charWidth), 680, takeBack), lines);
+        QCOMPARE(auswertungsdruck::wortzeilen(words, printMetrics(charWidth), 680, takeBack),
+                 lines);
     }
 
     // A block of 40 lines: heading band at 50, lines from 90; past 1050 the frame is
@@ -77,15 +65,15 @@ private slots:
     void wordBlockGoesOnOnTheNextPage()
     {
         const QList<Page> pages =
-            auswertungsdruck::wortblock(sheet, metrics(), u"Anna"_s, woerter(40));
+            auswertungsdruck::wortblock(printSheet, printMetrics(), u"Anna"_s, woerter(40));
         QCOMPARE(pages.size(), 2);
         QCOMPARE(pages[0].texts.first(), (PrintedText{{60, 60}, u"Anna"_s}));
         QCOMPARE(pages[0].texts[1], (PrintedText{{60, 90}, u"w00001"_s}));
         QCOMPARE(pages[0].texts.size(), 1 + 33);
         QCOMPARE(pages[0].texts.last().position.y(), 1050);
-        QCOMPARE(pages[0].lines, band(50) + sides(50, 1080));
+        QCOMPARE(pages[0].lines, frameBand(50, 30) + frameSides(50, 1080));
         QCOMPARE(pages[1].texts.first(), (PrintedText{{60, 50}, u"w00034"_s}));
-        QCOMPARE(pages[1].lines, sides(50, 260));
+        QCOMPARE(pages[1].lines, frameSides(50, 260));
     }
 
     // One block for each phenomenon with words, 20 apart; a block ending below 800 sends
@@ -93,15 +81,17 @@ private slots:
     void sortedPrintSkipsEmptyPhenomena()
     {
         const QList<Page> pages = auswertungsdruck::sortiert(
-            sheet, metrics(),
+            printSheet, printMetrics(),
             {{u"A"_s, woerter(2)}, {u"B"_s, {}}, {u"C"_s, woerter(22)}, {u"D"_s, woerter(1)}});
         QCOMPARE(pages.size(), 2);
         // A: lines at 90 and 120, closed at 150; C from 170: lines 210 to 840, closed at 870.
-        QCOMPARE(pages[0].lines, band(50) + sides(50, 150) + band(170) + sides(170, 870));
+        QCOMPARE(pages[0].lines, frameBand(50, 30) + frameSides(50, 150) + frameBand(170, 30) +
+                                     frameSides(170, 870));
         QCOMPARE(pages[0].texts[3], (PrintedText{{60, 180}, u"C"_s}));
         QCOMPARE(pages[1].texts, (QList<PrintedText>{{{60, 60}, u"D"_s}, {{60, 90}, u"w00001"_s}}));
 
-        const QList<Page> none = auswertungsdruck::sortiert(sheet, metrics(), {{u"A"_s, {}}});
+        const QList<Page> none =
+            auswertungsdruck::sortiert(printSheet, printMetrics(), {{u"A"_s, {}}});
         QVERIFY(none.size() == 1 && none[0].isEmpty());
     }
 };
