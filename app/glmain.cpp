@@ -228,6 +228,7 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
     connectCommands();
     setupDeveloperDisplayEntry();
     setUpSectionCommands();
+    setupDeveloperPraiseEntries();
     FormCreate();
 }
 
@@ -475,7 +476,7 @@ void TForm3::buildHiddenControls(QWidget *owner)
     };
     Label6 = hidden(new QLabel(keinText), u"Label6"_s);
     Edit1 = hidden(new QLineEdit(keinSchueler), u"Edit1"_s);
-    Memo2 = hidden(new QPlainTextEdit, u"Memo2"_s);
+    Memo2 = hidden(new HiddenMemo, u"Memo2"_s);
     Memo3 = hidden(new QPlainTextEdit, u"Memo3"_s);
     Memo4 = hidden(new QPlainTextEdit, u"Memo4"_s);
     Memo5 = hidden(new QPlainTextEdit, u"Memo5"_s);

@@ -4,10 +4,12 @@
 
 #include "display/ui/gleitanzeige.h"
 #include "exercise/core/pupilrecord.h"
+#include "exercise/ui/hiddenmemo.h"
 #include "writing/ui/auswahl.h"
 #include "writing/ui/vergleich.h"
 
 #include <QMainWindow>
+#include <QRandomGenerator>
 #include <QRect>
 #include <QString>
 #include <memory>
@@ -111,6 +113,20 @@ public:
     // One turn: TForm13 shows sentence satz_nr of puffer. False when the pupil chose
     // nothing or left, which ends the exercise.
     bool textabschnittWaehlen();
+    // --- Praise (glmain_lob.cpp).
+    // The program's random generator: praise lines, the praise picture and its pieces.
+    QRandomGenerator zufall{QRandomGenerator::securelySeeded()};
+    // ListBox4 := the praise lines of "lob.inf" in the start directory for the first name
+    // in Edit2. A file that cannot be read is reported and false returned.
+    bool lob_laden();
+    // The praise picture chooses its picture and lays out its grid from the settings
+    // now; pictures it has to skip are reported once.
+    void lobBildInit();
+    // The praise the settings choose for a chunk rewritten right: none, a line of
+    // ListBox4, or one more piece of the picture.
+    void lobZeigen();
+    void lobTextZeigen();
+    void lobBildZeigen();
 
     // --- The evaluations (glmain_auswertung.cpp): "Textauswertung...",
     // "Fehlerauswertung..."; the evaluation's prints are shown in the preview over it.
@@ -193,7 +209,7 @@ public:
     QLineEdit *Edit2;
     QStatusBar *StatusBar1;
     QListWidget *ListBox1;
-    QPlainTextEdit *Memo2;
+    HiddenMemo *Memo2;
     QPlainTextEdit *Memo3;
     QListWidget *ListBox3;
     QTabWidget *PageControl1;
@@ -324,6 +340,7 @@ private:
     // when the list still holds it.
     void showPupilFile(const QString &selectedEntry);
     void setupDeveloperDisplayEntry();
+    void setupDeveloperPraiseEntries();
     void showMemo1Menu(const QPoint &pos);
     // Writes `text` under `path`; reports unwritable characters and file errors.
     bool writeTextFile(const QString &path, const QString &text);

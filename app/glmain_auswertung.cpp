@@ -4,6 +4,7 @@
 #include "app/glmain.h"
 
 #include "app/laufbahnapp.h"
+#include "exercise/ui/hiddenmemo.h"
 #include "exercise/ui/messages.h"
 #include "exercise/ui/printing.h"
 #include "settings/ui/fehler.h"
@@ -20,9 +21,9 @@ namespace {
 // The evaluation prints in the display font's face and style at 10 points.
 constexpr int auswertungsDruckPunkte = 10;
 
-QStringList zeilen(const QPlainTextEdit *memo)
+QStringList zeilen(const QString &text)
 {
-    return memo->toPlainText().split(u'\n');
+    return text.split(u'\n');
 }
 
 // Fills the evaluation window by `init` and shows it, with the print font as it is set now.
@@ -51,7 +52,9 @@ void TForm3::Textauswertung1Click()
         showInformation(this, u"Sie müssen zunächst einen Text laden."_s);
         return;
     }
-    zeigen(*this, [this](TForm17 &auswertung) { auswertung.init2(zeilen(Memo1), Label6->text()); });
+    zeigen(*this, [this](TForm17 &auswertung) {
+        auswertung.init2(zeilen(Memo1->toPlainText()), Label6->text());
+    });
 }
 
 void TForm3::FehlerauswertungdesaktuellenSchler1Click()
@@ -60,5 +63,5 @@ void TForm3::FehlerauswertungdesaktuellenSchler1Click()
         showInformation(this, u"Sie müssen zunächst einen Schüler laden."_s);
         return;
     }
-    zeigen(*this, [this](TForm17 &auswertung) { auswertung.init(zeilen(Memo2)); });
+    zeigen(*this, [this](TForm17 &auswertung) { auswertung.init(zeilen(Memo2->toPlainText())); });
 }

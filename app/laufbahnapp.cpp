@@ -11,6 +11,8 @@
 #include "settings/ui/fehler.h"
 #include "settings/ui/schrift.h"
 #include "writing/ui/auswahl.h"
+#include "writing/ui/lob.h"
+#include "writing/ui/lob2.h"
 #include "writing/ui/vergleich.h"
 
 #include <QApplication>
@@ -39,10 +41,12 @@ LaufbahnApp::LaufbahnApp()
     Form10->setFontDialog(Form5.get());
     Form7 = std::make_unique<TForm7>(Form3.get());
     Form8 = std::make_unique<TForm8>(Form3.get());
+    Form11 = std::make_unique<TForm11>(Form3.get());
     Form13 = std::make_unique<TForm13>(Form3.get());
     Form3->auswahlVerbinden(Form13.get());
     Form14 = std::make_unique<TForm14>(Form3.get());
     Form3->vergleichVerbinden(Form14.get());
+    Form16 = std::make_unique<TForm16>(Form3.get());
     Form17 = std::make_unique<TForm17>(Form3.get());
     Form3->auswertungVerbinden(Form17.get());
     Form18 = std::make_unique<TForm18>();
@@ -54,8 +58,10 @@ LaufbahnApp::~LaufbahnApp()
     Form_black.reset();
     Form18.reset();
     Form17.reset();
+    Form16.reset();
     Form14.reset();
     Form13.reset();
+    Form11.reset();
     Form8.reset();
     Form7.reset();
     Form5.reset();

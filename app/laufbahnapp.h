@@ -12,6 +12,8 @@ class TForm8;
 class TForm10;
 class TForm13;
 class TForm14;
+class TForm11;
+class TForm16;
 class TForm17;
 class TForm18;
 class TForm_black;
@@ -33,6 +35,8 @@ public:
     std::unique_ptr<TForm8> Form8;
     std::unique_ptr<TForm13> Form13;
     std::unique_ptr<TForm14> Form14;
+    std::unique_ptr<TForm11> Form11;
+    std::unique_ptr<TForm16> Form16;
     std::unique_ptr<TForm17> Form17;
     std::unique_ptr<TForm18> Form18;
     std::unique_ptr<TForm_black> Form_black;

@@ -10,9 +10,11 @@
 //   laufbahn_bench window     creating the display to its first shown frame
 //   laufbahn_bench pacing     five seconds of gliding (needs X11 with Present for
 //                             the figures the targets speak of)
+//   laufbahn_bench record     loading and correcting a 50 MB pupil record
 //   laufbahn_bench auswertung the evaluation window on a whole German dictionary
 
 #include "bench/bench_auswertung.h"
+#include "bench/bench_pupilrecord.h"
 #include "display/core/frame.h"
 #include "display/core/gleitzeile.h"
 #include "display/core/glyphset.h"
@@ -385,7 +387,7 @@ int runAll(const QString &program)
     QMap<QString, double> figures;
     int failures = 0;
     for (const QString &mode :
-         {u"compose"_s, u"glyphs"_s, u"window"_s, u"pacing"_s, u"auswertung"_s}) {
+         {u"compose"_s, u"glyphs"_s, u"window"_s, u"pacing"_s, u"record"_s, u"auswertung"_s}) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(program, {mode});
@@ -414,6 +416,8 @@ int runAll(const QString &program)
         {"pacing_mean_deviation_percent", 1.0},
         {"pacing_max_interval_periods", 1.5},
         {"pacing_cpu_percent", 8.0},
+        {"pupil_record_load_ms", 1000},
+        {"pupil_record_load_memory_ratio", 5},
         {"auswertung_form_s", 2.0},
     };
     int missed = failures;
@@ -445,6 +449,8 @@ int main(int argc, char **argv)
         return runWindow();
     if (mode == u"pacing")
         return runPacing();
+    if (mode == u"record")
+        return runPupilRecord();
     if (mode == u"auswertung")
         return runAuswertung();
     return runAll(QCoreApplication::applicationFilePath());
