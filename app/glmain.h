@@ -33,6 +33,7 @@ class QTabWidget;
 class QTextEdit;
 class QToolButton;
 class QWidget;
+class TForm17;
 namespace printing {
 struct PrintJob;
 }
@@ -128,6 +129,10 @@ public:
     void lobZeigen();
     void lobTextZeigen();
     void lobBildZeigen();
+
+    // --- The evaluations (glmain_auswertung.cpp): "Textauswertung...",
+    // "Fehlerauswertung..."; the evaluation's prints are shown in the preview over it.
+    void auswertungVerbinden(TForm17 *auswertung);
 
     // --- Text state.
     // Status panel 0: 400 pixels, the text; panel 1: the pupil.
