@@ -119,6 +119,20 @@ QString displayString(QStringView chunk, QChar letterPlaceholder, QChar partPlac
     return s;
 }
 
+qsizetype displayStringEnd(QStringView display)
+{
+    return display.endsWith(endMark) ? display.size() - 1 : display.size();
+}
+
+QStringList displayStringWords(QStringView display)
+{
+    QStringList words;
+    for (QStringView word :
+         display.first(displayStringEnd(display)).split(u' ', Qt::SkipEmptyParts))
+        words << word.toString();
+    return words;
+}
+
 QString targetString(QStringView chunk)
 {
     QString target;

@@ -4,11 +4,12 @@
 // a chunk into what the display shows and what the pupil must write.
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace markup {
 
-inline constexpr QChar omittedPartMark = u'$';   // word part shown as ONE placeholder
+inline constexpr QChar omittedPartMark = u'$';    // word part shown as ONE placeholder
 inline constexpr QChar omittedLettersMark = u'§'; // one placeholder per letter
 inline constexpr QChar notRewrittenMark = u'&';   // shown, but need not be written
 inline constexpr QChar groupJoin = u'_';
@@ -31,6 +32,13 @@ FileType dateityp_feststellen(QStringView editorText);
 // `letterPlaceholder` per letter, "$" pairs as one `partPlaceholder`, "&" marks dropped.
 QString displayString(QStringView chunk, QChar letterPlaceholder, QChar partPlaceholder);
 
+// Where a display ends: at its end mark, the "#" appended as its last character, or
+// at the end of a string without one. A "#" before it (the gap placeholder, say) is a
+// character like any other and is shown. Counted from 0.
+qsizetype displayStringEnd(QStringView display);
+// The blank-separated words of a display string before its end mark.
+QStringList displayStringWords(QStringView display);
+
 // Chunk -> what the pupil must write: the marks dropped, "&" pairs with their letters.
 // Not trimmed; the caller trims.
 QString targetString(QStringView chunk);
@@ -44,11 +52,11 @@ QString convertOldFormat(QStringView text);
 
 // How the exercise buffer is filled for each command that runs or prints a text.
 enum class BufferLayout {
-    Laufbahn,          // control characters -> blanks, then " #"
-    ErrorRepetition,   // control characters -> blanks, then "  #"
-    ReadingFinger,     // trailing characters below "!" cut, "#" right after the text
-    OldLaufbahn,       // unchanged, then the terminating zero, four blanks, "#"
-    Printing,          // as Laufbahn
+    Laufbahn,        // control characters -> blanks, then " #"
+    ErrorRepetition, // control characters -> blanks, then "  #"
+    ReadingFinger,   // trailing characters below "!" cut, "#" right after the text
+    OldLaufbahn,     // unchanged, then the terminating zero, four blanks, "#"
+    Printing,        // as Laufbahn
 };
 
 // The buffer for `layout`: at most the first 8000 characters of `editorText`, followed

@@ -262,10 +262,11 @@ private slots:
     void theDisplayClosesWhenTheEndReachesTheScreen_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addRow("a short text") << u"ab#cd"_s;
+        QTest::addRow("a short text") << u"ab#"_s;
+        QTest::addRow("a placeholder hash before the end") << u"ab#cd#"_s;
         QTest::addRow("the end of the string") << u"xy"_s;
         QTest::addRow("an empty string") << QString();
-        QTest::addRow("a string that starts with the end") << u"#abc"_s;
+        QTest::addRow("the end mark alone") << u"#"_s;
     }
     void theDisplayClosesWhenTheEndReachesTheScreen()
     {
