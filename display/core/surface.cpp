@@ -146,4 +146,46 @@ void Surface::drawClipped(int x, int y, const Surface &source, const QRect &sour
     blit(to.left(), to.top(), source, to.translated(-shift));
 }
 
+void Surface::drawScaled(int x, int y, const Surface &source, const QRect &sourceRect, int factor,
+                         const QRect &clip)
+{
+    if (isNull() || source.isNull() || factor < 1)
+        return;
+    const QRect from = sourceRect.intersected(source.rect());
+    if (from.isEmpty())
+        return;
+    const QPoint origin(x - (sourceRect.left() - from.left()) * factor,
+                        y - (sourceRect.top() - from.top()) * factor);
+    QRect to = QRect(origin, from.size() * factor).intersected(rect());
+    if (!clip.isNull())
+        to = to.intersected(clip);
+    if (to.isEmpty())
+        return;
+
+    uchar *bits = m_image.bits();
+    const qsizetype stride = m_image.bytesPerLine();
+    const size_t rowBytes = size_t(to.width()) * sizeof(Pixel);
+    int filledSourceRow = -1; // the source row the row above was made from
+    for (int ty = to.top(); ty <= to.bottom(); ++ty) {
+        const int sy = from.top() + (ty - origin.y()) / factor;
+        Pixel *row = reinterpret_cast<Pixel *>(bits + ty * stride) + to.left();
+        if (sy == filledSourceRow) {
+            // The rows of one source row are alike: copy the one above.
+            std::memcpy(row, reinterpret_cast<const uchar *>(row) - stride, rowBytes);
+            continue;
+        }
+        filledSourceRow = sy;
+        const Pixel *src = reinterpret_cast<const Pixel *>(source.m_image.constScanLine(sy));
+        int tx = to.left();
+        // The first source pixel may be cut by the left edge of the clip.
+        while (tx <= to.right()) {
+            const int sx = from.left() + (tx - origin.x()) / factor;
+            const int runEnd =
+                std::min(to.right(), origin.x() + (sx - from.left() + 1) * factor - 1);
+            std::fill(row + (tx - to.left()), row + (runEnd - to.left() + 1), src[sx]);
+            tx = runEnd + 1;
+        }
+    }
+}
+
 } // namespace display
