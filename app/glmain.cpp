@@ -227,6 +227,7 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
 
     connectCommands();
     setupDeveloperDisplayEntry();
+    setupDeveloperFlashEntries();
     FormCreate();
 }
 

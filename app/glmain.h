@@ -28,6 +28,11 @@ class QTextEdit;
 class QToolButton;
 class QWidget;
 
+namespace display {
+struct FlashSettings;
+struct KurzzeitMessung;
+} // namespace display
+
 class TForm3 : public QMainWindow {
     Q_OBJECT
 public:
@@ -78,6 +83,16 @@ public:
     void laufbahnZeigen(const QString &anzeigeText);
     // A word marked on the display: appended to Memo3, coloured red in RichEdit1.
     void fehlerMarkieren(const QString &word, int selectionStart, int selectionLength);
+
+    // --- The short-time display and the alternative gliding line (glmain_kurzzeit.cpp).
+    // What the short-time display reads from the settings dialog, anew at every showing.
+    display::FlashSettings kurzzeitEinstellungen() const;
+    // Flashes one word with Form15 (kurzzeit_wort := wort). `verzoegerung` stands in for
+    // the setting "Verzögerung:" for this one showing, which leaves the setting alone.
+    display::KurzzeitMessung kurzzeitZeigen(const QString &wort,
+                                            std::optional<int> verzoegerung = {});
+    // Shows a display string with TForm1 ("alternativer Laufmodus") until it closes.
+    void alternativZeigen(const QString &anzeigeText);
 
     // --- Text state.
     // Status panel 0: 400 pixels, the text; panel 1: the pupil.
@@ -246,6 +261,9 @@ private:
     // when the list still holds it.
     void showPupilFile(const QString &selectedEntry);
     void setupDeveloperDisplayEntry();
+    void setupDeveloperFlashEntries();
+    // The text of Memo1 as a display string, for the developer shortcuts.
+    QString developerDisplayString() const;
     void showMemo1Menu(const QPoint &pos);
     // Writes `text` under `path`; reports unwritable characters and file errors.
     bool writeTextFile(const QString &path, const QString &text);

@@ -4,6 +4,7 @@
 #include "app/info.h"
 #include "app/leer.h"
 #include "app/ws_black.h"
+#include "display/ui/kuzzeit.h"
 #include "exercise/ui/messages.h"
 #include "exercise/ui/neuschueler.h"
 #include "settings/ui/einstell.h"
@@ -34,6 +35,7 @@ LaufbahnApp::LaufbahnApp()
     Form5 = std::make_unique<TForm5>(Form10.get());
     Form10->setFontDialog(Form5.get());
     Form7 = std::make_unique<TForm7>(Form3.get());
+    Form15 = std::make_unique<TForm15>(Form3.get());
     Form18 = std::make_unique<TForm18>();
     Form_black = std::make_unique<TForm_black>();
 }
@@ -42,6 +44,7 @@ LaufbahnApp::~LaufbahnApp()
 {
     Form_black.reset();
     Form18.reset();
+    Form15.reset();
     Form7.reset();
     Form5.reset();
     Form2.reset();

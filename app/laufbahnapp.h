@@ -9,6 +9,7 @@ class TForm3;
 class TForm5;
 class TForm7;
 class TForm10;
+class TForm15;
 class TForm18;
 class TForm_black;
 
@@ -26,6 +27,7 @@ public:
     std::unique_ptr<TForm2> Form2;
     std::unique_ptr<TForm5> Form5;
     std::unique_ptr<TForm7> Form7;
+    std::unique_ptr<TForm15> Form15;
     std::unique_ptr<TForm18> Form18;
     std::unique_ptr<TForm_black> Form_black;
 };
