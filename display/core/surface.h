@@ -59,7 +59,8 @@ public:
 
     // `sourceRect` of `source` enlarged `factor` times, each pixel a square of
     // factor x factor (nearest neighbour), its top-left corner at (x, y); clipped to
-    // this surface and to `clip` (when not null). A factor below 1 draws nothing.
+    // this surface and to `clip` (when not null). A factor below 1 draws nothing; the
+    // source is another surface.
     void drawScaled(int x, int y, const Surface &source, const QRect &sourceRect, int factor,
                     const QRect &clip = QRect());
 

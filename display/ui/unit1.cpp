@@ -82,7 +82,8 @@ void TForm1::onTick(qint64 refresh)
     const QRect band = display::bandRect(AlternativZeile::kBreite, m_motion->zeileY(), *m_glyphs)
                            .intersected(m_bild.rect());
     display::composeFrame(m_bild, band, *m_glyphs, m_placed, m_motion->zeileY());
-    update(onScreen(band));
+    // Painted and handed to the window system at once, in the refresh just begun.
+    repaint(onScreen(band));
 }
 
 void TForm1::paintEvent(QPaintEvent *event)

@@ -64,7 +64,6 @@ private slots:
         QTest::addColumn<QRect>("bild");
         QTest::addRow("1920 x 1080") << QSize(1920, 1080) << 2 << QRect(320, 60, 1280, 960);
         QTest::addRow("800 x 600") << QSize(800, 600) << 1 << QRect(80, 60, 640, 480);
-        QTest::addRow("640 x 480") << QSize(640, 480) << 1 << QRect(0, 0, 640, 480);
         QTest::addRow("2560 x 1440") << QSize(2560, 1440) << 3 << QRect(320, 0, 1920, 1440);
         QTest::addRow("3840 x 2160") << QSize(3840, 2160) << 4 << QRect(640, 120, 2560, 1920);
         QTest::addRow("portrait 1080 x 1920")
@@ -80,21 +79,6 @@ private slots:
         const display::Skalierung s = AlternativZeile::skalierungFuer(screen);
         QCOMPARE(s.faktor, faktor);
         QCOMPARE(s.bild, bild);
-    }
-
-    void theBandIsCentredOnRow240_data()
-    {
-        QTest::addColumn<int>("textHoehe");
-        QTest::addColumn<int>("zeileY");
-        QTest::addRow("a usual font") << 257 << 235 - 128;
-        QTest::addRow("as high as allowed") << 470 << 1;
-        QTest::addRow("higher than the picture") << 600 << 1;
-    }
-    void theBandIsCentredOnRow240()
-    {
-        QFETCH(int, textHoehe);
-        QFETCH(int, zeileY);
-        QCOMPARE(AlternativZeile::bandTop(textHoehe), zeileY);
     }
 
     // The line takes at most one step per 16 ms, counted from the refreshes. At 60 Hz
@@ -213,13 +197,6 @@ private slots:
         // After the blank before the text, four letters and sixteen blanks.
         QCOMPARE(l.zeile.pos(), 21);
         QVERIFY(l.zeile.geschlossen());
-        QVERIFY(!l.frame());
-    }
-
-    void anEmptyStringEndsAfterTheBlankBeforeIt()
-    {
-        Lauf l(QString(), 9);
-        QVERIFY(l.frame());
         QVERIFY(!l.frame());
     }
 
