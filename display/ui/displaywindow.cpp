@@ -59,6 +59,11 @@ void DisplayWindow::stopClock()
         m_clock->stop();
 }
 
+void DisplayWindow::discardClock()
+{
+    m_clock.reset();
+}
+
 void DisplayWindow::paintComposed(QPaintEvent *event, const Compose &compose)
 {
     QPainter painter(this);

@@ -37,6 +37,8 @@ protected:
     // Starts the frame clock (made on first use); every tick goes to onTick().
     void startClock();
     void stopClock();
+    // For a window about to lose its native window: the clock is made anew next time.
+    void discardClock();
     virtual void onTick(qint64 refresh) = 0;
 
     // Where the areas of a paint event are composed: `target` is the window's picture,

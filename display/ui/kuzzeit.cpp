@@ -93,8 +93,10 @@ display::KurzzeitMessung TForm15::zeigen(const QString &wort,
     // window is shown again: a new window drops them with the old one.
     const bool pending = m_presenter && m_ablauf && m_ablauf->phase() != KurzzeitPhase::Fertig;
     m_presenter.reset();
-    if (pending)
+    if (pending) {
+        discardClock();
         destroy();
+    }
     return m_ablauf ? m_ablauf->messung() : display::KurzzeitMessung{};
 }
 
