@@ -14,13 +14,11 @@ namespace {
 
 const QString kSechzehnLeer = QString(16, u' ');
 
-// Every glyph image 10 pixels wide (text width 8) unless a test says otherwise.
-GlyphWidths breiten(std::initializer_list<std::pair<int, int>> abweichend = {})
+// Every glyph image as wide: 10 pixels (text width 8) unless a test says otherwise.
+GlyphWidths breiten(int breite = 10)
 {
     GlyphWidths w;
-    w.fill(10);
-    for (auto [code, breite] : abweichend)
-        w[size_t(code)] = breite;
+    w.fill(breite);
     return w;
 }
 
@@ -149,12 +147,10 @@ private slots:
         QFETCH(int, tempo);
         QFETCH(int, abstand);
         QFETCH(int, breite);
-        GlyphWidths w;
-        w.fill(breite);
         QString text;
         for (int i = 0; i < 2000; ++i)
             text += QChar(u'A' + i % 26);
-        Lauf l(text + kSechzehnLeer + u'#', tempo, abstand, 60, w);
+        Lauf l(text + kSechzehnLeer + u'#', tempo, abstand, 60, breiten(breite));
         int schrittweite = breite - 2 + abstand;
         for (int n = 0; n < 250; ++n) {
             if (n == 120) {
