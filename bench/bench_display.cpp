@@ -38,8 +38,11 @@
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <ctime>
+#include <functional>
+#include <iterator>
 #include <map>
 #include <numeric>
+#include <sched.h>
 
 #if LAUFBAHN_BENCH_XCB
 #include <QtGui/qguiapplication_platform.h>
@@ -317,7 +320,9 @@ int runWindow()
 // Five seconds of a display from its first shown frame: the intervals between the
 // frames it paints, against the screen's period, and the processor time it takes.
 // Figures are named "<prefix>_...".
-int measurePacing(DisplayWindow &form, const char *prefix)
+int measurePacing(
+    DisplayWindow &form, const char *prefix,
+    const std::function<bool()> &begun = [] { return true; })
 {
     const auto figureOf = [prefix](const char *name, double value) {
         figure(QByteArray(prefix).append('_').append(name).constData(), value);
@@ -332,7 +337,7 @@ int measurePacing(DisplayWindow &form, const char *prefix)
     qint64 wallEnd = 0;
     QObject::connect(&form, &DisplayWindow::frameShown, &form, [&] {
         // Frames painted before the display glides (its background) do not count.
-        if (!form.frameClock())
+        if (!form.frameClock() || !begun())
             return;
         if (shown.empty()) {
             clock.start();
@@ -395,7 +400,9 @@ int runPacing()
 int runAlternative()
 {
     TForm1 form(kText + QString(16, u' ') + u'#', DisplaySettings::defaults());
-    return measurePacing(form, "alternative");
+    // A frame without letters changes nothing on the screen and is not painted: the
+    // count starts once the first letters are in.
+    return measurePacing(form, "alternative", [&] { return form.motion()->pos() > 3; });
 }
 
 // ---------------------------------------------------------------- flashes
@@ -448,14 +455,7 @@ int runAll(const QString &program)
          {u"compose"_s, u"glyphs"_s, u"window"_s, u"pacing"_s, u"alternative"_s, u"flash"_s}) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        // What measures time on the screen may run at the real-time priority bench/run
-        // offers, as the display would on a machine doing nothing else; what measures
-        // processor speed runs as it is, so it does not take a core from the machine.
-        const QString realtime = qEnvironmentVariable("LAUFBAHN_BENCH_REALTIME");
-        if (!realtime.isEmpty() && mode != u"compose" && mode != u"glyphs")
-            child.start(u"chrt"_s, {u"-f"_s, realtime, program, mode});
-        else
-            child.start(program, {mode});
+        child.start(program, {mode});
         child.waitForFinished(600000);
         const QStringList lines = QString::fromUtf8(child.readAllStandardOutput()).split(u'\n');
         for (const QString &line : lines) {
@@ -507,10 +507,26 @@ int runAll(const QString &program)
     return missed == 0 ? 0 : 1;
 }
 
+// What measures time on the screen runs at the real-time priority bench/run offers
+// (LAUFBAHN_BENCH_REALTIME), as the display would on a machine doing nothing else;
+// what measures processor speed runs as it is, so it does not take a core from the
+// machine. Raised before the application starts its threads, so they share it.
+void raisePriorityForTiming(const char *mode)
+{
+    const int priority = qEnvironmentVariableIntValue("LAUFBAHN_BENCH_REALTIME");
+    const QByteArray timing[] = {"window", "pacing", "alternative", "flash"};
+    if (priority <= 0 || std::find(std::begin(timing), std::end(timing), mode) == std::end(timing))
+        return;
+    sched_param param{};
+    param.sched_priority = priority;
+    sched_setscheduler(0, SCHED_FIFO, &param);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    raisePriorityForTiming(argc > 1 ? argv[1] : "");
     QApplication app(argc, argv);
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (mode == u"compose")

@@ -78,12 +78,24 @@ void TForm1::onTick(qint64 refresh)
         close();
         return;
     }
-    // The whole band anew each frame: every letter at its place, however many entered.
-    const QRect band = display::bandRect(AlternativZeile::kBreite, m_motion->zeileY(), *m_glyphs)
-                           .intersected(m_bild.rect());
-    display::composeFrame(m_bild, band, *m_glyphs, m_placed, m_motion->zeileY());
+    // The whole band anew each frame, every letter at its place however many entered;
+    // only the rows that hold ink now or held it before are touched.
+    QRect inked;
+    for (const display::PlacedGlyph &glyph : m_placed) {
+        const QRect ink = m_glyphs->inkRect(glyph.code);
+        if (!ink.isEmpty())
+            inked |= QRect(0, m_motion->zeileY() + m_glyphs->inkOffset(glyph.code).y(),
+                           AlternativZeile::kBreite, ink.height());
+    }
+    const QRect rows = (inked | m_inkRows)
+                           .intersected(display::bandRect(AlternativZeile::kBreite,
+                                                          m_motion->zeileY(), *m_glyphs));
+    m_inkRows = inked;
+    if (rows.isEmpty())
+        return;
+    display::composeFrame(m_bild, rows, *m_glyphs, m_placed, m_motion->zeileY());
     // Painted and handed to the window system at once, in the refresh just begun.
-    repaint(onScreen(band));
+    repaint(onScreen(rows));
 }
 
 void TForm1::paintEvent(QPaintEvent *event)

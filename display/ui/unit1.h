@@ -53,6 +53,7 @@ private:
     display::Surface m_bild;
     display::Pixel m_background;
     display::Skalierung m_skalierung;
+    QRect m_inkRows; // the rows of the picture the last frame put ink in
     bool m_initialisePending = false;
     bool m_paused = false;
 };
