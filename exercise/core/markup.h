@@ -9,7 +9,7 @@
 
 namespace markup {
 
-inline constexpr QChar omittedPartMark = u'$';    // word part shown as ONE placeholder
+inline constexpr QChar omittedPartMark = u'$';   // word part shown as ONE placeholder
 inline constexpr QChar omittedLettersMark = u'§'; // one placeholder per letter
 inline constexpr QChar notRewrittenMark = u'&';   // shown, but need not be written
 inline constexpr QChar groupJoin = u'_';
@@ -52,11 +52,11 @@ QString convertOldFormat(QStringView text);
 
 // How the exercise buffer is filled for each command that runs or prints a text.
 enum class BufferLayout {
-    Laufbahn,        // control characters -> blanks, then " #"
-    ErrorRepetition, // control characters -> blanks, then "  #"
-    ReadingFinger,   // trailing characters below "!" cut, "#" right after the text
-    OldLaufbahn,     // unchanged, then the terminating zero, four blanks, "#"
-    Printing,        // as Laufbahn
+    Laufbahn,          // control characters -> blanks, then " #"
+    ErrorRepetition,   // control characters -> blanks, then "  #"
+    ReadingFinger,     // trailing characters below "!" cut, "#" right after the text
+    OldLaufbahn,       // unchanged, then the terminating zero, four blanks, "#"
+    Printing,          // as Laufbahn
 };
 
 // The buffer for `layout`: at most the first 8000 characters of `editorText`, followed
