@@ -256,6 +256,7 @@ MappedDisplay mappedDisplay(QStringView chunk, QChar letterPlaceholder, QChar pa
         shown.sources.append(source);
     }
     return shown;
+}
 
 qsizetype displayStringEnd(QStringView display)
 {
