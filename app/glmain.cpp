@@ -882,18 +882,6 @@ void TForm3::Fehlerverstecken1Click()
         GroupBox3->setVisible(!GroupBox4->isHidden());
 }
 
-void TForm3::Textauswertung1Click()
-{
-    if (Label6->text() == keinText)
-        showInformation(this, u"Sie müssen zunächst einen Text laden."_s);
-}
-
-void TForm3::FehlerauswertungdesaktuellenSchler1Click()
-{
-    if (Edit1->text() == keinSchueler)
-        showInformation(this, u"Sie müssen zunächst einen Schüler laden."_s);
-}
-
 void TForm3::SpeedButton6Click()
 {
     if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())

@@ -34,6 +34,7 @@ class QTabWidget;
 class QTextEdit;
 class QToolButton;
 class QWidget;
+class TForm17;
 namespace printing {
 struct PrintJob;
 }
@@ -140,6 +141,10 @@ public:
     // finished at least one rewrite.
     std::optional<bool> laufbahn_starten();
     bool laufbahnLaeuft() const { return m_laufbahnLaeuft; }
+
+    // --- The evaluations (glmain_auswertung.cpp): "Textauswertung...",
+    // "Fehlerauswertung..."; the evaluation's prints are shown in the preview over it.
+    void auswertungVerbinden(TForm17 *auswertung);
 
     // --- Text state.
     // Status panel 0: 400 pixels, the text; panel 1: the pupil.

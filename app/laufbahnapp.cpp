@@ -7,11 +7,12 @@
 #include "exercise/ui/neuschueler.h"
 #include "exercise/ui/textedrucken.h"
 #include "settings/ui/einstell.h"
+#include "settings/ui/fehler.h"
 #include "settings/ui/schrift.h"
 #include "writing/ui/auswahl.h"
-#include "writing/ui/vergleich.h"
 #include "writing/ui/lob.h"
 #include "writing/ui/lob2.h"
+#include "writing/ui/vergleich.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -45,6 +46,8 @@ LaufbahnApp::LaufbahnApp()
     Form14 = std::make_unique<TForm14>(Form3.get());
     Form3->vergleichVerbinden(Form14.get());
     Form16 = std::make_unique<TForm16>(Form3.get());
+    Form17 = std::make_unique<TForm17>(Form3.get());
+    Form3->auswertungVerbinden(Form17.get());
     Form18 = std::make_unique<TForm18>();
     Form_black = std::make_unique<TForm_black>();
 }
@@ -53,6 +56,7 @@ LaufbahnApp::~LaufbahnApp()
 {
     Form_black.reset();
     Form18.reset();
+    Form17.reset();
     Form16.reset();
     Form14.reset();
     Form13.reset();

@@ -12,7 +12,9 @@
 //                             the figures the targets speak of)
 //   laufbahn_bench record     loading and correcting a 50 MB pupil record
 //   laufbahn_bench texts      opening a 16 MiB exercise text, a long random word order
+//   laufbahn_bench auswertung the evaluation window on a whole German dictionary
 
+#include "bench/bench_auswertung.h"
 #include "bench/bench_pupilrecord.h"
 #include "bench/bench_texts.h"
 #include "display/core/frame.h"
@@ -386,7 +388,8 @@ int runAll(const QString &program)
 {
     QMap<QString, double> figures;
     int failures = 0;
-    for (const QString &mode : {u"compose"_s, u"glyphs"_s, u"window"_s, u"pacing"_s, u"record"_s, u"texts"_s}) {
+    for (const QString &mode : {u"compose"_s, u"glyphs"_s, u"window"_s, u"pacing"_s, u"record"_s,
+                                u"texts"_s, u"auswertung"_s}) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(program, {mode});
@@ -421,6 +424,7 @@ int runAll(const QString &program)
         {"text_open_16mib_story_ms", 1000},
         {"text_keystroke_16mib_ms", 50},
         {"random_order_350k_words_ms", 1000},
+        {"auswertung_form_s", 2.0},
     };
     int missed = failures;
     for (const Target &target : targets) {
@@ -455,5 +459,7 @@ int main(int argc, char **argv)
         return runPupilRecord();
     if (mode == u"texts")
         return runTexts();
+    if (mode == u"auswertung")
+        return runAuswertung();
     return runAll(QCoreApplication::applicationFilePath());
 }

@@ -1,6 +1,8 @@
 #include "app/glmain.h"
 #include "app/laufbahnapp.h"
 #include "exercise/core/textfile.h"
+#include "exercise/ui/printing.h"
+#include "settings/ui/fehler.h"
 #include "tests/app/appfixture.h"
 #include "tests/support/dialogs.h"
 
@@ -582,10 +584,49 @@ private slots:
         form->FehlerauswertungdesaktuellenSchler1->trigger();
         QCOMPARE(message, u"Sie müssen zunächst einen Schüler laden."_s);
 
+        // With a text its words are evaluated, with a pupil the pupil's wrong words.
+        QString title;
+        QStringList words;
+        const Answer look = [&](QWidget *dialog) {
+            auto *evaluation = qobject_cast<TForm17 *>(dialog);
+            QVERIFY(evaluation);
+            title = evaluation->windowTitle() + u": "_s + evaluation->Label1->text();
+            words.clear();
+            for (int i = 0; i < evaluation->ListBox1->count(); ++i)
+                words.append(evaluation->ListBox1->item(i)->text());
+            evaluation->reject();
+        };
         form->neu1->trigger();
-        QVERIFY(!opensDialog([this] { form->Textauswertung1->trigger(); }));
+        form->Memo1->setPlainText(u"Der Ball\nrollt."_s);
+        testing::answerNextDialog(look);
+        form->Textauswertung1->trigger();
+        QCOMPARE(title, u"Textauswertung: neuer Text"_s);
+        QCOMPARE(words, (QStringList{u"Ball"_s, u"Der"_s, u"rollt"_s}));
+
         form->Edit1->setText(u"Anna Beispiel"_s);
-        QVERIFY(!opensDialog([this] { form->FehlerauswertungdesaktuellenSchler1->trigger(); }));
+        form->Memo2->setPlainText(u"Anna Beispiel\n~[01.02.2024] Tiere.txt\nHu$n$d\n"_s);
+        testing::answerNextDialog(look);
+        form->FehlerauswertungdesaktuellenSchler1->trigger();
+        QCOMPARE(title, u"Fehlerauswertung: Anna Beispiel"_s);
+        QCOMPARE(words, QStringList{u"Hund"_s});
+
+        // Its prints are shown in the preview over it.
+        QString preview;
+        testing::answerNextDialog([&](QWidget *dialog) {
+            auto *evaluation = qobject_cast<TForm17 *>(dialog);
+            QVERIFY(evaluation);
+            testing::answerNextDialog([&](QWidget *shown) {
+                auto *druck = qobject_cast<printing::Druckvorschau *>(shown);
+                preview =
+                    druck ? druck->job().title + u" over "_s + druck->parentWidget()->objectName()
+                          : QString::fromLatin1(shown->metaObject()->className());
+                shown->close();
+            });
+            evaluation->BitBtn2->click();
+            evaluation->reject();
+        });
+        form->FehlerauswertungdesaktuellenSchler1->trigger();
+        QCOMPARE(preview, u"Anna Beispiel over Form17"_s);
     }
 
     void aboutBoxAndPrinterSetup()
