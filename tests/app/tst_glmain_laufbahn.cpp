@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -57,7 +58,7 @@ protected:
         if (event->type() != QEvent::Show || !w || !w->isWindow() || !w->isModal())
             return false;
         const QByteArray klasse = w->metaObject()->className();
-        if (m_rest.isEmpty() || !w->inherits(m_rest.front().klasse)) {
+        if (m_rest.isEmpty() || !w->inherits(m_rest.front().klasse.constData())) {
             m_fehler << u"unerwartet: "_s + QString::fromLatin1(klasse);
             QTimer::singleShot(0, w, [w] { w->close(); });
             return false;
@@ -147,7 +148,7 @@ private slots:
 
     void aWordMarkedOnTheDisplayIsRecordedAsItStandsInTheText()
     {
-        textLaden(u"Tiere.txt"_s, "Ha\xa7us\xa7e Katze\r\n");
+        textLaden(u"Tiere.txt"_s, "Ha\xa7" "us\xa7" "e Katze\r\n");
         schuelerLaden();
         bool gesperrt = false;
         starten(form->BitBtn10, {{"TLaufForm4", [&](QWidget *w) {
@@ -220,7 +221,7 @@ private slots:
             << QByteArray("Ha$use Katze\r\n") << true
             << u"Der Text enthält Fehler in Bezug auf die Lückentexte. Die Laufbahn kann nicht "
                u"gestartet werden."_s;
-        QTest::addRow("no praise file") << QByteArray("Hund Katze\r\n") << false << u"lob.inf"_s;
+        QTest::addRow("no praise file") << QByteArray("Hund Katze\r\n") << false << u"Datei nicht gefunden"_s;
     }
     void refusals()
     {
