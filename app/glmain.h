@@ -366,7 +366,9 @@ private:
     // Writes `text` under `path`; reports unwritable characters and file errors.
     bool writeTextFile(const QString &path, const QString &text);
     void clearResults();
-    // The steps of one chunk of a run (glmain_laufbahn.cpp).
+    // The steps of a run (glmain_laufbahn.cpp). puffer from the part of the editor's
+    // text that fits, its markup checked; a cut is noted in the status bar.
+    bool pufferFuellen(QPlainTextEdit *editor, markup::BufferLayout layout);
     void laufSperren(bool laeuft);
     void abschnittZeigen(markup::FileType modus);
     // False when the pupil ended the exercise in a rewrite form.

@@ -33,20 +33,26 @@ const QString gekuerztHinweis =
 
 } // namespace
 
+bool TForm3::pufferFuellen(QPlainTextEdit *editor, markup::BufferLayout layout)
+{
+    StatusBar1->clearMessage();
+    const QString text = editorText(*editor->document());
+    const lauf::Uebungstext teil = lauf::uebungstext(text);
+    if (!lueckentextPruefen(editor, teil.laenge))
+        return false;
+    puffer = markup::fillBuffer(QStringView(text).first(teil.laenge), layout);
+    if (teil.gekuerzt)
+        StatusBar1->showMessage(gekuerztHinweis);
+    return true;
+}
+
 void TForm3::BitBtn10Click()
 {
     if (m_laufbahnLaeuft)
         return;
-    StatusBar1->clearMessage();
-    const QString text = editorText(*Memo1->document());
-    const lauf::Uebungstext teil = lauf::uebungstext(text);
-    if (!lueckentextPruefen(Memo1, teil.laenge))
+    if (!pufferFuellen(Memo1, markup::BufferLayout::Laufbahn))
         return;
     neue_uebung = true;
-    puffer =
-        markup::fillBuffer(QStringView(text).first(teil.laenge), markup::BufferLayout::Laufbahn);
-    if (teil.gekuerzt)
-        StatusBar1->showMessage(gekuerztHinweis);
 
     const std::optional<bool> nachgeschrieben = laufbahn_starten();
     if (!nachgeschrieben)
@@ -82,15 +88,8 @@ void TForm3::BitBtn3Click()
 {
     if (m_laufbahnLaeuft)
         return;
-    StatusBar1->clearMessage();
-    const QString text = editorText(*Memo3->document());
-    const lauf::Uebungstext teil = lauf::uebungstext(text);
-    if (!lueckentextPruefen(Memo3, teil.laenge))
+    if (!pufferFuellen(Memo3, markup::BufferLayout::ErrorRepetition))
         return;
-    puffer = markup::fillBuffer(QStringView(text).first(teil.laenge),
-                                markup::BufferLayout::ErrorRepetition);
-    if (teil.gekuerzt)
-        StatusBar1->showMessage(gekuerztHinweis);
 
     // A repetition records nothing and leaves the wrong words, the texts and the file
     // type as they were; the window keeps its size and place.
