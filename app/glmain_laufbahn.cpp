@@ -4,6 +4,7 @@
 #include "app/glmain.h"
 
 #include "app/laufbahnapp.h"
+#include "display/ui/kuzzeit.h"
 #include "exercise/core/markup.h"
 #include "exercise/ui/editortext.h"
 #include "settings/ui/einstell.h"
@@ -175,13 +176,10 @@ void TForm3::abschnittZeigen(markup::FileType modus)
 {
     const TForm10 &settings = *laufbahn().Form10;
     if (settings.CheckBox1->isChecked() && modus == markup::FileType::Woerter) {
-        // Missing piece: the short-time display TForm15 flashes each word of
-        // laufbahn_text here. Until it is part of the program the words glide.
-        laufbahnZeigen(laufbahn_text);
+        for (const QString &wort : markup::displayStringWords(laufbahn_text))
+            kurzzeitZeigen(wort);
     } else if (alternativerLaufmodus1->isChecked()) {
-        // Missing piece: the alternative display TForm1. Until it is part of the
-        // program the chunk glides on the gliding line.
-        laufbahnZeigen(laufbahn_text);
+        alternativZeigen(laufbahn_text);
     } else {
         laufbahnZeigen(laufbahn_text);
     }

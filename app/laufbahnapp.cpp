@@ -4,6 +4,7 @@
 #include "app/info.h"
 #include "app/leer.h"
 #include "app/ws_black.h"
+#include "display/ui/kuzzeit.h"
 #include "exercise/ui/neuschueler.h"
 #include "exercise/ui/textedrucken.h"
 #include "settings/ui/einstell.h"
@@ -45,6 +46,7 @@ LaufbahnApp::LaufbahnApp()
     Form3->auswahlVerbinden(Form13.get());
     Form14 = std::make_unique<TForm14>(Form3.get());
     Form3->vergleichVerbinden(Form14.get());
+    Form15 = std::make_unique<TForm15>(Form3.get());
     Form16 = std::make_unique<TForm16>(Form3.get());
     Form17 = std::make_unique<TForm17>(Form3.get());
     Form3->auswertungVerbinden(Form17.get());
@@ -58,6 +60,7 @@ LaufbahnApp::~LaufbahnApp()
     Form18.reset();
     Form17.reset();
     Form16.reset();
+    Form15.reset();
     Form14.reset();
     Form13.reset();
     Form11.reset();

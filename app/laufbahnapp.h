@@ -15,6 +15,7 @@ class TForm14;
 class TForm11;
 class TForm16;
 class TForm17;
+class TForm15;
 class TForm18;
 class TForm_black;
 
@@ -38,6 +39,7 @@ public:
     std::unique_ptr<TForm11> Form11;
     std::unique_ptr<TForm16> Form16;
     std::unique_ptr<TForm17> Form17;
+    std::unique_ptr<TForm15> Form15;
     std::unique_ptr<TForm18> Form18;
     std::unique_ptr<TForm_black> Form_black;
 };

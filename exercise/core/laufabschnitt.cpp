@@ -66,8 +66,7 @@ int wortStelle(QStringView anzeige, int selectionStart)
     int anfaenge = 0;
     const qsizetype bis = std::min<qsizetype>(selectionStart, anzeige.size() - 1);
     for (qsizetype i = 0; i <= bis; ++i) {
-        if (anzeige[i] != u' ' && anzeige[i] != markup::endMark &&
-            (i == 0 || anzeige[i - 1] == u' '))
+        if (anzeige[i] != u' ' && (i == 0 || anzeige[i - 1] == u' '))
             ++anfaenge;
     }
     return std::max(anfaenge - 1, 0);
