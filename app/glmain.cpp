@@ -522,6 +522,8 @@ void TForm3::connectCommands()
     connect(Info1, &QAction::triggered, this, &TForm3::Info1Click);
     connect(Programmende1, &QAction::triggered, this, &TForm3::Programmende1Click);
     connect(BitBtn8, &QPushButton::clicked, this, [] { laufbahn().Form10->exec(); });
+    connect(BitBtn10, &QPushButton::clicked, this, &TForm3::BitBtn10Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TForm3::BitBtn3Click);
 
     connect(neu2, &QAction::triggered, this, &TForm3::neu2Click);
     connect(Button3, &QPushButton::clicked, this, &TForm3::neu2Click);
