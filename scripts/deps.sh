@@ -7,7 +7,7 @@ laufbahn_packages=(
     libjpeg-dev
     libxcb1-dev libxcb-present-dev libx11-xcb-dev
     fonts-liberation fonts-dejavu-core
-    xvfb xauth
+    xvfb xauth openbox
     libbenchmark-dev
     clang libclang-rt-14-dev
 )
