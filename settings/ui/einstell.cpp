@@ -101,15 +101,10 @@ TForm10::TForm10(QWidget *parent) : QDialog(parent)
         PageControl1->tabBar()->setStyle(compact);
     }
 
-    BitBtn2 = named(new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton),
-                                    u"speichern..."_s, this),
-                    u"BitBtn2"_s);
-    BitBtn3 = named(
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogOpenButton), u"laden..."_s, this),
-        u"BitBtn3"_s);
-    BitBtn1 =
-        named(new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), u"OK"_s, this),
-              u"BitBtn1"_s);
+    // Their icons come with the first showing (showEvent).
+    BitBtn2 = named(new QPushButton(u"speichern..."_s, this), u"BitBtn2"_s);
+    BitBtn3 = named(new QPushButton(u"laden..."_s, this), u"BitBtn3"_s);
+    BitBtn1 = named(new QPushButton(u"OK"_s, this), u"BitBtn1"_s);
     BitBtn1->setDefault(true);
     BitBtn2->setToolTip(u"Die Einstellungen in einer Datei speichern"_s);
     BitBtn3->setToolTip(u"Einstellungen aus einer Datei laden"_s);
@@ -125,18 +120,20 @@ TForm10::TForm10(QWidget *parent) : QDialog(parent)
     layout->addLayout(buttons);
 
     const QString filter = u"Einstellungen (*.opt)"_s;
-    OpenDialog1 = named(new QFileDialog(this, u"Einstellungen laden"_s), u"OpenDialog1"_s);
-    OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
-    OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-    OpenDialog1->setFileMode(QFileDialog::ExistingFile);
-    OpenDialog1->setNameFilter(filter);
-    OpenDialog1->setDefaultSuffix(u"opt"_s);
-    SaveDialog1 = named(new QFileDialog(this, u"Einstellungen speichern"_s), u"SaveDialog1"_s);
-    SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
-    SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
-    SaveDialog1->setFileMode(QFileDialog::AnyFile);
-    SaveDialog1->setNameFilter(filter);
-    SaveDialog1->setDefaultSuffix(u"opt"_s);
+    OpenDialog1.configure([filter](QFileDialog *dialog) {
+        dialog->setWindowTitle(u"Einstellungen laden"_s);
+        dialog->setAcceptMode(QFileDialog::AcceptOpen);
+        dialog->setFileMode(QFileDialog::ExistingFile);
+        dialog->setNameFilter(filter);
+        dialog->setDefaultSuffix(u"opt"_s);
+    });
+    SaveDialog1.configure([filter](QFileDialog *dialog) {
+        dialog->setWindowTitle(u"Einstellungen speichern"_s);
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        dialog->setNameFilter(filter);
+        dialog->setDefaultSuffix(u"opt"_s);
+    });
 
     applyRecord(dialogDefaults());
     RadioButton1->setChecked(true);
@@ -145,6 +142,18 @@ TForm10::TForm10(QWidget *parent) : QDialog(parent)
     resize(501, 490);
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void TForm10::showEvent(QShowEvent *event)
+{
+    // The style's icons are read from image files and an icon theme: not at start-up.
+    if (!m_shownBefore) {
+        m_shownBefore = true;
+        BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+        BitBtn3->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+        BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    }
+    QDialog::showEvent(event);
 }
 
 QSlider *TForm10::addTrackBar(QVBoxLayout *layout, const QString &name, const QString &caption,
@@ -484,8 +493,8 @@ void TForm10::setStartUpValues()
 
 void TForm10::setInitialFolder(const QString &folder)
 {
-    OpenDialog1->setDirectory(folder);
-    SaveDialog1->setDirectory(folder);
+    for (LazyFileDialog *dialog : {&OpenDialog1, &SaveDialog1})
+        dialog->configure([folder](QFileDialog *made) { made->setDirectory(folder); });
 }
 
 void TForm10::setFontDialog(TForm5 *fontDialog)

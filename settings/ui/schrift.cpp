@@ -95,7 +95,7 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent)
     Panel1->setFontSpec(FontSpec::make(u"Arial"_s, -47, FontSpec::Bold, colors::clWhite));
     Panel1->setMinimumHeight(84);
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), u"OK"_s, this);
+    BitBtn1 = new QPushButton(u"OK"_s, this);
     BitBtn1->setObjectName(u"BitBtn1"_s);
     BitBtn1->setDefault(true);
 
@@ -125,12 +125,11 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent)
     layout->addLayout(bottom);
 
     // Start-up choices that leave the preview as it is: the size list shows 28 although
-    // the preview is drawn at its own height, and only an exact "Arial" is selected.
+    // the preview is drawn at its own height; the face is chosen at the first showing.
     QListWidgetItem *size28 = ListBox1->findItems(u"28"_s, Qt::MatchExactly).first();
     ListBox1->setCurrentItem(size28);
     ListBox1->scrollToItem(size28, QAbstractItemView::PositionAtCenter);
     CheckBox1->setChecked(true);
-    FontListBox1->selectName(Panel1->fontSpec().name);
 
     connect(FontListBox1, &TFontListBox::clicked, this, &TForm5::FontListBox1Click);
     connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TForm5::ListBox1Click);
@@ -142,6 +141,18 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent)
 
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void TForm5::showEvent(QShowEvent *event)
+{
+    // The installed fonts are listed and the style's icon read when the dialog is first
+    // shown, not at start-up; only an exact "Arial", the preview's face, is selected.
+    if (!m_shownBefore) {
+        m_shownBefore = true;
+        BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+        FontListBox1->selectName(Panel1->fontSpec().name);
+    }
+    QDialog::showEvent(event);
 }
 
 void TForm5::FontListBox1Click()
