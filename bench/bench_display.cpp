@@ -447,7 +447,9 @@ int main(int argc, char **argv)
     if (mode == u"pacing")
         return runPacing();
     if (mode == u"startup")
-        return runStartup(QCoreApplication::applicationFilePath(), figure);
+        return runStartup(
+            QCoreApplication::applicationFilePath(),
+            argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(LAUFBAHN_PROGRAM), figure);
     if (mode == u"bare")
         return runBareWindow();
     return runAll(QCoreApplication::applicationFilePath());

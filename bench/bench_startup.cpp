@@ -2,8 +2,10 @@
 // process and timed until the X server maps its main window, seven times in turn; the
 // figure is the median of the program over the median of the bare window.
 //
-//   laufbahn_bench startup    the figures (needs X11, best with a window manager)
-//   laufbahn_bench bare       the bare window: a menu bar and an editor, 809 x 606
+//   laufbahn_bench startup [program]  the figures (needs X11, best with a window
+//                                     manager); another build may be named
+//   laufbahn_bench bare               the bare window: a menu bar and an editor,
+//                                     809 x 606
 
 #include "bench/bench_startup.h"
 
@@ -19,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -73,26 +76,33 @@ public:
 
     bool ok() const { return !xcb_connection_has_error(m_connection); }
 
-    // A window manager announces itself on the root window.
+    // A window manager announces itself on the root window before it has made its own
+    // windows; a window mapped in between may never be managed. Ready is announced and
+    // then a quiet root window for a while.
     bool waitForWindowManager(int timeoutMs)
     {
         QElapsedTimer waited;
         waited.start();
         while (waited.elapsed() < timeoutMs) {
-            if (hasProperty(m_root, m_wmCheckAtom))
+            if (hasProperty(m_root, m_wmCheckAtom) && quietFor(300))
                 return true;
             drain(50);
         }
         return false;
     }
 
-    // Milliseconds from `started` until a window of process `pid` is mapped.
-    std::optional<double> waitForMap(qint64 pid, const QElapsedTimer &started, int timeoutMs)
+    // Milliseconds from `started` until a window of process `pid` is mapped; none when
+    // the process ends first or the time is up.
+    std::optional<double> waitForMap(qint64 pid, const QElapsedTimer &started, int timeoutMs,
+                                     const std::function<bool()> &running)
     {
         while (started.elapsed() < timeoutMs) {
             xcb_generic_event_t *event = nextEvent(50);
-            if (!event)
+            if (!event) {
+                if (!running())
+                    return std::nullopt;
                 continue;
+            }
             std::optional<double> mapped;
             const uint8_t type = event->response_type & 0x7f;
             if (type == XCB_CREATE_NOTIFY) {
@@ -112,6 +122,27 @@ public:
                 return mapped;
         }
         return std::nullopt;
+    }
+
+    // The pointer goes to the screen's bottom right corner, away from both windows: a
+    // window under it would load the pointer's shape for its editor and pay for it.
+    void movePointerAside()
+    {
+        const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data;
+        xcb_warp_pointer(m_connection, XCB_NONE, m_root, 0, 0, 0, 0,
+                         int16_t(screen->width_in_pixels - 1),
+                         int16_t(screen->height_in_pixels - 1));
+        xcb_flush(m_connection);
+    }
+
+    // Whether no window appears or changes for `ms` milliseconds.
+    bool quietFor(int ms)
+    {
+        if (xcb_generic_event_t *event = nextEvent(ms)) {
+            std::free(event);
+            return false;
+        }
+        return true;
     }
 
     void drain(int timeoutMs)
@@ -194,10 +225,21 @@ std::optional<double> launchToMap(XWatch &watch, const QString &program,
     QElapsedTimer started;
     started.start();
     process.start(program, arguments);
-    if (!process.waitForStarted(launchTimeoutMs))
+    if (!process.waitForStarted(launchTimeoutMs)) {
+        err << "startup: " << program << " does not start: " << process.errorString() << Qt::endl;
         return std::nullopt;
+    }
     const std::optional<double> ms =
-        watch.waitForMap(process.processId(), started, launchTimeoutMs);
+        watch.waitForMap(process.processId(), started, launchTimeoutMs,
+                         [&process] { return !process.waitForFinished(0); });
+    if (!ms) {
+        if (process.state() == QProcess::NotRunning)
+            err << "startup: " << program << " ended (exit code " << process.exitCode()
+                << ") before its window was mapped" << Qt::endl;
+        else
+            err << "startup: no window of " << program << " mapped within "
+                << launchTimeoutMs / 1000 << " s" << Qt::endl;
+    }
     process.kill();
     process.waitForFinished(launchTimeoutMs);
     return ms;
@@ -227,7 +269,7 @@ int runBareWindow()
     return QApplication::exec();
 }
 
-int runStartup(const QString &benchProgram, Figure figure)
+int runStartup(const QString &benchProgram, const QString &program, Figure figure)
 {
 #if LAUFBAHN_BENCH_XCB
     XWatch watch;
@@ -237,6 +279,7 @@ int runStartup(const QString &benchProgram, Figure figure)
     }
     if (!watch.waitForWindowManager(5000))
         err << "startup: no window manager, the figures are measured without one" << Qt::endl;
+    watch.movePointerAside();
 
     QTemporaryDir startDirectory;
     if (!startDirectory.isValid() ||
@@ -244,19 +287,31 @@ int runStartup(const QString &benchProgram, Figure figure)
         err << "startup: cannot make the start directory" << Qt::endl;
         return 1;
     }
-    const QString program = QStringLiteral(LAUFBAHN_PROGRAM);
 
-    // The first launch of each reads the libraries from disk; it is not counted.
+    // The first launch of each reads the libraries from disk; it is not counted. The
+    // two take turns at going first, so neither always finds the other's files cached.
     std::vector<double> laufbahn;
     std::vector<double> bare;
     for (int i = 0; i <= launches; ++i) {
-        const std::optional<double> b =
-            launchToMap(watch, benchProgram, {u"bare"_s}, startDirectory.path());
-        const std::optional<double> p = launchToMap(watch, program, {}, startDirectory.path());
-        if (!b || !p) {
-            err << "startup: a window did not appear" << Qt::endl;
-            return 1;
+        std::optional<double> b;
+        std::optional<double> p;
+        const auto launchBare = [&] {
+            b = launchToMap(watch, benchProgram, {u"bare"_s}, startDirectory.path());
+        };
+        const auto launchProgram = [&] {
+            p = launchToMap(watch, program, {}, startDirectory.path());
+        };
+        if (i % 2 == 0) {
+            launchBare();
+            if (b)
+                launchProgram();
+        } else {
+            launchProgram();
+            if (p)
+                launchBare();
         }
+        if (!b || !p)
+            return 1;
         if (i > 0) {
             bare.push_back(*b);
             laufbahn.push_back(*p);
@@ -268,6 +323,7 @@ int runStartup(const QString &benchProgram, Figure figure)
     return 0;
 #else
     Q_UNUSED(benchProgram);
+    Q_UNUSED(program);
     Q_UNUSED(figure);
     err << "startup: built without xcb" << Qt::endl;
     return 1;

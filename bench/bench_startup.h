@@ -7,6 +7,6 @@ using Figure = void (*)(const char *name, double value);
 
 // Shows the bare window until the process is ended.
 int runBareWindow();
-// Launches the bare window (this program with "bare") and the program in turn and
+// Launches the bare window (this program with "bare") and `program` in turn and
 // reports the figures; non-zero when a launch fails.
-int runStartup(const QString &benchProgram, Figure figure);
+int runStartup(const QString &benchProgram, const QString &program, Figure figure);
