@@ -6,6 +6,7 @@
 #include "exercise/core/markup.h"
 #include "exercise/core/textfile.h"
 #include "exercise/core/wortfolge.h"
+#include "exercise/ui/firstshow.h"
 #include "exercise/ui/messages.h"
 #include "settings/ui/einstell.h"
 
@@ -447,10 +448,10 @@ QGroupBox *TForm3::buildStep3()
     wordColumn->addWidget(ListBox3, 1);
     auto *wordButtons = new QHBoxLayout;
     wordButtons->setSpacing(0);
-    SpeedButton7 = speedButton(u"SpeedButton7"_s, lowerCaseIcon(), u"Wort kleinschreiben"_s);
-    SpeedButton8 = speedButton(u"SpeedButton8"_s, deleteIcon(), u"Wort löschen"_s);
-    SpeedButton6 = speedButton(u"SpeedButton6"_s, saveIcon(), u"Fehler als Text speichern"_s);
-    SpeedButton5 = speedButton(u"SpeedButton5"_s, printerIcon(), u"drucken"_s);
+    SpeedButton7 = speedButton(u"SpeedButton7"_s, QIcon(), u"Wort kleinschreiben"_s);
+    SpeedButton8 = speedButton(u"SpeedButton8"_s, QIcon(), u"Wort löschen"_s);
+    SpeedButton6 = speedButton(u"SpeedButton6"_s, QIcon(), u"Fehler als Text speichern"_s);
+    SpeedButton5 = speedButton(u"SpeedButton5"_s, QIcon(), u"drucken"_s);
     for (QToolButton *button : {SpeedButton7, SpeedButton8, SpeedButton6, SpeedButton5})
         wordButtons->addWidget(button);
     wordButtons->addStretch(1);
@@ -473,11 +474,20 @@ QGroupBox *TForm3::buildStep3()
     RichEdit2 = named(new QTextEdit, u"RichEdit2"_s);
     RichEdit2->setReadOnly(true);
     written->addWidget(RichEdit2, 1);
-    SpeedButton9 = speedButton(u"SpeedButton9"_s, printerIcon(), u"geschriebenen Text drucken"_s);
+    SpeedButton9 = speedButton(u"SpeedButton9"_s, QIcon(), u"geschriebenen Text drucken"_s);
     written->addWidget(SpeedButton9, 0, Qt::AlignRight);
     PageControl1->addTab(TabSheet2, u"geschriebener Text"_s);
     layout->addWidget(PageControl1, 1);
 
+    // Step 3 is hidden at start: its pictures are drawn when it is first shown.
+    whenFirstShown(GroupBox3, [this] {
+        const QIcon printer = printerIcon();
+        SpeedButton7->setIcon(lowerCaseIcon());
+        SpeedButton8->setIcon(deleteIcon());
+        SpeedButton6->setIcon(saveIcon());
+        SpeedButton5->setIcon(printer);
+        SpeedButton9->setIcon(printer);
+    });
     GroupBox3->hide();
     return GroupBox3;
 }

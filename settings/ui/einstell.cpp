@@ -2,6 +2,7 @@
 
 #include "exercise/core/ansi.h"
 #include "exercise/core/fileio.h"
+#include "exercise/ui/firstshow.h"
 #include "exercise/ui/messages.h"
 #include "settings/core/loadrules.h"
 #include "settings/ui/choosers.h"
@@ -101,10 +102,15 @@ TForm10::TForm10(QWidget *parent) : QDialog(parent)
         PageControl1->tabBar()->setStyle(compact);
     }
 
-    // Their icons come with the first showing (showEvent).
     BitBtn2 = named(new QPushButton(u"speichern..."_s, this), u"BitBtn2"_s);
     BitBtn3 = named(new QPushButton(u"laden..."_s, this), u"BitBtn3"_s);
     BitBtn1 = named(new QPushButton(u"OK"_s, this), u"BitBtn1"_s);
+    // The style's icons are read from image files and an icon theme: not at start-up.
+    whenFirstShown(this, [this] {
+        BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+        BitBtn3->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+        BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    });
     BitBtn1->setDefault(true);
     BitBtn2->setToolTip(u"Die Einstellungen in einer Datei speichern"_s);
     BitBtn3->setToolTip(u"Einstellungen aus einer Datei laden"_s);
@@ -142,18 +148,6 @@ TForm10::TForm10(QWidget *parent) : QDialog(parent)
     resize(501, 490);
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
-}
-
-void TForm10::showEvent(QShowEvent *event)
-{
-    // The style's icons are read from image files and an icon theme: not at start-up.
-    if (!m_shownBefore) {
-        m_shownBefore = true;
-        BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-        BitBtn3->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
-        BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    }
-    QDialog::showEvent(event);
 }
 
 QSlider *TForm10::addTrackBar(QVBoxLayout *layout, const QString &name, const QString &caption,

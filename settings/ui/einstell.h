@@ -116,9 +116,6 @@ public:
     void BitBtn2Click();
     void BitBtn3Click();
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     QWidget *makeReactionPage();
     QWidget *makeTextSelectionPage();
@@ -139,6 +136,5 @@ private:
     void copyDisplayFontToCharacterPanels();
 
     TForm5 *m_fontDialog = nullptr;
-    bool m_shownBefore = false;
     QList<QRadioButton *> m_reactions;
 };

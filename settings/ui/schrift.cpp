@@ -1,5 +1,6 @@
 #include "settings/ui/schrift.h"
 
+#include "exercise/ui/firstshow.h"
 #include "settings/core/fontspec.h"
 #include "settings/ui/fontlistbox.h"
 #include "settings/ui/settingwidgets.h"
@@ -79,7 +80,6 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent)
     for (int i = 0; i < 5; ++i) {
         auto *button = new QRadioButton(pairCaptions[i], RadioGroup1);
         button->setObjectName(u"RadioButton%1"_s.arg(i + 1));
-        paintInPair(button, colorPairs[i]);
         pairs->addWidget(button);
         *buttons[i] = button;
         connect(button, &QRadioButton::clicked, this, [this, i] { colorPairClicked(i); });
@@ -125,11 +125,21 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent)
     layout->addLayout(bottom);
 
     // Start-up choices that leave the preview as it is: the size list shows 28 although
-    // the preview is drawn at its own height; the face is chosen at the first showing.
+    // the preview is drawn at its own height, and only an exact "Arial" is selected.
     QListWidgetItem *size28 = ListBox1->findItems(u"28"_s, Qt::MatchExactly).first();
     ListBox1->setCurrentItem(size28);
-    ListBox1->scrollToItem(size28, QAbstractItemView::PositionAtCenter);
     CheckBox1->setChecked(true);
+    // The installed fonts are listed, the look of the colour pairs and the style's icon
+    // made at the first showing.
+    whenFirstShown(this, [this, size28, face = Panel1->fontSpec().name] {
+        int pair = 0;
+        for (QRadioButton *button :
+             {RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5})
+            paintInPair(button, colorPairs[pair++]);
+        BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+        ListBox1->scrollToItem(size28, QAbstractItemView::PositionAtCenter);
+        FontListBox1->selectName(face);
+    });
 
     connect(FontListBox1, &TFontListBox::clicked, this, &TForm5::FontListBox1Click);
     connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TForm5::ListBox1Click);
@@ -141,18 +151,6 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent)
 
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
-}
-
-void TForm5::showEvent(QShowEvent *event)
-{
-    // The installed fonts are listed and the style's icon read when the dialog is first
-    // shown, not at start-up; only an exact "Arial", the preview's face, is selected.
-    if (!m_shownBefore) {
-        m_shownBefore = true;
-        BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-        FontListBox1->selectName(Panel1->fontSpec().name);
-    }
-    QDialog::showEvent(event);
 }
 
 void TForm5::FontListBox1Click()

@@ -40,14 +40,9 @@ public:
     };
     static ColorPair colorPair(int button);
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     void FontListBox1Click();
     void ListBox1Click();
     void CheckBox1Click();
     void colorPairClicked(int button);
-
-    bool m_shownBefore = false;
 };
