@@ -105,16 +105,10 @@ QIcon printerIcon()
 QIcon newTextIcon()
 {
     return drawnIcon([](QPainter &p) {
-        QPainterPath page;
-        page.moveTo(4.5, 1.5);
-        page.lineTo(11.5, 1.5);
-        page.lineTo(15.5, 5.5);
-        page.lineTo(15.5, 18.5);
-        page.lineTo(4.5, 18.5);
-        page.closeSubpath();
         p.setPen(QPen(QColor(60, 60, 60), 1));
         p.setBrush(Qt::white);
-        p.drawPath(page);
+        p.drawPolygon(QPolygonF({QPointF(4.5, 1.5), QPointF(11.5, 1.5), QPointF(15.5, 5.5),
+                                 QPointF(15.5, 18.5), QPointF(4.5, 18.5)}));
         p.setBrush(QColor(215, 215, 215));
         p.drawPolygon(QPolygonF({QPointF(11.5, 1.5), QPointF(11.5, 5.5), QPointF(15.5, 5.5)}));
     });
