@@ -36,10 +36,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+QTextStream err(stderr);
+
+#if LAUFBAHN_BENCH_XCB
+
 constexpr int launches = 7;
 constexpr int launchTimeoutMs = 20000;
-
-QTextStream err(stderr);
 
 // The start directory the program ships with, copied, so nothing a launch might write
 // reaches the source tree.
@@ -54,8 +56,6 @@ bool copyStartDirectory(const QString &from, const QString &to)
     }
     return true;
 }
-
-#if LAUFBAHN_BENCH_XCB
 
 class XWatch {
 public:
