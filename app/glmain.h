@@ -6,6 +6,7 @@
 #include "exercise/core/laufabschnitt.h"
 #include "exercise/core/pupilrecord.h"
 #include "exercise/ui/hiddenmemo.h"
+#include "exercise/ui/lazyfiledialog.h"
 #include "writing/ui/auswahl.h"
 #include "writing/ui/vergleich.h"
 
@@ -320,10 +321,11 @@ public:
     QAction *N5; // separator before "español"
     QAction *espanol1;
 
-    QFileDialog *OpenDialog1;
-    QFileDialog *OpenDialog2;
-    QFileDialog *SaveDialog1;
-    QFileDialog *SaveDialog2;
+    // Made when first used; start-up only says what they are to be.
+    LazyFileDialog OpenDialog1{this, QStringLiteral("OpenDialog1")};
+    LazyFileDialog OpenDialog2{this, QStringLiteral("OpenDialog2")};
+    LazyFileDialog SaveDialog1{this, QStringLiteral("SaveDialog1")};
+    LazyFileDialog SaveDialog2{this, QStringLiteral("SaveDialog2")};
 
     // --- Memo1's menu PopupMenu1 and its markup checked as it is typed
     // (glmain_abschnitt.cpp).
