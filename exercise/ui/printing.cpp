@@ -1,6 +1,7 @@
 #include "exercise/ui/printing.h"
 
 #include "exercise/core/fileio.h"
+#include "exercise/ui/filedialog.h"
 #include "exercise/ui/messages.h"
 
 #include <QAction>
@@ -168,9 +169,7 @@ void Druckvorschau::drucken()
 void Druckvorschau::alsPdfSpeichern()
 {
     if (!m_pdfDialog) {
-        m_pdfDialog = new QFileDialog(this, u"Als PDF speichern"_s);
-        m_pdfDialog->setObjectName(u"PdfDialog"_s);
-        m_pdfDialog->setOption(QFileDialog::DontUseNativeDialog);
+        m_pdfDialog = makeFileDialog(this, u"PdfDialog"_s, u"Als PDF speichern"_s);
         m_pdfDialog->setAcceptMode(QFileDialog::AcceptSave);
         m_pdfDialog->setFileMode(QFileDialog::AnyFile);
         m_pdfDialog->setNameFilter(u"PDF-Datei (*.pdf)"_s);

@@ -1,6 +1,7 @@
 #include "exercise/ui/textedrucken.h"
 
 #include "exercise/core/printjobs.h"
+#include "exercise/ui/filedialog.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -55,9 +56,7 @@ TForm8::TForm8(QWidget *parent)
 void TForm8::chooseFolder()
 {
     if (!m_folderDialog) {
-        m_folderDialog = new QFileDialog(this, u"Ordner wählen"_s);
-        m_folderDialog->setObjectName(u"OrdnerDialog"_s);
-        m_folderDialog->setOption(QFileDialog::DontUseNativeDialog);
+        m_folderDialog = makeFileDialog(this, u"OrdnerDialog"_s, u"Ordner wählen"_s);
         m_folderDialog->setFileMode(QFileDialog::Directory);
         m_folderDialog->setOption(QFileDialog::ShowDirsOnly);
         m_folderDialog->resize(760, 480);

@@ -1,6 +1,7 @@
 #include "settings/ui/fehler.h"
 
 #include "exercise/core/fileio.h"
+#include "exercise/ui/filedialog.h"
 #include "exercise/ui/messages.h"
 #include "settings/core/auswertungsdruck.h"
 
@@ -310,8 +311,7 @@ void TForm17::BitBtn5Click()
     // Made on first use: a file dialog reads its folder as soon as it exists, and the
     // window is made at start-up.
     if (!SaveDialog1) {
-        SaveDialog1 = named(new QFileDialog(this, u"Wörter speichern"_s), u"SaveDialog1"_s);
-        SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
+        SaveDialog1 = makeFileDialog(this, u"SaveDialog1"_s, u"Wörter speichern"_s);
         SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
         SaveDialog1->setFileMode(QFileDialog::AnyFile);
         SaveDialog1->setNameFilter(u"Text (*.txt)"_s);
