@@ -5,6 +5,7 @@
 #include "display/ui/gleitanzeige.h"
 #include "exercise/core/pupilrecord.h"
 #include "writing/ui/auswahl.h"
+#include "writing/ui/nachschreiben.h"
 #include "writing/ui/vergleich.h"
 
 #include <QMainWindow>
@@ -29,6 +30,8 @@ class QTabWidget;
 class QTextEdit;
 class QToolButton;
 class QWidget;
+class TForm9;
+class TForm12;
 
 class TForm3 : public QMainWindow {
     Q_OBJECT
@@ -106,6 +109,18 @@ public:
     // One turn: TForm13 shows sentence satz_nr of puffer. False when the pupil chose
     // nothing or left, which ends the exercise.
     bool textabschnittWaehlen();
+
+    // --- The rewrite forms (glmain_schreiben.cpp).
+    // Their results land here, and Ctrl+Shift+F5 (TForm9, the first word) and
+    // Ctrl+Shift+F4 (TForm12, the first line) try them on the text of Memo1.
+    void schreibformenVerbinden(TForm9 *wort, TForm12 *gruppe);
+    NachschreibAnsicht nachschreibAnsicht() const;
+    // neue_uebung, laufbahn_text, how to show the chunk again, its raw forms, the praise.
+    writing::NachschreibEingabe nachschreibEingabe() const;
+    // A finished rewrite: appended to Memo5, and when right to RichEdit1 and RichEdit2.
+    void nachschreibenEintragen(const writing::Auswertung &auswertung);
+    // "Show again" from a rewrite form: the chunk once more on the display it chose.
+    void wiederholungZeigen(const writing::Wiederholung &wiederholung);
 
     // --- Text state.
     // Status panel 0: 400 pixels, the text; panel 1: the pupil.

@@ -9,6 +9,8 @@
 #include "settings/ui/einstell.h"
 #include "settings/ui/schrift.h"
 #include "writing/ui/auswahl.h"
+#include "writing/ui/schreib1.h"
+#include "writing/ui/schreib2.h"
 #include "writing/ui/vergleich.h"
 
 #include <QApplication>
@@ -36,10 +38,15 @@ LaufbahnApp::LaufbahnApp()
     Form5 = std::make_unique<TForm5>(Form10.get());
     Form10->setFontDialog(Form5.get());
     Form7 = std::make_unique<TForm7>(Form3.get());
+    Form9 = std::make_unique<TForm9>(Form3.get());
+    Form12 = std::make_unique<TForm12>(Form3.get());
+    Form3->schreibformenVerbinden(Form9.get(), Form12.get());
     Form13 = std::make_unique<TForm13>(Form3.get());
     Form3->auswahlVerbinden(Form13.get());
     Form14 = std::make_unique<TForm14>(Form3.get());
     Form3->vergleichVerbinden(Form14.get());
+    Form9->setVergleichsform(Form14.get());
+    Form12->setVergleichsform(Form14.get());
     Form18 = std::make_unique<TForm18>();
     Form_black = std::make_unique<TForm_black>();
 }
@@ -50,6 +57,8 @@ LaufbahnApp::~LaufbahnApp()
     Form18.reset();
     Form14.reset();
     Form13.reset();
+    Form12.reset();
+    Form9.reset();
     Form7.reset();
     Form5.reset();
     Form2.reset();

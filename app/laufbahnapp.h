@@ -8,7 +8,9 @@ class TForm2;
 class TForm3;
 class TForm5;
 class TForm7;
+class TForm9;
 class TForm10;
+class TForm12;
 class TForm13;
 class TForm14;
 class TForm18;
@@ -28,6 +30,8 @@ public:
     std::unique_ptr<TForm2> Form2;
     std::unique_ptr<TForm5> Form5;
     std::unique_ptr<TForm7> Form7;
+    std::unique_ptr<TForm9> Form9;
+    std::unique_ptr<TForm12> Form12;
     std::unique_ptr<TForm13> Form13;
     std::unique_ptr<TForm14> Form14;
     std::unique_ptr<TForm18> Form18;

@@ -234,6 +234,11 @@ Nachschreiben::Nachschreiben(writing::Nachschreibform form, QWidget *parent)
     m_fingerTakt.setInterval(10);
 
     connect(RichEdit1, &QTextEdit::textChanged, this, &Nachschreiben::RichEdit1Change);
+    // A wrong change undone puts the caret back where the pupil had put it.
+    connect(RichEdit1, &QTextEdit::cursorPositionChanged, this, [this] {
+        if (RichEdit1->toPlainText() == m_stand.text)
+            m_stand.caret = RichEdit1->textCursor().position();
+    });
     connect(m_editor, &NachschreibEditor::eingabeTaste, this, &Nachschreiben::pruefen);
     connect(SpeedButton1, &QToolButton::clicked, this, &Nachschreiben::pruefen);
     connect(SpeedButton2, &QToolButton::clicked, this, &Nachschreiben::SpeedButton2Click);

@@ -1,0 +1,120 @@
+#include "app/glmain.h"
+#include "app/laufbahnapp.h"
+#include "app/ws_black.h"
+#include "display/ui/laufunit4.h"
+#include "settings/ui/einstell.h"
+#include "settings/ui/settingwidgets.h"
+#include "tests/app/appfixture.h"
+#include "tests/support/dialogs.h"
+#include "writing/ui/schreib1.h"
+#include "writing/ui/schreib2.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScopeGuard>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A result text: black as it is, red in [].
+QString farbig(const QTextEdit *text)
+{
+    QString result;
+    for (auto it = text->document()->begin().begin(); !it.atEnd(); ++it) {
+        const QString piece = it.fragment().text();
+        result += it.fragment().charFormat().foreground().color() == Qt::red ? u'[' + piece + u']'
+                                                                             : piece;
+    }
+    return result;
+}
+
+// Writes `text` into the rewrite form that shows up and finishes with Return; the
+// comparison of a wrong text is closed with "fertig".
+testing::Answer schreiben(const QString &text, bool falsch = false)
+{
+    return [text, falsch](QWidget *dialog) {
+        auto *form = qobject_cast<Nachschreiben *>(dialog);
+        QVERIFY(form);
+        const auto zu = qScopeGuard([form] { form->close(); });
+        QTest::keyClicks(form->RichEdit1, text);
+        if (falsch) {
+            testing::answerNextDialog([](QWidget *vergleich) {
+                QVERIFY(qobject_cast<TForm14 *>(vergleich));
+                qobject_cast<TForm14 *>(vergleich)->SpeedButton1->click();
+            });
+        }
+        QTest::keyClick(form->RichEdit1, Qt::Key_Return);
+    };
+}
+
+} // namespace
+
+class TestGlmainSchreiben : public QObject, protected testing::AppFixture {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void init() { QVERIFY(start()); }
+    void cleanup() { stop(); }
+
+    void developerShortcutsRecordEachRewrite()
+    {
+        QGuiApplication::clipboard()->setText(u"vom Lehrer kopiert"_s);
+        app().Form10->RadioButton6->setChecked(true);
+        app().Form10->RadioGroup2->setItemIndex(0);
+        form->Memo1->setPlainText(u"Ha$u$s M§au§s\nzweite Zeile"_s);
+        form->RadioButton3->setChecked(true);
+        auto *wort = form->findChild<QAction *>(u"WortSchreibProbe"_s);
+        auto *gruppe = form->findChild<QAction *>(u"AbschnittSchreibProbe"_s);
+        QVERIFY(wort && gruppe);
+        QCOMPARE(wort->shortcut(), QKeySequence(u"Ctrl+Shift+F5"_s));
+        QCOMPARE(gruppe->shortcut(), QKeySequence(u"Ctrl+Shift+F4"_s));
+        QCOMPARE(wort->associatedObjects(), QObjectList{form});
+
+        testing::answerNextDialog(schreiben(u"Haus"_s));
+        wort->trigger();
+        testing::answerNextDialog(schreiben(u"Haus Mau"_s, true));
+        gruppe->trigger();
+
+        QCOMPARE(form->Memo5->toPlainText(), u"Haus Haus Mau "_s);
+        QCOMPARE(farbig(form->RichEdit1), u"Haus Haus [Maus] "_s);
+        QCOMPARE(farbig(form->RichEdit2), u"Haus Haus [Mau ]"_s);
+        QCOMPARE(form->Memo3->toPlainText(), u"M§au§s"_s);
+        QVERIFY(!form->neue_uebung);
+        QCOMPARE(QGuiApplication::clipboard()->text(), u"vom Lehrer kopiert"_s);
+    }
+
+    void showAgainGlidesTheChunkOverTheBlackCover()
+    {
+        form->Memo1->setPlainText(u"Haus"_s);
+        QString gezeigt;
+        bool schwarz = false;
+        testing::answerNextDialog([&](QWidget *dialog) {
+            auto *schreib = qobject_cast<TForm9 *>(dialog);
+            QVERIFY(schreib);
+            const auto zu = qScopeGuard([schreib] { schreib->close(); });
+            testing::answerNextDialog([&](QWidget *anzeige) {
+                QVERIFY(qobject_cast<TLaufForm4 *>(anzeige));
+                gezeigt = TLaufForm4::anzeige_text;
+                schwarz = app().Form_black->isVisible();
+                anzeige->close();
+            });
+            schreib->SpeedButton2->click();
+            QVERIFY(!app().Form_black->isVisible());
+        });
+        form->findChild<QAction *>(u"WortSchreibProbe"_s)->trigger();
+        QCOMPARE(gezeigt, u"Haus"_s + QString(16, u' ') + u'#');
+        QVERIFY(schwarz);
+    }
+};
+
+QTEST_MAIN(TestGlmainSchreiben)
+#include "tst_glmain_schreiben.moc"
