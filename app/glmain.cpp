@@ -228,6 +228,7 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
     connectCommands();
     setupDeveloperDisplayEntry();
     setUpSectionCommands();
+    setupDeveloperPraiseEntries();
     FormCreate();
 }
 
@@ -475,7 +476,7 @@ void TForm3::buildHiddenControls(QWidget *owner)
     };
     Label6 = hidden(new QLabel(keinText), u"Label6"_s);
     Edit1 = hidden(new QLineEdit(keinSchueler), u"Edit1"_s);
-    Memo2 = hidden(new QPlainTextEdit, u"Memo2"_s);
+    Memo2 = hidden(new HiddenMemo, u"Memo2"_s);
     Memo3 = hidden(new QPlainTextEdit, u"Memo3"_s);
     Memo4 = hidden(new QPlainTextEdit, u"Memo4"_s);
     Memo5 = hidden(new QPlainTextEdit, u"Memo5"_s);
@@ -511,6 +512,9 @@ void TForm3::connectCommands()
     connect(SpeedButton3, &QToolButton::clicked, this, &TForm3::speichern1Click);
     connect(speichernunter1, &QAction::triggered, this, &TForm3::speichernunter1Click);
     connect(Druckereinstellungen1, &QAction::triggered, this, &TForm3::Druckereinstellungen1Click);
+    connect(drucken1, &QAction::triggered, this, &TForm3::drucken1Click);
+    connect(SpeedButton4, &QToolButton::clicked, this, &TForm3::drucken1Click);
+    connect(alleTextedrucken1, &QAction::triggered, this, &TForm3::alleTextedrucken1Click);
     connect(Info1, &QAction::triggered, this, &TForm3::Info1Click);
     connect(Programmende1, &QAction::triggered, this, &TForm3::Programmende1Click);
     connect(BitBtn8, &QPushButton::clicked, this, [] { laufbahn().Form10->exec(); });
@@ -531,6 +535,8 @@ void TForm3::connectCommands()
     connect(SpeedButton6, &QToolButton::clicked, this, &TForm3::SpeedButton6Click);
     connect(SpeedButton7, &QToolButton::clicked, this, &TForm3::SpeedButton7Click);
     connect(SpeedButton8, &QToolButton::clicked, this, &TForm3::SpeedButton8Click);
+    connect(SpeedButton5, &QToolButton::clicked, this, &TForm3::SpeedButton5Click);
+    connect(SpeedButton9, &QToolButton::clicked, this, &TForm3::SpeedButton9Click);
 
     connect(Memo1, &QPlainTextEdit::textChanged, this, &TForm3::Memo1Change);
     connect(Memo1, &QPlainTextEdit::customContextMenuRequested, this, &TForm3::showMemo1Menu);

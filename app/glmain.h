@@ -4,11 +4,13 @@
 
 #include "display/ui/gleitanzeige.h"
 #include "exercise/core/pupilrecord.h"
+#include "exercise/ui/hiddenmemo.h"
 #include "writing/ui/auswahl.h"
 #include "writing/ui/nachschreiben.h"
 #include "writing/ui/vergleich.h"
 
 #include <QMainWindow>
+#include <QRandomGenerator>
 #include <QRect>
 #include <QString>
 #include <memory>
@@ -16,6 +18,7 @@
 
 class QAction;
 class QFileDialog;
+class QFont;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -32,6 +35,9 @@ class QToolButton;
 class QWidget;
 class TForm9;
 class TForm12;
+namespace printing {
+struct PrintJob;
+}
 
 class TForm3 : public QMainWindow {
     Q_OBJECT
@@ -109,6 +115,20 @@ public:
     // One turn: TForm13 shows sentence satz_nr of puffer. False when the pupil chose
     // nothing or left, which ends the exercise.
     bool textabschnittWaehlen();
+    // --- Praise (glmain_lob.cpp).
+    // The program's random generator: praise lines, the praise picture and its pieces.
+    QRandomGenerator zufall{QRandomGenerator::securelySeeded()};
+    // ListBox4 := the praise lines of "lob.inf" in the start directory for the first name
+    // in Edit2. A file that cannot be read is reported and false returned.
+    bool lob_laden();
+    // The praise picture chooses its picture and lays out its grid from the settings
+    // now; pictures it has to skip are reported once.
+    void lobBildInit();
+    // The praise the settings choose for a chunk rewritten right: none, a line of
+    // ListBox4, or one more piece of the picture.
+    void lobZeigen();
+    void lobTextZeigen();
+    void lobBildZeigen();
 
     // --- The rewrite forms (glmain_schreiben.cpp).
     // Their results land here, and Ctrl+Shift+F5 (TForm9, the first word) and
@@ -178,6 +198,19 @@ public:
     // teacher decides whether to go on without them. False: stay.
     bool confirmLeavePupil();
 
+    // Printing (glmain_drucken.cpp): the exercise text ("Text drucken", SpeedButton4), the
+    // wrong words (SpeedButton5), the written text (SpeedButton9) and the texts of a folder
+    // ("alle Texte drucken..."), each shown in the print preview first.
+    void drucken1Click();
+    void SpeedButton5Click();
+    void SpeedButton9Click();
+    void alleTextedrucken1Click();
+    // The display font's face and style in black at `points`, and the size of Label8.
+    QFont druckSchrift(int points) const;
+    int druckGroesse() const;
+    // Opens the preview of `job` for the printer chosen in "Druckereinstellungen...".
+    void druckvorschau(const printing::PrintJob &job);
+
     // --- Controls.
     QPlainTextEdit *Memo1;
     QMenu *PopupMenu1;
@@ -186,7 +219,7 @@ public:
     QLineEdit *Edit2;
     QStatusBar *StatusBar1;
     QListWidget *ListBox1;
-    QPlainTextEdit *Memo2;
+    HiddenMemo *Memo2;
     QPlainTextEdit *Memo3;
     QListWidget *ListBox3;
     QTabWidget *PageControl1;
@@ -317,6 +350,7 @@ private:
     // when the list still holds it.
     void showPupilFile(const QString &selectedEntry);
     void setupDeveloperDisplayEntry();
+    void setupDeveloperPraiseEntries();
     void showMemo1Menu(const QPoint &pos);
     // Writes `text` under `path`; reports unwritable characters and file errors.
     bool writeTextFile(const QString &path, const QString &text);

@@ -10,6 +10,7 @@
 #include "settings/core/fontspec.h"
 #include "settings/ui/einstell.h"
 #include "settings/ui/settingwidgets.h"
+#include "writing/ui/lob2.h"
 #include "writing/ui/schreib1.h"
 #include "writing/ui/schreib2.h"
 
@@ -47,6 +48,12 @@ void TForm3::schreibformenVerbinden(TForm9 *wort, TForm12 *gruppe)
         connect(entry, &QAction::triggered, this, [this, form, nurWort] {
             if (!lueckentextPruefen(Memo1))
                 return;
+            // The praise as an exercise start prepares it.
+            const int lob = laufbahn().Form10->RadioGroup2->itemIndex();
+            if (lob == 1 && !lob_laden())
+                return;
+            if (lob == 2 && !laufbahn().Form16->isInitialised())
+                lobBildInit();
             const QString buffer = markup::fillBuffer(Memo1->document()->firstBlock().text(),
                                                       markup::BufferLayout::Laufbahn);
             QString chunk = buffer.left(buffer.lastIndexOf(markup::endMark)).trimmed();

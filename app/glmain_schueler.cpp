@@ -114,6 +114,8 @@ void TForm3::setUpPupilCommands()
     OpenDialog2->setAcceptMode(QFileDialog::AcceptOpen);
     OpenDialog2->setNameFilters({pupilFilter, allFilesFilter});
 
+    // A record of years of exercises lists hundreds of thousands of them.
+    ListBox1->setUniformItemSizes(true);
     auto *watcher = new EntryListWatcher(ListBox1);
     const auto showSelected = [this, watcher](bool evenWhenShown) {
         if (refillingListBox1_ || watcher->busy)
@@ -140,7 +142,7 @@ void TForm3::setUpPupilCommands()
 void TForm3::showPupilFile(const QString &selected)
 {
     refillingListBox1_ = true;
-    Memo2->setPlainText(schueler_ ? schueler_->lines().join(u'\n') : QString());
+    Memo2->setPlainText(schueler_ ? schueler_->text() : QString());
     ListBox1->clear();
     if (schueler_)
         ListBox1->addItems(schueler_->entries());

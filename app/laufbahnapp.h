@@ -8,11 +8,14 @@ class TForm2;
 class TForm3;
 class TForm5;
 class TForm7;
+class TForm8;
 class TForm9;
 class TForm10;
+class TForm11;
 class TForm12;
 class TForm13;
 class TForm14;
+class TForm16;
 class TForm18;
 class TForm_black;
 
@@ -30,10 +33,13 @@ public:
     std::unique_ptr<TForm2> Form2;
     std::unique_ptr<TForm5> Form5;
     std::unique_ptr<TForm7> Form7;
+    std::unique_ptr<TForm8> Form8;
     std::unique_ptr<TForm9> Form9;
+    std::unique_ptr<TForm11> Form11;
     std::unique_ptr<TForm12> Form12;
     std::unique_ptr<TForm13> Form13;
     std::unique_ptr<TForm14> Form14;
+    std::unique_ptr<TForm16> Form16;
     std::unique_ptr<TForm18> Form18;
     std::unique_ptr<TForm_black> Form_black;
 };

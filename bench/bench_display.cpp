@@ -10,7 +10,9 @@
 //   laufbahn_bench window     creating the display to its first shown frame
 //   laufbahn_bench pacing     five seconds of gliding (needs X11 with Present for
 //                             the figures the targets speak of)
+//   laufbahn_bench record     loading and correcting a 50 MB pupil record
 
+#include "bench/bench_pupilrecord.h"
 #include "display/core/frame.h"
 #include "display/core/gleitzeile.h"
 #include "display/core/glyphset.h"
@@ -382,7 +384,7 @@ int runAll(const QString &program)
 {
     QMap<QString, double> figures;
     int failures = 0;
-    for (const QString &mode : {u"compose"_s, u"glyphs"_s, u"window"_s, u"pacing"_s}) {
+    for (const QString &mode : {u"compose"_s, u"glyphs"_s, u"window"_s, u"pacing"_s, u"record"_s}) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(program, {mode});
@@ -406,6 +408,7 @@ int runAll(const QString &program)
         {"glyph_build_memory_mib", 32},          {"first_frame_ms", 150},
         {"first_frame_kept_ms", 150.0 / 3},      {"pacing_mean_deviation_percent", 1.0},
         {"pacing_max_interval_periods", 1.5},    {"pacing_cpu_percent", 8.0},
+        {"pupil_record_load_ms", 1000},          {"pupil_record_load_memory_ratio", 5},
     };
     int missed = failures;
     for (const Target &target : targets) {
@@ -436,5 +439,7 @@ int main(int argc, char **argv)
         return runWindow();
     if (mode == u"pacing")
         return runPacing();
+    if (mode == u"record")
+        return runPupilRecord();
     return runAll(QCoreApplication::applicationFilePath());
 }

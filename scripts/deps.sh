@@ -8,6 +8,8 @@ laufbahn_packages=(
     libxcb1-dev libxcb-present-dev libx11-xcb-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth
+    # a print server and its PDF queue, which the printing test starts for itself
+    cups printer-driver-cups-pdf
     libbenchmark-dev
     clang libclang-rt-14-dev
 )

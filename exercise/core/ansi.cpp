@@ -1,5 +1,6 @@
 #include "exercise/core/ansi.h"
 
+#include <algorithm>
 #include <array>
 
 namespace ansi {
@@ -46,21 +47,7 @@ QString decode(QByteArrayView bytes)
 
 Encoded encode(QStringView text)
 {
-    Encoded result;
-    result.bytes.resize(text.size());
-    char *out = result.bytes.data();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const int b = toByte(text[i]);
-        if (b < 0) {
-            if (!result.unencodable.contains(text[i]))
-                result.unencodable.append(text[i]);
-            continue;
-        }
-        out[i] = char(b);
-    }
-    if (!result.ok())
-        result.bytes.clear();
-    return result;
+    return encodeJoinedLines(text, false);
 }
 
 QString unencodableCharacters(QStringView text)
@@ -75,30 +62,81 @@ QString unencodableCharacters(QStringView text)
 
 Encoded encodeLines(const QStringList &lines)
 {
-    QString joined;
-    for (const QString &line : lines) {
-        joined += line;
-        joined += u"\r\n";
+    return encodeJoinedLines(lines.join(u'\n'), !lines.isEmpty());
+}
+
+Encoded encodeJoinedLines(QStringView joined, bool hasLines)
+{
+    Encoded result;
+    // Each "\n" gains a CR, and the last line gets its CR LF.
+    const qsizetype added = hasLines ? joined.count(u'\n') + 2 : 0;
+    result.bytes.resize(joined.size() + added);
+    char *out = result.bytes.data();
+    for (QChar ch : joined) {
+        if (hasLines && ch == u'\n') {
+            *out++ = '\r';
+            *out++ = '\n';
+            continue;
+        }
+        const int b = toByte(ch);
+        if (b < 0 && !result.unencodable.contains(ch))
+            result.unencodable.append(ch);
+        *out++ = char(b);
     }
-    return encode(joined);
+    if (hasLines) {
+        *out++ = '\r';
+        *out++ = '\n';
+    }
+    if (!result.ok())
+        result.bytes.clear();
+    return result;
 }
 
 QStringList decodeLines(QByteArrayView bytes)
 {
+    std::vector<qsizetype> starts;
+    const QString joined = decodeJoinedLines(bytes, &starts);
     QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '\n')
-            continue;
-        qsizetype end = i;
-        if (end > start && bytes[end - 1] == '\r')
-            --end;
-        lines.append(decode(bytes.sliced(start, end - start)));
-        start = i + 1;
+    lines.reserve(qsizetype(starts.size()));
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        const qsizetype end = i + 1 < starts.size() ? starts[i + 1] - 1 : joined.size();
+        lines.append(joined.sliced(starts[i], end - starts[i]));
     }
-    if (start < bytes.size())
-        lines.append(decode(bytes.sliced(start)));
     return lines;
+}
+
+QString decodeJoinedLines(QByteArrayView bytes, std::vector<qsizetype> *starts)
+{
+    static const auto table = [] {
+        std::array<char16_t, 256> characters{};
+        for (int b = 0; b < 256; ++b)
+            characters[std::size_t(b)] = fromByte(uchar(b)).unicode();
+        return characters;
+    }();
+    if (starts) {
+        starts->clear();
+        starts->reserve(std::count(bytes.begin(), bytes.end(), '\n') + 1);
+    }
+    QString joined(bytes.size(), Qt::Uninitialized);
+    char16_t *const first = reinterpret_cast<char16_t *>(joined.data());
+    char16_t *out = first;
+    const auto *in = reinterpret_cast<const uchar *>(bytes.data());
+    const uchar *const end = in + bytes.size();
+    while (in < end) {
+        if (starts)
+            starts->push_back(out - first);
+        while (in < end && *in != '\r' && *in != '\n')
+            *out++ = table[*in++];
+        if (in == end)
+            break;
+        if (*in == '\r' && in + 1 < end && in[1] == '\n')
+            ++in;
+        // A line end that closes the file opens no further line.
+        if (++in < end)
+            *out++ = u'\n';
+    }
+    joined.truncate(out - first);
+    return joined;
 }
 
 } // namespace ansi

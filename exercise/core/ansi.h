@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <vector>
 
 namespace ansi {
 
@@ -18,7 +19,10 @@ QChar fromByte(uchar byte);
 // The byte of a character, or -1 when Windows-1252 cannot hold it.
 int toByte(QChar ch);
 
-inline bool canEncode(QChar ch) { return toByte(ch) >= 0; }
+inline bool canEncode(QChar ch)
+{
+    return toByte(ch) >= 0;
+}
 
 QString decode(QByteArrayView bytes);
 
@@ -36,10 +40,16 @@ QString unencodableCharacters(QStringView text);
 
 // Lines as they stand in a file: every line followed by CR LF.
 Encoded encodeLines(const QStringList &lines);
+// The same for lines joined by "\n": `hasLines` tells an empty text that holds one empty
+// line (written as CR LF) from one that holds none (written as nothing).
+Encoded encodeJoinedLines(QStringView joined, bool hasLines);
 
-// Splits file bytes into lines; CR LF and bare LF both end a line. A final line
+// Splits file bytes into lines; CR LF, LF and a lone CR each end a line. A final line
 // without a line end still counts; a file that ends with a line end has no empty
 // line after it.
 QStringList decodeLines(QByteArrayView bytes);
+// The same lines joined by "\n", in one pass; `starts` (when given) gets the index of
+// each line's first character, one entry per line.
+QString decodeJoinedLines(QByteArrayView bytes, std::vector<qsizetype> *starts = nullptr);
 
 } // namespace ansi

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStorageInfo>
+#include <algorithm>
 
 QString IoError::message() const
 {
@@ -15,6 +16,8 @@ QString IoError::message() const
         return QStringLiteral("Dateizugriff verweigert");
     case ReadPastEnd:
         return QStringLiteral("Versuch hinter dem Dateiende zu lesen");
+    case Locked:
+        return QStringLiteral("Datei wird von einem anderen Programm benutzt");
     default:
         return QStringLiteral("E/A-Fehler %1").arg(code);
     }
@@ -83,16 +86,56 @@ std::optional<QByteArray> readFileStart(const QString &path, qint64 maxBytes, Io
     return std::nullopt;
 }
 
+namespace {
+
+// Writes over the file itself, for a folder that takes no new file beside it. Only the
+// bytes from the first difference on are written (recording an exercise only appends),
+// and when that fails the old bytes are put back, so that a full disk still leaves the
+// old file whole.
+IoError writeInPlace(const QString &path, QByteArrayView bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return ioErrorFor(file, path);
+    const QByteArray old = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return ioErrorFor(file, path);
+    const qsizetype same =
+        std::mismatch(old.begin(), old.begin() + std::min(old.size(), bytes.size()), bytes.begin())
+            .first -
+        old.begin();
+    const auto overwrite = [&file, same](QByteArrayView with) {
+        const QByteArrayView rest = with.sliced(same);
+        return file.seek(same) && file.write(rest.data(), rest.size()) == rest.size() &&
+               file.resize(with.size());
+    };
+    if (overwrite(bytes))
+        return {};
+    IoError failure = ioErrorFor(file, path);
+    if (!failure.failed())
+        failure = {IoError::WriteFailed};
+    file.unsetError();
+    overwrite(old);
+    return failure;
+}
+
+} // namespace
+
 bool writeFileAtomically(const QString &path, QByteArrayView bytes, IoError *error)
 {
     QSaveFile file(path);
+    const QFileInfo info(path);
     IoError failure;
-    if (!QFileInfo(path).absoluteDir().exists()) {
+    if (!info.absoluteDir().exists()) {
         failure = {IoError::PathNotFound};
-    } else if (QFileInfo(path).isDir()) {
+    } else if (info.isDir() || (info.exists() && !info.isWritable())) {
+        // QSaveFile would call a write-protected file a write error.
         failure = {IoError::AccessDenied};
     } else if (!file.open(QIODevice::WriteOnly)) {
         failure = ioErrorFor(file, path);
+        // A folder that takes no new file may still hold a file that can be written.
+        if (failure.code == IoError::AccessDenied && info.isFile())
+            failure = writeInPlace(path, bytes);
     } else if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.commit()) {
         failure = ioErrorFor(file, path);
         if (!failure.failed())

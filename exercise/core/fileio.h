@@ -16,6 +16,8 @@ struct IoError {
         FileNotFound = 2,
         PathNotFound = 3,
         AccessDenied = 5,
+        // Another program holds the file's lock longer than a write may wait.
+        Locked = 32,
         ReadPastEnd = 100,
         WriteFailed = 101,
         DiskFull = 112,
@@ -24,7 +26,8 @@ struct IoError {
 
     bool failed() const { return code != None; }
     // "Datei nicht gefunden", "Dateizugriff verweigert",
-    // "Versuch hinter dem Dateiende zu lesen" or "E/A-Fehler <n>".
+    // "Versuch hinter dem Dateiende zu lesen",
+    // "Datei wird von einem anderen Programm benutzt" or "E/A-Fehler <n>".
     QString message() const;
 };
 
@@ -38,6 +41,9 @@ std::optional<QByteArray> readFileStart(const QString &path, qint64 maxBytes, Io
 
 // Writes the whole file through a temporary file that replaces the old one only when
 // everything was written: an interrupted or failed write leaves the old file whole.
+// Where the folder takes no new file but the file itself may be written, the file is
+// written in place; a failed write then puts the old bytes back. A write-protected file
+// is "Dateizugriff verweigert".
 bool writeFileAtomically(const QString &path, QByteArrayView bytes, IoError *error);
 
 // The error code for a failed open, read or commit of `file` at `path`.

@@ -2,9 +2,13 @@
 
 #include "exercise/core/ansi.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QLockFile>
+#include <algorithm>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -22,17 +26,16 @@ QStringList asLines(const QStringList &words)
     QStringList lines;
     lines.reserve(words.size());
     for (const QString &word : words) {
-        if (!word.contains(u'\n')) {
-            lines.append(word);
-            continue;
+        qsizetype start = 0;
+        for (qsizetype i = 0; i < word.size(); ++i) {
+            if (word[i] != u'\r' && word[i] != u'\n')
+                continue;
+            lines.append(word.sliced(start, i - start));
+            if (word[i] == u'\r' && i + 1 < word.size() && word[i + 1] == u'\n')
+                ++i;
+            start = i + 1;
         }
-        const QStringList pieces = word.split(u'\n');
-        for (qsizetype i = 0; i < pieces.size(); ++i) {
-            QString piece = pieces[i];
-            if (i + 1 < pieces.size() && piece.endsWith(u'\r'))
-                piece.chop(1);
-            lines.append(piece);
-        }
+        lines.append(start == 0 ? word : word.sliced(start));
     }
     return lines;
 }
@@ -44,33 +47,187 @@ QString asOneLine(QString entry)
     return entry;
 }
 
-// Visits the blocks `collectWords` takes, in order; `visit(first, end)` gets the index of
-// the block's first line and of the header ending it (or the number of lines).
-// `visit` returns how far the block's end moved, so the lines may be changed on the way.
-template <typename Lines, typename Visit>
-int forEachCollectedBlock(Lines &lines, const QString &entry, int maxBlocks, Visit visit)
+// The word lines [first, end) of a block.
+struct Block {
+    qsizetype first;
+    qsizetype end;
+};
+
+// The blocks `collectWords` takes, in order: scanning from line 2, at each header equal
+// to "~" + entry the lines up to the next header, then on behind that next header.
+template <typename Lines> std::vector<Block> blocksOf(const Lines &lines, const QString &entry)
 {
+    std::vector<Block> blocks;
     const QString header = headerFor(entry);
     if (!isHeader(header))
-        return 0;
-    int visited = 0;
+        return blocks;
     qsizetype i = 1;
-    while (i < lines.size() && (maxBlocks < 0 || visited < maxBlocks)) {
+    while (i < lines.size()) {
         if (lines[i] != header) {
             ++i;
             continue;
         }
-        const qsizetype first = i + 1;
-        qsizetype end = first;
-        while (end < lines.size() && !isHeader(lines[end]))
-            ++end;
-        end += visit(first, end);
-        ++visited;
+        Block block{i + 1, i + 1};
+        while (block.end < lines.size() && !isHeader(lines[block.end]))
+            ++block.end;
+        blocks.push_back(block);
         // The header that ends the block is passed over, as the scan always did.
-        i = end + 1;
+        i = block.end + 1;
     }
-    return visited;
+    return blocks;
 }
+
+QString lineText(const QString &line)
+{
+    return line;
+}
+
+QString lineText(QStringView line)
+{
+    return line.toString();
+}
+
+template <typename Lines>
+QList<QStringList> collectedBlocksOf(const Lines &lines, const QString &entry)
+{
+    QList<QStringList> result;
+    for (const Block &block : blocksOf(lines, entry)) {
+        QStringList &words = result.emplace_back();
+        for (qsizetype i = block.first; i < block.end; ++i)
+            words.append(lineText(lines[i]));
+    }
+    return result;
+}
+
+template <typename Lines> QStringList collectWordsOf(const Lines &lines, const QString &entry)
+{
+    QStringList words;
+    for (const QStringList &block : collectedBlocksOf(lines, entry))
+        words.append(block);
+    return words;
+}
+
+template <typename Lines> bool holds(const Lines &lines, Block block, const QStringList &expected)
+{
+    if (block.end - block.first != expected.size())
+        return false;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        if (lines[block.first + i] != expected[i])
+            return false;
+    }
+    return true;
+}
+
+// Sorted by the hash of their entries, equal headers meet, and only the first of each
+// is listed; the same with a hash set of the entries takes three times as long on a
+// large record.
+template <typename Lines> QStringList entriesOf(const Lines &lines)
+{
+    struct Header {
+        size_t hash;
+        qsizetype line;
+    };
+    std::vector<Header> headers;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QStringView line = lines[i];
+        if (isHeader(line))
+            headers.push_back({qHash(line), i});
+    }
+    std::sort(headers.begin(), headers.end(), [](const Header &a, const Header &b) {
+        return a.hash != b.hash ? a.hash < b.hash : a.line < b.line;
+    });
+    std::vector<qsizetype> firsts;
+    std::vector<QStringView> distinct;
+    for (auto run = headers.begin(); run != headers.end();) {
+        const size_t hash = run->hash;
+        distinct.clear();
+        for (; run != headers.end() && run->hash == hash; ++run) {
+            const QStringView header = lines[run->line];
+            if (std::find(distinct.begin(), distinct.end(), header) != distinct.end())
+                continue;
+            distinct.push_back(header);
+            firsts.push_back(run->line);
+        }
+    }
+    std::sort(firsts.begin(), firsts.end());
+    QStringList result;
+    result.reserve(qsizetype(firsts.size()));
+    for (qsizetype line : firsts)
+        result.append(QStringView(lines[line]).sliced(1).toString());
+    return result;
+}
+
+template <typename Lines>
+Lines appendTo(Lines lines, const QString &entry, const QStringList &words)
+{
+    if (lines.size() == 0)
+        lines.append(QString());
+    lines.append(headerFor(asOneLine(entry)));
+    for (const QString &line : asLines(words))
+        lines.append(line);
+    return lines;
+}
+
+// One pass that copies the record and replaces the corrected blocks: the first of them
+// gets all words, the others are emptied. With `replaced`, only the blocks that still
+// hold one of what it lists, in order, count as corrected; one that was changed
+// elsewhere since is passed over.
+template <typename Lines>
+Lines correct(const Lines &lines, const QString &entry, const QStringList &words,
+              const QList<QStringList> *replaced)
+{
+    const std::vector<Block> blocks = blocksOf(lines, entry);
+    const QStringList replacement = asLines(words);
+    Lines result;
+    qsizetype copied = 0;
+    qsizetype corrected = 0;
+    qsizetype nextReplaced = 0;
+    const auto copyUpTo = [&](qsizetype end) {
+        for (; copied < end; ++copied)
+            result.append(lines[copied]);
+    };
+    for (const Block &block : blocks) {
+        if (replaced) {
+            const auto found =
+                std::find_if(replaced->begin() + nextReplaced, replaced->end(),
+                             [&](const QStringList &held) { return holds(lines, block, held); });
+            if (found == replaced->end())
+                continue;
+            nextReplaced = found - replaced->begin() + 1;
+        }
+        copyUpTo(block.first);
+        if (corrected++ == 0) {
+            for (const QString &line : replacement)
+                result.append(line);
+        }
+        copied = block.end;
+        if (replaced && nextReplaced == replaced->size())
+            break;
+    }
+    copyUpTo(lines.size());
+    return result;
+}
+
+// Waits for the lock with short pauses: a record is written in milliseconds, and
+// QLockFile's own waiting starts with a tenth of a second.
+bool takeLock(QLockFile &lock, std::chrono::milliseconds wait)
+{
+    const QDeadlineTimer deadline(wait);
+    std::chrono::milliseconds pause(1);
+    while (!lock.tryLock(0)) {
+        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
+            return false;
+        std::this_thread::sleep_for(
+            std::min<std::chrono::nanoseconds>(pause, deadline.remainingTimeAsDuration()));
+        pause = std::min(pause * 2, std::chrono::milliseconds(16));
+    }
+    return true;
+}
+
+// Far longer than any write takes: a lock this old was left by a program on another
+// computer that ended while writing. (One on this computer is taken over as soon as
+// its program has ended.)
+constexpr int staleLockMs = 30000;
 
 bool isControl(QChar ch)
 {
@@ -110,6 +267,43 @@ std::optional<QByteArray> serialise(const QStringList &lines, QString *unencodab
     return std::move(encoded.bytes);
 }
 
+RecordLines RecordLines::fromBytes(QByteArrayView bytes)
+{
+    RecordLines lines;
+    lines.m_text = ansi::decodeJoinedLines(bytes, &lines.m_starts);
+    lines.m_text.squeeze();
+    return lines;
+}
+
+QStringView RecordLines::operator[](qsizetype i) const
+{
+    const qsizetype start = m_starts[std::size_t(i)];
+    const qsizetype end = i + 1 < size() ? m_starts[std::size_t(i + 1)] - 1 : m_text.size();
+    return QStringView(m_text).sliced(start, end - start);
+}
+
+QStringList RecordLines::toList() const
+{
+    QStringList lines;
+    lines.reserve(size());
+    for (qsizetype i = 0; i < size(); ++i)
+        lines.append((*this)[i].toString());
+    return lines;
+}
+
+void RecordLines::append(QStringView line)
+{
+    if (!m_starts.empty())
+        m_text += u'\n';
+    m_starts.push_back(m_text.size());
+    m_text += line;
+}
+
+ansi::Encoded RecordLines::toBytes() const
+{
+    return ansi::encodeJoinedLines(m_text, size() > 0);
+}
+
 bool isHeader(QStringView line)
 {
     return line.size() > 1 && line.front() == u'~';
@@ -141,15 +335,7 @@ QString firstName(QStringView name)
 
 QStringList entries(const QStringList &lines)
 {
-    QStringList result;
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        if (!isHeader(lines[i]))
-            continue;
-        const QString entry = lines[i].sliced(1);
-        if (!result.contains(entry))
-            result.append(entry);
-    }
-    return result;
+    return entriesOf(lines);
 }
 
 QString makeEntry(ExerciseKind kind, const QDateTime &end, const QString &textName)
@@ -162,21 +348,12 @@ QString makeEntry(ExerciseKind kind, const QDateTime &end, const QString &textNa
 
 QStringList appendExercise(QStringList lines, const QString &entry, const QStringList &words)
 {
-    if (lines.isEmpty())
-        lines.append(QString());
-    lines.append(headerFor(asOneLine(entry)));
-    lines.append(asLines(words));
-    return lines;
+    return appendTo(std::move(lines), entry, words);
 }
 
 QStringList collectWords(const QStringList &lines, const QString &entry)
 {
-    QStringList words;
-    forEachCollectedBlock(lines, entry, -1, [&](qsizetype first, qsizetype end) {
-        words.append(lines.mid(first, end - first));
-        return 0;
-    });
-    return words;
+    return collectWordsOf(lines, entry);
 }
 
 QStringList nonEmpty(const QStringList &lines)
@@ -196,25 +373,21 @@ QString lowercaseFirst(const QString &word)
     return QLocale().toLower(word.first(1)) + word.sliced(1);
 }
 
-int collectedBlockCount(const QStringList &lines, const QString &entry)
+QList<QStringList> collectedBlocks(const QStringList &lines, const QString &entry)
 {
-    return forEachCollectedBlock(lines, entry, -1, [](qsizetype, qsizetype) { return 0; });
+    return collectedBlocksOf(lines, entry);
 }
 
-QStringList schueler_update(QStringList lines, const QString &entry, const QStringList &words,
-                            int maxBlocks)
+QStringList schueler_update(const QStringList &lines, const QString &entry,
+                            const QStringList &words)
 {
-    const QStringList replacement = asLines(words);
-    bool first = true;
-    forEachCollectedBlock(lines, entry, maxBlocks, [&](qsizetype begin, qsizetype end) {
-        const QStringList &now = first ? replacement : QStringList();
-        first = false;
-        lines.remove(begin, end - begin);
-        for (qsizetype k = 0; k < now.size(); ++k)
-            lines.insert(begin + k, now[k]);
-        return int(now.size() - (end - begin));
-    });
-    return lines;
+    return correct(lines, entry, words, nullptr);
+}
+
+QStringList schueler_update(const QStringList &lines, const QString &entry,
+                            const QStringList &words, const QList<QStringList> &replaced)
+{
+    return correct(lines, entry, words, &replaced);
 }
 
 QString nameProblem(const QString &name)
@@ -275,8 +448,13 @@ bool fileExists(const QString &path)
     return QFileInfo::exists(path);
 }
 
-PupilFile::PupilFile(QString path, QStringList lines, QByteArray onDisk)
-    : m_path(std::move(path)), m_lines(std::move(lines)), m_onDisk(std::move(onDisk))
+PupilFile::Fingerprint PupilFile::Fingerprint::of(QByteArrayView bytes)
+{
+    return {bytes.size(), qHash(bytes)};
+}
+
+PupilFile::PupilFile(QString path, RecordLines lines, Fingerprint onDisk)
+    : m_path(std::move(path)), m_lines(std::move(lines)), m_onDisk(onDisk)
 {
 }
 
@@ -285,42 +463,62 @@ std::optional<PupilFile> PupilFile::load(const QString &path, IoError *error)
     std::optional<QByteArray> bytes = readWholeFile(path, error);
     if (!bytes)
         return std::nullopt;
-    QStringList lines = parse(*bytes);
-    return PupilFile(path, std::move(lines), std::move(*bytes));
+    const Fingerprint read = Fingerprint::of(*bytes);
+    RecordLines lines = RecordLines::fromBytes(*bytes);
+    bytes.reset();
+    return PupilFile(path, std::move(lines), read);
 }
 
 std::optional<PupilFile> PupilFile::create(const QString &path, const QString &name, IoError *error,
                                            QString *unencodable)
 {
-    const QStringList lines{asOneLine(name)};
-    std::optional<QByteArray> bytes = serialise(lines, unencodable);
-    if (!bytes) {
+    RecordLines lines;
+    lines.append(asOneLine(name));
+    const ansi::Encoded bytes = lines.toBytes();
+    if (unencodable)
+        *unencodable = bytes.unencodable;
+    if (!bytes.ok()) {
         if (error)
             *error = {};
         return std::nullopt;
     }
-    if (!writeFileAtomically(path, *bytes, error))
+    if (!writeFileAtomically(path, bytes.bytes, error))
         return std::nullopt;
-    return PupilFile(path, lines, std::move(*bytes));
+    return PupilFile(path, std::move(lines), Fingerprint::of(bytes.bytes));
+}
+
+QString PupilFile::fullName() const
+{
+    return m_lines.size() > 0 ? m_lines[0].toString() : QString();
+}
+
+QStringList PupilFile::entries() const
+{
+    return entriesOf(m_lines);
+}
+
+QStringList PupilFile::wordsOf(const QString &entry) const
+{
+    return collectWordsOf(m_lines, entry);
 }
 
 bool PupilFile::appendExercise(const QString &entry, const QStringList &words, IoError *error,
                                QString *unencodable)
 {
-    return apply({true, entry, words, 0}, error, unencodable);
+    return apply({true, entry, words, {}}, error, unencodable);
 }
 
 bool PupilFile::updateWords(const QString &entry, const QStringList &words, IoError *error,
                             QString *unencodable)
 {
-    return apply({false, entry, words, collectedBlockCount(m_lines, entry)}, error, unencodable);
+    return apply({false, entry, words, collectedBlocksOf(m_lines, entry)}, error, unencodable);
 }
 
-QStringList PupilFile::applyTo(QStringList lines, const Change &change)
+RecordLines PupilFile::applyTo(RecordLines lines, const Change &change)
 {
     if (change.isAppend)
-        return pupilrecord::appendExercise(std::move(lines), change.entry, change.words);
-    return schueler_update(std::move(lines), change.entry, change.words, change.blocks);
+        return appendTo(std::move(lines), change.entry, change.words);
+    return correct(lines, change.entry, change.words, &change.replaced);
 }
 
 bool PupilFile::apply(Change change, IoError *error, QString *unencodable)
@@ -348,10 +546,25 @@ bool PupilFile::writeUnwritten(IoError *error)
 
 bool PupilFile::write(IoError *error)
 {
+    QLockFile lock(m_path + u".lock"_s);
+    lock.setStaleLockTime(staleLockMs);
+    if (!takeLock(lock, m_lockWait) && lock.error() == QLockFile::LockFailedError) {
+        if (error)
+            *error = {IoError::Locked};
+        return false;
+    }
+    // Without a lock (a folder that takes no new file takes no lock file either) the
+    // record is still written, as every program on that folder has to.
+    return mergeAndWrite(error);
+}
+
+bool PupilFile::mergeAndWrite(IoError *error)
+{
     IoError readError;
     if (std::optional<QByteArray> current = readWholeFile(m_path, &readError)) {
-        if (*current != m_onDisk) {
-            QStringList merged = parse(*current);
+        if (Fingerprint::of(*current) != m_onDisk) {
+            RecordLines merged = RecordLines::fromBytes(*current);
+            current.reset();
             for (const Change &change : m_unwritten)
                 merged = applyTo(std::move(merged), change);
             m_lines = std::move(merged);
@@ -363,15 +576,15 @@ bool PupilFile::write(IoError *error)
         return false;
     }
     // Every line came from decoded bytes or passed the check in `apply`.
-    const std::optional<QByteArray> bytes = serialise(m_lines);
-    if (!bytes) {
+    const ansi::Encoded bytes = m_lines.toBytes();
+    if (!bytes.ok()) {
         if (error)
             *error = {IoError::WriteFailed};
         return false;
     }
-    if (!writeFileAtomically(m_path, *bytes, error))
+    if (!writeFileAtomically(m_path, bytes.bytes, error))
         return false;
-    m_onDisk = *bytes;
+    m_onDisk = Fingerprint::of(bytes.bytes);
     m_unwritten.clear();
     return true;
 }

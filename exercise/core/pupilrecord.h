@@ -3,14 +3,17 @@
 // "~" + entry followed by the wrong words of that exercise, one per line.
 // Windows-1252, every line followed by CR LF. The main window keeps the lines in Memo2.
 
+#include "exercise/core/ansi.h"
 #include "exercise/core/fileio.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDateTime>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <chrono>
 #include <optional>
 #include <vector>
 
@@ -18,10 +21,34 @@ namespace pupilrecord {
 
 inline constexpr QStringView fileSuffix = u".lbs";
 
-// File bytes -> lines (CR LF or LF end a line) and back (always CR LF). Serialising
-// fails when a line holds a character Windows-1252 cannot store; `unencodable` lists them.
+// File bytes -> lines (CR LF, LF or a lone CR end a line) and back (always CR LF).
+// Serialising fails when a line holds a character Windows-1252 cannot store;
+// `unencodable` lists them.
 QStringList parse(QByteArrayView bytes);
 std::optional<QByteArray> serialise(const QStringList &lines, QString *unencodable = nullptr);
+
+// The lines of a record in one piece of text, each line a view into it: a record of many
+// megabytes takes two to three times its file size in memory, where a list of strings
+// would take six or more.
+class RecordLines {
+public:
+    RecordLines() = default;
+    static RecordLines fromBytes(QByteArrayView bytes);
+
+    qsizetype size() const { return qsizetype(m_starts.size()); }
+    QStringView operator[](qsizetype i) const;
+    // The lines joined by "\n".
+    const QString &text() const { return m_text; }
+    QStringList toList() const;
+    // `line` holds no line break.
+    void append(QStringView line);
+    // Every line followed by CR LF.
+    ansi::Encoded toBytes() const;
+
+private:
+    QString m_text;
+    std::vector<qsizetype> m_starts;
+};
 
 // A line after line 1 is a header when it is longer than one character and begins
 // with "~"; a lone "~" is an ordinary line.
@@ -62,17 +89,21 @@ QStringList nonEmpty(const QStringList &lines);
 // of the user's language.
 QString lowercaseFirst(const QString &word);
 
-// How many blocks `collectWords` takes its words from.
-int collectedBlockCount(const QStringList &lines, const QString &entry);
+// The lines of each block `collectWords` takes its words from, block by block.
+QList<QStringList> collectedBlocks(const QStringList &lines, const QString &entry);
 
 // Writes the corrected words back, visiting the blocks exactly as `collectWords` does.
 // The first visited block gets all `words`; the further visited blocks, whose words were
 // shown together with the first block's and so are part of `words`, are emptied (their
-// headers stay), so a correction never duplicates words. At most `maxBlocks` blocks are
-// visited (all when negative): a correction merged into a record that another program
-// extended must not touch the blocks it added.
-QStringList schueler_update(QStringList lines, const QString &entry, const QStringList &words,
-                            int maxBlocks = -1);
+// headers stay), so a correction never duplicates words.
+QStringList schueler_update(const QStringList &lines, const QString &entry,
+                            const QStringList &words);
+// The same for a correction made on an earlier state of the record: only the visited
+// blocks that still hold what was shown, `replaced` (as `collectedBlocks` gave it then),
+// are corrected, matched in order; the first of them gets the words. Blocks another
+// program added or changed since, even under an equal header, stay as they are.
+QStringList schueler_update(const QStringList &lines, const QString &entry,
+                            const QStringList &words, const QList<QStringList> &replaced);
 
 // Why `name` cannot name a pupil file in the start folder, in German, or an empty string
 // when it can. The name becomes the file name name + ".lbs" on Linux and on Windows.
@@ -88,7 +119,11 @@ bool fileExists(const QString &path);
 // A loaded or created pupil file. Every change is written at once, atomically. Before
 // writing, the file is read again: when another program changed it since it was read
 // or last written here, the changes not yet written are applied to what is on disk
-// instead, so that exercises recorded by two computers on one shared folder all stay.
+// instead, so that exercises recorded by two computers on one shared folder all stay;
+// a correction touches only the blocks that still hold the words it replaced.
+// Reading, merging and writing happen under a lock file beside the record
+// (name + ".lock"), so two programs never merge at the same time; a lock left by a
+// program that ended without removing it is taken over after a while.
 // A change whose write fails stays in memory and is written with the next change.
 class PupilFile {
 public:
@@ -98,13 +133,18 @@ public:
                                            QString *unencodable = nullptr);
 
     const QString &path() const { return m_path; }
-    // The record as it stands (Memo2), including changes whose write failed.
-    const QStringList &lines() const { return m_lines; }
-    QString fullName() const { return pupilrecord::fullName(m_lines); }
+    // The record as it stands, including changes whose write failed: as lines, and as
+    // the lines joined by "\n" (Memo2).
+    QStringList lines() const { return m_lines.toList(); }
+    const QString &text() const { return m_lines.text(); }
+    QString fullName() const;
     QString firstName() const { return pupilrecord::firstName(fullName()); }
-    QStringList entries() const { return pupilrecord::entries(m_lines); }
-    QStringList wordsOf(const QString &entry) const { return collectWords(m_lines, entry); }
+    QStringList entries() const;
+    QStringList wordsOf(const QString &entry) const;
     bool hasUnwrittenChanges() const { return !m_unwritten.empty(); }
+    // How long a write waits for another program's lock before it gives up with
+    // IoError::Locked, keeping the change for the next write.
+    void setLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
     // Tries again to write changes whose write failed, merged with what is on disk now.
     // True when nothing is left unwritten.
     bool writeUnwritten(IoError *error);
@@ -124,19 +164,29 @@ private:
         bool isAppend;
         QString entry;
         QStringList words;
-        int blocks;
+        // A correction names the blocks it corrects by what they held.
+        QList<QStringList> replaced;
+    };
+    // What the file held as last read or written here, to tell whether another program
+    // changed it since, without keeping a second copy of a large record.
+    struct Fingerprint {
+        qsizetype size = -1;
+        size_t hash = 0;
+        static Fingerprint of(QByteArrayView bytes);
+        bool operator==(const Fingerprint &) const = default;
     };
 
-    PupilFile(QString path, QStringList lines, QByteArray onDisk);
+    PupilFile(QString path, RecordLines lines, Fingerprint onDisk);
     bool apply(Change change, IoError *error, QString *unencodable);
     bool write(IoError *error);
-    static QStringList applyTo(QStringList lines, const Change &change);
+    bool mergeAndWrite(IoError *error);
+    static RecordLines applyTo(RecordLines lines, const Change &change);
 
     QString m_path;
-    QStringList m_lines;
-    // The bytes as last read or written here: the file changed elsewhere when it differs.
-    QByteArray m_onDisk;
+    RecordLines m_lines;
+    Fingerprint m_onDisk;
     std::vector<Change> m_unwritten;
+    std::chrono::milliseconds m_lockWait{5000};
 };
 
 } // namespace pupilrecord

@@ -25,6 +25,11 @@ void showIoError(QWidget *parent, const IoError &error)
     QString text = error.message();
     if (!text.endsWith(u'.'))
         text += u'.';
+    showError(parent, text);
+}
+
+void showError(QWidget *parent, const QString &text)
+{
     showBox(parent, QMessageBox::Critical, text);
 }
 

@@ -13,6 +13,8 @@ QString applicationTitle();
 // The application's standard error box: the run-time message of a failed file
 // operation, under the application's title.
 void showIoError(QWidget *parent, const IoError &error);
+// The same box for an error that is not a file's, a printer's for instance.
+void showError(QWidget *parent, const QString &text);
 
 void showInformation(QWidget *parent, const QString &text);
 void showWarning(QWidget *parent, const QString &text);

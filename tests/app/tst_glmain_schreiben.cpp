@@ -41,9 +41,9 @@ QString farbig(const QTextEdit *text)
 testing::Answer schreiben(const QString &text, bool falsch = false)
 {
     return [text, falsch](QWidget *dialog) {
+        const auto zu = qScopeGuard([dialog] { dialog->close(); });
         auto *form = qobject_cast<Nachschreiben *>(dialog);
         QVERIFY(form);
-        const auto zu = qScopeGuard([form] { form->close(); });
         QTest::keyClicks(form->RichEdit1, text);
         if (falsch) {
             testing::answerNextDialog([](QWidget *vergleich) {
@@ -94,13 +94,14 @@ private slots:
 
     void showAgainGlidesTheChunkOverTheBlackCover()
     {
+        app().Form10->RadioGroup2->setItemIndex(0);
         form->Memo1->setPlainText(u"Haus"_s);
         QString gezeigt;
         bool schwarz = false;
         testing::answerNextDialog([&](QWidget *dialog) {
+            const auto zu = qScopeGuard([dialog] { dialog->close(); });
             auto *schreib = qobject_cast<TForm9 *>(dialog);
             QVERIFY(schreib);
-            const auto zu = qScopeGuard([schreib] { schreib->close(); });
             testing::answerNextDialog([&](QWidget *anzeige) {
                 QVERIFY(qobject_cast<TLaufForm4 *>(anzeige));
                 gezeigt = TLaufForm4::anzeige_text;

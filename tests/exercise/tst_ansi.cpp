@@ -54,14 +54,42 @@ private slots:
         QCOMPARE(ansi::toByte(QChar(char16_t(0x80))), -1);
     }
 
-    void linesEndInCrLfAndAreReadEitherWay()
+    void linesAreWrittenWithCrLf()
     {
         const ansi::Encoded written = ansi::encodeLines({u"Hase"_s, u""_s, u"Bär"_s});
         QCOMPARE(written.bytes, QByteArray("Hase\r\n\r\nB\xe4r\r\n"));
         QCOMPARE(ansi::decodeLines(written.bytes), QStringList({u"Hase"_s, u""_s, u"Bär"_s}));
-        QCOMPARE(ansi::decodeLines("a\nb\r\nc"), QStringList({u"a"_s, u"b"_s, u"c"_s}));
-        QCOMPARE(ansi::decodeLines(""), QStringList());
-        QCOMPARE(ansi::decodeLines("\r\n"), QStringList({QString()}));
+        QCOMPARE(ansi::encodeLines({}).bytes, QByteArray());
+        QCOMPARE(ansi::encodeLines({QString()}).bytes, QByteArray("\r\n"));
+    }
+
+    void lineEndsAreReadEitherWay_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{u"a"_s, u"b"_s};
+        QTest::addRow("LF") << QByteArray("a\nb\n") << QStringList{u"a"_s, u"b"_s};
+        QTest::addRow("lone CR") << QByteArray("a\rb\r") << QStringList{u"a"_s, u"b"_s};
+        QTest::addRow("mixed, last line open")
+            << QByteArray("a\nb\r\nc\rd") << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
+        QTest::addRow("CR before CR LF is a line end of its own")
+            << QByteArray("a\r\r\nb") << QStringList{u"a"_s, QString(), u"b"_s};
+        QTest::addRow("LF CR is two line ends")
+            << QByteArray("a\n\rb") << QStringList{u"a"_s, QString(), u"b"_s};
+        QTest::addRow("empty file") << QByteArray() << QStringList();
+        QTest::addRow("one empty line") << QByteArray("\r\n") << QStringList{QString()};
+        QTest::addRow("lone CR only") << QByteArray("\r") << QStringList{QString()};
+        QTest::addRow("empty lines at the end")
+            << QByteArray("a\r\r\r") << QStringList{u"a"_s, QString(), QString()};
+    }
+    void lineEndsAreReadEitherWay()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
+        QCOMPARE(ansi::decodeLines(bytes), lines);
+        std::vector<qsizetype> starts;
+        QCOMPARE(ansi::decodeJoinedLines(bytes, &starts), lines.join(u'\n'));
+        QCOMPARE(qsizetype(starts.size()), lines.size());
     }
 };
 

@@ -1,11 +1,14 @@
 #include "exercise/core/fileio.h"
 
+#include "tests/support/files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -65,6 +68,56 @@ private slots:
         }
         QVERIFY(!writeFileAtomically(path, "x", &error));
         QCOMPARE(error.message(), u"Dateizugriff verweigert"_s);
+    }
+
+    void writingWhereTheFolderOrTheFileIsProtected_data()
+    {
+        QTest::addColumn<bool>("folderProtected");
+        QTest::addColumn<bool>("fileProtected");
+        QTest::addColumn<QByteArray>("old");
+        QTest::addColumn<QByteArray>("written");
+        QTest::addColumn<QString>("message");
+        const QByteArray old = "Anna\r\n~e1\r\nHund\r\n";
+        QTest::addRow("writable file in a read-only folder: appended in place")
+            << true << false << old << old + "~e2\r\nKatze\r\n"
+            << QString();
+        QTest::addRow("writable file in a read-only folder: shortened in place")
+            << true << false << old << QByteArray("Anna\r\n~e1\r\n") << QString();
+        QTest::addRow("writable file in a read-only folder: changed in the middle")
+            << true << false << old << QByteArray("Anna\r\n~e1\r\nhund\r\n") << QString();
+        QTest::addRow("read-only file in a writable folder")
+            << false << true << old << old + "~e2\r\n"
+            << u"Dateizugriff verweigert"_s;
+        QTest::addRow("read-only file in a read-only folder")
+            << true << true << old << old + "~e2\r\n"
+            << u"Dateizugriff verweigert"_s;
+    }
+    void writingWhereTheFolderOrTheFileIsProtected()
+    {
+        QFETCH(bool, folderProtected);
+        QFETCH(bool, fileProtected);
+        QFETCH(QByteArray, old);
+        QFETCH(QByteArray, written);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Anna.lbs"_s);
+        IoError error;
+        QVERIFY(writeFileAtomically(path, old, &error));
+        std::optional<testing::WriteProtection> folder;
+        std::optional<testing::WriteProtection> file;
+        if (fileProtected)
+            file.emplace(path);
+        if (folderProtected)
+            folder.emplace(dir.path());
+        if ((folder && !folder->holds()) || (file && !file->holds()))
+            QSKIP("nothing here write-protects a folder or a file for this user");
+
+        const bool ok = writeFileAtomically(path, written, &error);
+        QCOMPARE(error.failed() ? error.message() : QString(), message);
+        QCOMPARE(ok, message.isEmpty());
+        QCOMPARE(*readWholeFile(path, &error), message.isEmpty() ? written : old);
+        folder.reset();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"Anna.lbs"_s});
     }
 
     void devicesAreNotReadAsFiles()

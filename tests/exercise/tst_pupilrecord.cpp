@@ -2,11 +2,16 @@
 
 #include "tests/support/files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
+#include <optional>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 using namespace pupilrecord;
@@ -25,6 +30,21 @@ bool putBytes(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(bytes) == bytes.size();
 }
+
+// The lock file another copy of the program on the computer "anderer-rechner" left
+// `age` seconds ago.
+bool putForeignLock(const QString &recordPath, int age)
+{
+    const QString lockPath = recordPath + u".lock"_s;
+    if (!putBytes(lockPath, "4711\nlaufbahn\nanderer-rechner\n"))
+        return false;
+    QFile lock(lockPath);
+    return lock.open(QIODevice::ReadWrite) &&
+           lock.setFileTime(QDateTime::currentDateTime().addSecs(-age),
+                            QFileDevice::FileModificationTime);
+}
+
+enum class Hindrance { ReadOnlyFolder, ReadOnlyRecord, LockHeld, LockLeft };
 
 // "Mia" with a Laufbahn run of Woerter.txt and a reading-finger run of Geschichte.txt.
 const QByteArray twoExercises = "Mia\r\n"
@@ -83,15 +103,31 @@ private slots:
         QCOMPARE(serialise(sample->lines()).value(), fileBytes(sample->path()));
     }
 
+    void lineEndsMakeNoDifference_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addRow("LF") << u"doppelt_lf.lbs"_s;
+        QTest::addRow("lone CR") << u"doppelt_cr.lbs"_s;
+    }
     void lineEndsMakeNoDifference()
     {
+        QFETCH(QString, file);
         const QByteArray crlf = fileBytes(testData(u"doppelt.lbs"_s));
-        const QByteArray lf = fileBytes(testData(u"doppelt_lf.lbs"_s));
+        const QByteArray other = fileBytes(testData(file));
         QVERIFY(!crlf.isEmpty());
-        QVERIFY(!lf.contains('\r'));
-        QCOMPARE(parse(lf), parse(crlf));
-        QCOMPARE(serialise(parse(lf)).value(), crlf);
-        QCOMPARE(entries(parse(lf)).size(), 2);
+        QVERIFY(!other.contains("\r\n"));
+        QCOMPARE(parse(other), parse(crlf));
+        QCOMPARE(serialise(parse(other)).value(), crlf);
+        QCOMPARE(entries(parse(other)).size(), 2);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Mia.lbs"_s);
+        QVERIFY(putBytes(path, other));
+        IoError error;
+        const std::optional<PupilFile> pupil = PupilFile::load(path, &error);
+        QVERIFY(pupil);
+        QCOMPARE(pupil->lines(), parse(crlf));
+        QCOMPARE(pupil->text(), parse(crlf).join(u'\n'));
     }
 
     void serialisingRefusesWhatTheFileCannotHold()
@@ -203,12 +239,14 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QStringList>("words");
-        QTest::addColumn<int>("maxBlocks");
+        // What the correction replaced, block by block; none given: the blocks as they are.
+        QTest::addColumn<QList<QStringList>>("replaced");
         QTest::addColumn<QStringList>("expected");
+        const QList<QStringList> asShown;
         const QStringList dup = parse(fileBytes(testData(u"doppelt.lbs"_s)));
         const QString fingerRun = u"[07.12.2026] Woerter.txt"_s;
         QTest::addRow("adjacent equal headers: only the first block is corrected")
-            << dup << fingerRun << QStringList{u"hund"_s, u"Katze"_s} << -1
+            << dup << fingerRun << QStringList{u"hund"_s, u"Katze"_s} << asShown
             << QStringList{u"Mia"_s,
                            u"~[07.12.2026] Woerter.txt"_s,
                            u"hund"_s,
@@ -218,7 +256,7 @@ private slots:
                            u"~[07.12.2026 - 10:15:00] Geschichte.txt"_s,
                            u"Baum"_s};
         QTest::addRow("every word deleted: the header stays, bare")
-            << dup << fingerRun << QStringList() << -1
+            << dup << fingerRun << QStringList() << asShown
             << QStringList{u"Mia"_s,
                            u"~[07.12.2026] Woerter.txt"_s,
                            u"~[07.12.2026] Woerter.txt"_s,
@@ -226,40 +264,58 @@ private slots:
                            u"~[07.12.2026 - 10:15:00] Geschichte.txt"_s,
                            u"Baum"_s};
         QTest::addRow("last block of the file")
-            << dup << u"[07.12.2026 - 10:15:00] Geschichte.txt"_s << QStringList() << -1
+            << dup << u"[07.12.2026 - 10:15:00] Geschichte.txt"_s << QStringList() << asShown
             << dup.first(7);
         QTest::addRow("more words than before")
             << QStringList{u"A"_s, u"~x"_s, u"1"_s, u"~y"_s} << u"x"_s
-            << QStringList{u"1"_s, u"2"_s, u"3"_s} << -1
+            << QStringList{u"1"_s, u"2"_s, u"3"_s} << asShown
             << QStringList{u"A"_s, u"~x"_s, u"1"_s, u"2"_s, u"3"_s, u"~y"_s};
         QTest::addRow("blank lines of the block go, as the list never showed them")
             << QStringList{u"A"_s, u"~x"_s, QString(), u"1"_s, QString(), u"~y"_s} << u"x"_s
-            << QStringList{u"1"_s} << -1 << QStringList{u"A"_s, u"~x"_s, u"1"_s, u"~y"_s};
+            << QStringList{u"1"_s} << asShown << QStringList{u"A"_s, u"~x"_s, u"1"_s, u"~y"_s};
         QTest::addRow("equal headers apart: words go to the first block, none doubled")
             << QStringList{u"A"_s, u"~x"_s, u"1"_s, u"~y"_s, u"2"_s, u"~x"_s, u"3"_s} << u"x"_s
-            << QStringList{u"1"_s, u"3"_s, u"4"_s} << -1
+            << QStringList{u"1"_s, u"3"_s, u"4"_s} << asShown
             << QStringList{u"A"_s, u"~x"_s, u"1"_s, u"3"_s, u"4"_s, u"~y"_s, u"2"_s, u"~x"_s};
-        QTest::addRow("blocks beyond the limit stay as they are")
+        QTest::addRow("equal block added elsewhere since stays as it is")
             << QStringList{u"A"_s, u"~x"_s, u"1"_s, u"~y"_s, u"2"_s, u"~x"_s, u"3"_s} << u"x"_s
-            << QStringList{u"0"_s} << 1
+            << QStringList{u"0"_s} << QList<QStringList>{{u"1"_s}}
             << QStringList{u"A"_s, u"~x"_s, u"0"_s, u"~y"_s, u"2"_s, u"~x"_s, u"3"_s};
+        QTest::addRow("block added elsewhere between the corrected ones stays as it is")
+            << QStringList{u"A"_s, u"~x"_s, u"1"_s,  u"~y"_s, u"~x"_s,
+                           u"9"_s, u"~w"_s, u"~x"_s, u"5"_s}
+            << u"x"_s << QStringList{u"1"_s, u"fünf"_s} << QList<QStringList>{{u"1"_s}, {u"5"_s}}
+            << QStringList{u"A"_s,  u"~x"_s, u"1"_s,  u"fünf"_s, u"~y"_s,
+                           u"~x"_s, u"9"_s,  u"~w"_s, u"~x"_s};
+        QTest::addRow("block corrected elsewhere since: the next one takes the words")
+            << QStringList{u"A"_s, u"~x"_s, u"eins"_s, u"~y"_s, u"~x"_s, u"2"_s} << u"x"_s
+            << QStringList{u"1"_s, u"zwei"_s} << QList<QStringList>{{u"1"_s}, {u"2"_s}}
+            << QStringList{u"A"_s, u"~x"_s, u"eins"_s, u"~y"_s, u"~x"_s, u"1"_s, u"zwei"_s};
+        QTest::addRow("nothing shown is left: nothing changes")
+            << QStringList{u"A"_s, u"~x"_s, u"eins"_s} << u"x"_s << QStringList{u"zwei"_s}
+            << QList<QStringList>{{u"1"_s}} << QStringList{u"A"_s, u"~x"_s, u"eins"_s};
         QTest::addRow("entry not in the record: nothing changes")
-            << dup << u"fehlt"_s << QStringList{u"x"_s} << -1 << dup;
-        QTest::addRow("word with a line break becomes two lines")
-            << QStringList{u"A"_s, u"~x"_s} << u"x"_s << QStringList{u"a\r\nb"_s} << -1
-            << QStringList{u"A"_s, u"~x"_s, u"a"_s, u"b"_s};
+            << dup << u"fehlt"_s << QStringList{u"x"_s} << asShown << dup;
+        QTest::addRow("word with line breaks becomes several lines")
+            << QStringList{u"A"_s, u"~x"_s} << u"x"_s << QStringList{u"a\r\nb\rc\nd"_s} << asShown
+            << QStringList{u"A"_s, u"~x"_s, u"a"_s, u"b"_s, u"c"_s, u"d"_s};
     }
     void correctingWords()
     {
         QFETCH(QStringList, lines);
         QFETCH(QString, entry);
         QFETCH(QStringList, words);
-        QFETCH(int, maxBlocks);
+        QFETCH(QList<QStringList>, replaced);
         QFETCH(QStringList, expected);
-        const QStringList updated = pupilrecord::schueler_update(lines, entry, words, maxBlocks);
+        const QStringList updated =
+            replaced.isEmpty() ? pupilrecord::schueler_update(lines, entry, words)
+                               : pupilrecord::schueler_update(lines, entry, words, replaced);
         QCOMPARE(updated, expected);
         QCOMPARE(pupilrecord::entries(updated), pupilrecord::entries(lines));
-        if (maxBlocks < 0 && pupilrecord::entries(lines).contains(entry) &&
+        // Named by what they hold as they stand, the blocks are corrected alike.
+        QCOMPARE(pupilrecord::schueler_update(lines, entry, words, collectedBlocks(lines, entry)),
+                 pupilrecord::schueler_update(lines, entry, words));
+        if (replaced.isEmpty() && pupilrecord::entries(lines).contains(entry) &&
             !words.join(QString()).contains(u'\n'))
             QCOMPARE(pupilrecord::collectWords(updated, entry), pupilrecord::nonEmpty(words));
     }
@@ -533,25 +589,144 @@ private slots:
         QCOMPARE(fileBytes(path), twoExercises + "~e0\r\nMaus\r\n~e1\r\nHund\r\n~e2\r\nKatze\r\n");
     }
 
-    void readOnlyFolderKeepsTheOldFile()
+    // What stands in the way of a write, and what the teacher is told; once it is gone,
+    // a kept change is written with the next write.
+    void recordingWhereWritingIsHindered_data()
     {
+        QTest::addColumn<Hindrance>("hindrance");
+        QTest::addColumn<QString>("message");
+        QTest::addRow("writable record in a read-only folder: written in place")
+            << Hindrance::ReadOnlyFolder << QString();
+        QTest::addRow("read-only record: access denied, the change kept")
+            << Hindrance::ReadOnlyRecord << u"Dateizugriff verweigert"_s;
+        QTest::addRow("lock held now on another computer: the change kept and reported")
+            << Hindrance::LockHeld << u"Datei wird von einem anderen Programm benutzt"_s;
+        QTest::addRow("lock left an hour ago on another computer: taken over")
+            << Hindrance::LockLeft << QString();
+    }
+    void recordingWhereWritingIsHindered()
+    {
+        QFETCH(Hindrance, hindrance);
+        QFETCH(QString, message);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"Mia.lbs"_s);
         QVERIFY(putBytes(path, twoExercises));
         IoError error;
         std::optional<PupilFile> pupil = PupilFile::load(path, &error);
-        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-        const bool stillWritable = putBytes(dir.filePath(u"probe"_s), "x");
-        if (stillWritable) {
-            QFile::setPermissions(dir.path(),
-                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            QSKIP("file permissions do not bind this user");
+        pupil->setLockWait(std::chrono::milliseconds(50));
+        std::optional<testing::WriteProtection> record;
+        std::optional<testing::WriteProtection> folder;
+        if (hindrance == Hindrance::ReadOnlyRecord)
+            record.emplace(path);
+        if (hindrance == Hindrance::ReadOnlyFolder || hindrance == Hindrance::ReadOnlyRecord)
+            folder.emplace(dir.path());
+        if ((folder && !folder->holds()) || (record && !record->holds()))
+            QSKIP("nothing here write-protects a folder or a file for this user");
+        if (hindrance == Hindrance::LockHeld || hindrance == Hindrance::LockLeft)
+            QVERIFY(putForeignLock(path, hindrance == Hindrance::LockLeft ? 3600 : 0));
+
+        const bool written = pupil->appendExercise(u"e1"_s, {u"Hund"_s}, &error);
+        QCOMPARE(error.failed() ? error.message() : QString(), message);
+        QCOMPARE(written, message.isEmpty());
+        QCOMPARE(pupil->hasUnwrittenChanges(), !written);
+        QCOMPARE(pupil->entries().last(), u"e1"_s);
+        QCOMPARE(fileBytes(path), written ? twoExercises + "~e1\r\nHund\r\n" : twoExercises);
+
+        record.reset();
+        folder.reset();
+        QFile::remove(path + u".lock"_s);
+        QVERIFY(pupil->writeUnwritten(&error));
+        QCOMPARE(fileBytes(path), twoExercises + "~e1\r\nHund\r\n");
+        QVERIFY(!QFile::exists(path + u".lock"_s));
+    }
+
+    // Copies of the program on several computers record exercises in one pupil's file
+    // as fast as they can; every exercise must be there once.
+    void copiesWritingAtOnceLoseNothing_data()
+    {
+        QTest::addColumn<int>("copies");
+        QTest::addRow("two copies") << 2;
+        QTest::addRow("four copies") << 4;
+    }
+    void copiesWritingAtOnceLoseNothing()
+    {
+        QFETCH(int, copies);
+        constexpr int perCopy = 300;
+        // A folder in memory where there is one: the test is about taking turns, and a
+        // disk that makes every write wait for it would only make it slow.
+        const QString ramDisk = u"/dev/shm"_s;
+        QTemporaryDir dir = QFileInfo(ramDisk).isWritable()
+                                ? QTemporaryDir(ramDisk + u"/laufbahn-XXXXXX"_s)
+                                : QTemporaryDir();
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(u"Mia.lbs"_s);
+        QVERIFY(putBytes(path, "Mia\r\n"));
+        const QString writer = QCoreApplication::applicationDirPath() + u"/pupilrecord_writer"_s;
+        std::vector<std::unique_ptr<QProcess>> running;
+        for (int copy = 0; copy < copies; ++copy) {
+            running.push_back(std::make_unique<QProcess>());
+            running.back()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            running.back()->start(writer, {path, QString::number(copy), QString::number(perCopy)});
         }
-        QVERIFY(!pupil->updateWords(u"[07.12.2026] Geschichte.txt"_s, {}, &error));
-        QCOMPARE(error.message(), u"Dateizugriff verweigert"_s);
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(fileBytes(path), twoExercises);
-        QVERIFY(pupil->hasUnwrittenChanges());
+        for (const auto &process : running) {
+            QVERIFY2(process->waitForFinished(240000), qPrintable(process->errorString()));
+            QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+            QCOMPARE(process->exitCode(), 0);
+        }
+
+        // "Kopie<c>-<i>.txt" with its word "Wort<c>_<i>", each once.
+        const QStringList lines = parse(fileBytes(path));
+        QStringList recorded;
+        for (qsizetype i = 1; i < lines.size(); ++i) {
+            if (isHeader(lines[i]))
+                recorded << textNameOf(lines[i].sliced(1)) + u' ' + lines.value(i + 1);
+        }
+        QStringList expected;
+        for (int copy = 0; copy < copies; ++copy) {
+            for (int i = 0; i < perCopy; ++i)
+                expected << u"Kopie%1-%2.txt Wort%1_%2"_s.arg(copy).arg(i);
+        }
+        const qsizetype doubled = recorded.removeDuplicates();
+        QCOMPARE(doubled, 0);
+        QCOMPARE(recorded.size(), expected.size());
+        recorded.sort();
+        expected.sort();
+        QCOMPARE(recorded, expected);
+        QCOMPARE(lines.size(), 1 + 2 * copies * perCopy);
+        QVERIFY(!QFile::exists(path + u".lock"_s));
+    }
+
+    // The teacher's program could not write for a while; meanwhile another computer
+    // recorded the same text again. The correction written later touches only the
+    // words the teacher saw.
+    void keptCorrectionLeavesWordsRecordedElsewhere()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Mia.lbs"_s);
+        const QByteArray start = "Mia\r\n~x\r\n1\r\n~y\r\n";
+        QVERIFY(putBytes(path, start));
+        IoError error;
+        std::optional<PupilFile> teacher = PupilFile::load(path, &error);
+        std::optional<PupilFile> classroom = PupilFile::load(path, &error);
+
+        // Something that cannot be read stands where the record was.
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkdir(path));
+        QVERIFY(!teacher->appendExercise(u"x"_s, {u"5"_s}, &error));
+        QCOMPARE(teacher->wordsOf(u"x"_s), (QStringList{u"1"_s, u"5"_s}));
+        QVERIFY(!teacher->updateWords(u"x"_s, {u"1"_s, u"fünf"_s}, &error));
+        QVERIFY(teacher->hasUnwrittenChanges());
+
+        QVERIFY(QDir().rmdir(path));
+        QVERIFY(putBytes(path, start));
+        QVERIFY(classroom->appendExercise(u"x"_s, {u"9"_s}, &error));
+        QVERIFY(classroom->appendExercise(u"w"_s, {}, &error));
+
+        QVERIFY(teacher->writeUnwritten(&error));
+        const QStringList expected{u"Mia"_s, u"~x"_s, u"1"_s,  u"fünf"_s, u"~y"_s,
+                                   u"~x"_s,  u"9"_s,  u"~w"_s, u"~x"_s};
+        QCOMPARE(parse(fileBytes(path)), expected);
+        QCOMPARE(teacher->lines(), expected);
     }
 
     void unreadableOrVanishedFile()

@@ -38,6 +38,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const QStringList lines = parse(bytes);
     requireRoundTrip(lines);
+    // The compact form a loaded record is kept in holds the same lines.
+    const RecordLines record = RecordLines::fromBytes(bytes);
+    require(record.toList() == lines);
+    require(record.text() == lines.join(u'\n'));
+    require(record.toBytes().bytes == serialise(lines).value());
 
     const QStringList listed = entries(lines);
     for (qsizetype i = 0; i < listed.size(); ++i) {
@@ -76,8 +81,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
         requireRoundTrip(updated);
 
-        const QStringList limited = schueler_update(lines, entry, corrected, 0);
-        require(limited == lines);
+        // Named by what they hold, the same blocks are corrected; naming none, none is.
+        require(schueler_update(lines, entry, corrected, collectedBlocks(lines, entry)) == updated);
+        require(schueler_update(lines, entry, corrected, {}) == lines);
     }
 
     // A new exercise is listed last and carries exactly its words.

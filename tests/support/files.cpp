@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTest>
 
 namespace testing {
@@ -27,6 +29,56 @@ QString shippedFile(const QString &name)
 QString testDataFile(const QString &name)
 {
     return QDir(qEnvironmentVariable("LAUFBAHN_TEST_DATA")).filePath(name);
+}
+
+namespace {
+
+QFileDevice::Permissions writable(const QString &path)
+{
+    const QFileDevice::Permissions read = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    return QFileInfo(path).isDir() ? read | QFileDevice::ExeOwner : read;
+}
+
+bool refusesWriting(const QString &path)
+{
+    if (QFileInfo(path).isDir()) {
+        QFile probe(QDir(path).filePath(QStringLiteral("probe-write-protection")));
+        if (!probe.open(QIODevice::WriteOnly))
+            return true;
+        probe.remove();
+        return false;
+    }
+    QFile probe(path);
+    return !probe.open(QIODevice::WriteOnly | QIODevice::Append);
+}
+
+bool setImmutable(const QString &path, bool on)
+{
+    QProcess chattr;
+    chattr.start(QStringLiteral("chattr"),
+                 {on ? QStringLiteral("+i") : QStringLiteral("-i"), path});
+    return chattr.waitForFinished() && chattr.exitStatus() == QProcess::NormalExit &&
+           chattr.exitCode() == 0;
+}
+
+} // namespace
+
+WriteProtection::WriteProtection(const QString &path) : m_path(path)
+{
+    QFile::setPermissions(path, writable(path) & ~(QFileDevice::WriteOwner));
+    m_holds = refusesWriting(path);
+    if (!m_holds) {
+        QFile::setPermissions(path, writable(path));
+        m_immutable = setImmutable(path, true);
+        m_holds = m_immutable && refusesWriting(path);
+    }
+}
+
+WriteProtection::~WriteProtection()
+{
+    if (m_immutable)
+        setImmutable(m_path, false);
+    QFile::setPermissions(m_path, writable(m_path));
 }
 
 } // namespace testing

@@ -20,4 +20,21 @@ QString shippedFile(const QString &name);
 // A reference file under tests/data ($LAUFBAHN_TEST_DATA).
 QString testDataFile(const QString &name);
 
+// Write-protects a folder (it takes no new file) or a file (it cannot be written) while
+// the guard lives: by its permissions, or, where they do not bind (root), by the file
+// system's immutable flag. `holds()` is false when neither works here.
+class WriteProtection {
+public:
+    explicit WriteProtection(const QString &path);
+    ~WriteProtection();
+    WriteProtection(const WriteProtection &) = delete;
+    WriteProtection &operator=(const WriteProtection &) = delete;
+    bool holds() const { return m_holds; }
+
+private:
+    QString m_path;
+    bool m_immutable = false;
+    bool m_holds = false;
+};
+
 } // namespace testing

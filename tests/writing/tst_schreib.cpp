@@ -1,3 +1,5 @@
+#include "writing/ui/lob.h"
+#include "writing/ui/lob2.h"
 #include "writing/ui/schreib1.h"
 #include "writing/ui/schreib2.h"
 
@@ -5,9 +7,11 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -159,8 +163,13 @@ private slots:
     void readingFingerSweepsTheWordThenLetsThePupilCorrect()
     {
         TForm9 form;
+        TForm11 lob;
+        QRandomGenerator zufall(7);
+        form.setLobformen(&lob, nullptr, &zufall);
         QSignalSpy ausgewertet(&form, &Nachschreiben::ausgewertet);
-        zeigen(form, u"Haus"_s, ansicht(1, 0), eingabe(u"Haus"_s));
+        writing::NachschreibEingabe e = eingabe(u"Haus"_s);
+        e.lobZeilen = QStringList{u"Gut gemacht, Anna!"_s};
+        zeigen(form, u"Haus"_s, ansicht(1, 0), e);
         tippen(form, u"Hxus "_s);
         QTRY_VERIFY(form.fingerLaeuft());
         QCOMPARE(form.RichEdit1->toPlainText(), u"Hxus"_s);
@@ -197,6 +206,8 @@ private slots:
         QVERIFY(a.richtig);
         // Mode 1 keeps the praise whatever was typed on the way.
         QCOMPARE(a.lob, writing::Lob::Text);
+        QCOMPARE(lob.Label1->text(), u"Gut gemacht, Anna!"_s);
+        QVERIFY(!lob.isVisible());
     }
 
     void pupilWritesASectionUnderItsReactions()
@@ -232,7 +243,9 @@ private slots:
         // of the setting.
         const QString lang =
             QStringList(4, u"Lena und Tim spielen im Park mit dem roten Ball."_s).join(u' ');
-        zeigen(form, lang, ansicht(1, 3), eingabe(lang));
+        NachschreibAnsicht bildLob = ansicht(1, 3);
+        bildLob.lobArt = 2;
+        zeigen(form, lang, bildLob, eingabe(lang));
         tippen(form, lang);
         QVERIFY(form.RichEdit1->document()->size().height() > form.RichEdit1->viewport()->height());
         QTest::keyClick(form.RichEdit1, Qt::Key_Return);
@@ -244,7 +257,20 @@ private slots:
         QCOMPARE(form.finger_pause, 25);
         form.finger_pause = 0;
         QTRY_VERIFY_WITH_TIMEOUT(form.geprueft, 20000);
+
+        // The right section uncovers a piece of the praise picture.
+        TForm16 bild;
+        QTemporaryDir ohneBilder;
+        QRandomGenerator zufall(7);
+        bild.init({ohneBilder.path() + u'/', 3, {}}, zufall);
+        form.setLobformen(nullptr, &bild, &zufall);
+        bool gelobt = false;
+        testing::answerNextDialog([&](QWidget *dialog) {
+            gelobt = dialog == &bild;
+            dialog->close();
+        });
         form.SpeedButton1->click();
+        QVERIFY(gelobt);
         const auto a = ausgewertet.takeFirst().at(0).value<writing::Auswertung>();
         QVERIFY(a.richtig);
         QCOMPARE(a.vorlageText.constFirst().text, lang + u' ');

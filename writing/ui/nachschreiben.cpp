@@ -1,11 +1,16 @@
 #include "writing/ui/nachschreiben.h"
 
+#include "writing/core/praisefile.h"
+#include "writing/ui/lob.h"
+#include "writing/ui/lob2.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTextBlock>
@@ -253,6 +258,13 @@ void Nachschreiben::setVergleichsform(TForm14 *vergleich)
     m_vergleich = vergleich;
 }
 
+void Nachschreiben::setLobformen(TForm11 *text, TForm16 *bild, QRandomGenerator *zufall)
+{
+    m_lobText = text;
+    m_lobBild = bild;
+    m_zufall = zufall;
+}
+
 void Nachschreiben::init(const QString &ziel_, const writing::NachschreibEingabe &eingabe,
                          const NachschreibAnsicht &ansicht)
 {
@@ -407,8 +419,24 @@ void Nachschreiben::fertig()
         vergleich.vorlage = ziel;
         m_vergleich->vergleichen(vergleich, m_ansicht.vergleich);
     }
+    loben(auswertung.lob);
     abbruch = false;
     accept();
+}
+
+void Nachschreiben::loben(writing::Lob lob)
+{
+    QRandomGenerator &zufall = m_zufall ? *m_zufall : *QRandomGenerator::global();
+    if (lob == writing::Lob::Text && m_lobText) {
+        const QStringList &zeilen = m_eingabe.lobZeilen;
+        const QString text = zeilen.isEmpty()
+                                 ? praise::fallbackPraise()
+                                 : zeilen[qsizetype(zufall.bounded(quint32(zeilen.size())))];
+        // The praise stands on the rewrite form's background in its writing colour.
+        m_lobText->zeigen(text, {m_ansicht.formFarbe, m_ansicht.normalFarbe});
+    } else if (lob == writing::Lob::Bild && m_lobBild) {
+        m_lobBild->zeigen(zufall);
+    }
 }
 
 void Nachschreiben::fingerStarten()

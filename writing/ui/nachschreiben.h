@@ -15,10 +15,13 @@
 #include <optional>
 
 class QLabel;
+class QRandomGenerator;
 class QTextEdit;
 class QToolButton;
 class Lesefinger;
 class NachschreibEditor;
+class TForm11;
+class TForm16;
 
 // What a rewrite form reads from the settings dialog, taken anew at every init.
 struct NachschreibAnsicht {
@@ -41,8 +44,10 @@ class Nachschreiben : public QDialog {
 public:
     ~Nachschreiben() override;
 
-    // The comparison a wrong text is shown in; the application hands it over once.
+    // The comparison a wrong text is shown in, and the praise a right one earns with the
+    // program's random generator; the application hands them over once.
     void setVergleichsform(TForm14 *vergleich);
+    void setLobformen(TForm11 *text, TForm16 *bild, QRandomGenerator *zufall);
 
     // Prepares the form for one target (without exercise markup).
     void init(const QString &ziel, const writing::NachschreibEingabe &eingabe,
@@ -124,5 +129,10 @@ private:
     QTimer m_fingerTakt;
     QElapsedTimer m_fingerUhr;
 
+    void loben(writing::Lob lob);
+
     TForm14 *m_vergleich = nullptr;
+    TForm11 *m_lobText = nullptr;
+    TForm16 *m_lobBild = nullptr;
+    QRandomGenerator *m_zufall = nullptr;
 };

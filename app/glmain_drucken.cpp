@@ -1,0 +1,137 @@
+// The main window's prints: the exercise text, the wrong words, the text the pupil wrote
+// and every text of a folder, laid out on the shared page and shown in the preview first.
+
+#include "app/glmain.h"
+
+#include "app/laufbahnapp.h"
+#include "exercise/core/fileio.h"
+#include "exercise/core/printjobs.h"
+#include "exercise/core/printlayout.h"
+#include "exercise/core/textfile.h"
+#include "exercise/ui/messages.h"
+#include "exercise/ui/printing.h"
+#include "exercise/ui/textedrucken.h"
+#include "settings/core/fontspec.h"
+#include "settings/ui/einstell.h"
+#include "settings/ui/settingwidgets.h"
+
+#include <QAction>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <cstdlib>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The folder print's size, whatever the single prints use.
+constexpr int folderPrintPoints = 10;
+
+// The text's name when a named text is loaded, else empty.
+QString namedText(const TForm3 &form)
+{
+    const QString name = form.Label6->text();
+    return name == TForm3::keinText || name == TForm3::neuerText ? QString() : name;
+}
+
+QString loadedPupil(const TForm3 &form)
+{
+    const QString pupil = form.Edit1->text();
+    return pupil == TForm3::keinSchueler ? QString() : pupil;
+}
+
+printing::Layout singleLayout(const QList<printlayout::Heading> &headings, const QString &buffer)
+{
+    return [headings, buffer](QSize page, const printlayout::TextMetrics &metrics) {
+        return printlayout::singlePrint(page, metrics, headings, buffer);
+    };
+}
+
+} // namespace
+
+QFont TForm3::druckSchrift(int points) const
+{
+    QFont font = settings::toQFont(laufbahn().Form10->Label1->fontSpec());
+    font.setPointSize(points);
+    return font;
+}
+
+int TForm3::druckGroesse() const
+{
+    const QFont font = Label8->font();
+    return font.pixelSize() > 0 ? std::abs(settings::sizeForHeight(-font.pixelSize()))
+                                : font.pointSize();
+}
+
+void TForm3::druckvorschau(const printing::PrintJob &job)
+{
+    printing::Druckvorschau preview(job, printer(), this);
+    preview.exec();
+}
+
+void TForm3::drucken1Click()
+{
+    const QString name = namedText(*this);
+    const QString buffer =
+        printjobs::printBuffer(Memo1->toPlainText(), Sonderzeichennichtdrucken1->isChecked());
+    druckvorschau({name.isEmpty() ? u"Text"_s : name,
+                   name.isEmpty() ? u"Text.pdf"_s : QFileInfo(name).completeBaseName() + u".pdf"_s,
+                   druckSchrift(druckGroesse()),
+                   singleLayout(printjobs::exerciseTextHeadings(name), buffer)});
+}
+
+void TForm3::SpeedButton5Click()
+{
+    const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QString buffer =
+        printjobs::printBuffer(Memo3->toPlainText(), Sonderzeichennichtdrucken1->isChecked());
+    druckvorschau(
+        {u"Fehler"_s, u"Fehler.pdf"_s, druckSchrift(druckGroesse()),
+         singleLayout(printjobs::wrongWordsHeadings(date, loadedPupil(*this), namedText(*this)),
+                      buffer)});
+}
+
+void TForm3::SpeedButton9Click()
+{
+    const QListWidgetItem *entry = ListBox1->currentItem();
+    const QString selectedEntry = entry && entry->isSelected() ? entry->text() : QString();
+    // The marks stay: what the pupil wrote is printed as written.
+    const QString buffer = printjobs::printBuffer(Memo5->toPlainText(), false);
+    druckvorschau({u"Ergebnis"_s, u"Ergebnis.pdf"_s, druckSchrift(druckGroesse()),
+                   singleLayout(printjobs::writtenTextHeadings(namedText(*this), loadedPupil(*this),
+                                                               selectedEntry),
+                                buffer)});
+}
+
+void TForm3::alleTextedrucken1Click()
+{
+    TForm8 &dialog = *laufbahn().Form8;
+    dialog.Edit1->setText(QDir::toNativeSeparators(startverzeichnis + u"*.txt"_s));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+
+    // Every text is read before anything is shown: a text that cannot be read stops the
+    // print with its error, instead of leaving it out unnoticed.
+    QList<printlayout::NamedText> texts;
+    const QStringList files =
+        printjobs::filesMatching(printjobs::folderPattern(dialog.Edit1->text()));
+    for (const QString &file : files) {
+        IoError error;
+        const std::optional<QString> text = textfile::readText(file, &error);
+        if (!text) {
+            showError(this, error.message() + u".\n\n"_s + QDir::toNativeSeparators(file));
+            return;
+        }
+        texts.append({QDir::toNativeSeparators(file), printjobs::printBuffer(*text, false)});
+    }
+    druckvorschau({u"Texte"_s, u"Texte.pdf"_s, druckSchrift(folderPrintPoints),
+                   [texts](QSize page, const printlayout::TextMetrics &metrics) {
+                       return printlayout::folderPrint(page, metrics, texts);
+                   }});
+}

@@ -1,0 +1,72 @@
+#include "exercise/ui/textedrucken.h"
+
+#include "exercise/core/printjobs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+TForm8::TForm8(QWidget *parent)
+    : QDialog(parent), Label1(new QLabel(u"Pfad eingeben:"_s, this)), Edit1(new QLineEdit(this)),
+      BitBtn1(new QPushButton(u"Texte drucken"_s, this)),
+      BitBtn2(new QPushButton(u"Abbrechen"_s, this)), m_folderButton(new QToolButton(this))
+{
+    setObjectName(u"Form8"_s);
+    Label1->setObjectName(u"Label1"_s);
+    Edit1->setObjectName(u"Edit1"_s);
+    BitBtn1->setObjectName(u"BitBtn1"_s);
+    BitBtn2->setObjectName(u"BitBtn2"_s);
+    m_folderButton->setObjectName(u"Ordnerwahl"_s);
+    m_folderButton->setText(u"..."_s);
+    m_folderButton->setToolTip(u"Ordner wählen"_s);
+
+    setWindowTitle(u"Texte drucken"_s);
+    resize(408, 125);
+    setMinimumWidth(408);
+    Label1->setBuddy(Edit1);
+    BitBtn1->setDefault(true);
+
+    auto *path = new QHBoxLayout;
+    path->addWidget(Edit1, 1);
+    path->addWidget(m_folderButton);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addLayout(path);
+    layout->addStretch();
+    layout->addLayout(buttons);
+
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_folderButton, &QToolButton::clicked, this, &TForm8::chooseFolder);
+}
+
+void TForm8::chooseFolder()
+{
+    if (!m_folderDialog) {
+        m_folderDialog = new QFileDialog(this, u"Ordner wählen"_s);
+        m_folderDialog->setObjectName(u"OrdnerDialog"_s);
+        m_folderDialog->setOption(QFileDialog::DontUseNativeDialog);
+        m_folderDialog->setFileMode(QFileDialog::Directory);
+        m_folderDialog->setOption(QFileDialog::ShowDirsOnly);
+        m_folderDialog->resize(760, 480);
+    }
+    const QString typedFolder = printjobs::folderPattern(Edit1->text()).folder;
+    if (QFileInfo(typedFolder).isDir())
+        m_folderDialog->setDirectory(typedFolder);
+    if (m_folderDialog->exec() != QDialog::Accepted || m_folderDialog->selectedFiles().isEmpty())
+        return;
+    Edit1->setText(QDir::toNativeSeparators(
+        printjobs::withFolder(Edit1->text(), m_folderDialog->selectedFiles().constFirst())));
+}

@@ -1,0 +1,48 @@
+// Records exercises in a pupil file as fast as it can, through the calls the main window
+// makes after each exercise and before it lets a pupil go. tst_pupilrecord starts several
+// of these at once against one file.
+//   pupilrecord_writer <file> <copy> <count>
+
+#include "exercise/core/pupilrecord.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QTextStream>
+
+using namespace Qt::StringLiterals;
+using namespace pupilrecord;
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 4)
+        return 2;
+    const QString &path = args[1];
+    const QString &copy = args[2];
+    const int count = args[3].toInt();
+    QTextStream err(stderr);
+
+    IoError error;
+    std::optional<PupilFile> pupil = PupilFile::load(path, &error);
+    if (!pupil) {
+        err << "load: " << error.message() << Qt::endl;
+        return 1;
+    }
+    int failed = 0;
+    for (int i = 0; i < count; ++i) {
+        const QString name = u"Kopie%1-%2.txt"_s.arg(copy).arg(i);
+        const QString entry = makeEntry(ExerciseKind::Laufbahn, QDateTime::currentDateTime(), name);
+        if (!pupil->appendExercise(entry, {u"Wort%1_%2"_s.arg(copy).arg(i)}, &error)) {
+            err << "append " << i << ": " << error.message() << Qt::endl;
+            ++failed;
+        }
+    }
+    for (int attempt = 0; !pupil->writeUnwritten(&error); ++attempt) {
+        err << "left over: " << error.message() << Qt::endl;
+        if (attempt == 10)
+            return 1;
+    }
+    QTextStream(stdout) << "failed_writes " << failed << Qt::endl;
+    return 0;
+}

@@ -1,0 +1,125 @@
+#include "writing/ui/lob2.h"
+#include "writing/ui/tjpgimg.h"
+
+#include "tests/support/dialogs.h"
+#include "tests/support/files.h"
+
+#include <QDir>
+#include <QFrame>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray praiseData(const QString &name)
+{
+    return testing::fileBytes(testing::testDataFile(u"praise/"_s + name));
+}
+
+int coveredPieces(const TForm16 &form)
+{
+    int covered = 0;
+    for (const QFrame *piece : form.bildteile)
+        covered += piece->isVisibleTo(&form) ? 1 : 0;
+    return covered;
+}
+
+// One picture praise; `whileShown` runs once the form is on the screen.
+void praiseOnce(TForm16 &form, QRandomGenerator &random, const std::function<void()> &whileShown)
+{
+    testing::answerNextDialog([&](QWidget *) { whileShown(); });
+    form.zeigen(random);
+}
+
+} // namespace
+
+class TestLob2 : public QObject {
+    Q_OBJECT
+private slots:
+    // 4 x 4: each praise opens one piece for three seconds, keys meant for the rewrite
+    // form end nothing; the sixteenth shows the whole picture for ten seconds, then
+    // "weiter"; the seventeenth covers it again. The grid lies over the window as it is
+    // shown, the JPEG under it decoded with the control's options.
+    void sixteenPraisesOpenThePictureAndTheSeventeenthCoversItAgain()
+    {
+        QTemporaryDir dir;
+        const QByteArray jpeg = praiseData(u"farbe.jpg"_s);
+        testing::writeBytes(dir.filePath(u"bild.jpg"_s), jpeg);
+        TForm16 form;
+        QRandomGenerator random(5);
+        QVERIFY(form.init({dir.path() + u'/', 4, {}}, random).isEmpty());
+        QCOMPARE(form.FEJpeg1->image(), *jpeg::decode(jpeg, jpeg::Options()).image);
+
+        for (int praised = 1; praised <= 17; ++praised) {
+            int covered = -1;
+            int pause = 0;
+            bool keysIgnored = false;
+            bool weiter = false;
+            praiseOnce(form, random, [&] {
+                for (int piece = 1; piece <= 16; ++piece)
+                    QCOMPARE(form.bildteile[piece - 1]->geometry(),
+                             praise::pieceRect(4, piece, form.size()));
+                QCOMPARE(form.FEJpeg1->geometry(), form.rect());
+                QVERIFY(form.FEJpeg1->isVisible() && !form.Image1->isVisible());
+                covered = coveredPieces(form);
+                pause = form.Timer1->isActive() ? form.Timer1->interval() : 0;
+                QTest::keyClick(&form, Qt::Key_Return);
+                QTest::keyClick(&form, Qt::Key_Escape);
+                keysIgnored = form.isVisible();
+                form.Timer1Timer();
+                weiter = form.isVisible() && form.Button1->isVisible();
+                if (weiter)
+                    QTest::keyClick(&form, Qt::Key_Return);
+            });
+            QCOMPARE(covered, praised <= 16 ? 16 - praised : 15);
+            QCOMPARE(pause, praised == 16 ? 10000 : 3000);
+            QVERIFY(keysIgnored);
+            QCOMPARE(weiter, praised == 16);
+            QVERIFY(!form.isVisible());
+        }
+    }
+
+    // Pictures that cannot be shown are left out and named once; with none left the
+    // pieces open over the empty form. "FOTO.JPG" goes through the general reader.
+    void brokenPicturesAreSkippedAndReportedOnce()
+    {
+        QTemporaryDir dir;
+        testing::writeBytes(dir.filePath(u"a.jpg"_s), praiseData(u"abgeschnitten.jpg"_s));
+        testing::writeBytes(dir.filePath(u"leer.bmp"_s), QByteArray());
+        QVERIFY(QDir(dir.path()).mkdir(u"x.jpg"_s));
+        TForm16 form;
+        QRandomGenerator random(9);
+        const TForm16::Setup setup{dir.path() + u'/', 4, {}};
+        QStringList failed;
+        for (const praise::PictureFailure &failure : form.init(setup, random))
+            failed << failure.name;
+        failed.sort();
+        QCOMPARE(failed, (QStringList{u"a.jpg"_s, u"leer.bmp"_s}));
+        QVERIFY(form.pictureName().isEmpty() && form.Image1->isHidden() &&
+                form.FEJpeg1->isHidden());
+        int covered = -1;
+        praiseOnce(form, random, [&] {
+            covered = coveredPieces(form);
+            form.Timer1Timer();
+        });
+        QCOMPARE(covered, 15);
+
+        testing::writeBytes(dir.filePath(u"FOTO.JPG"_s), praiseData(u"farbe.jpg"_s));
+        for (int again = 0; again < 3; ++again) {
+            QVERIFY(form.init(setup, random).isEmpty());
+            QCOMPARE(form.pictureName(), u"FOTO.JPG"_s);
+            QVERIFY(!form.Image1->isHidden() && form.FEJpeg1->isHidden());
+        }
+        QCOMPARE(form.ListBox1->count(), 3);
+    }
+};
+
+QTEST_MAIN(TestLob2)
+#include "tst_lob2.moc"

@@ -1,0 +1,107 @@
+#pragma once
+// The praise picture: which pictures of the start directory may be shown, how a picture
+// file is read safely, and the grid of cover pieces that each praise opens one further.
+
+#include <QByteArray>
+#include <QImage>
+#include <QList>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <optional>
+
+class QRandomGenerator;
+
+namespace praise {
+
+// ---------------------------------------------------------------- the cover grid
+
+inline constexpr int maxGridSize = 5;
+inline constexpr int maxPieces = maxGridSize * maxGridSize;
+// How long the picture stays after a piece is opened, and after the last one before
+// "weiter" shows.
+inline constexpr int pauseAfterPieceMs = 3000;
+inline constexpr int pauseAfterLastMs = 10000;
+
+// The settings' "Bildelemente" item: 0 -> 3 x 3, 1 -> 4 x 4, anything else 5 x 5.
+int gridSizeForItem(int itemIndex);
+
+// Where piece `piece` (1-based, numbered down the columns) of a grid lies in a client
+// area: neighbours overlap by one pixel so no gap shows, trimmed at the right and
+// bottom edges.
+QRect pieceRect(int gridSize, int piece, QSize client);
+
+class CoverGrid {
+public:
+    explicit CoverGrid(int gridSize = 4);
+
+    int gridSize() const { return m_gridSize; }
+    int pieceCount() const { return m_gridSize * m_gridSize; }
+    // `piece` is 1-based.
+    bool isCovered(int piece) const;
+    int coveredCount() const;
+
+    struct Step {
+        int opened = 0;        // the piece taken away
+        bool finished = false; // it was the last one
+    };
+    // One praise: a picture opened completely last time is covered again, then one of
+    // the covered pieces, each equally likely, is taken away.
+    Step uncoverOne(QRandomGenerator &random);
+
+private:
+    int m_gridSize;
+    std::array<bool, maxPieces> m_covered{};
+};
+
+// ---------------------------------------------------------------- the pictures
+
+// The pictures of `folder` that may be shown: "*.bmp", then "*.jpg", the extensions in
+// any case, regular files only (a folder or a pipe so named is never opened), each
+// group in name order.
+QStringList pictureCandidates(const QString &folder);
+
+// Only a name ending exactly in ".jpg" goes to the JPEG decoder with the picture
+// control's options; every other name, "FOTO.JPG" too, to the general image readers.
+bool usesJpegDecoder(QStringView name);
+
+struct PictureLimits {
+    qint64 maxFileBytes = 64LL << 20;
+    qint64 maxPixels = 50'000'000;
+};
+
+// Reads a picture file whole. What is not a regular file, what cannot be read and what
+// is larger than the limit give a German reason in `error`.
+std::optional<QByteArray> readPictureFile(const QString &path, const PictureLimits &limits,
+                                          QString *error);
+
+// Decodes a picture through Qt's image readers (BMP and whatever else they know), the
+// format taken from the content. A picture larger than the limit fails before its
+// pixels are allocated.
+std::optional<QImage> decodeOtherPicture(const QByteArray &bytes, const PictureLimits &limits,
+                                         QString *error);
+
+struct PictureFailure {
+    QString name;
+    QString reason;
+    friend bool operator==(const PictureFailure &, const PictureFailure &) = default;
+};
+
+struct PictureChoice {
+    QString name; // empty when none could be loaded
+    QList<PictureFailure> failures;
+};
+
+// Picks a candidate at random and loads it with `load` (which returns an empty string
+// on success, else the reason); a picture that fails is left out and another one is
+// picked from those left, until one loads or none is left.
+PictureChoice choosePicture(QStringList candidates, QRandomGenerator &random,
+                            const std::function<QString(const QString &name)> &load);
+
+// The message that tells the teacher which pictures are skipped and why.
+QString failureMessage(const QList<PictureFailure> &failures);
+
+} // namespace praise

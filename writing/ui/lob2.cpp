@@ -1,0 +1,219 @@
+#include "writing/ui/lob2.h"
+
+#include "writing/ui/tjpgimg.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+TForm16::TForm16(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(u"Form16"_s);
+    setWindowTitle(u"gut gemacht"_s);
+
+    Image1 = new StretchedPicture(this);
+    Image1->setObjectName(u"Image1"_s);
+    FEJpeg1 = new TFEJpeg(this);
+    FEJpeg1->setObjectName(u"FEJpeg1"_s);
+    // The control's options as the praise uses them; they are its defaults, set here
+    // so that a change of the defaults does not change the praise.
+    jpeg::Options options;
+    options.grayScale = false;
+    options.pixelFormat = jpeg::Options::PixelFormat::Bits24;
+    options.progressiveDisplay = false;
+    options.performance = jpeg::Options::Performance::BestQuality;
+    options.scale = jpeg::Options::Scale::FullSize;
+    options.smoothing = true;
+    FEJpeg1->setOptions(options);
+    Image1->hide();
+    FEJpeg1->hide();
+
+    for (int i = 0; i < praise::maxPieces; ++i) {
+        auto *piece = new QFrame(this);
+        piece->setObjectName(u"Panel%1"_s.arg(i + 1));
+        piece->setFrameStyle(QFrame::WinPanel | QFrame::Raised);
+        piece->setBackgroundRole(QPalette::Button);
+        piece->setAutoFillBackground(true);
+        bildteile[std::size_t(i)] = piece;
+    }
+
+    Button1 = new QPushButton(u"weiter"_s, this);
+    Button1->setObjectName(u"Button1"_s);
+    QFont font(u"Arial"_s);
+    font.setPixelSize(16);
+    font.setBold(true);
+    Button1->setFont(font);
+    Button1->setDefault(true);
+    Button1->hide();
+    connect(Button1, &QPushButton::clicked, this, &TForm16::Button1Click);
+
+    ListBox1 = new QListWidget(this);
+    ListBox1->setObjectName(u"ListBox1"_s);
+    ListBox1->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(u"Timer1"_s);
+    Timer1->setSingleShot(true);
+    connect(Timer1, &QTimer::timeout, this, &TForm16::Timer1Timer);
+
+    layOut();
+}
+
+QList<praise::PictureFailure> TForm16::init(const Setup &setup, QRandomGenerator &random)
+{
+    m_folder = setup.startverzeichnis;
+    ListBox1->clear();
+    const QStringList candidates = praise::pictureCandidates(m_folder);
+    ListBox1->addItems(candidates);
+
+    const praise::PictureChoice choice = praise::choosePicture(
+        candidates, random, [&](const QString &name) { return loadPicture(name, setup.limits); });
+    m_pictureName = choice.name;
+    if (m_pictureName.isEmpty()) {
+        Image1->hide();
+        FEJpeg1->hide();
+        Image1->clear();
+        FEJpeg1->clearJpeg();
+    }
+
+    // The grid laid out here is the one every praise works on until the next init,
+    // whatever the settings say in between.
+    m_grid = praise::CoverGrid(setup.gridSize);
+    m_initialised = true;
+    layOut();
+    showCoveredPieces();
+
+    QList<praise::PictureFailure> unreported;
+    for (const praise::PictureFailure &failure : choice.failures) {
+        if (!m_reported.contains(failure.name)) {
+            m_reported.insert(failure.name);
+            unreported << failure;
+        }
+    }
+    return unreported;
+}
+
+QString TForm16::loadPicture(const QString &name, const praise::PictureLimits &limits)
+{
+    QString error;
+    const std::optional<QByteArray> bytes =
+        praise::readPictureFile(m_folder + name, limits, &error);
+    if (!bytes)
+        return error;
+    if (praise::usesJpegDecoder(name)) {
+        jpeg::Limits jpegLimits;
+        jpegLimits.maxPixels = limits.maxPixels;
+        FEJpeg1->setLimits(jpegLimits);
+        if (!FEJpeg1->loadJpeg(*bytes, &error))
+            return error;
+        Image1->clear();
+        Image1->hide();
+        FEJpeg1->show();
+    } else {
+        const std::optional<QImage> image = praise::decodeOtherPicture(*bytes, limits, &error);
+        if (!image)
+            return error;
+        Image1->setImage(*image);
+        FEJpeg1->clearJpeg();
+        FEJpeg1->hide();
+        Image1->show();
+    }
+    return {};
+}
+
+void TForm16::zeigen(QRandomGenerator &random)
+{
+    m_random = &random;
+    // At the screen's size from the start, so the first frame already shows the grid
+    // as it stays.
+    if (const QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen())
+        setGeometry(screen->availableGeometry());
+    setWindowState(windowState() | Qt::WindowMaximized);
+    exec();
+    m_random = nullptr;
+}
+
+void TForm16::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // A window restored by the window manager is no new praise.
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TForm16::FormShow()
+{
+    Button1->hide();
+    const praise::CoverGrid::Step step =
+        m_grid.uncoverOne(m_random ? *m_random : *QRandomGenerator::global());
+    showCoveredPieces();
+    bild_fertig = step.finished;
+    Timer1->setInterval(bild_fertig ? praise::pauseAfterLastMs : praise::pauseAfterPieceMs);
+    Timer1->start();
+}
+
+void TForm16::Timer1Timer()
+{
+    Timer1->stop();
+    if (bild_fertig) {
+        Button1->show();
+        Button1->raise();
+        Button1->setFocus();
+    } else {
+        accept();
+    }
+}
+
+void TForm16::Button1Click()
+{
+    accept();
+}
+
+void TForm16::done(int result)
+{
+    Timer1->stop();
+    QDialog::done(result);
+}
+
+void TForm16::keyPressEvent(QKeyEvent *event)
+{
+    // While pieces are being opened no key does anything (a second Return meant for
+    // the rewrite form must not close the praise); "weiter" takes Return and Space.
+    if (Button1->isVisible() && event->key() != Qt::Key_Escape)
+        QDialog::keyPressEvent(event);
+    else
+        event->accept();
+}
+
+void TForm16::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    layOut();
+}
+
+void TForm16::layOut()
+{
+    const QSize client = size();
+    Image1->setGeometry(rect());
+    FEJpeg1->setGeometry(rect());
+    for (int piece = 1; piece <= m_grid.pieceCount(); ++piece)
+        bildteile[std::size_t(piece - 1)]->setGeometry(
+            praise::pieceRect(m_grid.gridSize(), piece, client));
+    const QSize button = Button1->sizeHint().expandedTo(QSize(120, 36));
+    Button1->setGeometry((client.width() - button.width()) / 2,
+                         client.height() - button.height() - 24, button.width(), button.height());
+}
+
+void TForm16::showCoveredPieces()
+{
+    for (int piece = 1; piece <= praise::maxPieces; ++piece)
+        bildteile[std::size_t(piece - 1)]->setVisible(m_grid.isCovered(piece));
+    Button1->raise();
+}
