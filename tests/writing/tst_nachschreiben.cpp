@@ -130,24 +130,6 @@ private slots:
         }
     }
 
-    void reactionOfEachSettingsButton()
-    {
-        // The settings list the reactions in their own order.
-        const QList<std::optional<Reaktion>> modus{
-            std::nullopt,
-            Reaktion::Lesefinger,
-            Reaktion::NichtAnnehmen,
-            Reaktion::BuchstabenMarkieren,
-            Reaktion::WortFaerben,
-            Reaktion::HintergrundFaerben,
-            Reaktion::Keine,
-            Reaktion::WortLoeschen,
-            std::nullopt,
-        };
-        for (int knopf = 0; knopf <= 8; ++knopf)
-            QCOMPARE(writing::reaktionFuerKnopf(knopf), modus[knopf]);
-    }
-
     void auswerten_data()
     {
         QTest::addColumn<QString>("text");
@@ -167,7 +149,6 @@ private slots:
         QTest::addRow("trailing blanks dropped") << u"Haus   "_s << true << 1 << true << true << Lob::Text << u"Haus "_s;
         QTest::addRow("wrong: to the comparison") << u"Hause  "_s << true << 1 << true << false << Lob::Keins << u"Hause "_s;
         QTest::addRow("small initial is wrong") << u"haus"_s << true << 1 << true << false << Lob::Keins << u"haus "_s;
-        QTest::addRow("nothing written") << u""_s << true << 1 << true << false << Lob::Keins << u" "_s;
         QTest::addRow("repetition, right: nothing recorded") << u"Haus"_s << true << 1 << false << true << Lob::Text << u""_s;
         QTest::addRow("repetition, wrong: nothing recorded") << u"Hau"_s << true << 1 << false << false << Lob::Keins << u""_s;
         // clang-format on
@@ -221,46 +202,6 @@ private slots:
         QCOMPARE(writing::fingerPausePlus(Nachschreibform::Abschnitt, tempo), pause);
         QCOMPARE(writing::fingerPausePlus(Nachschreibform::Wort, tempo), plusWort);
         QCOMPARE(writing::fingerPauseMinus(pause), minus);
-    }
-
-    void fingerLauf_data()
-    {
-        QTest::addColumn<QList<int>>("breiten");
-        QTest::addColumn<int>("pause");
-        QTest::addColumn<double>("ms");
-        QTest::addColumn<int>("zeile");
-        QTest::addColumn<int>("spalte");
-        QTest::addColumn<bool>("fertig");
-
-        const QList<int> zwei{3, 2};
-        QTest::addRow("before the first pause") << zwei << 10 << 9.0 << 0 << -1 << false;
-        QTest::addRow("a column a pause") << zwei << 10 << 35.0 << 0 << 2 << false;
-        QTest::addRow("up to the width") << zwei << 10 << 40.0 << 0 << 3 << false;
-        QTest::addRow("then the next line") << zwei << 10 << 50.0 << 1 << 0 << false;
-        QTest::addRow("the last column") << zwei << 10 << 79.0 << 1 << 2 << false;
-        QTest::addRow("done after its pause") << zwei << 10 << 80.0 << 2 << -1 << true;
-        QTest::addRow("an empty line ends it")
-            << QList<int>{3, 0, 5} << 10 << 50.0 << 1 << -1 << true;
-        QTest::addRow("no pause still moves") << QList<int>{3} << 0 << 0.5 << 0 << 1 << false;
-        QTest::addRow("no text") << QList<int>{} << 10 << 0.0 << 0 << -1 << true;
-    }
-
-    void fingerLauf()
-    {
-        QFETCH(QList<int>, breiten);
-        QFETCH(int, pause);
-        QFETCH(double, ms);
-        QFETCH(int, zeile);
-        QFETCH(int, spalte);
-        QFETCH(bool, fertig);
-
-        writing::FingerLauf lauf(breiten);
-        // Time arrives in ticks of a timer; how it is cut does not matter.
-        for (double rest = ms; rest > 0; rest -= 5)
-            lauf.weiter(qMin(rest, 5.0), pause);
-        QCOMPARE(lauf.zeile(), zeile);
-        QCOMPARE(lauf.spalte(), spalte);
-        QCOMPARE(lauf.fertig(), fertig);
     }
 };
 
