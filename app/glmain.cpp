@@ -6,6 +6,8 @@
 #include "exercise/core/markup.h"
 #include "exercise/core/textfile.h"
 #include "exercise/core/wortfolge.h"
+#include "exercise/ui/editortext.h"
+#include "exercise/ui/filedialog.h"
 #include "exercise/ui/messages.h"
 #include "settings/ui/einstell.h"
 
@@ -36,6 +38,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -154,8 +157,7 @@ QPixmap pointerImage(bool pointingDown)
 
 QFileDialog *fileDialog(QWidget *parent, const QString &name, const QString &title)
 {
-    auto *dialog = named(new QFileDialog(parent, title), name);
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    QFileDialog *dialog = makeFileDialog(parent, name, title);
     dialog->resize(760, 480);
     return dialog;
 }
@@ -408,7 +410,7 @@ QGroupBox *TForm3::buildStep3()
 
     auto *wordColumn = new QVBoxLayout;
     ListBox3 = named(new QListWidget, u"ListBox3"_s);
-    ListBox3->setFixedWidth(120);
+    ListBox3->setFixedWidth(wrongWordListMinimum);
     wordColumn->addWidget(ListBox3, 1);
     auto *wordButtons = new QHBoxLayout;
     wordButtons->setSpacing(0);
@@ -445,6 +447,7 @@ QGroupBox *TForm3::buildStep3()
     PageControl1->addTab(TabSheet2, u"geschriebener Text"_s);
     layout->addWidget(PageControl1, 1);
 
+    setUpWrongWordList();
     GroupBox3->hide();
     return GroupBox3;
 }
@@ -542,16 +545,14 @@ void TForm3::connectCommands()
     connect(Memo1, &QPlainTextEdit::customContextMenuRequested, this, &TForm3::showMemo1Menu);
 }
 
-TForm3::Placement TForm3::placementOn(const QRect &screenGeometry, const QRect &availableGeometry)
+TForm3::Placement TForm3::placementOn(const QRect &availableGeometry, const QMargins &frame)
 {
-    if (screenGeometry.width() < 800)
-        return {availableGeometry, true};
     const QSize size(809, 606);
+    const QSize framed = size.grownBy(frame);
+    if (framed.width() > availableGeometry.width() || framed.height() > availableGeometry.height())
+        return {availableGeometry.marginsRemoved(frame), true};
     QRect rect(QPoint(), size);
-    rect.moveCenter(availableGeometry.center());
-    // On a screen smaller than the window the title bar must stay reachable.
-    rect.moveTopLeft(QPoint(std::max(rect.left(), availableGeometry.left()),
-                            std::max(rect.top(), availableGeometry.top())));
+    rect.moveCenter(availableGeometry.marginsRemoved(frame).center());
     return {rect, false};
 }
 
@@ -562,12 +563,14 @@ void TForm3::FormCreate()
         startverzeichnis += u'/';
     setWindowTitle(applicationTitle());
 
+    // The frame is known only once the window manager has framed the shown window;
+    // a title bar and borders as most desktops draw them are assumed.
+    const QMargins frame(8, 31, 8, 8);
     const QScreen *screen = QGuiApplication::primaryScreen();
-    const Placement placement = screen
-                                    ? placementOn(screen->geometry(), screen->availableGeometry())
-                                    : placementOn(QRect(0, 0, 1024, 768), QRect(0, 0, 1024, 768));
+    const Placement placement =
+        placementOn(screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768), frame);
     resize(placement.geometry.size());
-    move(placement.geometry.topLeft());
+    move(placement.geometry.topLeft() - QPoint(frame.left(), frame.top()));
     if (placement.maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
 }
@@ -671,15 +674,26 @@ void TForm3::setCurrentText(const QString &name)
 bool TForm3::loadText(const QString &path, bool oldFormat)
 {
     IoError error;
-    const std::optional<QString> text =
-        oldFormat ? textfile::readOldText(path, &error) : textfile::readText(path, &error);
-    if (!text) {
-        showIoError(this, error);
+    {
+        // A long word list takes the editor seconds.
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto normalCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+        const std::optional<QString> text =
+            oldFormat ? textfile::readOldText(path, &error) : textfile::readText(path, &error);
+        if (text) {
+            Memo1->setPlainText(*text);
+            Memo1->document()->setModified(false);
+            return true;
+        }
+    }
+    if (error.code == IoError::TooLarge) {
+        showWarning(this, u"Die Datei ist zu groß für einen Übungstext: ein Text darf höchstens "
+                          "%1 MB groß sein. Die Datei wurde nicht geladen."_s.arg(
+                              textfile::maxTextBytes / (1024 * 1024)));
         return false;
     }
-    Memo1->setPlainText(*text);
-    Memo1->document()->setModified(false);
-    return true;
+    showIoError(this, error);
+    return false;
 }
 
 bool TForm3::writeTextFile(const QString &path, const QString &text)
@@ -752,7 +766,8 @@ void TForm3::Memo1Change()
 
 void TForm3::dateityp_feststellen()
 {
-    switch (markup::dateityp_feststellen(Memo1->toPlainText())) {
+    // Only the start counts, and a long text is not copied on every key.
+    switch (markup::dateityp_feststellen(editorText(*Memo1->document(), markup::maxTextLength))) {
     case markup::FileType::Woerter:
         RadioButton1->setChecked(true);
         break;
@@ -800,7 +815,7 @@ bool TForm3::speichernunter1Click()
     if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
         return false;
     const QString path = QDir::cleanPath(SaveDialog1->selectedFiles().constFirst());
-    if (!writeTextFile(path, Memo1->toPlainText()))
+    if (!writeTextFile(path, editorText(*Memo1->document())))
         return false;
     setCurrentText(textName(path));
     zufallsfolge = false;
@@ -814,7 +829,7 @@ bool TForm3::speichern1Click()
     // A random word order or a converted old text must never replace its source unasked.
     if (name == keinText || name == neuerText || zufallsfolge || textfile::isOldTextName(name))
         return speichernunter1Click();
-    if (!writeTextFile(textPath(name), Memo1->toPlainText()))
+    if (!writeTextFile(textPath(name), editorText(*Memo1->document())))
         return false;
     Memo1->document()->setModified(false);
     return true;
@@ -850,7 +865,7 @@ void TForm3::zuflligeWortfolge1Click()
     zufallsfolge = true;
     setStatusText(0, u"zufällige Wortfolge"_s);
     QRandomGenerator random(quint32(QDateTime::currentMSecsSinceEpoch()));
-    const QString line = wortfolge::zufaellige_wortfolge(Memo1->toPlainText(), random);
+    const QString line = wortfolge::zufaellige_wortfolge(editorText(*Memo1->document()), random);
     // Replaced through the cursor, so that the teacher can undo the shuffle.
     QTextCursor cursor(Memo1->document());
     cursor.select(QTextCursor::Document);
@@ -865,23 +880,12 @@ void TForm3::Fehlerverstecken1Click()
         GroupBox3->setVisible(!GroupBox4->isHidden());
 }
 
-void TForm3::Textauswertung1Click()
-{
-    if (Label6->text() == keinText)
-        showInformation(this, u"Sie müssen zunächst einen Text laden."_s);
-}
-
-void TForm3::FehlerauswertungdesaktuellenSchler1Click()
-{
-    if (Edit1->text() == keinSchueler)
-        showInformation(this, u"Sie müssen zunächst einen Schüler laden."_s);
-}
-
 void TForm3::SpeedButton6Click()
 {
     if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
         return;
-    writeTextFile(QDir::cleanPath(SaveDialog1->selectedFiles().constFirst()), Memo3->toPlainText());
+    writeTextFile(QDir::cleanPath(SaveDialog1->selectedFiles().constFirst()),
+                  editorText(*Memo3->document()));
 }
 
 void TForm3::SpeedButton7Click()

@@ -10,6 +10,7 @@
 #include "writing/ui/vergleich.h"
 
 #include <QMainWindow>
+#include <QMargins>
 #include <QRandomGenerator>
 #include <QRect>
 #include <QString>
@@ -35,6 +36,7 @@ class QToolButton;
 class QWidget;
 class TForm9;
 class TForm12;
+class TForm17;
 namespace printing {
 struct PrintJob;
 }
@@ -50,13 +52,14 @@ public:
     static inline const QString neuerText = QStringLiteral("neuer Text");
     static inline const QString keinSchueler = QStringLiteral("kein Schüler geladen");
 
-    // Where the main window opens on a screen: 809 x 606 centred, or the whole
-    // screen when it is narrower than 800 pixels.
+    // Where the main window opens on a screen: 809 x 606 centred, or filling the
+    // screen's free area when the window with its frame does not fit into it (a
+    // projector's 800 x 600, a screen narrower than 800 pixels).
     struct Placement {
-        QRect geometry;
+        QRect geometry; // without the frame
         bool maximized = false;
     };
-    static Placement placementOn(const QRect &screenGeometry, const QRect &availableGeometry);
+    static Placement placementOn(const QRect &availableGeometry, const QMargins &frame);
 
     // --- Program-wide state shared with the exercise run, displays and rewrite forms.
     QString puffer;
@@ -142,6 +145,10 @@ public:
     // "Show again" from a rewrite form: the chunk once more on the display it chose.
     void wiederholungZeigen(const writing::Wiederholung &wiederholung);
 
+    // --- The evaluations (glmain_auswertung.cpp): "Textauswertung...",
+    // "Fehlerauswertung..."; the evaluation's prints are shown in the preview over it.
+    void auswertungVerbinden(TForm17 *auswertung);
+
     // --- Text state.
     // Status panel 0: 400 pixels, the text; panel 1: the pupil.
     void setStatusText(int panel, const QString &text);
@@ -182,6 +189,12 @@ public:
     void SpeedButton7Click();
     void SpeedButton8Click();
     void Button5Click();
+
+    // Fit to what the window shows (glmain_fenster.cpp): the wrong-word list is as
+    // wide as its longest entry, from 120 pixels up to half of the step-3 group.
+    static constexpr int wrongWordListMinimum = 120;
+    void setUpWrongWordList();
+    void fitWrongWordList();
 
     // Pupil commands (glmain_schueler.cpp).
     void neu2Click();

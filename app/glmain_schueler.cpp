@@ -6,6 +6,7 @@
 #include "app/laufbahnapp.h"
 #include "exercise/core/fileio.h"
 #include "exercise/core/textfile.h"
+#include "exercise/ui/editortext.h"
 #include "exercise/ui/messages.h"
 #include "exercise/ui/neuschueler.h"
 
@@ -71,7 +72,7 @@ private:
 // after a final line break.
 QStringList memoLines(const QPlainTextEdit *memo)
 {
-    QString text = memo->toPlainText();
+    QString text = editorText(*memo->document());
     if (text.isEmpty())
         return {};
     if (text.endsWith(u'\n'))

@@ -4,10 +4,10 @@
 #include "app/info.h"
 #include "app/leer.h"
 #include "app/ws_black.h"
-#include "exercise/ui/messages.h"
 #include "exercise/ui/neuschueler.h"
 #include "exercise/ui/textedrucken.h"
 #include "settings/ui/einstell.h"
+#include "settings/ui/fehler.h"
 #include "settings/ui/schrift.h"
 #include "writing/ui/auswahl.h"
 #include "writing/ui/lob.h"
@@ -32,7 +32,7 @@ LaufbahnApp::LaufbahnApp()
     instance = this;
     QApplication::setApplicationName(u"Laufbahn"_s);
     QApplication::setApplicationVersion(u"2.0"_s);
-    QApplication::setApplicationDisplayName(applicationTitle());
+    // No display name: Qt would append it to every window's title.
     QApplication::setWindowIcon(QIcon(programLogo()));
 
     Form3 = std::make_unique<TForm3>();
@@ -56,6 +56,8 @@ LaufbahnApp::LaufbahnApp()
         form->setVergleichsform(Form14.get());
         form->setLobformen(Form11.get(), Form16.get(), &Form3->zufall);
     }
+    Form17 = std::make_unique<TForm17>(Form3.get());
+    Form3->auswertungVerbinden(Form17.get());
     Form18 = std::make_unique<TForm18>();
     Form_black = std::make_unique<TForm_black>();
 }
@@ -64,6 +66,7 @@ LaufbahnApp::~LaufbahnApp()
 {
     Form_black.reset();
     Form18.reset();
+    Form17.reset();
     Form16.reset();
     Form14.reset();
     Form13.reset();

@@ -11,8 +11,12 @@
 //   laufbahn_bench pacing     five seconds of gliding (needs X11 with Present for
 //                             the figures the targets speak of)
 //   laufbahn_bench record     loading and correcting a 50 MB pupil record
+//   laufbahn_bench texts      opening a 16 MiB exercise text, a long random word order
+//   laufbahn_bench auswertung the evaluation window on a whole German dictionary
 
+#include "bench/bench_auswertung.h"
 #include "bench/bench_pupilrecord.h"
+#include "bench/bench_texts.h"
 #include "display/core/frame.h"
 #include "display/core/gleitzeile.h"
 #include "display/core/glyphset.h"
@@ -384,7 +388,8 @@ int runAll(const QString &program)
 {
     QMap<QString, double> figures;
     int failures = 0;
-    for (const QString &mode : {u"compose"_s, u"glyphs"_s, u"window"_s, u"pacing"_s, u"record"_s}) {
+    for (const QString &mode : {u"compose"_s, u"glyphs"_s, u"window"_s, u"pacing"_s, u"record"_s,
+                                u"texts"_s, u"auswertung"_s}) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(program, {mode});
@@ -403,12 +408,23 @@ int runAll(const QString &program)
         failures += child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0;
     }
     const Target targets[] = {
-        {"compose_vs_naive_1920x1080", 0.05},    {"compose_vs_naive_3840x2160", 0.05},
-        {"compose_full_vs_fill_3840x2160", 1.6}, {"glyph_build_ms", 30},
-        {"glyph_build_memory_mib", 32},          {"first_frame_ms", 150},
-        {"first_frame_kept_ms", 150.0 / 3},      {"pacing_mean_deviation_percent", 1.0},
-        {"pacing_max_interval_periods", 1.5},    {"pacing_cpu_percent", 8.0},
-        {"pupil_record_load_ms", 1000},          {"pupil_record_load_memory_ratio", 5},
+        {"compose_vs_naive_1920x1080", 0.05},
+        {"compose_vs_naive_3840x2160", 0.05},
+        {"compose_full_vs_fill_3840x2160", 1.6},
+        {"glyph_build_ms", 30},
+        {"glyph_build_memory_mib", 32},
+        {"first_frame_ms", 150},
+        {"first_frame_kept_ms", 150.0 / 3},
+        {"pacing_mean_deviation_percent", 1.0},
+        {"pacing_max_interval_periods", 1.5},
+        {"pacing_cpu_percent", 8.0},
+        {"pupil_record_load_ms", 1000},
+        {"pupil_record_load_memory_ratio", 5},
+        {"text_read_16mib_ms", 1000},
+        {"text_open_16mib_story_ms", 1000},
+        {"text_keystroke_16mib_ms", 50},
+        {"random_order_350k_words_ms", 1000},
+        {"auswertung_form_s", 2.0},
     };
     int missed = failures;
     for (const Target &target : targets) {
@@ -441,5 +457,9 @@ int main(int argc, char **argv)
         return runPacing();
     if (mode == u"record")
         return runPupilRecord();
+    if (mode == u"texts")
+        return runTexts();
+    if (mode == u"auswertung")
+        return runAuswertung();
     return runAll(QCoreApplication::applicationFilePath());
 }

@@ -11,6 +11,7 @@ laufbahn_packages=(
     # a print server and its PDF queue, which the printing test starts for itself
     cups printer-driver-cups-pdf
     libbenchmark-dev
+    wngerman
     clang libclang-rt-14-dev
 )
 

@@ -14,6 +14,8 @@ QString IoError::message() const
         return QStringLiteral("Datei nicht gefunden");
     case AccessDenied:
         return QStringLiteral("Dateizugriff verweigert");
+    case TooLarge:
+        return QStringLiteral("Die Datei ist zu groß");
     case ReadPastEnd:
         return QStringLiteral("Versuch hinter dem Dateiende zu lesen");
     case Locked:
@@ -53,9 +55,24 @@ IoError ioErrorFor(const QFileDevice &file, const QString &path)
     }
 }
 
-std::optional<QByteArray> readWholeFile(const QString &path, IoError *error)
+std::optional<QByteArray> readWholeFile(const QString &path, IoError *error, qint64 sizeLimit)
 {
-    return readFileStart(path, -1, error);
+    if (sizeLimit < 0)
+        return readFileStart(path, -1, error);
+    const IoError tooLarge{IoError::TooLarge};
+    if (QFileInfo(path).size() > sizeLimit) {
+        if (error)
+            *error = tooLarge;
+        return std::nullopt;
+    }
+    // One byte more than allowed tells a file that grew since it was measured.
+    std::optional<QByteArray> bytes = readFileStart(path, sizeLimit + 1, error);
+    if (bytes && bytes->size() > sizeLimit) {
+        if (error)
+            *error = tooLarge;
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 std::optional<QByteArray> readFileStart(const QString &path, qint64 maxBytes, IoError *error)

@@ -14,6 +14,7 @@ struct IoError {
     enum Code : int {
         None = 0,
         FileNotFound = 2,
+        TooLarge = 8,
         PathNotFound = 3,
         AccessDenied = 5,
         // Another program holds the file's lock longer than a write may wait.
@@ -25,15 +26,16 @@ struct IoError {
     int code = None;
 
     bool failed() const { return code != None; }
-    // "Datei nicht gefunden", "Dateizugriff verweigert",
+    // "Datei nicht gefunden", "Dateizugriff verweigert", "Die Datei ist zu groß",
     // "Versuch hinter dem Dateiende zu lesen",
     // "Datei wird von einem anderen Programm benutzt" or "E/A-Fehler <n>".
     QString message() const;
 };
 
 // Reads the whole file. A missing file, a missing folder and a file that may not be
-// read each give their own code.
-std::optional<QByteArray> readWholeFile(const QString &path, IoError *error);
+// read each give their own code. A file of more than `sizeLimit` bytes (when given) is
+// refused with TooLarge without being read.
+std::optional<QByteArray> readWholeFile(const QString &path, IoError *error, qint64 sizeLimit = -1);
 
 // Reads at most the first `maxBytes` bytes, for records of a fixed size that must not
 // pull a huge file into memory.

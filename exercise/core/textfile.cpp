@@ -5,6 +5,7 @@
 
 #include <QStringDecoder>
 #include <QStringList>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -15,42 +16,58 @@ constexpr QByteArrayView utf8Bom("\xEF\xBB\xBF");
 
 bool holdsNonAscii(QByteArrayView bytes)
 {
-    for (char b : bytes) {
-        if (uchar(b) >= 0x80)
-            return true;
-    }
-    return false;
+    return std::any_of(bytes.begin(), bytes.end(), [](char b) { return uchar(b) >= 0x80; });
 }
 
-// Lines end in CR LF or LF; a final line end opens no empty line.
-QString joinLines(QString text)
+bool fitsWindows1252(QStringView text)
 {
-    text.replace(u"\r\n"_s, u"\n"_s);
-    if (text.endsWith(u'\n'))
-        text.chop(1);
-    return text;
+    return std::all_of(text.begin(), text.end(), ansi::canEncode);
+}
+
+// Lines end in CR LF, LF or a lone CR, as the editor takes them; a final line end
+// opens no empty line. One pass: a text of many short lines is read as fast as one line.
+QString joinLines(QStringView text)
+{
+    QString lines(text.size(), Qt::Uninitialized);
+    QChar *out = lines.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\r') {
+            *out++ = text[i];
+            continue;
+        }
+        *out++ = u'\n';
+        if (i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+    }
+    if (out != lines.data() && out[-1] == u'\n')
+        --out;
+    lines.truncate(out - lines.data());
+    return lines;
 }
 
 } // namespace
 
 QString decodeText(QByteArrayView bytes)
 {
-    if (bytes.startsWith(utf8Bom))
+    const bool marked = bytes.startsWith(utf8Bom);
+    if (marked)
         bytes = bytes.sliced(utf8Bom.size());
-    // Windows-1252 text with umlauts is practically never valid UTF-8, so a file that
-    // decodes cleanly as UTF-8 comes from a modern editor.
+    // The program's own files are Windows-1252, and some of their byte pairs are
+    // valid UTF-8 too ("Ü§" is DC A7), but then mostly for characters far outside
+    // Windows-1252 (U+0727). So a file without a byte order mark counts as UTF-8 only
+    // when every character it decodes to could stand in a Windows-1252 file.
     if (holdsNonAscii(bytes)) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         QString text = utf8.decode(bytes);
-        if (!utf8.hasError())
-            return joinLines(std::move(text));
+        if (!utf8.hasError() && (marked || fitsWindows1252(text)))
+            return joinLines(text);
     }
     return joinLines(ansi::decode(bytes));
 }
 
 std::optional<QString> readText(const QString &path, IoError *error)
 {
-    const std::optional<QByteArray> bytes = readWholeFile(path, error);
+    const std::optional<QByteArray> bytes = readWholeFile(path, error, maxTextBytes);
     if (!bytes)
         return std::nullopt;
     return decodeText(*bytes);
@@ -68,7 +85,7 @@ bool isOldTextName(QStringView name)
 
 std::optional<QString> readOldText(const QString &path, IoError *error)
 {
-    const std::optional<QByteArray> bytes = readWholeFile(path, error);
+    const std::optional<QByteArray> bytes = readWholeFile(path, error, maxTextBytes);
     if (!bytes)
         return std::nullopt;
     return decodeOldText(*bytes);

@@ -10,8 +10,14 @@
 
 namespace textfile {
 
-// File bytes -> editor text (lines joined by "\n"). Windows-1252 unless the bytes are
-// valid UTF-8 holding non-ASCII characters (a text from a modern editor).
+// The largest exercise text read, far beyond any text a class works with; a larger
+// file is refused (IoError::TooLarge) before it is read.
+constexpr qint64 maxTextBytes = 16 * 1024 * 1024;
+
+// File bytes -> editor text (lines joined by "\n"; CR LF, LF and a lone CR end a line).
+// UTF-8 when the bytes start with a UTF-8 byte order mark, or when they are valid UTF-8
+// with at least one non-ASCII character and every character fits Windows-1252 (a text
+// from a modern editor); Windows-1252 otherwise.
 QString decodeText(QByteArrayView bytes);
 
 std::optional<QString> readText(const QString &path, IoError *error);

@@ -35,9 +35,14 @@ QString zufaellige_wortfolge(QStringView text, QRandomGenerator &random)
 {
     QStringList pieces = wortstuecke(text);
     QString line;
+    line.reserve(text.size() + pieces.size());
     while (!pieces.isEmpty()) {
         const auto index = qsizetype(random.bounded(quint32(pieces.size())));
-        line += pieces.takeAt(index);
+        line += pieces[index];
+        // The last piece fills the gap instead of all later pieces moving up: the
+        // order of those left does not matter, each stays equally likely to come next.
+        pieces.swapItemsAt(index, pieces.size() - 1);
+        pieces.removeLast();
     }
     return line;
 }

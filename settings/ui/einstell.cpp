@@ -2,6 +2,7 @@
 
 #include "exercise/core/ansi.h"
 #include "exercise/core/fileio.h"
+#include "exercise/ui/filedialog.h"
 #include "exercise/ui/messages.h"
 #include "settings/core/loadrules.h"
 #include "settings/ui/choosers.h"
@@ -125,14 +126,12 @@ TForm10::TForm10(QWidget *parent) : QDialog(parent)
     layout->addLayout(buttons);
 
     const QString filter = u"Einstellungen (*.opt)"_s;
-    OpenDialog1 = named(new QFileDialog(this, u"Einstellungen laden"_s), u"OpenDialog1"_s);
-    OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
+    OpenDialog1 = makeFileDialog(this, u"OpenDialog1"_s, u"Einstellungen laden"_s);
     OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
     OpenDialog1->setFileMode(QFileDialog::ExistingFile);
     OpenDialog1->setNameFilter(filter);
     OpenDialog1->setDefaultSuffix(u"opt"_s);
-    SaveDialog1 = named(new QFileDialog(this, u"Einstellungen speichern"_s), u"SaveDialog1"_s);
-    SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
+    SaveDialog1 = makeFileDialog(this, u"SaveDialog1"_s, u"Einstellungen speichern"_s);
     SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
     SaveDialog1->setFileMode(QFileDialog::AnyFile);
     SaveDialog1->setNameFilter(filter);

@@ -1,5 +1,8 @@
 #include "app/glmain.h"
 #include "app/laufbahnapp.h"
+#include "exercise/core/textfile.h"
+#include "exercise/ui/printing.h"
+#include "settings/ui/fehler.h"
 #include "tests/app/appfixture.h"
 #include "tests/support/dialogs.h"
 
@@ -14,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMargins>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -200,6 +204,33 @@ private slots:
                                                        "e aus M\xfcnchen\r\n"));
     }
 
+    void savingKeepsEveryCharacter_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("word");
+        QTest::addRow("no-break space") << QByteArray("der\xa0Hund\r\n") << u"der\u00a0Hund"_s;
+        // Bytes that are valid UTF-8 as well, for characters outside Windows-1252.
+        QTest::addRow("gaps after capitals") << QByteArray("GR\xdc\xa7\xdf\xa7"
+                                                           "E\r\n")
+                                             << u"GRÜ§ß§E"_s;
+    }
+    void savingKeepsEveryCharacter()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, word);
+        writeFile(u"Text.txt"_s, bytes);
+        openText(u"Text.txt"_s);
+        QCOMPARE(form->Memo1->document()->toRawText(), word);
+        QVERIFY(!opensDialog([this] { form->speichern1->trigger(); }));
+        QCOMPARE(readFile(u"Text.txt"_s), bytes);
+
+        // The random word order keeps it inside its word.
+        form->zuflligeWortfolge1->trigger();
+        testing::answerNextFileDialog(path(u"Gemischt.txt"_s));
+        form->speichern1->trigger();
+        QCOMPARE(readFile(u"Gemischt.txt"_s), bytes.replace("\r\n", " \r\n"));
+    }
+
     void openingAnOldDosText()
     {
         // DOS umlauts and the old gap marks "+" and "*".
@@ -274,6 +305,18 @@ private slots:
         QVERIFY(!form->loadText(path(u"Ordner.txt"_s)));
         QCOMPARE(error, u"Dateizugriff verweigert."_s);
         QCOMPARE(form->Memo1->toPlainText(), u"Hund"_s);
+
+        // A file far too large for an exercise text is refused before it is read.
+        QFile huge(path(u"riesig.txt"_s));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(textfile::maxTextBytes + 1));
+        huge.close();
+        error.clear();
+        answerInTurn({fileAnswer(path(u"riesig.txt"_s)), boxAnswer(QMessageBox::Ok, &error)});
+        form->ffnen1->trigger();
+        QVERIFY2(error.startsWith(u"Die Datei ist zu groß für einen Übungstext"_s),
+                 qPrintable(error));
+        QCOMPARE(form->Memo1->toPlainText(), u"Hund"_s);
+        QCOMPARE(form->Label6->text(), u"Tiere.txt"_s);
 
         // A file without read permission (root reads it anyway).
         writeFile(u"gesperrt.txt"_s, "Maus\r\n");
@@ -541,10 +584,49 @@ private slots:
         form->FehlerauswertungdesaktuellenSchler1->trigger();
         QCOMPARE(message, u"Sie müssen zunächst einen Schüler laden."_s);
 
+        // With a text its words are evaluated, with a pupil the pupil's wrong words.
+        QString title;
+        QStringList words;
+        const Answer look = [&](QWidget *dialog) {
+            auto *evaluation = qobject_cast<TForm17 *>(dialog);
+            QVERIFY(evaluation);
+            title = evaluation->windowTitle() + u": "_s + evaluation->Label1->text();
+            words.clear();
+            for (int i = 0; i < evaluation->ListBox1->count(); ++i)
+                words.append(evaluation->ListBox1->item(i)->text());
+            evaluation->reject();
+        };
         form->neu1->trigger();
-        QVERIFY(!opensDialog([this] { form->Textauswertung1->trigger(); }));
+        form->Memo1->setPlainText(u"Der Ball\nrollt."_s);
+        testing::answerNextDialog(look);
+        form->Textauswertung1->trigger();
+        QCOMPARE(title, u"Textauswertung: neuer Text"_s);
+        QCOMPARE(words, (QStringList{u"Ball"_s, u"Der"_s, u"rollt"_s}));
+
         form->Edit1->setText(u"Anna Beispiel"_s);
-        QVERIFY(!opensDialog([this] { form->FehlerauswertungdesaktuellenSchler1->trigger(); }));
+        form->Memo2->setPlainText(u"Anna Beispiel\n~[01.02.2024] Tiere.txt\nHu$n$d\n"_s);
+        testing::answerNextDialog(look);
+        form->FehlerauswertungdesaktuellenSchler1->trigger();
+        QCOMPARE(title, u"Fehlerauswertung: Anna Beispiel"_s);
+        QCOMPARE(words, QStringList{u"Hund"_s});
+
+        // Its prints are shown in the preview over it.
+        QString preview;
+        testing::answerNextDialog([&](QWidget *dialog) {
+            auto *evaluation = qobject_cast<TForm17 *>(dialog);
+            QVERIFY(evaluation);
+            testing::answerNextDialog([&](QWidget *shown) {
+                auto *druck = qobject_cast<printing::Druckvorschau *>(shown);
+                preview =
+                    druck ? druck->job().title + u" over "_s + druck->parentWidget()->objectName()
+                          : QString::fromLatin1(shown->metaObject()->className());
+                shown->close();
+            });
+            evaluation->BitBtn2->click();
+            evaluation->reject();
+        });
+        form->FehlerauswertungdesaktuellenSchler1->trigger();
+        QCOMPARE(preview, u"Anna Beispiel over Form17"_s);
     }
 
     void aboutBoxAndPrinterSetup()
@@ -587,33 +669,39 @@ private slots:
 
     void windowPlacement_data()
     {
-        QTest::addColumn<QRect>("screen");
         QTest::addColumn<QRect>("available");
+        QTest::addColumn<QMargins>("frame");
         QTest::addColumn<bool>("maximized");
-        QTest::addRow("large screen")
-            << QRect(0, 0, 1920, 1080) << QRect(0, 0, 1920, 1040) << false;
-        QTest::addRow("second screen")
-            << QRect(1920, 0, 1280, 1024) << QRect(1920, 30, 1280, 994) << false;
-        QTest::addRow("exactly 800 wide")
-            << QRect(0, 0, 800, 600) << QRect(0, 0, 800, 600) << false;
-        QTest::addRow("narrow screen") << QRect(0, 0, 640, 480) << QRect(0, 20, 640, 460) << true;
+        const QMargins frame(8, 31, 8, 8);
+        QTest::addRow("large screen") << QRect(0, 0, 1920, 1040) << frame << false;
+        QTest::addRow("second screen") << QRect(1920, 30, 1280, 994) << frame << false;
+        QTest::addRow("1024 x 768 with a task bar") << QRect(0, 0, 1024, 728) << frame << false;
+        QTest::addRow("window and frame fit exactly") << QRect(0, 0, 825, 645) << frame << false;
+        QTest::addRow("one pixel too low") << QRect(0, 0, 825, 644) << frame << true;
+        QTest::addRow("one pixel too narrow") << QRect(0, 0, 824, 645) << frame << true;
+        QTest::addRow("projector 800 x 600") << QRect(0, 0, 800, 600) << frame << true;
+        QTest::addRow("projector with a panel") << QRect(0, 24, 800, 576) << frame << true;
+        QTest::addRow("narrow screen") << QRect(0, 20, 640, 460) << frame << true;
+        QTest::addRow("frameless window on a short screen")
+            << QRect(0, 0, 1280, 600) << QMargins() << true;
     }
     void windowPlacement()
     {
-        QFETCH(QRect, screen);
         QFETCH(QRect, available);
+        QFETCH(QMargins, frame);
         QFETCH(bool, maximized);
-        const TForm3::Placement placement = TForm3::placementOn(screen, available);
+        const TForm3::Placement placement = TForm3::placementOn(available, frame);
         QCOMPARE(placement.maximized, maximized);
         if (maximized) {
-            QCOMPARE(placement.geometry, available);
+            QCOMPARE(placement.geometry, available.marginsRemoved(frame));
             return;
         }
+        // Centred, the frame included, and wholly on the screen.
         QCOMPARE(placement.geometry.size(), QSize(809, 606));
-        QVERIFY(available.contains(placement.geometry.topLeft()));
-        if (available.width() >= 809 && available.height() >= 606)
-            QVERIFY(qAbs(placement.geometry.center().x() - available.center().x()) <= 1 &&
-                    qAbs(placement.geometry.center().y() - available.center().y()) <= 1);
+        const QRect framed = placement.geometry.marginsAdded(frame);
+        QVERIFY(available.contains(framed));
+        QVERIFY(qAbs(framed.center().x() - available.center().x()) <= 1);
+        QVERIFY(qAbs(framed.center().y() - available.center().y()) <= 1);
     }
 
     void readingFingerPointers()

@@ -35,7 +35,10 @@ private slots:
         {
             LaufbahnApp app;
             QCOMPARE(&laufbahn(), &app);
-            QCOMPARE(QApplication::applicationDisplayName(), u"Laufbahn II  V2.0"_s);
+            // A display name of the program's own would be appended to every window's
+            // title ("neuer Schüler — Laufbahn II  V2.0").
+            QCOMPARE(QApplication::applicationDisplayName(), QApplication::applicationName());
+            QCOMPARE(app.Form3->windowTitle(), u"Laufbahn II  V2.0"_s);
             QVERIFY(app.Form3 && app.Form7 && app.Form18 && app.Form_black);
             QCOMPARE(app.Form3->startverzeichnis, QDir::currentPath() + u'/');
 

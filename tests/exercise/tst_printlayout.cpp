@@ -1,4 +1,5 @@
 #include "exercise/core/printlayout.h"
+#include "tests/support/printpages.h"
 
 #include <QTest>
 
@@ -6,16 +7,12 @@ using namespace Qt::StringLiterals;
 using printlayout::Page;
 using printlayout::PrintedLine;
 using printlayout::PrintedText;
+using testing::frameBand;
+using testing::frameSides;
+using testing::printMetrics;
+using testing::printSheet;
 
 namespace {
-
-// Every character `charWidth` pixels wide, "Üg" 20 high: lines stand 30 apart. On a page
-// the size of the sheet, units and pixels are the same.
-printlayout::TextMetrics metrics(int charWidth = 100)
-{
-    return {[charWidth](QStringView text) { return int(text.size()) * charWidth; }, 20};
-}
-const QSize sheet(800, 1100);
 
 // `count` numbers of six digits, a line each.
 QString numbers(int count)
@@ -24,17 +21,6 @@ QString numbers(int count)
     for (int n = 1; n <= count; ++n)
         buffer += u"%1 "_s.arg(n, 6, 10, QChar(u'0'));
     return buffer + u'#';
-}
-
-// The left, bottom and right edges of a frame from `top` down to `bottom`.
-QList<PrintedLine> sides(int top, int bottom)
-{
-    return {{{50, top}, {50, bottom}}, {{50, bottom}, {750, bottom}}, {{750, bottom}, {750, top}}};
-}
-
-QList<PrintedLine> band(int top, int height)
-{
-    return {{{50, top}, {750, top}}, {{50, top + height}, {750, top + height}}};
 }
 
 } // namespace
@@ -69,34 +55,35 @@ private slots:
         QFETCH(QString, buffer);
         QFETCH(int, charWidth);
         QFETCH(QStringList, lines);
-        QCOMPARE(printlayout::fillLines(buffer, metrics(charWidth), 680), lines);
+        QCOMPARE(printlayout::fillLines(buffer, printMetrics(charWidth), 680), lines);
     }
 
     void singlePrintFramesTheTextUnderItsHeading()
     {
         const QList<Page> pages = printlayout::singlePrint(
-            sheet, metrics(), {{60, u"Hof"_s}, {400, u"Zoo"_s}}, u"Der Hund bellt #"_s);
+            printSheet, printMetrics(), {{60, u"Hof"_s}, {400, u"Zoo"_s}}, u"Der Hund bellt #"_s);
         QCOMPARE(pages.size(), 1);
         QCOMPARE(pages[0].texts, (QList<PrintedText>{{{60, 60}, u"Hof"_s},
                                                      {{400, 60}, u"Zoo"_s},
                                                      {{60, 110}, u"Der "_s},
                                                      {{60, 140}, u"Hund "_s},
                                                      {{60, 170}, u"bellt "_s}}));
-        QCOMPARE(pages[0].lines, band(50, 50) + sides(50, 200));
+        QCOMPARE(pages[0].lines, frameBand(50, 50) + frameSides(50, 200));
 
         // A heading wider than the frame is filled over lines, one that would overlap the
         // heading before it goes under it; the band grows to hold them.
         const Page crowded = printlayout::singlePrint(
-            sheet, metrics(), {{60, u"Ben Tim Ute"_s}, {400, u"Zoo"_s}}, u"a #"_s)[0];
+            printSheet, printMetrics(), {{60, u"Ben Tim Ute"_s}, {400, u"Zoo"_s}}, u"a #"_s)[0];
         QCOMPARE(crowded.texts, (QList<PrintedText>{{{60, 60}, u"Ben "_s},
                                                     {{60, 90}, u"Tim "_s},
                                                     {{60, 120}, u"Ute "_s},
                                                     {{60, 150}, u"Zoo"_s},
                                                     {{60, 200}, u"a "_s}}));
-        QCOMPARE(crowded.lines.mid(0, 2), band(50, 140));
+        QCOMPARE(crowded.lines.mid(0, 2), frameBand(50, 140));
 
         // Units grow with the page (rounded), the line step stays the font's.
-        const Page a4 = printlayout::singlePrint(QSize(4960, 7016), metrics(1), {}, u"a #"_s)[0];
+        const Page a4 =
+            printlayout::singlePrint(QSize(4960, 7016), printMetrics(1), {}, u"a #"_s)[0];
         QCOMPARE(a4.texts[0].position, QPoint(372, 702));
         QCOMPARE(a4.lines.last(), (PrintedLine{{4650, 732}, {4650, 319}}));
     }
@@ -121,7 +108,7 @@ private slots:
         QFETCH(int, lastBottom);
 
         const QList<Page> pages =
-            printlayout::singlePrint(sheet, metrics(), {}, numbers(lineCount));
+            printlayout::singlePrint(printSheet, printMetrics(), {}, numbers(lineCount));
         QCOMPARE(pages.size(), linesPerPage.size());
         for (qsizetype i = 0; i < pages.size(); ++i) {
             const int first = i == 0 ? 110 : 50;
@@ -130,8 +117,8 @@ private slots:
             QCOMPARE(pages[i].texts.first().position.y(), first);
             QCOMPARE(pages[i].texts.last().position.y(), last);
             const QList<PrintedLine> frame =
-                sides(50, i + 1 < pages.size() ? last + 30 : lastBottom);
-            QCOMPARE(pages[i].lines, i == 0 ? band(50, 50) + frame : frame);
+                frameSides(50, i + 1 < pages.size() ? last + 30 : lastBottom);
+            QCOMPARE(pages[i].lines, i == 0 ? frameBand(50, 50) + frame : frame);
         }
     }
 
@@ -139,7 +126,7 @@ private slots:
     // new page, a block running past 1050 goes on on the next page.
     void folderPrintPutsBlocksUnderEachOther()
     {
-        const QList<Page> pages = printlayout::folderPrint(sheet, metrics(),
+        const QList<Page> pages = printlayout::folderPrint(printSheet, printMetrics(),
                                                            {{u"a.txt"_s, u"Der Hund #"_s},
                                                             {u"b.txt"_s, numbers(20)},
                                                             {u"c.txt"_s, numbers(40)},
@@ -151,18 +138,21 @@ private slots:
                                                                {{60, 90}, u"Der "_s},
                                                                {{60, 120}, u"Hund "_s},
                                                                {{60, 180}, u"b.txt"_s}}));
-        QCOMPARE(pages[0].lines, band(50, 30) + sides(50, 150) + band(170, 30) + sides(170, 810));
+        QCOMPARE(pages[0].lines, frameBand(50, 30) + frameSides(50, 150) + frameBand(170, 30) +
+                                     frameSides(170, 810));
         // c.txt at the top of page 2: 33 lines from 90 to 1050, broken at 1080; the other
         // 7 on page 3, closed at 260; d.txt 20 below.
         QCOMPARE(pages[1].texts.size(), 1 + 33);
-        QCOMPARE(pages[1].lines, band(50, 30) + sides(50, 1080));
-        QCOMPARE(pages[2].lines.mid(0, 3), sides(50, 260));
+        QCOMPARE(pages[1].lines, frameBand(50, 30) + frameSides(50, 1080));
+        QCOMPARE(pages[2].lines.mid(0, 3), frameSides(50, 260));
         QCOMPARE(pages[2].texts[7], (PrintedText{{60, 290}, u"d.txt"_s}));
 
         // Nothing to print is one empty page, and a break at the very end begins none.
-        const QList<Page> none = printlayout::folderPrint(sheet, metrics(), {});
+        const QList<Page> none = printlayout::folderPrint(printSheet, printMetrics(), {});
         QVERIFY(none.size() == 1 && none[0].isEmpty());
-        QCOMPARE(printlayout::folderPrint(sheet, metrics(), {{u"b.txt"_s, numbers(24)}}).size(), 1);
+        QCOMPARE(printlayout::folderPrint(printSheet, printMetrics(), {{u"b.txt"_s, numbers(24)}})
+                     .size(),
+                 1);
     }
 };
 

@@ -28,7 +28,9 @@ private slots:
         QTest::addRow("empty lines inside") << QByteArray("a\r\n\r\n\r\nb") << u"a\n\n\nb"_s;
         QTest::addRow("empty file") << QByteArray() << QString();
         QTest::addRow("one empty line") << QByteArray("\r\n") << QString();
-        QTest::addRow("lone CR is no line end") << QByteArray("a\rb") << u"a\rb"_s;
+        QTest::addRow("lone CR") << QByteArray("a\rb\r") << u"a\nb"_s;
+        QTest::addRow("CR before CR LF") << QByteArray("a\r\r\nb") << u"a\n\nb"_s;
+        QTest::addRow("LF CR is two line ends") << QByteArray("a\n\rb") << u"a\n\nb"_s;
     }
     void lineEnds()
     {
@@ -66,7 +68,20 @@ private slots:
         QTest::addRow("BOM before windows-1252") << QByteArray("\xef\xbb\xbf"
                                                                "B\xe4r")
                                                  << u"Bär"_s;
-        QTest::addRow("utf-8 outside windows-1252 kept") << QByteArray("\xe2\x98\xba") << u"☺"_s;
+        QTest::addRow("BOM before utf-8 outside windows-1252")
+            << QByteArray("\xef\xbb\xbf\xe2\x98\xba") << u"☺"_s;
+
+        // Windows-1252 bytes that happen to be valid UTF-8, for characters that no
+        // Windows-1252 text can hold.
+        QTest::addRow("own file: GRÜ§ß§E") << QByteArray("GR\xdc\xa7\xdf\xa7"
+                                                         "E")
+                                           << u"GRÜ§ß§E"_s;
+        QTest::addRow("own file: Ä§") << QByteArray("\xc4\xa7") << u"Ä§"_s;
+        QTest::addRow("own file: Ê€") << QByteArray("\xca\x80") << u"Ê€"_s;
+        QTest::addRow("utf-8 outside windows-1252 without BOM")
+            << QByteArray("\xe2\x98\xba") << u"â˜º"_s;
+        QTest::addRow("utf-8 with one character outside windows-1252")
+            << QByteArray("B\xc3\xa4r \xe2\x98\xba") << u"BÃ¤r â˜º"_s;
 
         QTest::addRow("utf-8 mixed with windows-1252")
             << QByteArray("B\xc3\xa4r und B\xe4r") << u"BÃ¤r und Bär"_s;
@@ -124,6 +139,10 @@ private slots:
         QTest::addRow("one empty line") << u"\n"_s << QByteArray("\r\n\r\n");
         QTest::addRow("windows-1252 beyond latin-1")
             << u"„Hallo“ 5 €"_s << QByteArray("\x84Hallo\x93 5 \x80\r\n");
+        QTest::addRow("bytes that are valid UTF-8 too") << u"GRÜ§ß§E\nÄ§"_s
+                                                        << QByteArray("GR\xdc\xa7\xdf\xa7"
+                                                                      "E\r\n\xc4\xa7\r\n");
+        QTest::addRow("no-break space") << u"der\u00a0Hund"_s << QByteArray("der\xa0Hund\r\n");
     }
     void writtenBytes()
     {
@@ -139,6 +158,40 @@ private slots:
         QCOMPARE(fileBytes(path), bytes);
 
         QCOMPARE(textfile::readText(path, &error), text);
+    }
+
+    void sizeLimit_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<bool>("read");
+        QTest::addRow("at the limit") << textfile::maxTextBytes << true;
+        QTest::addRow("one byte more") << textfile::maxTextBytes + 1 << false;
+        QTest::addRow("2.5 GB") << qint64(2500) * 1024 * 1024 << false;
+    }
+    void sizeLimit()
+    {
+        QFETCH(qint64, size);
+        QFETCH(bool, read);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"gross.txt"_s);
+        QFile file(path);
+        // Sparse where the file system allows: the test writes next to nothing.
+        if (!file.open(QIODevice::WriteOnly) || !file.resize(size))
+            QSKIP("no file of this size here");
+        file.close();
+
+        IoError error;
+        for (const bool old : {false, true}) {
+            const std::optional<QString> text =
+                old ? textfile::readOldText(path, &error) : textfile::readText(path, &error);
+            QCOMPARE(text.has_value(), read);
+            if (read) {
+                QCOMPARE(text->size(), size);
+            } else {
+                QCOMPARE(error.code, int(IoError::TooLarge));
+                QCOMPARE(error.message(), u"Die Datei ist zu groß"_s);
+            }
+        }
     }
 
     void charactersOutsideWindows1252AreRefused()

@@ -1,0 +1,31 @@
+#pragma once
+// Print layouts checked on a sheet the size of the page in units, with a font whose
+// every character is `charWidth` pixels wide and whose "Üg" is 20 high (lines 30 apart).
+
+#include "exercise/core/printlayout.h"
+
+#include <QList>
+#include <QSize>
+
+namespace testing {
+
+inline const QSize printSheet(800, 1100);
+
+inline printlayout::TextMetrics printMetrics(int charWidth = 100)
+{
+    return {[charWidth](QStringView text) { return int(text.size()) * charWidth; }, 20};
+}
+
+// The lines across the frame at `top` and `top` + `height`.
+inline QList<printlayout::PrintedLine> frameBand(int top, int height)
+{
+    return {{{50, top}, {750, top}}, {{50, top + height}, {750, top + height}}};
+}
+
+// The left, bottom and right edges of a frame from `top` down to `bottom`.
+inline QList<printlayout::PrintedLine> frameSides(int top, int bottom)
+{
+    return {{{50, top}, {50, bottom}}, {{50, bottom}, {750, bottom}}, {{750, bottom}, {750, top}}};
+}
+
+} // namespace testing
