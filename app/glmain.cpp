@@ -231,6 +231,7 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
     setupDeveloperDisplayEntry();
     setUpSectionCommands();
     setupDeveloperPraiseEntries();
+    setupDeveloperFlashEntries();
     FormCreate();
 }
 

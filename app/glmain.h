@@ -41,6 +41,11 @@ namespace printing {
 struct PrintJob;
 }
 
+namespace display {
+struct FlashSettings;
+struct KurzzeitMessung;
+} // namespace display
+
 class TForm3 : public QMainWindow {
     Q_OBJECT
 public:
@@ -148,6 +153,16 @@ public:
     // --- The evaluations (glmain_auswertung.cpp): "Textauswertung...",
     // "Fehlerauswertung..."; the evaluation's prints are shown in the preview over it.
     void auswertungVerbinden(TForm17 *auswertung);
+
+    // --- The short-time display and the alternative gliding line (glmain_kurzzeit.cpp).
+    // What the short-time display reads from the settings dialog, anew at every showing.
+    display::FlashSettings kurzzeitEinstellungen() const;
+    // Flashes one word with Form15 (kurzzeit_wort := wort). `verzoegerung` stands in for
+    // the setting "Verzögerung:" for this one showing, which leaves the setting alone.
+    display::KurzzeitMessung kurzzeitZeigen(const QString &wort,
+                                            std::optional<int> verzoegerung = {});
+    // Shows a display string with TForm1 ("alternativer Laufmodus") until it closes.
+    void alternativZeigen(const QString &anzeigeText);
 
     // --- Text state.
     // Status panel 0: 400 pixels, the text; panel 1: the pupil.
@@ -364,6 +379,9 @@ private:
     void showPupilFile(const QString &selectedEntry);
     void setupDeveloperDisplayEntry();
     void setupDeveloperPraiseEntries();
+    void setupDeveloperFlashEntries();
+    // The text of Memo1 as a display string, for the developer shortcuts.
+    QString developerDisplayString() const;
     void showMemo1Menu(const QPoint &pos);
     // Writes `text` under `path`; reports unwritable characters and file errors.
     bool writeTextFile(const QString &path, const QString &text);

@@ -74,12 +74,15 @@ void TForm3::setupDeveloperDisplayEntry()
     entry->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F12));
     entry->setShortcutContext(Qt::WindowShortcut);
     addAction(entry);
-    connect(entry, &QAction::triggered, this, [this] {
-        const QString buffer =
-            markup::fillBuffer(Memo1->toPlainText(), markup::BufferLayout::Laufbahn);
-        const QString text = buffer.left(buffer.indexOf(markup::endMark));
-        const TForm10 &settings = *laufbahn().Form10;
-        laufbahnZeigen(markup::displayString(text, settings.hiddenLetterCharacter(),
-                                             settings.hiddenPartCharacter()));
-    });
+    connect(entry, &QAction::triggered, this, [this] { laufbahnZeigen(developerDisplayString()); });
+}
+
+QString TForm3::developerDisplayString() const
+{
+    const QString buffer = markup::fillBuffer(Memo1->toPlainText(), markup::BufferLayout::Laufbahn);
+    // The buffer's own end mark is the last "#": one in the text is a placeholder.
+    const QString text = buffer.left(buffer.lastIndexOf(markup::endMark));
+    const TForm10 &settings = *laufbahn().Form10;
+    return markup::displayString(text, settings.hiddenLetterCharacter(),
+                                 settings.hiddenPartCharacter());
 }

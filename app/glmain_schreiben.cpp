@@ -5,6 +5,7 @@
 
 #include "app/laufbahnapp.h"
 #include "app/ws_black.h"
+#include "display/ui/kuzzeit.h"
 #include "exercise/core/markup.h"
 #include "settings/core/colorvalue.h"
 #include "settings/core/fontspec.h"
@@ -125,11 +126,21 @@ void TForm3::wiederholungZeigen(const writing::Wiederholung &wiederholung)
 {
     using Anzeige = writing::Wiederholung::Anzeige;
     if (wiederholung.anzeige == Anzeige::Kurzzeit) {
+        // The pupil's duration for these showings only; the teacher's setting stays.
+        for (const QString &wort : wiederholung.woerter) {
+            kurzzeitZeigen(wort, wiederholung.verzoegerung);
+            const display::KurzzeitAblauf *ablauf = laufbahn().Form15->ablauf();
+            if (!ablauf || ablauf->phase() != display::KurzzeitPhase::Fertig)
+                break;
+        }
         return;
     }
     // The black cover lies under the display and goes also when the display fails.
     TForm_black &schwarz = *laufbahn().Form_black;
     schwarz.show();
     const auto weg = qScopeGuard([&schwarz] { schwarz.hide(); });
-    laufbahnZeigen(wiederholung.laufbahnText);
+    if (wiederholung.anzeige == Anzeige::Alternativ)
+        alternativZeigen(wiederholung.laufbahnText);
+    else
+        laufbahnZeigen(wiederholung.laufbahnText);
 }

@@ -4,6 +4,7 @@
 #include "app/info.h"
 #include "app/leer.h"
 #include "app/ws_black.h"
+#include "display/ui/kuzzeit.h"
 #include "exercise/ui/neuschueler.h"
 #include "exercise/ui/textedrucken.h"
 #include "settings/ui/einstell.h"
@@ -50,6 +51,7 @@ LaufbahnApp::LaufbahnApp()
     Form3->auswahlVerbinden(Form13.get());
     Form14 = std::make_unique<TForm14>(Form3.get());
     Form3->vergleichVerbinden(Form14.get());
+    Form15 = std::make_unique<TForm15>(Form3.get());
     Form16 = std::make_unique<TForm16>(Form3.get());
     for (Nachschreiben *form :
          {static_cast<Nachschreiben *>(Form9.get()), static_cast<Nachschreiben *>(Form12.get())}) {
@@ -68,6 +70,7 @@ LaufbahnApp::~LaufbahnApp()
     Form18.reset();
     Form17.reset();
     Form16.reset();
+    Form15.reset();
     Form14.reset();
     Form13.reset();
     Form12.reset();

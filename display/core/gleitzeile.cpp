@@ -1,6 +1,7 @@
 #include "display/core/gleitzeile.h"
 
 #include "exercise/core/ansi.h"
+#include "exercise/core/markup.h"
 
 #include <QtCore/qnamespace.h>
 #include <algorithm>
@@ -30,8 +31,7 @@ GleitZeile::GleitZeile(QString anzeigeText, const GlyphWidths &widths, int width
       m_zeileY(bandTopAtStart(height, textHeight)), m_linksX(width),
       m_tempo(std::clamp(tempo, 1, 9)), m_abstand(std::max(0, abstand)), m_carried(carried)
 {
-    const qsizetype hash = m_text.indexOf(u'#');
-    m_terminator = int(hash < 0 ? m_text.size() : hash) + 1;
+    m_terminator = int(markup::displayStringEnd(m_text)) + 1;
 }
 
 int GleitZeile::bandTopAtStart(int height, int textHeight)
@@ -55,8 +55,8 @@ QChar GleitZeile::charAt(int position) const
 {
     if (position <= 0)
         return u' ';
-    if (position > m_text.size())
-        return u'#';
+    if (position >= m_terminator)
+        return markup::endMark;
     return m_text.at(position - 1);
 }
 
@@ -213,11 +213,11 @@ KeyEffect GleitZeile::keyDown(int qtKey)
     }
     case Qt::Key_PageDown: {
         int p = m_pos;
-        if (charAt(p) != u'#')
+        if (p < m_terminator)
             ++p;
-        while (charAt(p) != u'#' && !isSentenceEnd(charAt(p - 1)))
+        while (p < m_terminator && !isSentenceEnd(charAt(p - 1)))
             ++p;
-        if (charAt(p) == u'#')
+        if (p >= m_terminator)
             p = 0;
         jumpTo(p);
         return KeyEffect::None;

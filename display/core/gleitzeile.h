@@ -91,7 +91,7 @@ public:
     const QString &anzeigeText() const { return m_text; }
 
 private:
-    QChar charAt(int position) const;  // 1-based; position 0 is a blank; "#" past the end
+    QChar charAt(int position) const;  // 1-based; position 0 is a blank; "#" from the end on
     int glyphCode(int position) const; // as drawn: codes below 32 become the blank
     int glyphWidth(int position) const;
     void jumpTo(int position);
@@ -110,7 +110,7 @@ private:
     bool m_hilfeAn = false;
     bool m_umlauf = false;
     bool m_geschlossen = false;
-    int m_terminator; // the first "#", or one past the end
+    int m_terminator; // the end mark, or one past the end
     CarriedState *m_carried;
 };
 

@@ -134,7 +134,10 @@ bool GlyphSet::render(const GlyphStyle &style)
                 return false;
             source.painted.fill(m_background);
             QPainter painter(&source.painted);
-            painter.setFont(m_font);
+            QFont font = m_font;
+            if (style.twoColours)
+                font.setStyleStrategy(QFont::NoAntialias);
+            painter.setFont(font);
             painter.setPen(style.letterColor);
             painter.drawText(0, ascent, text);
             source.inked = box;
@@ -188,7 +191,8 @@ bool GlyphSet::render(const GlyphStyle &style)
     // Coverage 0..255 of the letter colour over the background.
     std::array<Pixel, 256> shade;
     for (int c = 0; c < 256; ++c)
-        shade[size_t(c)] = mix(m_background, letter, c);
+        shade[size_t(c)] =
+            style.twoColours ? (c >= 128 ? letter : m_background) : mix(m_background, letter, c);
 
     QImage &atlas = m_atlas.image();
     for (int code = 0; code < 256; ++code) {
@@ -250,7 +254,8 @@ std::shared_ptr<const GlyphSet> GlyphCache::glyphs(const GlyphStyle &style, QSiz
 {
     const QString key = style.font.key() % u'|' % QString::number(style.letterColor.rgba()) % u'|' %
                         QString::number(style.background.rgba()) % u'|' %
-                        QString::number(screen.width()) % u'x' % QString::number(screen.height());
+                        (style.twoColours ? u"2|"_s : u""_s) % QString::number(screen.width()) %
+                        u'x' % QString::number(screen.height());
     const auto found = std::find_if(m_entries.begin(), m_entries.end(),
                                     [&](const Entry &entry) { return entry.key == key; });
     if (found != m_entries.end()) {

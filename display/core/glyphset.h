@@ -21,6 +21,9 @@ struct GlyphStyle {
     QFont font;         // the display font with its size in points
     QColor letterColor; // the font's colour
     QColor background;
+    // Letters without shades between the two colours, as a screen of 256 palette
+    // entries that holds only these two shows them.
+    bool twoColours = false;
 };
 
 // Glyph image of code c: (text width of c + 2) x (text height of "Üg" + 2), the

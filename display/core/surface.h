@@ -57,6 +57,13 @@ public:
     void drawClipped(int x, int y, const Surface &source, const QRect &sourceRect,
                      const QRect &clip = QRect());
 
+    // `sourceRect` of `source` enlarged `factor` times, each pixel a square of
+    // factor x factor (nearest neighbour), its top-left corner at (x, y); clipped to
+    // this surface and to `clip` (when not null). A factor below 1 draws nothing; the
+    // source is another surface.
+    void drawScaled(int x, int y, const Surface &source, const QRect &sourceRect, int factor,
+                    const QRect &clip = QRect());
+
     Pixel pixel(int x, int y) const
     {
         return reinterpret_cast<const Pixel *>(m_image.constScanLine(y))[x];

@@ -1,11 +1,15 @@
-// Developer tool, not shipped: shows the gliding-line display with a text from the
-// command line or a file, so the display can be watched before an exercise runs it.
+// Developer tool, not shipped: shows the gliding-line display (or the alternative one,
+// or flashes the words in the short-time display) with a text from the command line
+// or a file, so the displays can be watched before an exercise runs them.
 
 #include "display/ui/frameclock.h"
+#include "display/ui/kuzzeit.h"
 #include "display/ui/laufunit4.h"
+#include "display/ui/unit1.h"
 #include "display/ui/unit4.h"
 #include "exercise/core/ansi.h"
 #include "exercise/core/fileio.h"
+#include "exercise/core/markup.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -28,13 +32,17 @@ int main(int argc, char *argv[])
     const QCommandLineOption sizeOption(u"size"_s, u"Font size in points (28)."_s, u"pt"_s,
                                         u"28"_s);
     const QCommandLineOption oldOption(u"old"_s, u"Show the older display form."_s);
+    const QCommandLineOption alternativeOption(u"alternative"_s,
+                                               u"Show the alternative display (640 x 480)."_s);
+    const QCommandLineOption flashOption(
+        u"flash"_s, u"Flash each word; the delay in steps of 50 ms."_s, u"n"_s);
     const QCommandLineOption marksOption(u"marks"_s, u"Return marks words."_s);
     const QCommandLineOption secondsOption(u"seconds"_s, u"Close after this many seconds."_s,
                                            u"s"_s);
     const QCommandLineOption repeatOption(u"repeat"_s, u"Show the display this often."_s, u"n"_s,
                                           u"1"_s);
     parser.addOptions({textOption, tempoOption, spacingOption, fontOption, sizeOption, oldOption,
-                       marksOption, secondsOption, repeatOption});
+                       alternativeOption, flashOption, marksOption, secondsOption, repeatOption});
     parser.addPositionalArgument(u"file"_s, u"A text file (Windows-1252)."_s);
     parser.process(app);
 
@@ -60,7 +68,32 @@ int main(int argc, char *argv[])
 
     QTextStream out(stdout);
     const int repeat = std::max(1, parser.value(repeatOption).toInt());
+    const QString anzeige = text + QString(16, u' ') + markup::endMark;
+    if (parser.isSet(flashOption)) {
+        TForm15 form;
+        display::FlashSettings flash = display::FlashSettings::defaults();
+        flash.delay = parser.value(flashOption).toInt();
+        for (int i = 0; i < repeat; ++i) {
+            for (const QString &wort : markup::displayStringWords(anzeige)) {
+                const display::KurzzeitMessung m = form.zeigen(wort, flash);
+                const display::KurzzeitDauer &dauer = form.ablauf()->dauer();
+                out << wort << ": cue " << m.achtung << '/' << dauer.achtung << ", word " << m.wort
+                    << '/' << dauer.wort << " refreshes, late " << m.verpasst
+                    << (form.presentedAhead() ? ", presented ahead" : ", painted on ticks")
+                    << Qt::endl;
+            }
+        }
+        return 0;
+    }
     for (int i = 0; i < repeat; ++i) {
+        if (parser.isSet(alternativeOption)) {
+            TForm1 form(anzeige, settings);
+            if (parser.isSet(secondsOption))
+                QTimer::singleShot(int(parser.value(secondsOption).toDouble() * 1000), &form,
+                                   &QWidget::close);
+            form.exec();
+            continue;
+        }
         std::unique_ptr<display::GleitAnzeige> form;
         if (parser.isSet(oldOption)) {
             TForm4::anzeige_text = text;

@@ -2,16 +2,11 @@
 
 #if LAUFBAHN_HAVE_XCB_PRESENT
 
+#include "display/ui/xpresent.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <QWindow>
-#include <QtGui/qguiapplication_platform.h>
-
-#include <cstdlib>
-#include <xcb/present.h>
-#include <xcb/xcb.h>
 
 using namespace Qt::StringLiterals;
 
@@ -59,17 +54,8 @@ public:
 
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) override
     {
-        if (eventType != "xcb_generic_event_t")
-            return false;
-        auto *event = static_cast<xcb_generic_event_t *>(message);
-        if ((event->response_type & 0x7F) != XCB_GE_GENERIC)
-            return false;
-        auto *generic = reinterpret_cast<xcb_ge_generic_event_t *>(event);
-        if (generic->extension != m_opcode ||
-            generic->event_type != XCB_PRESENT_EVENT_COMPLETE_NOTIFY)
-            return false;
-        auto *complete = reinterpret_cast<xcb_present_complete_notify_event_t *>(event);
-        if (complete->event != m_eventId || complete->kind != XCB_PRESENT_COMPLETE_KIND_NOTIFY_MSC)
+        const auto *complete = xpresent::completeNotify(eventType, message, m_opcode, m_eventId);
+        if (!complete || complete->kind != XCB_PRESENT_COMPLETE_KIND_NOTIFY_MSC)
             return false;
         m_pending = false;
         if (isActive()) {
@@ -97,36 +83,15 @@ private:
     bool m_pending = false;
 };
 
-bool presentAvailable(xcb_connection_t *connection, uint8_t *opcode)
-{
-    const xcb_query_extension_reply_t *extension =
-        xcb_get_extension_data(connection, &xcb_present_id);
-    if (!extension || !extension->present)
-        return false;
-    xcb_present_query_version_reply_t *version = xcb_present_query_version_reply(
-        connection,
-        xcb_present_query_version(connection, XCB_PRESENT_MAJOR_VERSION, XCB_PRESENT_MINOR_VERSION),
-        nullptr);
-    if (!version)
-        return false;
-    std::free(version);
-    *opcode = extension->major_opcode;
-    return true;
-}
-
 } // namespace
 
 std::unique_ptr<FrameClock> detail::createPresentClock(QWindow *window)
 {
-    if (!window || QGuiApplication::platformName() != u"xcb")
-        return nullptr;
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection())
-        return nullptr;
+    xcb_connection_t *connection = xpresent::connectionOf(window);
     uint8_t opcode = 0;
-    if (!presentAvailable(x11->connection(), &opcode))
+    if (!connection || !xpresent::available(connection, &opcode))
         return nullptr;
-    return std::make_unique<PresentClock>(x11->connection(), xcb_window_t(window->winId()), opcode);
+    return std::make_unique<PresentClock>(connection, xcb_window_t(window->winId()), opcode);
 }
 
 } // namespace display

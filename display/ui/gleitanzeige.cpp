@@ -6,14 +6,10 @@
 #include "display/ui/frameclock.h"
 #include "exercise/ui/messages.h"
 
-#include <QCloseEvent>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -31,7 +27,8 @@ DisplaySettings DisplaySettings::defaults()
 
 GleitAnzeige::GleitAnzeige(const QString &anzeigeText, CarriedState *carried,
                            const DisplaySettings &settings, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_text(anzeigeText), m_carried(carried), m_settings(settings)
+    : DisplayWindow(Showing::FullScreen, parent), m_text(anzeigeText), m_carried(carried),
+      m_settings(settings)
 {
     // Every pixel is painted by the display itself; the toolkit need not clear first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -41,31 +38,13 @@ GleitAnzeige::GleitAnzeige(const QString &anzeigeText, CarriedState *carried,
 
 GleitAnzeige::~GleitAnzeige() = default;
 
-int GleitAnzeige::exec()
-{
-    QWidget *owner = parentWidget();
-    QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    if (screen)
-        setGeometry(screen->geometry());
-    setWindowModality(Qt::ApplicationModal);
-    showFullScreen();
-    activateWindow();
-    setFocus();
-    if (isVisible()) {
-        QEventLoop loop;
-        m_loop = &loop;
-        loop.exec(QEventLoop::DialogExec);
-    }
-    return 0;
-}
-
 void GleitAnzeige::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     setWindowTitle(u"bitte warten.."_s);
     m_repaintAll = true;
-    if (m_clock && !m_paused)
-        m_clock->start();
+    if (m_motion && !m_paused)
+        startClock();
     // The glyphs are built once the black window is on the screen.
     if (!m_motion && !m_initialisePending) {
         m_initialisePending = true;
@@ -88,12 +67,10 @@ void GleitAnzeige::initialise()
     m_motion = std::make_unique<GleitZeile>(m_text, m_glyphs->widths(), width(), height(),
                                             m_glyphs->textHeight(), m_settings.tempo,
                                             m_settings.spacing * 5, m_carried);
-    m_clock = FrameClock::create(windowHandle());
-    connect(m_clock.get(), &FrameClock::tick, this, &GleitAnzeige::onTick);
     m_zeitmarke.start();
     m_frameCount = 0;
     m_repaintAll = true;
-    m_clock->start();
+    startClock();
 }
 
 QRect GleitAnzeige::band() const
@@ -101,7 +78,7 @@ QRect GleitAnzeige::band() const
     return bandRect(width(), m_motion->zeileY(), *m_glyphs);
 }
 
-void GleitAnzeige::onTick()
+void GleitAnzeige::onTick(qint64)
 {
     if (!m_motion || !isVisible())
         return;
@@ -134,40 +111,13 @@ void GleitAnzeige::composeInto(Surface &target, const QRect &area, QPoint origin
 
 void GleitAnzeige::paintEvent(QPaintEvent *event)
 {
-    QPainter painter(this);
     if (!m_framesStarted || !m_motion) {
-        painter.fillRect(event->rect(), Qt::black);
+        QPainter(this).fillRect(event->rect(), Qt::black);
         return;
     }
-
-    // Straight into the window's backing store when the painter draws into a plain
-    // image at the window's own scale: no copy of the frame in between.
-    QPaintEngine *engine = painter.paintEngine();
-    QPaintDevice *device = engine ? engine->paintDevice() : nullptr;
-    const QTransform transform = painter.deviceTransform();
-    if (device && device->devType() == QInternal::Image &&
-        transform.type() <= QTransform::TxTranslate) {
-        auto *image = static_cast<QImage *>(device);
-        if (image->isDetached() && image->devicePixelRatio() == 1.0 && Surface::canWrap(*image)) {
-            Surface target = Surface::wrap(*image);
-            const QPoint origin(qRound(transform.dx()), qRound(transform.dy()));
-            for (const QRect &area : event->region())
-                composeInto(target, area, origin);
-            emit frameShown();
-            return;
-        }
-    }
-
-    if (!m_buffer || m_buffer->width() != width() || m_buffer->height() != height())
-        m_buffer = std::make_unique<Surface>(width(), height());
-    if (m_buffer->isNull())
-        return;
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const QRect &area : event->region()) {
-        composeInto(*m_buffer, area, QPoint());
-        painter.drawImage(area.topLeft(), m_buffer->image(), area);
-    }
-    emit frameShown();
+    paintComposed(event, [this](Surface &target, const QRect &area, QPoint origin) {
+        composeInto(target, area, origin);
+    });
 }
 
 void GleitAnzeige::keyPressEvent(QKeyEvent *event)
@@ -207,20 +157,17 @@ void GleitAnzeige::apply(KeyEffect effect)
         close();
         return;
     case KeyEffect::CloseResetCursor:
-        if (m_clock)
-            m_clock->stop();
+        stopClock();
         while (QGuiApplication::overrideCursor())
             QGuiApplication::restoreOverrideCursor();
         close();
         return;
     case KeyEffect::TogglePause:
         m_paused = !m_paused;
-        if (m_clock) {
-            if (m_paused)
-                m_clock->stop();
-            else
-                m_clock->start();
-        }
+        if (m_paused)
+            stopClock();
+        else if (m_motion)
+            startClock();
         return;
     case KeyEffect::HelpToggled:
         // At once: the screen in the background colour, with the help line when it is
@@ -249,15 +196,6 @@ void GleitAnzeige::resizeEvent(QResizeEvent *event)
         m_repaintAll = true;
         update();
     }
-}
-
-void GleitAnzeige::closeEvent(QCloseEvent *event)
-{
-    if (m_clock)
-        m_clock->stop();
-    event->accept();
-    if (m_loop)
-        m_loop->quit();
 }
 
 } // namespace display

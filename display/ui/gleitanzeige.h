@@ -4,21 +4,17 @@
 // The exercise run and the rewrite forms open it modally, once per chunk.
 
 #include "display/core/gleitzeile.h"
+#include "display/ui/displaywindow.h"
 
 #include <QColor>
 #include <QElapsedTimer>
 #include <QFont>
-#include <QPointer>
 #include <QString>
-#include <QWidget>
 #include <memory>
 #include <vector>
 
-class QEventLoop;
-
 namespace display {
 
-class FrameClock;
 class GlyphSet;
 class Surface;
 
@@ -36,26 +32,20 @@ struct DisplaySettings {
     static DisplaySettings defaults();
 };
 
-class GleitAnzeige : public QWidget {
+class GleitAnzeige : public DisplayWindow {
     Q_OBJECT
 public:
     ~GleitAnzeige() override;
 
-    // Shows the display full screen on its owner's screen and returns when it closes.
-    int exec();
-
     // For tests and measurements.
     const GleitZeile *motion() const { return m_motion.get(); }
     const GlyphSet *glyphSet() const { return m_glyphs.get(); }
-    FrameClock *frameClock() const { return m_clock.get(); }
     bool glyphsWereKept() const { return m_glyphsKept; }
     bool isPaused() const { return m_paused; }
 
 signals:
     // A word marked with Return, with the selection that colours it in the exercise text.
     void wordMarked(const QString &word, int selectionStart, int selectionLength);
-    // A frame of the line has been painted (the window system shows it next).
-    void frameShown();
 
 protected:
     GleitAnzeige(const QString &anzeigeText, CarriedState *carried, const DisplaySettings &settings,
@@ -65,11 +55,10 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
+    void onTick(qint64 refresh) override;
 
 private:
     void initialise();
-    void onTick();
     void apply(KeyEffect effect);
     void composeInto(Surface &target, const QRect &area, QPoint origin) const;
     QRect band() const;
@@ -81,9 +70,7 @@ private:
     std::shared_ptr<const GlyphSet> m_glyphs;
     bool m_glyphsKept = false;
     std::unique_ptr<GleitZeile> m_motion;
-    std::unique_ptr<FrameClock> m_clock;
     std::vector<PlacedGlyph> m_placed;
-    std::unique_ptr<Surface> m_buffer; // for paint devices the frame cannot be drawn into
 
     bool m_initialisePending = false;
     bool m_framesStarted = false; // black until the first frame
@@ -91,7 +78,6 @@ private:
     bool m_paused = false;
     int m_frameCount = 0;
     QElapsedTimer m_zeitmarke;
-    QPointer<QEventLoop> m_loop;
 };
 
 } // namespace display

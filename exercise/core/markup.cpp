@@ -258,6 +258,20 @@ MappedDisplay mappedDisplay(QStringView chunk, QChar letterPlaceholder, QChar pa
     return shown;
 }
 
+qsizetype displayStringEnd(QStringView display)
+{
+    return display.endsWith(endMark) ? display.size() - 1 : display.size();
+}
+
+QStringList displayStringWords(QStringView display)
+{
+    QStringList words;
+    for (QStringView word :
+         display.first(displayStringEnd(display)).split(u' ', Qt::SkipEmptyParts))
+        words << word.toString();
+    return words;
+}
+
 QString targetString(QStringView chunk)
 {
     QString target;

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace markup {
@@ -88,6 +89,12 @@ struct MappedDisplay {
     QList<DisplaySource> sources; // one per character of `text`
 };
 MappedDisplay mappedDisplay(QStringView chunk, QChar letterPlaceholder, QChar partPlaceholder);
+// Where a display ends: at its end mark, the "#" appended as its last character, or
+// at the end of a string without one. A "#" before it (the gap placeholder, say) is a
+// character like any other and is shown. Counted from 0.
+qsizetype displayStringEnd(QStringView display);
+// The blank-separated words of a display string before its end mark.
+QStringList displayStringWords(QStringView display);
 
 // Chunk -> what the pupil must write: the marks dropped, "&" pairs with their letters.
 // Not trimmed; the caller trims.

@@ -1,6 +1,8 @@
 #include "app/glmain.h"
 #include "app/laufbahnapp.h"
 #include "app/ws_black.h"
+#include "display/core/refreshschedule.h"
+#include "display/ui/kuzzeit.h"
 #include "display/ui/laufunit4.h"
 #include "settings/ui/einstell.h"
 #include "settings/ui/settingwidgets.h"
@@ -11,10 +13,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QScreen>
+#include <QSlider>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -73,16 +78,32 @@ private slots:
         app().Form10->RadioButton6->setChecked(true);
         app().Form10->RadioGroup2->setItemIndex(0);
         form->Memo1->setPlainText(u"Haus M§au§s\nzweite Zeile"_s);
-        form->RadioButton3->setChecked(true);
+        form->RadioButton1->setChecked(true);
+        app().Form10->CheckBox1->setChecked(true);
+        app().Form10->TrackBar5->setValue(40);
         auto *wort = form->findChild<QAction *>(u"WortSchreibProbe"_s);
         auto *gruppe = form->findChild<QAction *>(u"AbschnittSchreibProbe"_s);
         QVERIFY(wort && gruppe);
         QCOMPARE(wort->associatedObjects(), QObjectList{form});
 
-        // The word shown again glides over the black cover, which goes afterwards.
+        // The word is flashed again for as long as the pupil's slider says, the teacher's
+        // setting left alone.
+        testing::answerNextDialog(schreiben(u"Haus"_s, false, [&](Nachschreiben *schreib) {
+            qobject_cast<TForm9 *>(schreib)->TrackBar1->setValue(1);
+            schreib->SpeedButton2->click();
+            QCOMPARE(form->kurzzeit_wort, u"Haus"_s);
+            const qint64 period = display::refreshPeriodNs(app().Form15->screen()->refreshRate());
+            QCOMPARE(app().Form15->ablauf()->dauer().wort,
+                     display::KurzzeitDauer::fuer(period, 3).wort);
+            QCOMPARE(app().Form10->TrackBar5->value(), 40);
+        }));
+        wort->trigger();
+
+        // A section shown again glides over the black cover, which goes afterwards.
+        form->RadioButton3->setChecked(true);
         QString gezeigt;
         bool schwarz = false;
-        testing::answerNextDialog(schreiben(u"Haus"_s, false, [&](Nachschreiben *schreib) {
+        testing::answerNextDialog(schreiben(u"Haus Mau"_s, true, [&](Nachschreiben *schreib) {
             testing::answerNextDialog([&](QWidget *anzeige) {
                 QVERIFY(qobject_cast<TLaufForm4 *>(anzeige));
                 gezeigt = TLaufForm4::anzeige_text;
@@ -92,12 +113,10 @@ private slots:
             schreib->SpeedButton2->click();
             QVERIFY(!app().Form_black->isVisible());
         }));
-        wort->trigger();
-        QCOMPARE(gezeigt, u"Haus"_s + QString(16, u' ') + u'#');
-        QVERIFY(schwarz);
-
-        testing::answerNextDialog(schreiben(u"Haus Mau"_s, true));
         gruppe->trigger();
+        QVERIFY(schwarz);
+        QCOMPARE(gezeigt, form->laufbahn_text);
+        QVERIFY(gezeigt.startsWith(u"Haus M"_s) && gezeigt.endsWith(u"s                #"_s));
         QCOMPARE(form->Memo5->toPlainText(), u"Haus Haus Mau "_s);
         QCOMPARE(farbig(form->RichEdit1), u"Haus Haus [Maus] "_s);
         QCOMPARE(farbig(form->RichEdit2), u"Haus Haus [Mau ]"_s);

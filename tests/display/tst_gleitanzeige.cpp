@@ -2,6 +2,7 @@
 #include "display/ui/frameclock.h"
 #include "display/ui/laufunit4.h"
 #include "display/ui/unit4.h"
+#include "tests/display/modal.h"
 #include "tests/display/pixelcount.h"
 
 #include <QGuiApplication>
@@ -9,13 +10,12 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 
 using namespace Qt::StringLiterals;
 using display::DisplaySettings;
 using display::GleitAnzeige;
 using testing::countPixels;
+using testing::runModal;
 
 namespace {
 
@@ -29,19 +29,6 @@ DisplaySettings settings(int tempo = 3)
     s.letterColor = kLetter;
     s.tempo = tempo;
     return s;
-}
-
-// Shows `form` modally and runs `steps` inside its loop. False when the form had
-// to be closed because it did not close by itself within `timeoutMs`.
-bool runModal(GleitAnzeige &form, const std::function<void()> &steps, int timeoutMs = 15000)
-{
-    QTimer::singleShot(0, &form, steps);
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, &form, &QWidget::close);
-    guard.start(timeoutMs);
-    form.exec();
-    return guard.isActive();
 }
 
 // What the window system last received from the window.
@@ -262,10 +249,11 @@ private slots:
     void theDisplayClosesWhenTheEndReachesTheScreen_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addRow("a short text") << u"ab#cd"_s;
+        QTest::addRow("a short text") << u"ab#"_s;
+        QTest::addRow("a placeholder hash before the end") << u"ab#cd#"_s;
         QTest::addRow("the end of the string") << u"xy"_s;
         QTest::addRow("an empty string") << QString();
-        QTest::addRow("a string that starts with the end") << u"#abc"_s;
+        QTest::addRow("the end mark alone") << u"#"_s;
     }
     void theDisplayClosesWhenTheEndReachesTheScreen()
     {

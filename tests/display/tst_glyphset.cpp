@@ -287,6 +287,34 @@ private slots:
         QVERIFY(!hit);
     }
 
+    // For a screen of two palette colours: every pixel is the letter colour or the
+    // background, and the letters are still there.
+    void twoColourGlyphsHaveNoShades()
+    {
+        GlyphStyle two = style(10, Qt::yellow, Qt::blue);
+        two.twoColours = true;
+        const auto set = GlyphSet::build(two, 480);
+        QVERIFY(set);
+        int letters = 0;
+        for (int code = 32; code < 256; ++code) {
+            const QImage glyph = set->glyphImage(code);
+            const int letter = countPixels(glyph, QColor(Qt::yellow).rgb());
+            const int background = countPixels(glyph, QColor(Qt::blue).rgb());
+            QCOMPARE(letter + background, glyph.width() * glyph.height());
+            letters += letter;
+        }
+        QVERIFY(countPixels(set->glyphImage('a'), QColor(Qt::yellow).rgb()) > 20);
+        QVERIFY(letters > 5000);
+
+        // The shaded set of the same font is another one.
+        GlyphCache cache;
+        cache.glyphs(two, QSize(640, 480));
+        bool hit = true;
+        two.twoColours = false;
+        cache.glyphs(two, QSize(640, 480), &hit);
+        QVERIFY(!hit);
+    }
+
     void aLargerCacheKeepsSeveralSets()
     {
         GlyphCache cache(2);

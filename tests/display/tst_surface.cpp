@@ -255,6 +255,49 @@ private slots:
         QCOMPARE(s.pixel(9, 9), kBlack);
     }
 
+    // Each source pixel becomes a square of factor x factor; what lies outside the
+    // target or the clip is cut off, wherever the picture starts.
+    void enlargingByAWholeFactor_data()
+    {
+        QTest::addColumn<int>("factor");
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QRect>("clip");
+        QTest::addRow("once") << 1 << QPoint(3, 2) << QRect();
+        QTest::addRow("twice") << 2 << QPoint(1, 1) << QRect();
+        QTest::addRow("three times, clipped") << 3 << QPoint(0, 0) << QRect(4, 5, 7, 6);
+        QTest::addRow("starting left of and above the target") << 2 << QPoint(-3, -5) << QRect();
+        QTest::addRow("reaching past the target") << 4 << QPoint(10, 12) << QRect();
+    }
+    void enlargingByAWholeFactor()
+    {
+        QFETCH(int, factor);
+        QFETCH(QPoint, at);
+        QFETCH(QRect, clip);
+        const Surface source = numbered(5, 4);
+        const QRect from(1, 1, 4, 3);
+        Surface target = filled(20, 20, kBlack);
+        target.drawScaled(at.x(), at.y(), source, from, factor, clip);
+        const QRect drawn = QRect(at, from.size() * factor)
+                                .intersected(target.rect())
+                                .intersected(clip.isNull() ? target.rect() : clip);
+        for (int y = 0; y < 20; ++y) {
+            for (int x = 0; x < 20; ++x) {
+                const Pixel expected = drawn.contains(x, y)
+                                           ? source.pixel(from.left() + (x - at.x()) / factor,
+                                                          from.top() + (y - at.y()) / factor)
+                                           : kBlack;
+                QCOMPARE(target.pixel(x, y), expected);
+            }
+        }
+    }
+
+    void enlargingByLessThanOnceDrawsNothing()
+    {
+        Surface target = filled(4, 4, kBlack);
+        target.drawScaled(0, 0, filled(2, 2, kRed), QRect(0, 0, 2, 2), 0);
+        QCOMPARE(countPixels(target, kBlack), 16);
+    }
+
     void theErrorTextNamesTheSurface()
     {
         QCOMPARE(display::surfaceErrorText(), u"Surface cannot be made"_s);

@@ -242,6 +242,33 @@ private slots:
                  u"Ha"_s + QChar(1) + QChar(1) + u"e"_s + runOut);
     }
 
+    // A display ends at the end mark appended after its run-out, never at a "#" that
+    // the text shows (the placeholder of a word part before "default.opt" is loaded).
+    void displayStringEndAndWords_data()
+    {
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<qsizetype>("end");
+        QTest::addColumn<QStringList>("words");
+        const QString runOut = QString(16, u' ') + u'#';
+        QTest::addRow("plain") << u"Der Hund"_s + runOut << qsizetype(24)
+                               << QStringList{u"Der"_s, u"Hund"_s};
+        QTest::addRow("placeholder hash") << u"Ha#e und Ma#s"_s + runOut << qsizetype(29)
+                                          << QStringList{u"Ha#e"_s, u"und"_s, u"Ma#s"_s};
+        QTest::addRow("a word of hashes")
+            << u"## a"_s + runOut << qsizetype(20) << QStringList{u"##"_s, u"a"_s};
+        QTest::addRow("no end mark") << u"Hund  "_s << qsizetype(6) << QStringList{u"Hund"_s};
+        QTest::addRow("only the end mark") << u"#"_s << qsizetype(0) << QStringList{};
+        QTest::addRow("empty") << QString() << qsizetype(0) << QStringList{};
+    }
+    void displayStringEndAndWords()
+    {
+        QFETCH(QString, display);
+        QFETCH(qsizetype, end);
+        QFETCH(QStringList, words);
+        QCOMPARE(markup::displayStringEnd(display), end);
+        QCOMPARE(markup::displayStringWords(display), words);
+    }
+
     void targetString_data()
     {
         QTest::addColumn<QString>("chunk");

@@ -156,6 +156,7 @@ private slots:
 
         // Shown again by the short-time display, as long as the pupil's slider says.
         e.kurzzeit = true;
+        e.laufbahnText = u"Ha#s"_s + QString(16, u' ') + u'#';
         zeigen(form, u"Haus"_s, ansicht(6), e);
         QCOMPARE(form.TrackBar1->value(), 6);
         form.TrackBar1->setValue(9);
@@ -164,6 +165,7 @@ private slots:
         const auto w = nochmal.takeFirst().at(0).value<writing::Wiederholung>();
         QCOMPARE(w.anzeige, writing::Wiederholung::Anzeige::Kurzzeit);
         QCOMPARE(w.verzoegerung, 27);
+        QCOMPARE(w.woerter, QStringList{u"Ha#s"_s});
     }
 
     void pupilRewritesASection()

@@ -44,6 +44,7 @@ writing::Wiederholung TForm9::wiederholung() const
     writing::Wiederholung w;
     w.anzeige = writing::Wiederholung::Anzeige::Kurzzeit;
     w.laufbahnText = eingabe().laufbahnText;
+    w.woerter = markup::displayStringWords(w.laufbahnText);
     w.verzoegerung = TrackBar1->value() * 3;
     return w;
 }
