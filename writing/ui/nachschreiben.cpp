@@ -265,14 +265,14 @@ void Nachschreiben::setLobformen(TForm11 *text, TForm16 *bild, QRandomGenerator 
     m_zufall = zufall;
 }
 
-void Nachschreiben::init(const QString &ziel_, const writing::NachschreibEingabe &eingabe,
+void Nachschreiben::init(const QString &zielText, const writing::NachschreibEingabe &eingabe,
                          const NachschreibAnsicht &ansicht)
 {
     m_eingabe = eingabe;
     m_ansicht = ansicht;
     ohne_fehler = true;
     abbruch = true;
-    ziel = ziel_;
+    ziel = zielText;
     geprueft = false;
     pruefung_aktiv = true;
     m_fertigLaeuft = false;
@@ -310,10 +310,11 @@ void Nachschreiben::init(const QString &ziel_, const writing::NachschreibEingabe
     RichEdit1->setFocus();
 }
 
-bool Nachschreiben::nachschreiben(const QString &ziel_, const writing::NachschreibEingabe &eingabe,
+bool Nachschreiben::nachschreiben(const QString &zielText,
+                                  const writing::NachschreibEingabe &eingabe,
                                   const NachschreibAnsicht &ansicht)
 {
-    init(ziel_, eingabe, ansicht);
+    init(zielText, eingabe, ansicht);
     setWindowState(windowState() | Qt::WindowMaximized);
     exec();
     return abbruch;
