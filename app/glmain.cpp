@@ -7,7 +7,7 @@
 #include "exercise/core/textfile.h"
 #include "exercise/core/wortfolge.h"
 #include "exercise/ui/editortext.h"
-#include "exercise/ui/filedialog.h"
+#include "exercise/ui/firstshow.h"
 #include "exercise/ui/messages.h"
 #include "settings/ui/einstell.h"
 
@@ -71,7 +71,7 @@ template <typename T> T *named(T *object, const QString &name)
 }
 
 // Icons are drawn here rather than taken from an icon theme, which a plain
-// classroom machine may not have.
+// classroom machine may not have and whose search on disk would hold up the start.
 QIcon drawnIcon(const std::function<void(QPainter &)> &draw)
 {
     QIcon icon;
@@ -101,6 +101,44 @@ QIcon printerIcon()
         p.setPen(QPen(QColor(90, 90, 90), 1));
         p.drawLine(QPointF(7, 14.5), QPointF(13, 14.5));
         p.drawLine(QPointF(7, 16.5), QPointF(11, 16.5));
+    });
+}
+
+QIcon newTextIcon()
+{
+    return drawnIcon([](QPainter &p) {
+        p.setPen(QPen(QColor(60, 60, 60), 1));
+        p.setBrush(Qt::white);
+        p.drawPolygon(QPolygonF({QPointF(4.5, 1.5), QPointF(11.5, 1.5), QPointF(15.5, 5.5),
+                                 QPointF(15.5, 18.5), QPointF(4.5, 18.5)}));
+        p.setBrush(QColor(215, 215, 215));
+        p.drawPolygon(QPolygonF({QPointF(11.5, 1.5), QPointF(11.5, 5.5), QPointF(15.5, 5.5)}));
+    });
+}
+
+QIcon openTextIcon()
+{
+    return drawnIcon([](QPainter &p) {
+        p.setPen(QPen(QColor(140, 100, 20), 1));
+        p.setBrush(QColor(225, 175, 60));
+        p.drawPolygon(QPolygonF({QPointF(1.5, 4.5), QPointF(7, 4.5), QPointF(8.5, 6.5),
+                                 QPointF(16.5, 6.5), QPointF(16.5, 16.5), QPointF(1.5, 16.5)}));
+        p.setBrush(QColor(250, 210, 100)); // the lid, open towards the viewer
+        p.drawPolygon(QPolygonF(
+            {QPointF(4.5, 9.5), QPointF(19, 9.5), QPointF(16.5, 16.5), QPointF(1.5, 16.5)}));
+    });
+}
+
+QIcon saveIcon()
+{
+    return drawnIcon([](QPainter &p) {
+        p.setPen(QPen(QColor(30, 50, 90), 1));
+        p.setBrush(QColor(60, 100, 170));
+        p.drawRoundedRect(QRectF(2.5, 2.5, 15, 15), 1.5, 1.5); // the disk
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(5.5, 2.5, 9, 6)); // the label
+        p.setBrush(QColor(190, 195, 205));
+        p.drawRect(QRectF(6.5, 12.5, 7, 5)); // the shutter
     });
 }
 
@@ -153,13 +191,6 @@ QPixmap pointerImage(bool pointingDown)
             image.setPixel(x, y, red);
     }
     return QPixmap::fromImage(image);
-}
-
-QFileDialog *fileDialog(QWidget *parent, const QString &name, const QString &title)
-{
-    QFileDialog *dialog = makeFileDialog(parent, name, title);
-    dialog->resize(760, 480);
-    return dialog;
 }
 
 QPushButton *hiddenButton(const QString &name, const QString &caption)
@@ -215,17 +246,21 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
     setStatusText(0, keinText);
     setStatusText(1, keinSchueler);
 
-    OpenDialog1 = fileDialog(this, u"OpenDialog1"_s, u"Text laden"_s);
-    OpenDialog1->setFileMode(QFileDialog::ExistingFile);
-    OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-    OpenDialog1->setNameFilters({textFilter, oldTextFilter});
-    SaveDialog1 = fileDialog(this, u"SaveDialog1"_s, u"Text speichern unter"_s);
-    SaveDialog1->setFileMode(QFileDialog::AnyFile);
-    SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
-    SaveDialog1->setNameFilter(textFilter);
-    SaveDialog1->setDefaultSuffix(u"txt"_s);
-    OpenDialog2 = fileDialog(this, u"OpenDialog2"_s, QString());
-    SaveDialog2 = fileDialog(this, u"SaveDialog2"_s, QString());
+    for (LazyFileDialog *dialog : {&OpenDialog1, &OpenDialog2, &SaveDialog1, &SaveDialog2})
+        dialog->configure([](QFileDialog *made) { made->resize(760, 480); });
+    OpenDialog1.configure([](QFileDialog *dialog) {
+        dialog->setWindowTitle(u"Text laden"_s);
+        dialog->setFileMode(QFileDialog::ExistingFile);
+        dialog->setAcceptMode(QFileDialog::AcceptOpen);
+        dialog->setNameFilters({textFilter, oldTextFilter});
+    });
+    SaveDialog1.configure([](QFileDialog *dialog) {
+        dialog->setWindowTitle(u"Text speichern unter"_s);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setNameFilter(textFilter);
+        dialog->setDefaultSuffix(u"txt"_s);
+    });
 
     connectCommands();
     setupDeveloperDisplayEntry();
@@ -302,13 +337,9 @@ QWidget *TForm3::buildToolBar()
     toolBar->setFloatable(false);
     toolBar->toggleViewAction()->setEnabled(false);
     toolBar->setIconSize(QSize(20, 20));
-    QStyle *s = style();
-    SpeedButton1 =
-        speedButton(u"SpeedButton1"_s, s->standardIcon(QStyle::SP_FileIcon), u"neuer Text"_s);
-    SpeedButton2 = speedButton(u"SpeedButton2"_s, s->standardIcon(QStyle::SP_DialogOpenButton),
-                               u"Text laden"_s);
-    SpeedButton3 = speedButton(u"SpeedButton3"_s, s->standardIcon(QStyle::SP_DialogSaveButton),
-                               u"Text speichern"_s);
+    SpeedButton1 = speedButton(u"SpeedButton1"_s, newTextIcon(), u"neuer Text"_s);
+    SpeedButton2 = speedButton(u"SpeedButton2"_s, openTextIcon(), u"Text laden"_s);
+    SpeedButton3 = speedButton(u"SpeedButton3"_s, saveIcon(), u"Text speichern"_s);
     SpeedButton4 = speedButton(u"SpeedButton4"_s, printerIcon(), u"Text drucken"_s);
     for (QToolButton *button : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4})
         toolBar->addWidget(button);
@@ -415,12 +446,10 @@ QGroupBox *TForm3::buildStep3()
     wordColumn->addWidget(ListBox3, 1);
     auto *wordButtons = new QHBoxLayout;
     wordButtons->setSpacing(0);
-    SpeedButton7 = speedButton(u"SpeedButton7"_s, lowerCaseIcon(), u"Wort kleinschreiben"_s);
-    SpeedButton8 = speedButton(u"SpeedButton8"_s, deleteIcon(), u"Wort löschen"_s);
-    SpeedButton6 =
-        speedButton(u"SpeedButton6"_s, style()->standardIcon(QStyle::SP_DialogSaveButton),
-                    u"Fehler als Text speichern"_s);
-    SpeedButton5 = speedButton(u"SpeedButton5"_s, printerIcon(), u"drucken"_s);
+    SpeedButton7 = speedButton(u"SpeedButton7"_s, QIcon(), u"Wort kleinschreiben"_s);
+    SpeedButton8 = speedButton(u"SpeedButton8"_s, QIcon(), u"Wort löschen"_s);
+    SpeedButton6 = speedButton(u"SpeedButton6"_s, QIcon(), u"Fehler als Text speichern"_s);
+    SpeedButton5 = speedButton(u"SpeedButton5"_s, QIcon(), u"drucken"_s);
     for (QToolButton *button : {SpeedButton7, SpeedButton8, SpeedButton6, SpeedButton5})
         wordButtons->addWidget(button);
     wordButtons->addStretch(1);
@@ -443,12 +472,21 @@ QGroupBox *TForm3::buildStep3()
     RichEdit2 = named(new QTextEdit, u"RichEdit2"_s);
     RichEdit2->setReadOnly(true);
     written->addWidget(RichEdit2, 1);
-    SpeedButton9 = speedButton(u"SpeedButton9"_s, printerIcon(), u"geschriebenen Text drucken"_s);
+    SpeedButton9 = speedButton(u"SpeedButton9"_s, QIcon(), u"geschriebenen Text drucken"_s);
     written->addWidget(SpeedButton9, 0, Qt::AlignRight);
     PageControl1->addTab(TabSheet2, u"geschriebener Text"_s);
     layout->addWidget(PageControl1, 1);
 
     setUpWrongWordList();
+    // Step 3 is hidden at start: its pictures are drawn when it is first shown.
+    whenFirstShown(GroupBox3, [this] {
+        const QIcon printer = printerIcon();
+        SpeedButton7->setIcon(lowerCaseIcon());
+        SpeedButton8->setIcon(deleteIcon());
+        SpeedButton6->setIcon(saveIcon());
+        SpeedButton5->setIcon(printer);
+        SpeedButton9->setIcon(printer);
+    });
     GroupBox3->hide();
     return GroupBox3;
 }
@@ -522,6 +560,8 @@ void TForm3::connectCommands()
     connect(Info1, &QAction::triggered, this, &TForm3::Info1Click);
     connect(Programmende1, &QAction::triggered, this, &TForm3::Programmende1Click);
     connect(BitBtn8, &QPushButton::clicked, this, [] { laufbahn().Form10->exec(); });
+    connect(BitBtn10, &QPushButton::clicked, this, &TForm3::BitBtn10Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TForm3::BitBtn3Click);
 
     connect(neu2, &QAction::triggered, this, &TForm3::neu2Click);
     connect(Button3, &QPushButton::clicked, this, &TForm3::neu2Click);
@@ -578,8 +618,9 @@ void TForm3::FormCreate()
 
 void TForm3::firstShow()
 {
-    for (QFileDialog *dialog : {OpenDialog1, OpenDialog2, SaveDialog1, SaveDialog2})
-        dialog->setDirectory(startverzeichnis);
+    for (LazyFileDialog *dialog : {&OpenDialog1, &OpenDialog2, &SaveDialog1, &SaveDialog2})
+        dialog->configure(
+            [folder = startverzeichnis](QFileDialog *made) { made->setDirectory(folder); });
     // The settings start from their start-up values, which a complete "default.opt"
     // then overrides; a missing or unreadable one is reported here, once.
     TForm10 &settings = *laufbahn().Form10;

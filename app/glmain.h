@@ -3,8 +3,10 @@
 // to the exercise (step 2) and its wrong words (step 3). Created first at start-up.
 
 #include "display/ui/gleitanzeige.h"
+#include "exercise/core/laufabschnitt.h"
 #include "exercise/core/pupilrecord.h"
 #include "exercise/ui/hiddenmemo.h"
+#include "exercise/ui/lazyfiledialog.h"
 #include "writing/ui/auswahl.h"
 #include "writing/ui/nachschreiben.h"
 #include "writing/ui/vergleich.h"
@@ -149,6 +151,17 @@ public:
     void nachschreibenEintragen(const writing::Auswertung &auswertung);
     // "Show again" from a rewrite form: the chunk once more on the display it chose.
     void wiederholungZeigen(const writing::Wiederholung &wiederholung);
+
+    // --- The exercise run (glmain_laufbahn.cpp).
+    // "Laufbahn starten" and the error repetition ("Fehler wiederholen mit:" ->
+    // "Laufbahn"); neither starts while a run goes on.
+    void BitBtn10Click();
+    void BitBtn3Click();
+    // Runs the exercise in puffer chunk by chunk: a display, then a rewrite per chunk.
+    // Empty when it could not start ("lob.inf" unreadable); else whether the pupil
+    // finished at least one rewrite.
+    std::optional<bool> laufbahn_starten();
+    bool laufbahnLaeuft() const { return m_laufbahnLaeuft; }
 
     // --- The evaluations (glmain_auswertung.cpp): "Textauswertung...",
     // "Fehlerauswertung..."; the evaluation's prints are shown in the preview over it.
@@ -323,10 +336,11 @@ public:
     QAction *N5; // separator before "español"
     QAction *espanol1;
 
-    QFileDialog *OpenDialog1;
-    QFileDialog *OpenDialog2;
-    QFileDialog *SaveDialog1;
-    QFileDialog *SaveDialog2;
+    // Made when first used; start-up only says what they are to be.
+    LazyFileDialog OpenDialog1{this, QStringLiteral("OpenDialog1")};
+    LazyFileDialog OpenDialog2{this, QStringLiteral("OpenDialog2")};
+    LazyFileDialog SaveDialog1{this, QStringLiteral("SaveDialog1")};
+    LazyFileDialog SaveDialog2{this, QStringLiteral("SaveDialog2")};
 
     // --- Memo1's menu PopupMenu1 and its markup checked as it is typed
     // (glmain_abschnitt.cpp).
@@ -347,8 +361,9 @@ public:
     void AbschnittzurWortgrppeverbinden1Click();
     // Before an exercise starts on the text of `editor` (Memo1, or Memo3 for a
     // repetition): true when its markup is sound; else the warning naming the line is
-    // shown, the caret put on the broken pair, and false returned.
-    bool lueckentextPruefen(QPlainTextEdit *editor);
+    // shown, the caret put on the broken pair, and false returned. With a `laenge`,
+    // only the start of the text that long is checked (what a long text's run takes).
+    bool lueckentextPruefen(QPlainTextEdit *editor, qsizetype laenge = -1);
 
 private:
     void setUpSectionCommands();
@@ -386,6 +401,25 @@ private:
     // Writes `text` under `path`; reports unwritable characters and file errors.
     bool writeTextFile(const QString &path, const QString &text);
     void clearResults();
+    // The steps of a run (glmain_laufbahn.cpp). puffer from the part of the editor's
+    // text that fits, its markup checked; a cut is noted in the status bar.
+    bool pufferFuellen(QPlainTextEdit *editor, markup::BufferLayout layout);
+    void laufSperren(bool laeuft);
+    void abschnittZeigen(markup::FileType modus);
+    // False when the pupil ended the exercise in a rewrite form.
+    bool abschnittNachschreiben(markup::FileType modus);
+    // Returns abbruch: true when the pupil left without finishing.
+    bool wortNachschreiben(const QString &ziel);
+    bool gruppeNachschreiben(const QString &ziel);
+    // A word marked on the display of the current chunk: its raw word goes to Memo3 and
+    // its place is coloured once the chunk reaches RichEdit1.
+    void fehlerImAbschnitt(int selectionStart);
+    void markierteWoerterFaerben(int ab);
+    void laufErgebnisEintragen();
+    bool m_laufbahnLaeuft = false;
+    bool m_nachgeschrieben = false;
+    lauf::Abschnitt m_abschnitt;
+    QList<int> m_markiert;
 
     std::unique_ptr<QPrinter> printer_;
     QLabel *statusPanels_[2] = {};

@@ -4,6 +4,7 @@
 #include "app/glmain.h"
 
 #include "exercise/core/markup.h"
+#include "exercise/ui/editortext.h"
 #include "exercise/ui/messages.h"
 
 #include <QAction>
@@ -133,9 +134,9 @@ void TForm3::showPairFault()
     m_pairFaultLabel->setVisible(fault.broken());
 }
 
-bool TForm3::lueckentextPruefen(QPlainTextEdit *editor)
+bool TForm3::lueckentextPruefen(QPlainTextEdit *editor, qsizetype laenge)
 {
-    const QString text = editor->toPlainText();
+    const QString text = editorText(*editor->document(), laenge);
     const QString warning = markup::pairFaultWarning(text);
     if (warning.isEmpty())
         return true;

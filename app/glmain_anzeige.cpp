@@ -50,6 +50,11 @@ void TForm3::laufbahnZeigen(const QString &anzeigeText)
 
 void TForm3::fehlerMarkieren(const QString &word, int selectionStart, int selectionLength)
 {
+    // In a run the chunk knows its raw words; it colours them once they are written.
+    if (m_laufbahnLaeuft) {
+        fehlerImAbschnitt(selectionStart);
+        return;
+    }
     Memo3->appendPlainText(word);
 
     // The display counts in its own string; a selection past the end of what the

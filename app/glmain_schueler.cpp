@@ -110,10 +110,12 @@ void selectEntry(QListWidget *list, const QString &entry)
 
 void TForm3::setUpPupilCommands()
 {
-    OpenDialog2->setWindowTitle(u"Schüler laden"_s);
-    OpenDialog2->setFileMode(QFileDialog::ExistingFile);
-    OpenDialog2->setAcceptMode(QFileDialog::AcceptOpen);
-    OpenDialog2->setNameFilters({pupilFilter, allFilesFilter});
+    OpenDialog2.configure([](QFileDialog *dialog) {
+        dialog->setWindowTitle(u"Schüler laden"_s);
+        dialog->setFileMode(QFileDialog::ExistingFile);
+        dialog->setAcceptMode(QFileDialog::AcceptOpen);
+        dialog->setNameFilters({pupilFilter, allFilesFilter});
+    });
 
     // A record of years of exercises lists hundreds of thousands of them.
     ListBox1->setUniformItemSizes(true);

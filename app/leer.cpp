@@ -1,5 +1,7 @@
 #include "app/leer.h"
 
+#include "exercise/ui/firstshow.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -16,5 +18,6 @@ TForm18::TForm18(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     // Without a window manager to maximise it, the window still covers the screen.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
-    setWindowState(Qt::WindowMaximized);
+    // Setting the state would make the native window now; it is made when shown.
+    whenFirstShown(this, [this] { setWindowState(Qt::WindowMaximized); });
 }

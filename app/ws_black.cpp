@@ -1,5 +1,7 @@
 #include "app/ws_black.h"
 
+#include "exercise/ui/firstshow.h"
+
 #include <QVBoxLayout>
 
 #include <QGuiApplication>
@@ -25,5 +27,6 @@ TForm_black::TForm_black(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Fra
     // Without a window manager to maximise it, the window still covers the screen.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
-    setWindowState(Qt::WindowMaximized);
+    // Setting the state would make the native window now; it is made when shown.
+    whenFirstShown(this, [this] { setWindowState(Qt::WindowMaximized); });
 }

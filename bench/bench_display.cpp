@@ -16,9 +16,11 @@
 //   laufbahn_bench record       loading and correcting a 50 MB pupil record
 //   laufbahn_bench texts        opening a 16 MiB exercise text, a long random word order
 //   laufbahn_bench auswertung   the evaluation window on a whole German dictionary
+//   laufbahn_bench startup      the program's start-up against a bare window
 
 #include "bench/bench_auswertung.h"
 #include "bench/bench_pupilrecord.h"
+#include "bench/bench_startup.h"
 #include "bench/bench_texts.h"
 #include "display/core/frame.h"
 #include "display/core/gleitzeile.h"
@@ -459,7 +461,7 @@ int runAll(const QString &program)
     int failures = 0;
     for (const QString &mode : {u"compose"_s, u"glyphs"_s, u"window"_s, u"pacing"_s,
                                 u"alternative"_s, u"flash"_s, u"record"_s, u"texts"_s,
-                                u"auswertung"_s}) {
+                                u"auswertung"_s, u"startup"_s}) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(program, {mode});
@@ -503,6 +505,7 @@ int runAll(const QString &program)
         {"text_keystroke_16mib_ms", 50},
         {"random_order_350k_words_ms", 1000},
         {"auswertung_form_s", 2.0},
+        {"startup_ratio", 1.5},
     };
     int missed = failures;
     for (const Target &target : targets) {
@@ -561,5 +564,11 @@ int main(int argc, char **argv)
         return runTexts();
     if (mode == u"auswertung")
         return runAuswertung();
+    if (mode == u"startup")
+        return runStartup(
+            QCoreApplication::applicationFilePath(),
+            argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(LAUFBAHN_PROGRAM), figure);
+    if (mode == u"bare")
+        return runBareWindow();
     return runAll(QCoreApplication::applicationFilePath());
 }

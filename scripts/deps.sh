@@ -7,7 +7,7 @@ laufbahn_packages=(
     libjpeg-dev
     libxcb1-dev libxcb-present-dev libx11-xcb-dev
     fonts-liberation fonts-dejavu-core
-    xvfb xauth
+    xvfb xauth openbox
     # a print server and its PDF queue, which the printing test starts for itself
     cups printer-driver-cups-pdf
     libbenchmark-dev

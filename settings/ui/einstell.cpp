@@ -2,7 +2,7 @@
 
 #include "exercise/core/ansi.h"
 #include "exercise/core/fileio.h"
-#include "exercise/ui/filedialog.h"
+#include "exercise/ui/firstshow.h"
 #include "exercise/ui/messages.h"
 #include "settings/core/loadrules.h"
 #include "settings/ui/choosers.h"
@@ -102,15 +102,15 @@ TForm10::TForm10(QWidget *parent) : QDialog(parent)
         PageControl1->tabBar()->setStyle(compact);
     }
 
-    BitBtn2 = named(new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton),
-                                    u"speichern..."_s, this),
-                    u"BitBtn2"_s);
-    BitBtn3 = named(
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogOpenButton), u"laden..."_s, this),
-        u"BitBtn3"_s);
-    BitBtn1 =
-        named(new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), u"OK"_s, this),
-              u"BitBtn1"_s);
+    BitBtn2 = named(new QPushButton(u"speichern..."_s, this), u"BitBtn2"_s);
+    BitBtn3 = named(new QPushButton(u"laden..."_s, this), u"BitBtn3"_s);
+    BitBtn1 = named(new QPushButton(u"OK"_s, this), u"BitBtn1"_s);
+    // The style's icons are read from image files and an icon theme: not at start-up.
+    whenFirstShown(this, [this] {
+        BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+        BitBtn3->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+        BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    });
     BitBtn1->setDefault(true);
     BitBtn2->setToolTip(u"Die Einstellungen in einer Datei speichern"_s);
     BitBtn3->setToolTip(u"Einstellungen aus einer Datei laden"_s);
@@ -126,16 +126,20 @@ TForm10::TForm10(QWidget *parent) : QDialog(parent)
     layout->addLayout(buttons);
 
     const QString filter = u"Einstellungen (*.opt)"_s;
-    OpenDialog1 = makeFileDialog(this, u"OpenDialog1"_s, u"Einstellungen laden"_s);
-    OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-    OpenDialog1->setFileMode(QFileDialog::ExistingFile);
-    OpenDialog1->setNameFilter(filter);
-    OpenDialog1->setDefaultSuffix(u"opt"_s);
-    SaveDialog1 = makeFileDialog(this, u"SaveDialog1"_s, u"Einstellungen speichern"_s);
-    SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
-    SaveDialog1->setFileMode(QFileDialog::AnyFile);
-    SaveDialog1->setNameFilter(filter);
-    SaveDialog1->setDefaultSuffix(u"opt"_s);
+    OpenDialog1.configure([filter](QFileDialog *dialog) {
+        dialog->setWindowTitle(u"Einstellungen laden"_s);
+        dialog->setAcceptMode(QFileDialog::AcceptOpen);
+        dialog->setFileMode(QFileDialog::ExistingFile);
+        dialog->setNameFilter(filter);
+        dialog->setDefaultSuffix(u"opt"_s);
+    });
+    SaveDialog1.configure([filter](QFileDialog *dialog) {
+        dialog->setWindowTitle(u"Einstellungen speichern"_s);
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        dialog->setNameFilter(filter);
+        dialog->setDefaultSuffix(u"opt"_s);
+    });
 
     applyRecord(dialogDefaults());
     RadioButton1->setChecked(true);
@@ -483,8 +487,8 @@ void TForm10::setStartUpValues()
 
 void TForm10::setInitialFolder(const QString &folder)
 {
-    OpenDialog1->setDirectory(folder);
-    SaveDialog1->setDirectory(folder);
+    for (LazyFileDialog *dialog : {&OpenDialog1, &SaveDialog1})
+        dialog->configure([folder](QFileDialog *made) { made->setDirectory(folder); });
 }
 
 void TForm10::setFontDialog(TForm5 *fontDialog)

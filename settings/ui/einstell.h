@@ -3,6 +3,7 @@
 // controls, read from there whenever another window needs it. Created once at start;
 // the main window shows it from "Einstellungen..." and loads "default.opt" into it.
 
+#include "exercise/ui/lazyfiledialog.h"
 #include "settings/core/loadrules.h"
 #include "settings/core/settingsrecord.h"
 
@@ -12,7 +13,6 @@
 class ColorPanel;
 class FontLabel;
 class QCheckBox;
-class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -82,8 +82,8 @@ public:
     QPushButton *BitBtn3; // "laden..."
     QPushButton *BitBtn1; // OK
 
-    QFileDialog *OpenDialog1;
-    QFileDialog *SaveDialog1;
+    LazyFileDialog OpenDialog1{this, QStringLiteral("OpenDialog1")};
+    LazyFileDialog SaveDialog1{this, QStringLiteral("SaveDialog1")};
 
     // Writes every stored setting to the file; a failure shows the standard error box
     // and leaves an existing file as it was.

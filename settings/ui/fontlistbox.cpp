@@ -83,19 +83,19 @@ TFontListBox::TFontListBox(QWidget *parent)
     // Names longer than the list are cut at its edge, as the preview shows them whole.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(this, &QListWidget::itemSelectionChanged, this, &TFontListBox::selectionChangedByUser);
-    refill();
+    fillLater();
 }
 
 void TFontListBox::setTTonly(bool on)
 {
     m_ttOnly = on;
-    refill();
+    fillLater();
 }
 
 void TFontListBox::setUseItemFont(bool on)
 {
     m_useItemFont = on;
-    refill();
+    fillLater();
 }
 
 void TFontListBox::setFontSource(FontSource installed, OutlineTest isOutline)
@@ -111,20 +111,23 @@ int TFontListBox::itemHeight() const
     return 2 * points;
 }
 
-bool TFontListBox::isOutline(int row) const
+bool TFontListBox::isOutline(int row)
 {
+    fillIfPending();
     const QListWidgetItem *entry = item(row);
     return entry && entry->data(outlineRole).toBool();
 }
 
-QString TFontListBox::selectedName() const
+QString TFontListBox::selectedName()
 {
+    fillIfPending();
     const QList<QListWidgetItem *> selected = selectedItems();
     return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
 void TFontListBox::selectName(const QString &name)
 {
+    fillIfPending();
     m_quiet = true;
     const QList<QListWidgetItem *> found = findItems(name, Qt::MatchExactly);
     clearSelection();
@@ -138,8 +141,27 @@ void TFontListBox::selectName(const QString &name)
     m_quiet = false;
 }
 
+void TFontListBox::fillLater()
+{
+    if (m_filled || isVisible())
+        refill();
+}
+
+void TFontListBox::fillIfPending()
+{
+    if (!m_filled)
+        refill();
+}
+
+void TFontListBox::showEvent(QShowEvent *event)
+{
+    fillIfPending();
+    QListWidget::showEvent(event);
+}
+
 void TFontListBox::refill()
 {
+    m_filled = true;
     m_quiet = true;
     clear();
     const QStringList installed = m_installed ? m_installed() : QStringList();

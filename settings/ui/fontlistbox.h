@@ -21,15 +21,16 @@ public:
     void setUpdateAllForms(bool on) { m_updateAllForms = on; }
 
     // Where the list takes the installed faces from and how it tells outline fonts;
-    // the font database unless a test says otherwise. Refills the list.
+    // the font database unless a test says otherwise. Refills the list at once; else
+    // it is filled when it is first shown or asked for an entry.
     using FontSource = std::function<QStringList()>;
     using OutlineTest = std::function<bool(const QString &)>;
     void setFontSource(FontSource installed, OutlineTest isOutline);
 
     // Twice the list font's size in points, in pixels.
     int itemHeight() const;
-    bool isOutline(int row) const;
-    QString selectedName() const;
+    bool isOutline(int row);
+    QString selectedName();
     // Selects the first entry with this name, or none, without a click notification.
     void selectName(const QString &name);
 
@@ -39,8 +40,13 @@ signals:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    // Asking the font database about every installed face takes a while: a list never
+    // filled waits until it is shown or asked; one filled before is refilled at once.
+    void fillLater();
+    void fillIfPending();
     void refill();
     void selectionChangedByUser();
 
@@ -48,6 +54,7 @@ private:
     bool m_useItemFont = false;
     bool m_updateAllForms = false;
     bool m_quiet = false;
+    bool m_filled = false;
     FontSource m_installed;
     OutlineTest m_isOutline;
 };

@@ -1,5 +1,6 @@
 #include "settings/ui/schrift.h"
 
+#include "exercise/ui/firstshow.h"
 #include "settings/core/fontspec.h"
 #include "settings/ui/fontlistbox.h"
 #include "settings/ui/settingwidgets.h"
@@ -79,7 +80,6 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent)
     for (int i = 0; i < 5; ++i) {
         auto *button = new QRadioButton(pairCaptions[i], RadioGroup1);
         button->setObjectName(u"RadioButton%1"_s.arg(i + 1));
-        paintInPair(button, colorPairs[i]);
         pairs->addWidget(button);
         *buttons[i] = button;
         connect(button, &QRadioButton::clicked, this, [this, i] { colorPairClicked(i); });
@@ -95,7 +95,7 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent)
     Panel1->setFontSpec(FontSpec::make(u"Arial"_s, -47, FontSpec::Bold, colors::clWhite));
     Panel1->setMinimumHeight(84);
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), u"OK"_s, this);
+    BitBtn1 = new QPushButton(u"OK"_s, this);
     BitBtn1->setObjectName(u"BitBtn1"_s);
     BitBtn1->setDefault(true);
 
@@ -128,9 +128,18 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent)
     // the preview is drawn at its own height, and only an exact "Arial" is selected.
     QListWidgetItem *size28 = ListBox1->findItems(u"28"_s, Qt::MatchExactly).first();
     ListBox1->setCurrentItem(size28);
-    ListBox1->scrollToItem(size28, QAbstractItemView::PositionAtCenter);
     CheckBox1->setChecked(true);
-    FontListBox1->selectName(Panel1->fontSpec().name);
+    // The installed fonts are listed, the look of the colour pairs and the style's icon
+    // made at the first showing.
+    whenFirstShown(this, [this, size28, face = Panel1->fontSpec().name] {
+        int pair = 0;
+        for (QRadioButton *button :
+             {RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5})
+            paintInPair(button, colorPairs[pair++]);
+        BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+        ListBox1->scrollToItem(size28, QAbstractItemView::PositionAtCenter);
+        FontListBox1->selectName(face);
+    });
 
     connect(FontListBox1, &TFontListBox::clicked, this, &TForm5::FontListBox1Click);
     connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TForm5::ListBox1Click);

@@ -88,8 +88,8 @@ private slots:
             QVERIFY2(widget->isHidden(), name);
         }
         // Every file dialog starts in the start directory.
-        for (QFileDialog *dialog :
-             {form->OpenDialog1, form->OpenDialog2, form->SaveDialog1, form->SaveDialog2})
+        for (QFileDialog *dialog : {form->OpenDialog1.get(), form->OpenDialog2.get(),
+                                    form->SaveDialog1.get(), form->SaveDialog2.get()})
             QCOMPARE(dialog->directory().absolutePath(), QDir::currentPath());
         QCOMPARE(form->OpenDialog1->windowTitle(), u"Text laden"_s);
         QCOMPARE(form->OpenDialog1->nameFilters(),

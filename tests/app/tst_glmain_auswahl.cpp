@@ -23,15 +23,10 @@ class TestGlmainAuswahl : public QObject, protected testing::AppFixture {
     QString tryOnce(const QList<Qt::Key> &keys)
     {
         QString report;
-        auto playKeys = [keys](QWidget *dialog) {
-            auto *section = qobject_cast<TForm13 *>(dialog);
-            if (!section) {
-                dialog->close();
-                QFAIL("TForm13 did not show");
-            }
+        auto playKeys = testing::as<TForm13>([keys](TForm13 &section) {
             for (Qt::Key key : keys)
-                QTest::keyClick(section->RichEdit1, key);
-        };
+                QTest::keyClick(section.RichEdit1, key);
+        });
         testing::answerInTurn({playKeys, testing::boxAnswer(QMessageBox::Ok, &report)});
         form->findChild<QAction *>(u"AbschnittProbe"_s)->trigger();
         return report;

@@ -33,6 +33,7 @@ using namespace Qt::StringLiterals;
 
 using testing::Answer;
 using testing::answerInTurn;
+using testing::as;
 using testing::fileAnswer;
 
 namespace {
@@ -43,17 +44,6 @@ QStringList texts(const printlayout::Page &page)
     for (const printlayout::PrintedText &text : page.texts)
         result << text.text;
     return result;
-}
-
-// Hands the next dialog to `act`, which must find it a `Dialog`.
-template <class Dialog> Answer as(const std::function<void(Dialog &)> &act)
-{
-    return [act](QWidget *shown) {
-        if (auto *dialog = qobject_cast<Dialog *>(shown))
-            return act(*dialog);
-        shown->close();
-        QFAIL(shown->metaObject()->className());
-    };
 }
 
 // What the preview a command opens shows; `then` acts in it before it is closed.

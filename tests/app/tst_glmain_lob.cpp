@@ -5,6 +5,7 @@
 #include "tests/app/appfixture.h"
 #include "tests/support/dialogs.h"
 #include "tests/support/files.h"
+#include "tests/support/shown.h"
 #include "writing/ui/lob.h"
 #include "writing/ui/lob2.h"
 
@@ -17,19 +18,8 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using testing::itemTexts;
 using testing::opensDialog;
-
-namespace {
-
-QStringList items(const QListWidget *list)
-{
-    QStringList texts;
-    for (int row = 0; row < list->count(); ++row)
-        texts << list->item(row)->text();
-    return texts;
-}
-
-} // namespace
 
 class TestGlmainLob : public QObject, protected testing::AppFixture {
     Q_OBJECT
@@ -64,12 +54,12 @@ private slots:
         testing::answerNextMessageBox(QMessageBox::Ok, &message);
         QVERIFY(!form->lob_laden());
         QCOMPARE(message, u"Datei nicht gefunden."_s);
-        QCOMPARE(items(form->ListBox4), QStringList{u"Klasse!"_s});
+        QCOMPARE(itemTexts(form->ListBox4), QStringList{u"Klasse!"_s});
 
         writeFile(u"lob.inf"_s, "Toll, Name!\r\nSuper!\r\n");
         form->Edit2->setText(u"Anna"_s);
         QVERIFY(form->lob_laden());
-        QCOMPARE(items(form->ListBox4), (QStringList{u"Toll, Anna!"_s, u"Super!"_s}));
+        QCOMPARE(itemTexts(form->ListBox4), (QStringList{u"Toll, Anna!"_s, u"Super!"_s}));
     }
 
     // The teacher's colours reach the praise text when it shows, also when they were
@@ -131,7 +121,7 @@ private slots:
             QTest::keyClick(form, key, Qt::ControlModifier | Qt::ShiftModifier);
             QCOMPARE(shown, praise);
         }
-        QVERIFY(items(form->ListBox4).contains(app().Form11->Label1->text()));
+        QVERIFY(itemTexts(form->ListBox4).contains(app().Form11->Label1->text()));
     }
 };
 

@@ -4,10 +4,15 @@
 #include "app/info.h"
 #include "app/leer.h"
 #include "app/ws_black.h"
+#include "settings/ui/fontlistbox.h"
+#include "settings/ui/schrift.h"
 #include "tests/support/dialogs.h"
+#include "tests/support/files.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -66,8 +71,11 @@ private slots:
                                static_cast<QWidget *>(app.Form_black.get())}) {
             QVERIFY(cover->isWindow());
             QVERIFY(cover->windowFlags().testFlag(Qt::FramelessWindowHint));
-            QVERIFY(cover->windowState().testFlag(Qt::WindowMaximized));
             QVERIFY(isBlack(cover));
+            // Maximised as it shows, not before: that would make its window at start-up.
+            cover->show();
+            QVERIFY(cover->windowState().testFlag(Qt::WindowMaximized));
+            cover->hide();
         }
         QVERIFY(isBlack(app.Form_black->Panel1));
 
@@ -79,6 +87,33 @@ private slots:
                                QPoint(shot.width() - 1, shot.height() - 1)})
             QCOMPARE(QColor(shot.pixel(p)), QColor(Qt::black));
         app.Form_black->hide();
+    }
+
+    // Every form is made at start, but what only a shown form needs waits until it
+    // shows: no native window but the main window's, no file dialog, no font list.
+    void startUpLeavesForLaterWhatIsNotOnTheScreen()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir::setCurrent(dir.path()));
+        QVERIFY(QFile::copy(testing::shippedFile(u"default.opt"_s), u"default.opt"_s));
+        LaufbahnApp app;
+        app.Form3->show();
+        QVERIFY(QTest::qWaitForWindowExposed(app.Form3.get()));
+
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window != app.Form3.get())
+                QVERIFY2(!window->testAttribute(Qt::WA_WState_Created),
+                         qPrintable(window->objectName()));
+        }
+        for (QWidget *widget : QApplication::allWidgets())
+            QVERIFY2(!qobject_cast<QFileDialog *>(widget), qPrintable(widget->objectName()));
+        QCOMPARE(app.Form5->FontListBox1->count(), 0);
+
+        // Shown, the font dialog lists the installed fonts.
+        app.Form5->show();
+        QVERIFY(QTest::qWaitForWindowExposed(app.Form5.get()));
+        QVERIFY(app.Form5->FontListBox1->count() > 0);
+        app.Form5->hide();
     }
 
     void startDirectoryAtTheRootHasOneSeparator()

@@ -9,18 +9,16 @@ using printlayout::PrintedLine;
 using printlayout::PrintedText;
 using testing::frameBand;
 using testing::frameSides;
+using testing::lineWords;
 using testing::printMetrics;
 using testing::printSheet;
 
 namespace {
 
-// `count` numbers of six digits, a line each.
+// `count` words, a line each.
 QString numbers(int count)
 {
-    QString buffer;
-    for (int n = 1; n <= count; ++n)
-        buffer += u"%1 "_s.arg(n, 6, 10, QChar(u'0'));
-    return buffer + u'#';
+    return lineWords(count).join(u' ') + u" #"_s;
 }
 
 } // namespace

@@ -10,21 +10,9 @@ using printlayout::Page;
 using printlayout::PrintedText;
 using testing::frameBand;
 using testing::frameSides;
+using testing::lineWords;
 using testing::printMetrics;
 using testing::printSheet;
-
-namespace {
-
-// `count` words of six characters: with a blank they fill 700 of the 680, one a line.
-QStringList woerter(int count)
-{
-    QStringList words;
-    for (int n = 1; n <= count; ++n)
-        words.append(u"w%1"_s.arg(n, 5, 10, QChar(u'0')));
-    return words;
-}
-
-} // namespace
 
 class TestAuswertungsdruck : public QObject {
     Q_OBJECT
@@ -60,29 +48,15 @@ private slots:
                  lines);
     }
 
-    // A block of 40 lines: heading band at 50, lines from 90; past 1050 the frame is
-    // closed and goes on at 50 on the next page.
-    void wordBlockGoesOnOnTheNextPage()
-    {
-        const QList<Page> pages =
-            auswertungsdruck::wortblock(printSheet, printMetrics(), u"Anna"_s, woerter(40));
-        QCOMPARE(pages.size(), 2);
-        QCOMPARE(pages[0].texts.first(), (PrintedText{{60, 60}, u"Anna"_s}));
-        QCOMPARE(pages[0].texts[1], (PrintedText{{60, 90}, u"w00001"_s}));
-        QCOMPARE(pages[0].texts.size(), 1 + 33);
-        QCOMPARE(pages[0].texts.last().position.y(), 1050);
-        QCOMPARE(pages[0].lines, frameBand(50, 30) + frameSides(50, 1080));
-        QCOMPARE(pages[1].texts.first(), (PrintedText{{60, 50}, u"w00034"_s}));
-        QCOMPARE(pages[1].lines, frameSides(50, 260));
-    }
-
     // One block for each phenomenon with words, 20 apart; a block ending below 800 sends
     // the next one to a new page; with no words at all the job is one empty page.
     void sortedPrintSkipsEmptyPhenomena()
     {
-        const QList<Page> pages = auswertungsdruck::sortiert(
-            printSheet, printMetrics(),
-            {{u"A"_s, woerter(2)}, {u"B"_s, {}}, {u"C"_s, woerter(22)}, {u"D"_s, woerter(1)}});
+        const QList<Page> pages = auswertungsdruck::sortiert(printSheet, printMetrics(),
+                                                             {{u"A"_s, lineWords(2)},
+                                                              {u"B"_s, {}},
+                                                              {u"C"_s, lineWords(22)},
+                                                              {u"D"_s, lineWords(1)}});
         QCOMPARE(pages.size(), 2);
         // A: lines at 90 and 120, closed at 150; C from 170: lines 210 to 840, closed at 870.
         QCOMPARE(pages[0].lines, frameBand(50, 30) + frameSides(50, 150) + frameBand(170, 30) +

@@ -2,6 +2,7 @@
 
 #include "tests/support/dialogs.h"
 #include "tests/support/files.h"
+#include "tests/support/printpages.h"
 #include "tests/support/shown.h"
 
 #include <QCheckBox>
@@ -18,26 +19,17 @@ using testing::Shown;
 
 namespace {
 
-// The texts of a print's pages as laid out on a sheet of 800 x 1100 pixels.
+// The texts of a print's pages as laid out on the test sheet.
 QList<QStringList> printed(const printing::PrintJob &job)
 {
-    const printlayout::TextMetrics metrics{[](QStringView text) { return int(text.size()) * 10; },
-                                           20};
     QList<QStringList> pages;
-    for (const printlayout::Page &page : job.layout(QSize(800, 1100), metrics)) {
+    for (const printlayout::Page &page :
+         job.layout(testing::printSheet, testing::printMetrics(10))) {
         pages.append(QStringList());
         for (const printlayout::PrintedText &text : page.texts)
             pages.last().append(text.text);
     }
     return pages;
-}
-
-QStringList entries(const QListWidget *list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts.append(list->item(i)->text());
-    return texts;
 }
 
 void clickRow(QListWidget *list, int row)
@@ -69,26 +61,26 @@ private slots:
                    u"~Text 2"_s, u"Fuß"_s, u"Ball"_s, u"Spaß"_s});
         QCOMPARE(form.windowTitle(), u"Fehlerauswertung"_s);
         QCOMPARE(form.Label1->text(), u"Anna"_s);
-        QCOMPARE(entries(form.ListBox1), (QStringList{u"Ball"_s, u"Fuß"_s, u"Haus"_s, u"Spaß"_s}));
+        QCOMPARE(testing::itemTexts(form.ListBox1),
+                 (QStringList{u"Ball"_s, u"Fuß"_s, u"Haus"_s, u"Spaß"_s}));
         QCOMPARE(form.ListBox3->item(15)->text(), u"Wörter mit \"s\" am Ende (1)"_s);
         QCOMPARE(form.ListBox3->item(26)->text(), u"sonstige Wörter (0)"_s);
 
         // The counts are shown: the list is evaluated anew, nothing is chosen.
         clickRow(form.ListBox3, 0);
-        QCOMPARE(entries(form.ListBox2), QStringList{u"Ball"_s});
+        QCOMPARE(testing::itemTexts(form.ListBox2), QStringList{u"Ball"_s});
         QTest::mouseClick(form.CheckBox1, Qt::LeftButton);
-        QCOMPARE(form.windowTitle(), u"Fehlerauswertung"_s);
         const QStringList all{u"Ball(2)"_s, u"Fuß"_s, u"Haus(2)"_s, u"Spaß"_s};
-        QCOMPARE(entries(form.ListBox1), all);
+        QCOMPARE(testing::itemTexts(form.ListBox1), all);
         QVERIFY(form.ListBox3->selectedItems().isEmpty());
-        QVERIFY(entries(form.ListBox2).isEmpty());
+        QVERIFY(testing::itemTexts(form.ListBox2).isEmpty());
 
         // "drucken" prints the chosen words as the teacher left them; "sortiert drucken"
         // every phenomenon in full, and leaves them so.
         clickRow(form.ListBox3, 3);
         clickRow(form.ListBox2, 0);
         form.SpeedButton1->click();
-        QCOMPARE(entries(form.ListBox2), QStringList{u"Spaß"_s});
+        QCOMPARE(testing::itemTexts(form.ListBox2), QStringList{u"Spaß"_s});
         form.BitBtn3->click();
         form.BitBtn2->click();
         form.BitBtn1->click();
@@ -101,10 +93,10 @@ private slots:
                                  u"Fuß Spaß"_s, u"Anna: Wörter mit \"s\" am Ende"_s, u"Haus(2)"_s,
                                  u"Anna: Wörter mit \"ß\" am Ende"_s, u"Fuß Spaß"_s}}));
         QCOMPARE(printed(jobs[2]), (QList<QStringList>{{u"Anna"_s, all.join(u' ')}}));
-        QCOMPARE(entries(form.ListBox2), QStringList{u"Spaß"_s});
+        QCOMPARE(testing::itemTexts(form.ListBox2), QStringList{u"Spaß"_s});
         // A word taken out comes back with the next click on its phenomenon.
         clickRow(form.ListBox3, 3);
-        QCOMPARE(entries(form.ListBox2), (QStringList{u"Fuß"_s, u"Spaß"_s}));
+        QCOMPARE(testing::itemTexts(form.ListBox2), (QStringList{u"Fuß"_s, u"Spaß"_s}));
 
         // The words are saved without their counts, as an exercise text to open.
         QTemporaryDir dir;
@@ -133,7 +125,8 @@ private slots:
         // Switching the counts on evaluates the same text again.
         QTest::mouseClick(form.CheckBox1, Qt::LeftButton);
         QCOMPARE(form.windowTitle() + u' ' + form.Label1->text(), u"Textauswertung Sport.txt"_s);
-        QCOMPARE(entries(form.ListBox1), (QStringList{u"Er"_s, u"Halt"_s, u"rief"_s, u"Ωmega"_s}));
+        QCOMPARE(testing::itemTexts(form.ListBox1),
+                 (QStringList{u"Er"_s, u"Halt"_s, u"rief"_s, u"Ωmega"_s}));
 
         // A word the text file cannot hold is named, and nothing is written.
         clickRow(form.ListBox3, 26);

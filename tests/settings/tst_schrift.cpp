@@ -209,7 +209,8 @@ private slots:
 
     void realFontListHasOnlyOutlineFonts()
     {
-        TForm5 form;
+        Shown<TForm5> shown;
+        TForm5 &form = shown.form;
         const QStringList names = entries(*form.FontListBox1);
         QVERIFY(!names.isEmpty());
         QVERIFY(!names.contains(u"Default"_s));

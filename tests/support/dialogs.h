@@ -4,10 +4,10 @@
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <QTest>
+#include <QWidget>
 #include <functional>
 #include <vector>
-
-class QWidget;
 
 namespace testing {
 
@@ -40,5 +40,16 @@ void answerNextFileDialog(const QString &path);
 
 // Runs `command` and reports whether it opened a modal dialog (which is rejected).
 bool opensDialog(const std::function<void()> &command);
+
+// Hands the dialog to `act` as a `Dialog`; any other dialog is closed and fails the test.
+template <class Dialog> Answer as(std::function<void(Dialog &)> act)
+{
+    return [act](QWidget *shown) {
+        if (auto *dialog = qobject_cast<Dialog *>(shown))
+            return act(*dialog);
+        shown->close();
+        QFAIL(shown->metaObject()->className());
+    };
+}
 
 } // namespace testing

@@ -17,8 +17,12 @@ void writeBytes(const QString &path, const QByteArray &bytes);
 // A file of the start directory the program ships with ($LAUFBAHN_DATA).
 QString shippedFile(const QString &name);
 
-// A reference file under tests/data ($LAUFBAHN_TEST_DATA).
+// A reference file under tests/data ($LAUFBAHN_TEST_DATA), and its bytes.
 QString testDataFile(const QString &name);
+inline QByteArray testDataBytes(const QString &name)
+{
+    return fileBytes(testDataFile(name));
+}
 
 // Write-protects a folder (it takes no new file) or a file (it cannot be written) while
 // the guard lives: by its permissions, or, where they do not bind (root), by the file

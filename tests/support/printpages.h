@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QSize>
+#include <QStringList>
 
 namespace testing {
 
@@ -26,6 +27,16 @@ inline QList<printlayout::PrintedLine> frameBand(int top, int height)
 inline QList<printlayout::PrintedLine> frameSides(int top, int bottom)
 {
     return {{{50, top}, {50, bottom}}, {{50, bottom}, {750, bottom}}, {{750, bottom}, {750, top}}};
+}
+
+// `count` words of six characters ("w00001" ...): with a blank they are 700 wide with the
+// default font, so each fills a line of 680 on its own.
+inline QStringList lineWords(int count)
+{
+    QStringList words;
+    for (int n = 1; n <= count; ++n)
+        words << QStringLiteral("w%1").arg(n, 5, 10, QChar(u'0'));
+    return words;
 }
 
 } // namespace testing

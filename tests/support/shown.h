@@ -1,6 +1,9 @@
 #pragma once
-// A form shown on the screen for the length of a test, as a user meets it.
+// A form shown on the screen for the length of a test, as a user meets it, and what
+// its lists show.
 
+#include <QListWidget>
+#include <QStringList>
 #include <QTest>
 
 namespace testing {
@@ -13,5 +16,14 @@ template <class Form> struct Shown {
         [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(&form);
     }
 };
+
+// The texts of a list's entries, top to bottom.
+inline QStringList itemTexts(const QListWidget *list)
+{
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts << list->item(row)->text();
+    return texts;
+}
 
 } // namespace testing

@@ -13,7 +13,7 @@ namespace {
 
 QByteArray praiseData(const QString &name)
 {
-    return testing::fileBytes(testing::testDataFile(u"praise/"_s + name));
+    return testing::testDataBytes(u"praise/"_s + name);
 }
 
 // The references were decoded by djpeg from the same files: "P6" (colour) or "P5"

@@ -18,11 +18,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray praiseData(const QString &name)
-{
-    return testing::fileBytes(testing::testDataFile(u"praise/"_s + name));
-}
-
 int coveredPieces(const TForm16 &form)
 {
     int covered = 0;
@@ -50,7 +45,7 @@ private slots:
     void sixteenPraisesOpenThePictureAndTheSeventeenthCoversItAgain()
     {
         QTemporaryDir dir;
-        const QByteArray jpeg = praiseData(u"farbe.jpg"_s);
+        const QByteArray jpeg = testing::testDataBytes(u"praise/farbe.jpg"_s);
         testing::writeBytes(dir.filePath(u"bild.jpg"_s), jpeg);
         TForm16 form;
         QRandomGenerator random(5);
@@ -91,7 +86,8 @@ private slots:
     void brokenPicturesAreSkippedAndReportedOnce()
     {
         QTemporaryDir dir;
-        testing::writeBytes(dir.filePath(u"a.jpg"_s), praiseData(u"abgeschnitten.jpg"_s));
+        testing::writeBytes(dir.filePath(u"a.jpg"_s),
+                            testing::testDataBytes(u"praise/abgeschnitten.jpg"_s));
         testing::writeBytes(dir.filePath(u"leer.bmp"_s), QByteArray());
         QVERIFY(QDir(dir.path()).mkdir(u"x.jpg"_s));
         TForm16 form;
@@ -111,7 +107,8 @@ private slots:
         });
         QCOMPARE(covered, 15);
 
-        testing::writeBytes(dir.filePath(u"FOTO.JPG"_s), praiseData(u"farbe.jpg"_s));
+        testing::writeBytes(dir.filePath(u"FOTO.JPG"_s),
+                            testing::testDataBytes(u"praise/farbe.jpg"_s));
         for (int again = 0; again < 3; ++again) {
             QVERIFY(form.init(setup, random).isEmpty());
             QCOMPARE(form.pictureName(), u"FOTO.JPG"_s);

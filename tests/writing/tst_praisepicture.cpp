@@ -93,22 +93,6 @@ private slots:
             (QStringList{u".versteckt.bmp"_s, u"A.BMP"_s, u"b.bmp"_s, u"c.jpg"_s, u"FOTO.JPG"_s}));
     }
 
-    void onlyALowerCaseJpgGoesToTheJpegDecoder_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("jpeg");
-        QTest::addRow("x.jpg") << u"x.jpg"_s << true;
-        QTest::addRow("FOTO.JPG") << u"FOTO.JPG"_s << false;
-        QTest::addRow("x.Jpg") << u"x.Jpg"_s << false;
-        QTest::addRow("x.bmp") << u"x.bmp"_s << false;
-    }
-    void onlyALowerCaseJpgGoesToTheJpegDecoder()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, jpeg);
-        QCOMPARE(praise::usesJpegDecoder(name), jpeg);
-    }
-
     void unusablePictureFilesSayWhy_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -116,7 +100,7 @@ private slots:
         QTest::addRow("empty .bmp") << QByteArray() << u"Die Datei ist leer."_s;
         // A header only, written from the format: 60000 x 60000 pixels of 24 bits.
         QTest::addRow("header claiming 60000 x 60000")
-            << testing::fileBytes(testing::testDataFile(u"praise/riesig.bmp"_s))
+            << testing::testDataBytes(u"praise/riesig.bmp"_s)
             << u"Das Bild ist zu groß (60000 × 60000 Bildpunkte)."_s;
         QTest::addRow("larger than the file limit")
             << QByteArray(2000, 'x') << u"Die Datei ist größer als 0 MB."_s;

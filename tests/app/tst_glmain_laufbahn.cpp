@@ -1,0 +1,283 @@
+#include "app/glmain.h"
+#include "app/laufbahnapp.h"
+#include "display/ui/laufunit4.h"
+#include "settings/ui/einstell.h"
+#include "settings/ui/settingwidgets.h"
+#include "tests/app/appfixture.h"
+#include "tests/support/dialogs.h"
+#include "tests/support/files.h"
+#include "writing/ui/schreib1.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QTimer>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// One modal window the run is expected to show, and what the pupil does in it.
+struct Auftritt {
+    QByteArray klasse;
+    std::function<void(QWidget *)> antwort;
+};
+
+// Answers every modal window of a run in turn: the class of each is checked, a window
+// nobody expected is closed and noted, and answers left over fail the test.
+class Drehbuch : public QObject {
+public:
+    explicit Drehbuch(QList<Auftritt> auftritte) : m_rest(std::move(auftritte))
+    {
+        qApp->installEventFilter(this);
+    }
+    ~Drehbuch() override { qApp->removeEventFilter(this); }
+
+    QStringList fehler() const
+    {
+        QStringList alle = m_fehler;
+        for (const Auftritt &a : m_rest)
+            alle << u"nie gezeigt: "_s + QString::fromLatin1(a.klasse);
+        return alle;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *w = qobject_cast<QWidget *>(watched);
+        if (event->type() != QEvent::Show || !w || !w->isWindow() || !w->isModal())
+            return false;
+        const QByteArray klasse = w->metaObject()->className();
+        if (m_rest.isEmpty() || !w->inherits(m_rest.front().klasse.constData())) {
+            m_fehler << u"unerwartet: "_s + QString::fromLatin1(klasse);
+            QTimer::singleShot(0, w, [w] { w->close(); });
+            return false;
+        }
+        const Auftritt auftritt = m_rest.takeFirst();
+        // Once the window is up and its event loop runs.
+        QTimer::singleShot(30, w, [w, antwort = auftritt.antwort] { antwort(w); });
+        return false;
+    }
+
+private:
+    QList<Auftritt> m_rest;
+    QStringList m_fehler;
+};
+
+void escape(QWidget *w)
+{
+    QTest::keyClick(w, Qt::Key_Escape);
+}
+
+QByteArray lines(const QStringList &zeilen)
+{
+    QByteArray bytes;
+    for (const QString &zeile : zeilen)
+        bytes += zeile.toLatin1() + "\r\n";
+    return bytes;
+}
+
+} // namespace
+
+class TestGlmainLaufbahn : public QObject, protected testing::AppFixture {
+    Q_OBJECT
+
+    void textLaden(const QString &name, const QByteArray &bytes)
+    {
+        writeFile(name, bytes);
+        QVERIFY(form->loadText(path(name)));
+        form->setCurrentText(name);
+        form->dateityp_feststellen();
+    }
+
+    void schuelerLaden()
+    {
+        writeFile(u"Ben.lbs"_s, lines({u"Ben"_s}));
+        testing::answerInTurn({testing::fileAnswer(path(u"Ben.lbs"_s))});
+        QTest::mouseClick(form->Button2, Qt::LeftButton);
+        QCOMPARE(form->Edit1->text(), u"Ben"_s);
+    }
+
+    void starten(QPushButton *knopf, QList<Auftritt> auftritte)
+    {
+        Drehbuch drehbuch(std::move(auftritte));
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        QVERIFY2(drehbuch.fehler().isEmpty(), qPrintable(drehbuch.fehler().join(u"; "_s)));
+    }
+
+    struct Ergebnis {
+        QString memo3, richEdit1, richEdit2, memo5;
+        friend bool operator==(const Ergebnis &, const Ergebnis &) = default;
+    };
+    Ergebnis ergebnis() const
+    {
+        return {form->Memo3->toPlainText(), form->RichEdit1->toHtml(), form->RichEdit2->toHtml(),
+                form->Memo5->toPlainText()};
+    }
+    void ergebnisFuellen()
+    {
+        form->Memo3->setPlainText(u"der_Hund"_s);
+        form->RichEdit1->setPlainText(u"der Hund bellt"_s);
+        form->RichEdit2->setPlainText(u"der Hunt bellt"_s);
+        form->Memo5->setPlainText(u"der Hunt bellt"_s);
+    }
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void init()
+    {
+        QVERIFY(start());
+        QVERIFY(QFile::copy(testing::shippedFile(u"lob.inf"_s), path(u"lob.inf"_s)));
+        TForm10 &settings = *app().Form10;
+        settings.TrackBar2->setValue(9);
+        settings.TrackBar4->setValue(2);
+        settings.TrackBar5->setValue(1);
+    }
+    void cleanup() { stop(); }
+
+    void aWordMarkedOnTheDisplayIsRecordedAsItStandsInTheText()
+    {
+        textLaden(u"Tiere.txt"_s, "Ha\xa7"
+                                  "us\xa7"
+                                  "e Katze\r\n");
+        schuelerLaden();
+        app().Form10->RadioGroup2->setItemIndex(0);
+        app().Form10->RadioButton6->setChecked(true);
+        bool gesperrt = false;
+        starten(form->BitBtn10, {{"TLaufForm4",
+                                  [&](QWidget *w) {
+                                      gesperrt = !form->BitBtn10->isEnabled() &&
+                                                 !form->BitBtn3->isEnabled() &&
+                                                 !form->GroupBox4->isEnabled();
+                                      // The gliding line names the word as shown, with its
+                                      // placeholders.
+                                      auto *anzeige = static_cast<TLaufForm4 *>(w);
+                                      emit anzeige->wordMarked(u"Ha__e"_s, 0, 5);
+                                      escape(w);
+                                  }},
+                                 // Each word of the chunk is offered to the rewrite form:
+                                 // the first written right, the exercise left at the second.
+                                 {"TForm9",
+                                  [](QWidget *w) {
+                                      auto *editor = static_cast<TForm9 *>(w)->RichEdit1;
+                                      QTest::keyClicks(editor, u"Hause"_s);
+                                      QTest::keyClick(editor, Qt::Key_Return);
+                                  }},
+                                 {"TForm9", escape}});
+        QVERIFY(gesperrt);
+        // Recorded by the rewrite form, then coloured as marked on the display.
+        QCOMPARE(form->RichEdit1->toPlainText(), u"Hause "_s);
+        QTextCursor hause(form->RichEdit1->document());
+        hause.setPosition(1);
+        QCOMPARE(hause.charFormat().foreground().color(), QColor(255, 0, 0));
+        QVERIFY(form->BitBtn10->isEnabled());
+        QCOMPARE(form->Memo3->toPlainText(), u"Ha§us§e"_s);
+        QCOMPARE(form->ListBox3->count(), 1);
+        QCOMPARE(form->ListBox3->item(0)->text(), u"Ha§us§e"_s);
+        // The marked word is an error of this exercise, so the exercise is recorded.
+        const QStringList datei = QString::fromLatin1(readFile(u"Ben.lbs"_s)).split(u"\r\n"_s);
+        QCOMPARE(datei.size(), 4);
+        QVERIFY(datei[1].startsWith(u"~["_s));
+        QVERIFY(datei[1].endsWith(u"] Tiere.txt"_s));
+        QCOMPARE(datei[2], u"Ha§us§e"_s);
+        QVERIFY(form->GroupBox3->isVisible());
+        QVERIFY(form->GroupBox4->isVisible());
+    }
+
+    void aRunLeftWithoutWritingIsNotRecorded()
+    {
+        textLaden(u"Tiere.txt"_s, "Hund Katze Maus\r\n");
+        schuelerLaden();
+        const QByteArray vorher = readFile(u"Ben.lbs"_s);
+        starten(form->BitBtn10, {{"TLaufForm4", escape}, {"TForm9", escape}});
+        QCOMPARE(readFile(u"Ben.lbs"_s), vorher);
+        QCOMPARE(form->ListBox1->count(), 0);
+        QVERIFY(form->GroupBox4->isVisible());
+    }
+
+    void theRepetitionKeepsTheResultsAndTheFileType()
+    {
+        textLaden(u"Tiere.txt"_s, "Hund Katze Maus\r\n");
+        schuelerLaden();
+        ergebnisFuellen();
+        const Ergebnis vorher = ergebnis();
+        const QByteArray datei = readFile(u"Ben.lbs"_s);
+        const QRect ort = form->geometry();
+        QVERIFY(form->RadioButton1->isChecked());
+        bool gruppen = false;
+        QString gezeigt;
+        starten(form->BitBtn3, {{"TLaufForm4",
+                                 [&](QWidget *w) {
+                                     gruppen = form->RadioButton2->isChecked();
+                                     gezeigt = TLaufForm4::anzeige_text;
+                                     escape(w);
+                                 }},
+                                {"TForm12", escape}});
+        QVERIFY(gruppen);
+        QVERIFY(gezeigt.startsWith(u"der Hund "_s));
+        QVERIFY(form->RadioButton1->isChecked());
+        QVERIFY(ergebnis() == vorher);
+        QCOMPARE(readFile(u"Ben.lbs"_s), datei);
+        QCOMPARE(form->geometry(), ort);
+        QVERIFY(!form->isMinimized());
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("lobDa");
+        QTest::addColumn<QString>("meldung");
+        QTest::addRow("broken markup")
+            << QByteArray("Ha$use Katze\r\n") << true
+            << u"Der Text enthält Fehler in Bezug auf die Lückentexte. Die Laufbahn kann nicht "
+               u"gestartet werden."_s;
+        QTest::addRow("no praise file")
+            << QByteArray("Hund Katze\r\n") << false << u"Datei nicht gefunden"_s;
+    }
+    void refusals()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, lobDa);
+        QFETCH(QString, meldung);
+        textLaden(u"Tiere.txt"_s, text);
+        if (!lobDa)
+            QVERIFY(QFile::remove(path(u"lob.inf"_s)));
+        ergebnisFuellen();
+        const Ergebnis vorher = ergebnis();
+        QString box;
+        starten(form->BitBtn10, {{"QMessageBox", [&](QWidget *w) {
+                                      box = static_cast<QMessageBox *>(w)->text();
+                                      static_cast<QMessageBox *>(w)->accept();
+                                  }}});
+        QVERIFY2(box.contains(meldung), qPrintable(box));
+        QVERIFY(ergebnis() == vorher);
+        QVERIFY(form->BitBtn10->isEnabled());
+    }
+
+    void aLongTextIsCutWhereAWordEnds()
+    {
+        // A gap pair across the 8000th character would be refused if it were cut there.
+        QByteArray text = QByteArray("Hund ").repeated(1599) + "Ha$us$e\r\n";
+        textLaden(u"Lang.txt"_s, text);
+        app().Form10->TrackBar4->setValue(10);
+        starten(form->BitBtn10, {{"TLaufForm4", escape}, {"TForm9", escape}});
+        QVERIFY(form->StatusBar1->currentMessage().contains(u"8000"_s));
+    }
+};
+
+QTEST_MAIN(TestGlmainLaufbahn)
+#include "tst_glmain_laufbahn.moc"
