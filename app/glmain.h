@@ -8,6 +8,7 @@
 #include "exercise/ui/hiddenmemo.h"
 #include "exercise/ui/lazyfiledialog.h"
 #include "writing/ui/auswahl.h"
+#include "writing/ui/nachschreiben.h"
 #include "writing/ui/vergleich.h"
 
 #include <QMainWindow>
@@ -35,6 +36,8 @@ class QTabWidget;
 class QTextEdit;
 class QToolButton;
 class QWidget;
+class TForm9;
+class TForm12;
 class TForm17;
 namespace printing {
 struct PrintJob;
@@ -136,6 +139,18 @@ public:
     void lobZeigen();
     void lobTextZeigen();
     void lobBildZeigen();
+
+    // --- The rewrite forms (glmain_schreiben.cpp).
+    // Their results land here, and Ctrl+Shift+F5 (TForm9, the first word) and
+    // Ctrl+Shift+F4 (TForm12, the first line) try them on the text of Memo1.
+    void schreibformenVerbinden(TForm9 *wort, TForm12 *gruppe);
+    NachschreibAnsicht nachschreibAnsicht() const;
+    // neue_uebung, laufbahn_text, how to show the chunk again, its raw forms, the praise.
+    writing::NachschreibEingabe nachschreibEingabe() const;
+    // A finished rewrite: appended to Memo5, and when right to RichEdit1 and RichEdit2.
+    void nachschreibenEintragen(const writing::Auswertung &auswertung);
+    // "Show again" from a rewrite form: the chunk once more on the display it chose.
+    void wiederholungZeigen(const writing::Wiederholung &wiederholung);
 
     // --- The exercise run (glmain_laufbahn.cpp).
     // "Laufbahn starten" and the error repetition ("Fehler wiederholen mit:" ->

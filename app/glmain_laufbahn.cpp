@@ -8,6 +8,8 @@
 #include "exercise/core/markup.h"
 #include "exercise/ui/editortext.h"
 #include "settings/ui/einstell.h"
+#include "writing/ui/schreib1.h"
+#include "writing/ui/schreib2.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -212,18 +214,12 @@ bool TForm3::abschnittNachschreiben(markup::FileType modus)
 
 bool TForm3::wortNachschreiben(const QString &ziel)
 {
-    // Missing piece: the rewrite form TForm9 for one word. Until it is part of the
-    // program no word can be written, so the exercise ends here.
-    Q_UNUSED(ziel);
-    return true;
+    return laufbahn().Form9->nachschreiben(ziel, nachschreibEingabe(), nachschreibAnsicht());
 }
 
 bool TForm3::gruppeNachschreiben(const QString &ziel)
 {
-    // Missing piece: the rewrite form TForm12 for a word group or a section. Until it
-    // is part of the program the exercise ends here.
-    Q_UNUSED(ziel);
-    return true;
+    return laufbahn().Form12->nachschreiben(ziel, nachschreibEingabe(), nachschreibAnsicht());
 }
 
 void TForm3::fehlerImAbschnitt(int selectionStart)

@@ -13,6 +13,8 @@
 #include "writing/ui/auswahl.h"
 #include "writing/ui/lob.h"
 #include "writing/ui/lob2.h"
+#include "writing/ui/schreib1.h"
+#include "writing/ui/schreib2.h"
 #include "writing/ui/vergleich.h"
 
 #include <QApplication>
@@ -41,13 +43,21 @@ LaufbahnApp::LaufbahnApp()
     Form10->setFontDialog(Form5.get());
     Form7 = std::make_unique<TForm7>(Form3.get());
     Form8 = std::make_unique<TForm8>(Form3.get());
+    Form9 = std::make_unique<TForm9>(Form3.get());
     Form11 = std::make_unique<TForm11>(Form3.get());
+    Form12 = std::make_unique<TForm12>(Form3.get());
+    Form3->schreibformenVerbinden(Form9.get(), Form12.get());
     Form13 = std::make_unique<TForm13>(Form3.get());
     Form3->auswahlVerbinden(Form13.get());
     Form14 = std::make_unique<TForm14>(Form3.get());
     Form3->vergleichVerbinden(Form14.get());
     Form15 = std::make_unique<TForm15>(Form3.get());
     Form16 = std::make_unique<TForm16>(Form3.get());
+    for (Nachschreiben *form :
+         {static_cast<Nachschreiben *>(Form9.get()), static_cast<Nachschreiben *>(Form12.get())}) {
+        form->setVergleichsform(Form14.get());
+        form->setLobformen(Form11.get(), Form16.get(), &Form3->zufall);
+    }
     Form17 = std::make_unique<TForm17>(Form3.get());
     Form3->auswertungVerbinden(Form17.get());
     Form18 = std::make_unique<TForm18>();
@@ -63,7 +73,9 @@ LaufbahnApp::~LaufbahnApp()
     Form15.reset();
     Form14.reset();
     Form13.reset();
+    Form12.reset();
     Form11.reset();
+    Form9.reset();
     Form8.reset();
     Form7.reset();
     Form5.reset();

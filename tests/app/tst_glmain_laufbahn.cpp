@@ -2,9 +2,11 @@
 #include "app/laufbahnapp.h"
 #include "display/ui/laufunit4.h"
 #include "settings/ui/einstell.h"
+#include "settings/ui/settingwidgets.h"
 #include "tests/app/appfixture.h"
 #include "tests/support/dialogs.h"
 #include "tests/support/files.h"
+#include "writing/ui/schreib1.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,6 +21,7 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
 #include <functional>
@@ -148,10 +151,15 @@ private slots:
 
     void aWordMarkedOnTheDisplayIsRecordedAsItStandsInTheText()
     {
-        textLaden(u"Tiere.txt"_s, "Ha\xa7" "us\xa7" "e Katze\r\n");
+        textLaden(u"Tiere.txt"_s, "Ha\xa7"
+                                  "us\xa7"
+                                  "e Katze\r\n");
         schuelerLaden();
+        app().Form10->RadioGroup2->setItemIndex(0);
+        app().Form10->RadioButton6->setChecked(true);
         bool gesperrt = false;
-        starten(form->BitBtn10, {{"TLaufForm4", [&](QWidget *w) {
+        starten(form->BitBtn10, {{"TLaufForm4",
+                                  [&](QWidget *w) {
                                       gesperrt = !form->BitBtn10->isEnabled() &&
                                                  !form->BitBtn3->isEnabled() &&
                                                  !form->GroupBox4->isEnabled();
@@ -160,8 +168,22 @@ private slots:
                                       auto *anzeige = static_cast<TLaufForm4 *>(w);
                                       emit anzeige->wordMarked(u"Ha__e"_s, 0, 5);
                                       escape(w);
-                                  }}});
+                                  }},
+                                 // Each word of the chunk is offered to the rewrite form:
+                                 // the first written right, the exercise left at the second.
+                                 {"TForm9",
+                                  [](QWidget *w) {
+                                      auto *editor = static_cast<TForm9 *>(w)->RichEdit1;
+                                      QTest::keyClicks(editor, u"Hause"_s);
+                                      QTest::keyClick(editor, Qt::Key_Return);
+                                  }},
+                                 {"TForm9", escape}});
         QVERIFY(gesperrt);
+        // Recorded by the rewrite form, then coloured as marked on the display.
+        QCOMPARE(form->RichEdit1->toPlainText(), u"Hause "_s);
+        QTextCursor hause(form->RichEdit1->document());
+        hause.setPosition(1);
+        QCOMPARE(hause.charFormat().foreground().color(), QColor(255, 0, 0));
         QVERIFY(form->BitBtn10->isEnabled());
         QCOMPARE(form->Memo3->toPlainText(), u"Ha§us§e"_s);
         QCOMPARE(form->ListBox3->count(), 1);
@@ -181,7 +203,7 @@ private slots:
         textLaden(u"Tiere.txt"_s, "Hund Katze Maus\r\n");
         schuelerLaden();
         const QByteArray vorher = readFile(u"Ben.lbs"_s);
-        starten(form->BitBtn10, {{"TLaufForm4", escape}});
+        starten(form->BitBtn10, {{"TLaufForm4", escape}, {"TForm9", escape}});
         QCOMPARE(readFile(u"Ben.lbs"_s), vorher);
         QCOMPARE(form->ListBox1->count(), 0);
         QVERIFY(form->GroupBox4->isVisible());
@@ -198,11 +220,13 @@ private slots:
         QVERIFY(form->RadioButton1->isChecked());
         bool gruppen = false;
         QString gezeigt;
-        starten(form->BitBtn3, {{"TLaufForm4", [&](QWidget *w) {
+        starten(form->BitBtn3, {{"TLaufForm4",
+                                 [&](QWidget *w) {
                                      gruppen = form->RadioButton2->isChecked();
                                      gezeigt = TLaufForm4::anzeige_text;
                                      escape(w);
-                                 }}});
+                                 }},
+                                {"TForm12", escape}});
         QVERIFY(gruppen);
         QVERIFY(gezeigt.startsWith(u"der Hund "_s));
         QVERIFY(form->RadioButton1->isChecked());
@@ -221,7 +245,8 @@ private slots:
             << QByteArray("Ha$use Katze\r\n") << true
             << u"Der Text enthält Fehler in Bezug auf die Lückentexte. Die Laufbahn kann nicht "
                u"gestartet werden."_s;
-        QTest::addRow("no praise file") << QByteArray("Hund Katze\r\n") << false << u"Datei nicht gefunden"_s;
+        QTest::addRow("no praise file")
+            << QByteArray("Hund Katze\r\n") << false << u"Datei nicht gefunden"_s;
     }
     void refusals()
     {
@@ -249,7 +274,7 @@ private slots:
         QByteArray text = QByteArray("Hund ").repeated(1599) + "Ha$us$e\r\n";
         textLaden(u"Lang.txt"_s, text);
         app().Form10->TrackBar4->setValue(10);
-        starten(form->BitBtn10, {{"TLaufForm4", escape}});
+        starten(form->BitBtn10, {{"TLaufForm4", escape}, {"TForm9", escape}});
         QVERIFY(form->StatusBar1->currentMessage().contains(u"8000"_s));
     }
 };
