@@ -32,6 +32,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -413,6 +414,11 @@ QGroupBox *TForm3::buildStep2()
     BitBtn10 = named(new QPushButton(startIcon(), u"Laufbahn starten"_s), u"BitBtn10"_s);
     BitBtn10->setIconSize(QSize(20, 20));
     BitBtn10->setMinimumHeight(34);
+    {
+        QPalette red = BitBtn10->palette();
+        red.setColor(QPalette::ButtonText, Qt::red);
+        BitBtn10->setPalette(red);
+    }
     BitBtn8 = named(new QPushButton(u"Einstellungen..."_s), u"BitBtn8"_s);
     BitBtn8->setMinimumHeight(34);
     BitBtn1 = hiddenButton(u"BitBtn1"_s, u"Lesefinger"_s);
