@@ -24,8 +24,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString fehlerauswertung = u"Fehlerauswertung"_s;
-const QString textauswertung = u"Textauswertung"_s;
+constexpr QStringView fehlerauswertung = u"Fehlerauswertung";
+constexpr QStringView textauswertung = u"Textauswertung";
 
 template <typename T> T *named(T *object, const QString &name)
 {
@@ -47,7 +47,7 @@ QListWidget *wortListe(const QString &name)
 TForm17::TForm17(QWidget *parent) : QDialog(parent)
 {
     setObjectName(u"Form17"_s);
-    setWindowTitle(fehlerauswertung);
+    setWindowTitle(fehlerauswertung.toString());
     resize(696, 586);
 
     Label1 = named(new QLabel, u"Label1"_s);
@@ -147,7 +147,7 @@ bool TForm17::istFehlerauswertung() const
 
 void TForm17::init(const QStringList &schuelerZeilen)
 {
-    setWindowTitle(fehlerauswertung);
+    setWindowTitle(fehlerauswertung.toString());
     m_zeilen = schuelerZeilen;
     m_textName.clear();
     Label1->setText(schuelerZeilen.value(0));
@@ -158,7 +158,7 @@ void TForm17::init(const QStringList &schuelerZeilen)
 
 void TForm17::init2(const QStringList &textZeilen, const QString &textName)
 {
-    setWindowTitle(textauswertung);
+    setWindowTitle(textauswertung.toString());
     m_zeilen = textZeilen;
     m_textName = textName;
     Label1->setText(textName);
