@@ -10,6 +10,7 @@
 #include "writing/ui/schreib1.h"
 #include "writing/ui/vergleich.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -265,6 +266,16 @@ private slots:
         QCOMPARE(readFile(u"Ben.lbs"_s), vorher);
         QCOMPARE(form->ListBox1->count(), 0);
         QVERIFY(form->GroupBox4->isVisible());
+    }
+
+    void aPupilGetsNoDeveloperShortcuts()
+    {
+        // Without LAUFBAHN_ENTWICKLER=1 the main window holds only its menus' actions.
+        for (const QAction *action : form->actions())
+            QVERIFY2(action->shortcut().isEmpty() ||
+                         !action->shortcut()[0].keyboardModifiers().testFlags(Qt::ControlModifier |
+                                                                              Qt::ShiftModifier),
+                     qPrintable(action->objectName()));
     }
 
     void aWordListIsShownChunkByChunkAndRewrittenWordByWord_data()
