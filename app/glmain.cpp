@@ -1,5 +1,6 @@
 #include "app/glmain.h"
 
+#include "app/entwickler.h"
 #include "app/info.h"
 #include "app/laufbahnapp.h"
 #include "exercise/core/fileio.h"
@@ -264,10 +265,12 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
     });
 
     connectCommands();
-    setupDeveloperDisplayEntry();
     setUpSectionCommands();
-    setupDeveloperPraiseEntries();
-    setupDeveloperFlashEntries();
+    if (entwicklerEintraege()) {
+        setupDeveloperDisplayEntry();
+        setupDeveloperPraiseEntries();
+        setupDeveloperFlashEntries();
+    }
     FormCreate();
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/glmain.h"
 
+#include "app/entwickler.h"
 #include "app/laufbahnapp.h"
 #include "exercise/core/markup.h"
 #include "exercise/ui/messages.h"
@@ -18,6 +19,8 @@ using namespace Qt::StringLiterals;
 void TForm3::auswahlVerbinden(TForm13 *auswahl)
 {
     connect(auswahl, &TForm13::ausgewaehlt, this, &TForm3::auswahlUebernehmen);
+    if (!entwicklerEintraege())
+        return;
 
     // Not in any menu: lets a developer choose sections of the current text before the
     // exercise run asks for them turn by turn. Each try goes on where the last one

@@ -3,6 +3,7 @@
 
 #include "app/glmain.h"
 
+#include "app/entwickler.h"
 #include "app/laufbahnapp.h"
 #include "app/ws_black.h"
 #include "display/ui/kuzzeit.h"
@@ -35,6 +36,8 @@ void TForm3::schreibformenVerbinden(TForm9 *wort, TForm12 *gruppe)
         connect(form, &Nachschreiben::ausgewertet, this, &TForm3::nachschreibenEintragen);
         connect(form, &Nachschreiben::nochmalZeigen, this, &TForm3::wiederholungZeigen);
     }
+    if (!entwicklerEintraege())
+        return;
 
     // Not in any menu: let a developer rewrite the first word or the first line of Memo1
     // before the exercise run offers the chunks one by one. Recorded as in a first run,

@@ -3,6 +3,7 @@
 
 #include "app/glmain.h"
 
+#include "app/entwickler.h"
 #include "app/laufbahnapp.h"
 #include "exercise/core/markup.h"
 #include "settings/core/colorvalue.h"
@@ -27,6 +28,8 @@ using namespace Qt::StringLiterals;
 void TForm3::vergleichVerbinden(TForm14 *vergleich)
 {
     connect(vergleich, &TForm14::verglichen, this, &TForm3::vergleichEintragen);
+    if (!entwicklerEintraege())
+        return;
 
     // Not in any menu: lets a developer try the comparison on the text of Memo1 before
     // the exercise run exists to open it after a wrong rewrite.

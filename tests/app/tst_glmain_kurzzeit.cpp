@@ -35,7 +35,11 @@ class TestGlmainKurzzeit : public QObject, protected testing::AppFixture {
     }
 
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void initTestCase()
+    {
+        qputenv("LAUFBAHN_ENTWICKLER", "1");
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
 
     void init() { QVERIFY(start()); }
     void cleanup() { stop(); }

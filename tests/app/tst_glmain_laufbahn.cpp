@@ -6,10 +6,14 @@
 #include "tests/app/appfixture.h"
 #include "tests/support/dialogs.h"
 #include "tests/support/files.h"
+#include "writing/ui/auswahl.h"
 #include "writing/ui/schreib1.h"
+#include "writing/ui/vergleich.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,9 +25,11 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
+#include <QToolButton>
 #include <functional>
 
 using namespace Qt::StringLiterals;
@@ -82,6 +88,25 @@ void escape(QWidget *w)
     QTest::keyClick(w, Qt::Key_Escape);
 }
 
+// The pupil writes `text` and presses Return.
+void schreiben(QWidget *w, const QString &text)
+{
+    auto *editor = static_cast<Nachschreiben *>(w)->RichEdit1;
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+}
+
+// The parts of a result text that stand in red.
+QString rot(const QTextEdit *text)
+{
+    QString rote;
+    for (auto it = text->document()->begin().begin(); !it.atEnd(); ++it) {
+        if (it.fragment().charFormat().foreground().color() == QColor(255, 0, 0))
+            rote += it.fragment().text();
+    }
+    return rote;
+}
+
 QByteArray lines(const QStringList &zeilen)
 {
     QByteArray bytes;
@@ -116,6 +141,40 @@ class TestGlmainLaufbahn : public QObject, protected testing::AppFixture {
         Drehbuch drehbuch(std::move(auftritte));
         QTest::mouseClick(knopf, Qt::LeftButton);
         QVERIFY2(drehbuch.fehler().isEmpty(), qPrintable(drehbuch.fehler().join(u"; "_s)));
+    }
+
+    // Word mode, two words a chunk: each chunk is shown (flashed word by word with the
+    // short-time display), then each word is offered to TForm9. An empty answer is
+    // "Übung beenden"; a wrong one is followed by the comparison.
+    QList<Auftritt> wortDrehbuch(const QStringList &woerter, const QStringList &geschrieben,
+                                 bool kurzzeit, QStringList *geblitzt)
+    {
+        QList<Auftritt> auftritte;
+        for (qsizetype ab = 0; ab < woerter.size(); ab += 2) {
+            const QStringList teil = woerter.mid(ab, 2);
+            if (!kurzzeit)
+                auftritte.append({"TLaufForm4", escape});
+            for (qsizetype i = 0; kurzzeit && i < teil.size(); ++i)
+                auftritte.append(
+                    {"TForm15", [=, this](QWidget *) { geblitzt->append(form->kurzzeit_wort); }});
+            for (qsizetype i = ab; i < ab + teil.size(); ++i) {
+                if (i >= geschrieben.size())
+                    return auftritte;
+                const QString text = geschrieben[i];
+                if (text.isEmpty()) {
+                    auftritte.append({"TForm9", [](QWidget *w) {
+                                          static_cast<TForm9 *>(w)->SpeedButton3->click();
+                                      }});
+                    return auftritte;
+                }
+                auftritte.append({"TForm9", [text](QWidget *w) { schreiben(w, text); }});
+                if (text != woerter[i])
+                    auftritte.append({"TForm14", [](QWidget *w) {
+                                          static_cast<TForm14 *>(w)->SpeedButton1->click();
+                                      }});
+            }
+        }
+        return auftritte;
     }
 
     struct Ergebnis {
@@ -207,6 +266,95 @@ private slots:
         QCOMPARE(readFile(u"Ben.lbs"_s), vorher);
         QCOMPARE(form->ListBox1->count(), 0);
         QVERIFY(form->GroupBox4->isVisible());
+    }
+
+    void aPupilGetsNoDeveloperShortcuts()
+    {
+        // Without LAUFBAHN_ENTWICKLER=1 the main window holds only its menus' actions.
+        for (const QAction *action : form->actions())
+            QVERIFY2(action->shortcut().isEmpty() ||
+                         !action->shortcut()[0].keyboardModifiers().testFlags(Qt::ControlModifier |
+                                                                              Qt::ShiftModifier),
+                     qPrintable(action->objectName()));
+    }
+
+    void aWordListIsShownChunkByChunkAndRewrittenWordByWord_data()
+    {
+        QTest::addColumn<bool>("kurzzeit");
+        QTest::addColumn<QStringList>("geschrieben");
+        QTest::addColumn<QString>("fehler");
+        QTest::addColumn<QString>("falschGeschrieben");
+        QTest::addColumn<bool>("eingetragen");
+        QTest::addRow("one word wrong") << false << QStringList{u"Hund"_s, u"Kaze"_s, u"Maus"_s}
+                                        << u"Katze"_s << u"Kaze"_s << true;
+        QTest::addRow("left at the first word")
+            << false << QStringList{QString()} << QString() << QString() << false;
+        QTest::addRow("short-time display") << true << QStringList{u"Hund"_s, u"Katze"_s, u"Maus"_s}
+                                            << QString() << QString() << true;
+    }
+    void aWordListIsShownChunkByChunkAndRewrittenWordByWord()
+    {
+        QFETCH(bool, kurzzeit);
+        QFETCH(QStringList, geschrieben);
+        QFETCH(QString, fehler);
+        QFETCH(QString, falschGeschrieben);
+        QFETCH(bool, eingetragen);
+        textLaden(u"Tiere.txt"_s, "Hund Katze Maus\r\n");
+        schuelerLaden();
+        app().Form10->RadioGroup2->setItemIndex(0);
+        app().Form10->RadioButton6->setChecked(true);
+        app().Form10->CheckBox1->setChecked(kurzzeit);
+        const QByteArray vorher = readFile(u"Ben.lbs"_s);
+        const QStringList woerter{u"Hund"_s, u"Katze"_s, u"Maus"_s};
+        QStringList geblitzt;
+        starten(form->BitBtn10, wortDrehbuch(woerter, geschrieben, kurzzeit, &geblitzt));
+        QCOMPARE(geblitzt, kurzzeit ? woerter : QStringList());
+        QCOMPARE(form->Memo3->toPlainText(), fehler);
+        QCOMPARE(rot(form->RichEdit1), fehler);
+        QCOMPARE(rot(form->RichEdit2).trimmed(), falschGeschrieben);
+        QCOMPARE(form->ListBox3->count(), fehler.isEmpty() ? 0 : 1);
+        const QStringList datei = QString::fromLatin1(readFile(u"Ben.lbs"_s)).split(u"\r\n"_s);
+        if (eingetragen) {
+            const qsizetype kopf = datei.size() - (fehler.isEmpty() ? 2 : 3);
+            QVERIFY(datei[kopf].startsWith(u"~["_s) && datei[kopf].endsWith(u"] Tiere.txt"_s));
+            QCOMPARE(datei.mid(kopf + 1), (QStringList{fehler, QString()}).mid(fehler.isEmpty()));
+            QCOMPARE(form->ListBox1->currentRow(), form->ListBox1->count() - 1);
+        } else {
+            QCOMPARE(readFile(u"Ben.lbs"_s), vorher);
+        }
+        if (!fehler.isEmpty())
+            QCOMPARE(form->ListBox3->item(0)->text(), fehler);
+        QVERIFY(form->GroupBox3->isVisible() && form->GroupBox4->isVisible());
+    }
+
+    void aTextWithoutAPupilIsRewrittenSectionBySection()
+    {
+        textLaden(u"Tiere.txt"_s, "Der Hund bellt. Die Katze schlaeft. Die Maus piept.\r\n");
+        form->RadioButton3->setChecked(true);
+        app().Form10->RadioGroup2->setItemIndex(0);
+        app().Form10->RadioButton6->setChecked(true);
+        const QStringList dateien = QDir(startDir()).entryList(QDir::Files);
+        QStringList abschnitte;
+        auto waehlen = [](QWidget *w) {
+            QTest::keyClick(static_cast<TForm13 *>(w)->RichEdit1, Qt::Key_Space);
+            QTest::keyClick(static_cast<TForm13 *>(w)->RichEdit1, Qt::Key_Return);
+        };
+        auto abschreiben = [&](QWidget *w) {
+            abschnitte << form->abschnitt;
+            schreiben(w, form->abschnitt);
+        };
+        starten(form->BitBtn10, {{"TForm13", waehlen},
+                                 {"TLaufForm4", escape},
+                                 {"TForm12", abschreiben},
+                                 {"TForm13", waehlen},
+                                 {"TLaufForm4", escape},
+                                 {"TForm12", abschreiben},
+                                 {"TForm13", escape}});
+        QCOMPARE(abschnitte.size(), 2);
+        QVERIFY(abschnitte[0] != abschnitte[1]);
+        QCOMPARE(form->RichEdit1->toPlainText().trimmed(), abschnitte.join(u' ').trimmed());
+        QCOMPARE(QDir(startDir()).entryList(QDir::Files), dateien);
+        QVERIFY(form->GroupBox3->isVisible() && form->GroupBox4->isVisible());
     }
 
     void theRepetitionKeepsTheResultsAndTheFileType()

@@ -38,7 +38,11 @@ class TestGlmainLob : public QObject, protected testing::AppFixture {
     }
 
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void initTestCase()
+    {
+        qputenv("LAUFBAHN_ENTWICKLER", "1");
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
     void init() { QVERIFY(start()); }
     void cleanup() { stop(); }
 

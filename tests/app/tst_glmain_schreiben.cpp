@@ -68,7 +68,11 @@ class TestGlmainSchreiben : public QObject, protected testing::AppFixture {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void initTestCase()
+    {
+        qputenv("LAUFBAHN_ENTWICKLER", "1");
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
     void init() { QVERIFY(start()); }
     void cleanup() { stop(); }
 
