@@ -4,6 +4,7 @@
 #include "settings/ui/einstell.h"
 #include "settings/ui/settingwidgets.h"
 #include "tests/app/appfixture.h"
+#include "tests/support/shown.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,9 +23,7 @@ class TestGlmainAnzeige : public QObject, protected testing::AppFixture {
 
     QColor colourAt(int position) const
     {
-        QTextCursor cursor(form->RichEdit1->document());
-        cursor.setPosition(position + 1);
-        return cursor.charFormat().foreground().color();
+        return testing::colourAt(form->RichEdit1->document(), position);
     }
 
 private slots:

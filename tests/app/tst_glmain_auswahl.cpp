@@ -4,6 +4,7 @@
 #include "settings/ui/settingwidgets.h"
 #include "tests/app/appfixture.h"
 #include "tests/support/dialogs.h"
+#include "tests/support/shown.h"
 #include "writing/ui/auswahl.h"
 
 #include <QAction>
@@ -34,9 +35,7 @@ class TestGlmainAuswahl : public QObject, protected testing::AppFixture {
 
     QColor colourAt(int offset) const
     {
-        QTextCursor cursor(app().Form13->RichEdit1->document());
-        cursor.setPosition(offset + 1);
-        return cursor.charFormat().foreground().color();
+        return testing::colourAt(app().Form13->RichEdit1->document(), offset);
     }
 
 private slots:
