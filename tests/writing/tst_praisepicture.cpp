@@ -121,8 +121,9 @@ private slots:
         QTest::addRow("no picture")
             << u"x.jpg"_s << QByteArray("Hallo")
             << u"Die Datei ist kein Bild in einer Form, die das Programm lesen kann."_s;
-        QTest::addRow("JPEG in 127 scans, named in capitals")
-            << u"FOTO.JPG"_s << testing::jpegInManyScans()
+        // A stray byte after the start marker: Qt's reader would take it all the same.
+        QTest::addRow("JPEG in 127 scans, a stray byte, named .bmp")
+            << u"x.bmp"_s << testing::jpegInManyScans().insert(2, '\0')
             << u"Das Bild ist in zu vielen Durchgängen gespeichert (mehr als 100)."_s;
         const QByteArray sun = testing::fileBytes(testing::shippedFile(u"Sonne.bmp"_s));
         QTest::addRow("BMP missing rows") << u"x.bmp"_s << sun.left(sun.size() / 2) << cutShort;

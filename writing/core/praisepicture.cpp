@@ -105,7 +105,10 @@ bool inJpegControl(QStringView name)
 
 bool isJpeg(QByteArrayView bytes)
 {
-    return bytes.startsWith("\xFF\xD8\xFF");
+    // The start-of-image marker alone, not the usual FF D8 FF: libjpeg skips stray
+    // bytes before the next marker, and so does Qt's JPEG reader, which has no scan
+    // limit and takes any file that starts with FF D8.
+    return bytes.startsWith("\xFF\xD8");
 }
 
 std::optional<QByteArray> readPictureFile(const QString &path, const PictureLimits &limits,

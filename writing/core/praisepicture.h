@@ -70,7 +70,8 @@ QStringList pictureCandidates(const QString &folder);
 // options; every other name, "FOTO.JPG" too, by the general picture control.
 bool inJpegControl(QStringView name);
 
-// A JPEG is known by its content, whatever the file is called.
+// A JPEG is known by its content (its start-of-image marker), whatever the file is
+// called.
 bool isJpeg(QByteArrayView bytes);
 
 struct PictureLimits {
