@@ -400,6 +400,8 @@ void Lesefinger::springen(int lesePos)
 KeyEffect Lesefinger::keyDown(int qtKey)
 {
     const int n = m_text.size();
+    // Page keys pressed before the reading has acted on one go on from where it leads.
+    const int hier = m_sprung ? m_lesePos : m_zeilenStart;
     switch (qtKey) {
     case Qt::Key_F1:
         m_hilfe = true;
@@ -407,7 +409,7 @@ KeyEffect Lesefinger::keyDown(int qtKey)
         return KeyEffect::HelpToggled;
     case Qt::Key_PageUp: {
         // The sentence before the one on the screen; in the first, its start.
-        int p = satzAnfang(m_zeilenStart);
+        int p = satzAnfang(hier);
         if (p > 0) {
             --p;
             while (p > 0 && m_text.satzende[p - 1])
@@ -419,7 +421,7 @@ KeyEffect Lesefinger::keyDown(int qtKey)
     }
     case Qt::Key_PageDown: {
         // The sentence after the one on the screen; after the last, its start again.
-        int p = m_zeilenStart;
+        int p = hier;
         while (p < n && !m_text.satzende[p])
             ++p;
         while (p < n && m_text.satzende[p])
@@ -427,7 +429,7 @@ KeyEffect Lesefinger::keyDown(int qtKey)
         int rest = p;
         while (rest < n && m_text.zeichen[rest] == u' ')
             ++rest;
-        springen(rest < n ? p : satzAnfang(m_zeilenStart));
+        springen(rest < n ? p : satzAnfang(hier));
         return KeyEffect::None;
     }
     default:
