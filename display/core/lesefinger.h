@@ -132,6 +132,8 @@ public:
     const std::optional<LeseZeile> &zeile() const { return m_zeile; }
     // Characters of the current line that are passed (reading finger) or shown.
     int gezeigt() const { return m_gezeigt; }
+    // Where the passed or shown part of the current line ends on the picture.
+    int gezeigtBisX() const { return m_zeile ? m_zeile->x + m_praefix[m_gezeigt] : 0; }
     // The reading finger's pointer: the tips' x (the triangles are drawn around it).
     bool zeigerSichtbar() const;
     int zeigerX() const;

@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 using display::Lesefinger;
@@ -73,10 +74,21 @@ void TleseForm4::onTick(qint64)
     const bool geaendert = m_lese->advance();
     if (!geaendert && m_gezeichneteSeite == m_lese->seite())
         return;
+    const std::optional<display::LeseZeile> &zeile = m_lese->zeile();
+    const int zeigerX = m_lese->zeigerSichtbar() ? m_lese->zeigerX() : m_zeigerX;
+    const int grenzeX = m_lese->gezeigtBisX();
     QRect rows;
     const QRect aktiv = aktiveZeilen();
     if (m_gezeichneteSeite != m_lese->seite()) {
         rows = kGanzesBild;
+    } else if (zeile && zeile->start == m_gezeichneteZeile &&
+               m_hilfeGezeichnet == m_lese->hilfe()) {
+        // Along the line only the pointers and the end of the passed part move: what
+        // lies between where they were and where they are now is drawn anew.
+        const int halb = Lesefinger::kZeigerBreite / 2 + 1;
+        const int links = std::min({m_zeigerX - halb, zeigerX - halb, m_grenzeX, grenzeX}) - 1;
+        const int rechts = std::max({m_zeigerX + halb, zeigerX + halb, m_grenzeX, grenzeX}) + 1;
+        rows = QRect(QPoint(links, aktiv.top()), QPoint(rechts, aktiv.bottom()));
     } else {
         rows = m_aktiv | aktiv;
         if (m_hilfeGezeichnet != m_lese->hilfe())
@@ -84,6 +96,9 @@ void TleseForm4::onTick(qint64)
     }
     m_aktiv = aktiv;
     m_gezeichneteSeite = m_lese->seite();
+    m_gezeichneteZeile = zeile ? zeile->start : -1;
+    m_zeigerX = zeigerX;
+    m_grenzeX = grenzeX;
     rows &= kGanzesBild;
     if (rows.isEmpty())
         return;
@@ -106,20 +121,23 @@ void TleseForm4::zeichnen(const QRect &rows)
         // `gezeigt` characters of the line in the passed colour (the revealed ones in
         // syllable reading), the rest in the letter colour (nothing in syllable reading).
         const auto zeile = [&](const display::LeseZeile &z, int gezeigt) {
-            if (!zeilenBand(z.textY, hoehe).intersects(rows))
+            if (!QRect(0, z.textY, Lesefinger::kBreite, hoehe).intersects(rows))
                 return;
             const QString text = zeichen.mid(z.start, z.laenge);
-            const int grenze = z.x + metrics.horizontalAdvance(text.left(gezeigt));
+            const int grenze = gezeigt == m_lese->gezeigt() && &z == &*m_lese->zeile()
+                                   ? m_lese->gezeigtBisX()
+                                   : z.x + metrics.horizontalAdvance(text.left(gezeigt));
             const QPoint ort(z.x, z.textY + metrics.ascent());
             canvas.save();
-            canvas.setClipRect(QRect(0, rows.top(), grenze, rows.height()));
+            canvas.setClipRect(QRect(0, rows.top(), grenze, rows.height()).intersected(rows));
             canvas.setPen(finger ? m_zeigerFarbe : m_settings.letterColor);
             canvas.drawText(ort, text);
             canvas.restore();
             if (finger && gezeigt < z.laenge) {
                 canvas.save();
                 canvas.setClipRect(
-                    QRect(grenze, rows.top(), Lesefinger::kBreite - grenze, rows.height()));
+                    QRect(grenze, rows.top(), Lesefinger::kBreite - grenze, rows.height())
+                        .intersected(rows));
                 canvas.setPen(m_settings.letterColor);
                 canvas.drawText(ort, text);
                 canvas.restore();
@@ -148,7 +166,8 @@ void TleseForm4::zeichnen(const QRect &rows)
                 const auto [von, bis] = Lesefinger::zeigerZeile(oben, y);
                 const int zeileY = (oben ? z.pfeilY : z.naechsteY) + y;
                 if (zeileY >= rows.top() && zeileY <= rows.bottom())
-                    bild.fillRect(QRect(links + von, zeileY, bis - von + 1, 1), farbe);
+                    bild.fillRect(QRect(links + von, zeileY, bis - von + 1, 1).intersected(rows),
+                                  farbe);
             }
         }
     }

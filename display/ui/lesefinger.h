@@ -48,4 +48,7 @@ private:
     int m_gezeichneteSeite = -1;
     bool m_hilfeGezeichnet = false;
     QRect m_aktiv; // the rows the current line and its pointers took when last drawn
+    int m_gezeichneteZeile = -1;
+    int m_zeigerX = 0; // the pointer's tip and the end of the passed part, as drawn
+    int m_grenzeX = 0;
 };
