@@ -12,6 +12,7 @@
 //   laufbahn_bench pacing       five seconds of gliding (needs X11 with Present for
 //                               the figures the targets speak of)
 //   laufbahn_bench alternative  five seconds of the alternative gliding line
+//   laufbahn_bench lesefinger   the reading finger for five seconds at each takt 1..6
 //   laufbahn_bench flash        200 flashes of the short-time display (X11 with Present)
 //   laufbahn_bench record       loading and correcting a 50 MB pupil record
 //   laufbahn_bench texts        opening a 16 MiB exercise text, a long random word order
@@ -29,6 +30,7 @@
 #include "display/ui/frameclock.h"
 #include "display/ui/kuzzeit.h"
 #include "display/ui/laufunit4.h"
+#include "display/ui/lesefinger.h"
 #include "display/ui/unit1.h"
 #include "exercise/core/ansi.h"
 
@@ -413,6 +415,69 @@ int runAlternative()
     return measurePacing(form, "alternative", [&] { return form.motion()->pos() > 3; });
 }
 
+// The reading finger full screen for five seconds at each takt 1..6: every pointer
+// step must land exactly `takt` refreshes (as the clock counts them) after the one
+// before, no refresh may pass without a tick. Its processor time is taken at takt 1,
+// where the finger moves on every refresh.
+int runLesefinger()
+{
+    LesefingerSettings settings = LesefingerSettings::defaults();
+    qint64 inexact = 0;
+    qint64 missed = 0;
+    double cpuTakt1 = 0;
+    for (int takt = 1; takt <= 6; ++takt) {
+        settings.tempo = 7 - takt;
+        TleseForm4 form(kText + u'#', LeseModus::Lesefinger, settings);
+        qint64 steps = 0;
+        qint64 lastStepRefresh = -1;
+        qint64 lastCount = 0;
+        qint64 cpuStart = 0;
+        qint64 cpuEnd = 0;
+        QElapsedTimer clock;
+        qint64 wall = 0;
+        QObject::connect(&form, &DisplayWindow::frameShown, &form, [&] {
+            if (clock.isValid() || !form.frameClock())
+                return;
+            clock.start();
+            cpuStart = processCpuNs();
+            lastCount = form.motion()->schritte();
+            // Runs after the window's own tick, so a step taken in it is counted here.
+            QObject::connect(form.frameClock(), &FrameClock::tick, &form, [&](qint64 refresh) {
+                if (form.motion()->schritte() == lastCount)
+                    return;
+                lastCount = form.motion()->schritte();
+                if (lastStepRefresh >= 0 && refresh - lastStepRefresh != takt)
+                    ++inexact;
+                lastStepRefresh = refresh;
+                ++steps;
+            });
+            QTimer::singleShot(5000, Qt::PreciseTimer, &form, [&] {
+                cpuEnd = processCpuNs();
+                wall = clock.nsecsElapsed();
+                form.close();
+            });
+        });
+        QTimer::singleShot(20000, &form, &QWidget::close);
+        form.exec();
+        if (wall == 0 || steps < 2)
+            return 1;
+        if (takt == 1) {
+            out << "lesefinger_clock " << form.frameClock()->backend() << Qt::endl;
+            cpuTakt1 = double(cpuEnd - cpuStart) / double(wall) * 100;
+        }
+        figure(QByteArray("lesefinger_takt")
+                   .append(QByteArray::number(takt))
+                   .append("_steps")
+                   .constData(),
+               double(steps));
+        missed += form.frameClock()->missedRefreshes();
+    }
+    figure("lesefinger_inexact_steps", double(inexact));
+    figure("lesefinger_missed_refreshes", double(missed));
+    figure("lesefinger_cpu_percent", cpuTakt1);
+    return 0;
+}
+
 // ---------------------------------------------------------------- flashes
 
 // 100 flashes at each of the delays 1 and 3 (50 and 150 ms). A flash is exact when
@@ -459,9 +524,9 @@ int runAll(const QString &program)
 {
     QMap<QString, double> figures;
     int failures = 0;
-    for (const QString &mode : {u"compose"_s, u"glyphs"_s, u"window"_s, u"pacing"_s,
-                                u"alternative"_s, u"flash"_s, u"record"_s, u"texts"_s,
-                                u"auswertung"_s, u"startup"_s}) {
+    for (const QString &mode :
+         {u"compose"_s, u"glyphs"_s, u"window"_s, u"pacing"_s, u"alternative"_s, u"lesefinger"_s,
+          u"flash"_s, u"record"_s, u"texts"_s, u"auswertung"_s, u"startup"_s}) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(program, {mode});
@@ -479,6 +544,14 @@ int runAll(const QString &program)
         }
         failures += child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0;
     }
+    // The reading finger may take no more processor time than the gliding line.
+    if (figures.contains(u"lesefinger_cpu_percent"_s) &&
+        figures.contains(u"pacing_cpu_percent"_s)) {
+        const double ratio =
+            figures.value(u"lesefinger_cpu_percent"_s) / figures.value(u"pacing_cpu_percent"_s);
+        figure("lesefinger_cpu_vs_gliding", ratio);
+        figures.insert(u"lesefinger_cpu_vs_gliding"_s, ratio);
+    }
     const Target targets[] = {
         {"compose_vs_naive_1920x1080", 0.05},
         {"compose_vs_naive_3840x2160", 0.05},
@@ -493,6 +566,9 @@ int runAll(const QString &program)
         {"alternative_mean_deviation_percent", 1.0},
         {"alternative_max_interval_periods", 1.2},
         {"alternative_cpu_percent", 5.0},
+        {"lesefinger_inexact_steps", 0},
+        {"lesefinger_missed_refreshes", 0},
+        {"lesefinger_cpu_vs_gliding", 1.0},
         {"flash_pos1_exact", 100, true},
         {"flash_pos3_exact", 100, true},
         {"flash_cue_exact", 200, true},
@@ -531,7 +607,7 @@ int runAll(const QString &program)
 void raisePriorityForTiming(const char *mode)
 {
     const int priority = qEnvironmentVariableIntValue("LAUFBAHN_BENCH_REALTIME");
-    const QByteArray timing[] = {"window", "pacing", "alternative", "flash"};
+    const QByteArray timing[] = {"window", "pacing", "alternative", "lesefinger", "flash"};
     if (priority <= 0 || std::find(std::begin(timing), std::end(timing), mode) == std::end(timing))
         return;
     sched_param param{};
@@ -556,6 +632,8 @@ int main(int argc, char **argv)
         return runPacing();
     if (mode == u"alternative")
         return runAlternative();
+    if (mode == u"lesefinger")
+        return runLesefinger();
     if (mode == u"flash")
         return runFlash();
     if (mode == u"record")

@@ -1,10 +1,12 @@
 // Developer tool, not shipped: shows the gliding-line display (or the alternative one,
-// or flashes the words in the short-time display) with a text from the command line
-// or a file, so the displays can be watched before an exercise runs them.
+// the reading finger or syllable reading, or flashes the words in the short-time
+// display) with a text from the command line or a file, so the displays can be
+// watched before an exercise runs them.
 
 #include "display/ui/frameclock.h"
 #include "display/ui/kuzzeit.h"
 #include "display/ui/laufunit4.h"
+#include "display/ui/lesefinger.h"
 #include "display/ui/unit1.h"
 #include "display/ui/unit4.h"
 #include "exercise/core/ansi.h"
@@ -36,13 +38,16 @@ int main(int argc, char *argv[])
                                                u"Show the alternative display (640 x 480)."_s);
     const QCommandLineOption flashOption(
         u"flash"_s, u"Flash each word; the delay in steps of 50 ms."_s, u"n"_s);
+    const QCommandLineOption fingerOption(u"finger"_s, u"Show the reading finger."_s);
+    const QCommandLineOption syllablesOption(u"syllables"_s, u"Show syllable reading."_s);
     const QCommandLineOption marksOption(u"marks"_s, u"Return marks words."_s);
     const QCommandLineOption secondsOption(u"seconds"_s, u"Close after this many seconds."_s,
                                            u"s"_s);
     const QCommandLineOption repeatOption(u"repeat"_s, u"Show the display this often."_s, u"n"_s,
                                           u"1"_s);
     parser.addOptions({textOption, tempoOption, spacingOption, fontOption, sizeOption, oldOption,
-                       alternativeOption, flashOption, marksOption, secondsOption, repeatOption});
+                       alternativeOption, fingerOption, syllablesOption, flashOption, marksOption,
+                       secondsOption, repeatOption});
     parser.addPositionalArgument(u"file"_s, u"A text file (Windows-1252)."_s);
     parser.process(app);
 
@@ -56,7 +61,9 @@ int main(int argc, char *argv[])
             QTextStream(stderr) << error.message() << '\n';
             return 1;
         }
-        text = ansi::decodeLines(*bytes).join(u' ');
+        // The reading keeps the text's line breaks, as the editor does.
+        const bool lesen = parser.isSet(fingerOption) || parser.isSet(syllablesOption);
+        text = ansi::decodeLines(*bytes).join(lesen ? u'\n' : u' ');
     }
 
     display::DisplaySettings settings = display::DisplaySettings::defaults();
@@ -86,6 +93,28 @@ int main(int argc, char *argv[])
         return 0;
     }
     for (int i = 0; i < repeat; ++i) {
+        if (parser.isSet(fingerOption) || parser.isSet(syllablesOption)) {
+            display::LesefingerSettings lese = display::LesefingerSettings::defaults();
+            lese.font = settings.font;
+            lese.tempo = settings.tempo;
+            lese.neueUebung = settings.neueUebung;
+            const QString puffer = markup::fillBuffer(text, markup::BufferLayout::ReadingFinger);
+            TleseForm4 form(puffer,
+                            parser.isSet(syllablesOption) ? display::LeseModus::Silbenlesen
+                                                          : display::LeseModus::Lesefinger,
+                            lese);
+            QObject::connect(&form, &TleseForm4::wordMarked,
+                             [&out, &text](const QString &word, int start, int length) {
+                                 out << "marked: " << word << " at " << start << '+' << length
+                                     << " (\"" << text.mid(start, length) << "\" in the text)"
+                                     << Qt::endl;
+                             });
+            if (parser.isSet(secondsOption))
+                QTimer::singleShot(int(parser.value(secondsOption).toDouble() * 1000), &form,
+                                   &QWidget::close);
+            form.exec();
+            continue;
+        }
         if (parser.isSet(alternativeOption)) {
             TForm1 form(anzeige, settings);
             if (parser.isSet(secondsOption))

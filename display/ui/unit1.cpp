@@ -6,8 +6,6 @@
 #include "exercise/ui/messages.h"
 
 #include <QKeyEvent>
-#include <QPaintEvent>
-#include <QRegion>
 #include <QScreen>
 #include <QTimer>
 
@@ -16,24 +14,17 @@ using display::AlternativZeile;
 
 TForm1::TForm1(const QString &anzeigeText, const display::DisplaySettings &settings,
                QWidget *parent)
-    : DisplayWindow(Showing::FullScreen, parent), m_text(anzeigeText), m_settings(settings),
-      m_bild(AlternativZeile::kBreite, AlternativZeile::kHoehe),
-      m_background(display::Surface::colorMatch(settings.background))
+    : BildFenster(settings.background, parent), m_text(anzeigeText), m_settings(settings)
 {
     setObjectName(u"TForm1"_s);
     setWindowTitle(u"Form1"_s);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::StrongFocus);
-    setCursor(Qt::BlankCursor);
-    // The picture starts in the background colour.
-    m_bild.fill(m_background);
 }
 
 TForm1::~TForm1() = default;
 
 void TForm1::showEvent(QShowEvent *event)
 {
-    DisplayWindow::showEvent(event);
+    BildFenster::showEvent(event);
     if (m_motion && !m_paused)
         startClock();
     // The letters are built once the window is on the screen.
@@ -64,12 +55,6 @@ void TForm1::initialise()
         startClock();
 }
 
-QRect TForm1::onScreen(const QRect &rows) const
-{
-    const int f = m_skalierung.faktor;
-    return QRect(m_skalierung.bild.topLeft() + rows.topLeft() * f, rows.size() * f);
-}
-
 void TForm1::onTick(qint64 refresh)
 {
     if (!m_motion || !isVisible())
@@ -93,21 +78,8 @@ void TForm1::onTick(qint64 refresh)
     m_inkRows = inked;
     if (rows.isEmpty())
         return;
-    display::composeFrame(m_bild, rows, *m_glyphs, m_placed, m_motion->zeileY());
-    // Painted and handed to the window system at once, in the refresh just begun.
-    repaint(onScreen(rows));
-}
-
-void TForm1::paintEvent(QPaintEvent *event)
-{
-    paintComposed(event, [this](display::Surface &target, const QRect &area, QPoint origin) {
-        const QRect bild = m_skalierung.bild;
-        // The border around the picture is in the background colour.
-        for (const QRect &border : QRegion(area).subtracted(bild))
-            target.fillRect(border.translated(origin), m_background);
-        target.drawScaled(origin.x() + bild.x(), origin.y() + bild.y(), m_bild, m_bild.rect(),
-                          m_skalierung.faktor, area.translated(origin));
-    });
+    display::composeFrame(bild(), rows, *m_glyphs, m_placed, m_motion->zeileY());
+    zeigen(rows);
 }
 
 void TForm1::keyPressEvent(QKeyEvent *event)
@@ -140,11 +112,4 @@ void TForm1::keyPressEvent(QKeyEvent *event)
     default:
         return;
     }
-}
-
-void TForm1::resizeEvent(QResizeEvent *event)
-{
-    DisplayWindow::resizeEvent(event);
-    m_skalierung = AlternativZeile::skalierungFuer(size());
-    update();
 }

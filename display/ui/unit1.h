@@ -4,8 +4,7 @@
 // modally for each chunk by the exercise run and by the rewrite forms' "show again".
 
 #include "display/core/alternativzeile.h"
-#include "display/core/surface.h"
-#include "display/ui/displaywindow.h"
+#include "display/ui/bildfenster.h"
 #include "display/ui/gleitanzeige.h"
 
 #include <QString>
@@ -16,7 +15,7 @@ namespace display {
 class GlyphSet;
 }
 
-class TForm1 : public display::DisplayWindow {
+class TForm1 : public display::BildFenster {
     Q_OBJECT
 public:
     // `anzeigeText` is the display string; of the settings the font, both colours,
@@ -28,31 +27,21 @@ public:
     // For tests and measurements.
     const display::AlternativZeile *motion() const { return m_motion.get(); }
     const display::GlyphSet *glyphSet() const { return m_glyphs.get(); }
-    // The 640 x 480 picture as the last frame composed it.
-    const display::Surface &picture() const { return m_bild; }
-    display::Skalierung skalierung() const { return m_skalierung; }
     bool isPaused() const { return m_paused; }
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void onTick(qint64 refresh) override;
 
 private:
     void initialise();
-    // Where the rows `rows` of the picture stand on the screen.
-    QRect onScreen(const QRect &rows) const;
 
     const QString m_text;
     const display::DisplaySettings m_settings;
     std::shared_ptr<const display::GlyphSet> m_glyphs;
     std::unique_ptr<display::AlternativZeile> m_motion;
     std::vector<display::PlacedGlyph> m_placed;
-    display::Surface m_bild;
-    display::Pixel m_background;
-    display::Skalierung m_skalierung;
     QRect m_inkRows; // the rows of the picture the last frame put ink in
     bool m_initialisePending = false;
     bool m_paused = false;
