@@ -44,7 +44,14 @@ bool putForeignLock(const QString &recordPath, int age)
                             QFileDevice::FileModificationTime);
 }
 
-enum class Hindrance { ReadOnlyFolder, ReadOnlyRecord, LockHeld, LockLeft };
+enum class Hindrance {
+    ReadOnlyFolder,
+    ReadOnlyRecord,
+    LockHeld,
+    LockLeft,
+    LockLeftInReadOnlyFolder,
+    FolderNamedLikeLock
+};
 
 // "Mia" with a Laufbahn run of Woerter.txt and a reading-finger run of Geschichte.txt.
 const QByteArray twoExercises = "Mia\r\n"
@@ -589,55 +596,85 @@ private slots:
         QCOMPARE(fileBytes(path), twoExercises + "~e0\r\nMaus\r\n~e1\r\nHund\r\n~e2\r\nKatze\r\n");
     }
 
-    // What stands in the way of a write, and what the teacher is told; once it is gone,
-    // a kept change is written with the next write.
+    // What stands in the way of recording an exercise or a correction, and what the
+    // teacher is told ("<Ordner>", "<Sperre>": the record's folder and lock file); once
+    // it is gone, a kept change is written with the next write.
     void recordingWhereWritingIsHindered_data()
     {
         QTest::addColumn<Hindrance>("hindrance");
+        QTest::addColumn<bool>("correcting");
         QTest::addColumn<QString>("message");
-        QTest::addRow("writable record in a read-only folder: written in place")
-            << Hindrance::ReadOnlyFolder << QString();
+        QTest::addRow("writable record in a read-only folder: appended in place")
+            << Hindrance::ReadOnlyFolder << false << QString();
+        QTest::addRow("correction in a read-only folder: refused, naming the folder")
+            << Hindrance::ReadOnlyFolder << true
+            << u"Im Ordner „<Ordner>“ können keine neuen Dateien angelegt werden, darum lässt "
+               u"sich die Schülerdatei dort nur ergänzen, aber nicht korrigieren. Die Korrektur "
+               u"bleibt im Programm erhalten und wird gespeichert, sobald der Ordner wieder "
+               u"beschreibbar ist."_s;
         QTest::addRow("read-only record: access denied, the change kept")
-            << Hindrance::ReadOnlyRecord << u"Dateizugriff verweigert"_s;
+            << Hindrance::ReadOnlyRecord << false << u"Dateizugriff verweigert"_s;
         QTest::addRow("lock held now on another computer: the change kept and reported")
-            << Hindrance::LockHeld << u"Datei wird von einem anderen Programm benutzt"_s;
+            << Hindrance::LockHeld << false << u"Datei wird von einem anderen Programm benutzt"_s;
         QTest::addRow("lock left an hour ago on another computer: taken over")
-            << Hindrance::LockLeft << QString();
+            << Hindrance::LockLeft << false << QString();
+        QTest::addRow("lock left in a folder that takes no new file: the record is the lock")
+            << Hindrance::LockLeftInReadOnlyFolder << false << QString();
+        QTest::addRow("a folder named like the lock file: named with what to do")
+            << Hindrance::FolderNamedLikeLock << true
+            << u"Die Sperrdatei „<Sperre>“ ist liegen geblieben oder ein Ordner und lässt sich "
+               u"nicht entfernen. Bitte löschen oder verschieben Sie sie; bis dahin bleiben die "
+               u"Änderungen im Programm erhalten."_s;
     }
     void recordingWhereWritingIsHindered()
     {
         QFETCH(Hindrance, hindrance);
+        QFETCH(bool, correcting);
         QFETCH(QString, message);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"Mia.lbs"_s);
+        const QString lockPath = path + u".lock"_s;
+        message.replace(u"<Ordner>"_s, QDir::toNativeSeparators(dir.path()))
+            .replace(u"<Sperre>"_s, QDir::toNativeSeparators(lockPath));
         QVERIFY(putBytes(path, twoExercises));
         IoError error;
         std::optional<PupilFile> pupil = PupilFile::load(path, &error);
         pupil->setLockWait(std::chrono::milliseconds(50));
+        if (hindrance == Hindrance::LockHeld || hindrance == Hindrance::LockLeft ||
+            hindrance == Hindrance::LockLeftInReadOnlyFolder)
+            QVERIFY(putForeignLock(path, hindrance == Hindrance::LockLeft ? 3600 : 0));
+        if (hindrance == Hindrance::FolderNamedLikeLock)
+            QVERIFY(QDir().mkdir(lockPath));
         std::optional<testing::WriteProtection> record;
         std::optional<testing::WriteProtection> folder;
         if (hindrance == Hindrance::ReadOnlyRecord)
             record.emplace(path);
-        if (hindrance == Hindrance::ReadOnlyFolder || hindrance == Hindrance::ReadOnlyRecord)
+        if (hindrance == Hindrance::ReadOnlyFolder || hindrance == Hindrance::ReadOnlyRecord ||
+            hindrance == Hindrance::LockLeftInReadOnlyFolder)
             folder.emplace(dir.path());
         if ((folder && !folder->holds()) || (record && !record->holds()))
             QSKIP("nothing here write-protects a folder or a file for this user");
-        if (hindrance == Hindrance::LockHeld || hindrance == Hindrance::LockLeft)
-            QVERIFY(putForeignLock(path, hindrance == Hindrance::LockLeft ? 3600 : 0));
 
-        const bool written = pupil->appendExercise(u"e1"_s, {u"Hund"_s}, &error);
+        const QString woerter = u"[07.12.2026 - 09:00:00] Woerter.txt"_s;
+        const bool written = correcting ? pupil->updateWords(woerter, {u"Hund"_s}, &error)
+                                        : pupil->appendExercise(u"e1"_s, {u"Hund"_s}, &error);
+        const QByteArray changed =
+            correcting ? QByteArray("Mia\r\n~[07.12.2026 - 09:00:00] Woerter.txt\r\nHund\r\n"
+                                    "~[07.12.2026] Geschichte.txt\r\nBaum\r\n")
+                       : QByteArray(twoExercises + "~e1\r\nHund\r\n");
         QCOMPARE(error.failed() ? error.message() : QString(), message);
         QCOMPARE(written, message.isEmpty());
         QCOMPARE(pupil->hasUnwrittenChanges(), !written);
-        QCOMPARE(pupil->entries().last(), u"e1"_s);
-        QCOMPARE(fileBytes(path), written ? twoExercises + "~e1\r\nHund\r\n" : twoExercises);
+        QCOMPARE(pupil->lines(), parse(changed));
+        QCOMPARE(fileBytes(path), written ? changed : twoExercises);
 
         record.reset();
         folder.reset();
-        QFile::remove(path + u".lock"_s);
+        QFile::remove(lockPath);
+        QDir().rmdir(lockPath);
         QVERIFY(pupil->writeUnwritten(&error));
-        QCOMPARE(fileBytes(path), twoExercises + "~e1\r\nHund\r\n");
-        QVERIFY(!QFile::exists(path + u".lock"_s));
+        QCOMPARE(fileBytes(path), changed);
+        QVERIFY(!QFile::exists(lockPath));
     }
 
     // Copies of the program on several computers record exercises in one pupil's file
