@@ -44,6 +44,29 @@ bool putForeignLock(const QString &recordPath, int age)
                             QFileDevice::FileModificationTime);
 }
 
+// A folder in memory where there is one: tests of copies taking turns are not about
+// the disk, which would only make them slow.
+QTemporaryDir ramDiskFolder()
+{
+    const QString ramDisk = u"/dev/shm"_s;
+    return QFileInfo(ramDisk).isWritable() ? QTemporaryDir(ramDisk + u"/laufbahn-XXXXXX"_s)
+                                           : QTemporaryDir();
+}
+
+// pupilrecord_writer recording `count` exercises as copy number `copy`, each followed by
+// a correction when `correcting`.
+std::unique_ptr<QProcess> startWriter(const QString &path, int copy, int count,
+                                      bool correcting = false)
+{
+    auto process = std::make_unique<QProcess>();
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QStringList args{path, QString::number(copy), QString::number(count)};
+    if (correcting)
+        args << u"korrigieren"_s;
+    process->start(QCoreApplication::applicationDirPath() + u"/pupilrecord_writer"_s, args);
+    return process;
+}
+
 enum class Hindrance {
     ReadOnlyFolder,
     ReadOnlyRecord,
@@ -679,32 +702,33 @@ private slots:
 
     // Copies of the program on several computers record exercises in one pupil's file
     // as fast as they can; every exercise must be there once.
+    // (Where the folder takes no new file, no lock file can be made beside the record.)
     void copiesWritingAtOnceLoseNothing_data()
     {
         QTest::addColumn<int>("copies");
-        QTest::addRow("two copies") << 2;
-        QTest::addRow("four copies") << 4;
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::addRow("two copies") << 2 << false;
+        QTest::addRow("four copies") << 4 << false;
+        QTest::addRow("two copies, folder takes no new file") << 2 << true;
+        QTest::addRow("four copies, folder takes no new file") << 4 << true;
     }
     void copiesWritingAtOnceLoseNothing()
     {
         QFETCH(int, copies);
+        QFETCH(bool, readOnlyFolder);
         constexpr int perCopy = 300;
-        // A folder in memory where there is one: the test is about taking turns, and a
-        // disk that makes every write wait for it would only make it slow.
-        const QString ramDisk = u"/dev/shm"_s;
-        QTemporaryDir dir = QFileInfo(ramDisk).isWritable()
-                                ? QTemporaryDir(ramDisk + u"/laufbahn-XXXXXX"_s)
-                                : QTemporaryDir();
+        QTemporaryDir dir = ramDiskFolder();
         QVERIFY(dir.isValid());
         const QString path = dir.filePath(u"Mia.lbs"_s);
         QVERIFY(putBytes(path, "Mia\r\n"));
-        const QString writer = QCoreApplication::applicationDirPath() + u"/pupilrecord_writer"_s;
+        std::optional<testing::WriteProtection> folder;
+        if (readOnlyFolder)
+            folder.emplace(dir.path());
+        if (folder && !folder->holds())
+            QSKIP("nothing here write-protects a folder for this user");
         std::vector<std::unique_ptr<QProcess>> running;
-        for (int copy = 0; copy < copies; ++copy) {
-            running.push_back(std::make_unique<QProcess>());
-            running.back()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            running.back()->start(writer, {path, QString::number(copy), QString::number(perCopy)});
-        }
+        for (int copy = 0; copy < copies; ++copy)
+            running.push_back(startWriter(path, copy, perCopy));
         for (const auto &process : running) {
             QVERIFY2(process->waitForFinished(240000), qPrintable(process->errorString()));
             QCOMPARE(process->exitStatus(), QProcess::NormalExit);
@@ -728,6 +752,39 @@ private slots:
         QCOMPARE(recorded, expected);
         QCOMPARE(lines.size(), 1 + 2 * copies * perCopy);
         QVERIFY(!QFile::exists(path + u".lock"_s));
+    }
+
+    // A copy killed again and again while it records exercises and corrects the first
+    // one in a folder that takes no new file: only appends reach the file there, and
+    // every exercise it wrote stands whole behind the ones there before.
+    void killedWhileWritingInPlace()
+    {
+        QTemporaryDir dir = ramDiskFolder();
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(u"Mia.lbs"_s);
+        QVERIFY(putBytes(path, twoExercises));
+        testing::WriteProtection folder(dir.path());
+        if (!folder.holds())
+            QSKIP("nothing here write-protects a folder for this user");
+        for (int kill = 0; kill < 20; ++kill) {
+            std::unique_ptr<QProcess> copy = startWriter(path, kill, 100000, true);
+            QVERIFY(copy->waitForStarted());
+            QTest::qSleep(30 + 7 * kill);
+            copy->kill();
+            QVERIFY(copy->waitForFinished());
+        }
+
+        const QByteArray bytes = fileBytes(path);
+        QVERIFY(bytes.startsWith(twoExercises));
+        QVERIFY(!bytes.contains('\0'));
+        const QStringList lines = parse(bytes.sliced(twoExercises.size()));
+        for (qsizetype i = 0; i < lines.size(); i += 2) {
+            // "~[…] Kopie<c>-<i>.txt" and its word "Wort<c>_<i>".
+            const QString name = textNameOf(lines[i].sliced(1));
+            QVERIFY2(isHeader(lines[i]) && name.startsWith(u"Kopie"_s), qPrintable(lines[i]));
+            QCOMPARE(lines.value(i + 1), u"Wort"_s + name.sliced(5).chopped(4).replace(u'-', u'_'));
+        }
+        QVERIFY(lines.size() > 0);
     }
 
     // The teacher's program could not write for a while; meanwhile another computer
