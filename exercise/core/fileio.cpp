@@ -125,9 +125,8 @@ std::optional<QByteArray> readFileStart(const QString &path, qint64 maxBytes, Io
 namespace {
 
 // Writes over the file itself, for a folder that takes no new file beside it. Only the
-// bytes from the first difference on are written (recording an exercise only appends),
-// and when that fails the old bytes are put back, so that a full disk still leaves the
-// old file whole.
+// bytes from the first difference on are written, and when that fails the old bytes are
+// put back, so that a full disk still leaves the old file whole.
 IoError writeInPlace(const QString &path, QByteArrayView bytes)
 {
     QFile file(path);
