@@ -209,8 +209,6 @@ Lines correct(const Lines &lines, const QString &entry, const QStringList &words
     return result;
 }
 
-// Waits for the lock with short pauses: a record is written in milliseconds, and
-// QLockFile's own waiting starts with a tenth of a second.
 // Far longer than any write takes: a lock this old was left by a program on another
 // computer that ended while writing. (One on this computer is taken over as soon as
 // its program has ended.)
@@ -223,6 +221,9 @@ bool takesNewFiles(const QString &folder)
 }
 
 enum class LockFile { Held, Busy, CannotBeMade, InTheWay };
+
+// Waits for the lock with short pauses: a record is written in milliseconds, and
+// QLockFile's own waiting starts with a tenth of a second.
 
 LockFile takeLockFile(QLockFile &lock, const QString &lockPath, std::chrono::milliseconds wait)
 {
