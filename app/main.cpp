@@ -52,6 +52,8 @@ int main(int argc, char *argv[])
     }
 
     QApplication application(argc, argv);
+    // Lets a Wayland desktop match the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(u"de.laufbahn.Laufbahn"_s);
     // Without a desktop's own style Qt falls back to its plain Windows 95 look.
     if (QApplication::style()->name().compare(u"windows"_s, Qt::CaseInsensitive) == 0)
         QApplication::setStyle(u"Fusion"_s);
