@@ -14,6 +14,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStyle>
+#include <QTextStream>
 #include <QTranslator>
 
 using namespace Qt::StringLiterals;
@@ -71,6 +72,13 @@ int main(int argc, char *argv[])
         startverzeichnis::vorbereiten(ordner, mitgelieferteDaten());
     if (QFileInfo(ordner).isDir())
         QDir::setCurrent(ordner);
+    QTextStream bericht(stdout);
+    if (vorbereitung.angelegt) {
+        bericht << u"Startordner angelegt: "_s << QDir::toNativeSeparators(ordner) << Qt::endl;
+    } else {
+        for (const QString &name : vorbereitung.hinzugefuegt)
+            bericht << u"Hinzugefügt: "_s << name << Qt::endl;
+    }
 
     LaufbahnApp laufbahn;
     laufbahn.Form3->show();

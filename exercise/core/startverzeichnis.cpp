@@ -59,8 +59,9 @@ Vorbereitung vorbereiten(const QString &ordner, const QString &mitgeliefert)
         ergebnis.angelegt = true;
     }
     if (!nimmtDateienAn(ordner)) {
-        ergebnis.fehler = u"Im Startordner „%1“ kann nichts gespeichert werden: "
-                          u"Schülerdateien und Texte gehen dort verloren."_s.arg(nativ(ordner));
+        ergebnis.fehler =
+            u"Im Startordner „%1“ können keine Dateien angelegt werden: neue "
+            u"Schüler und Texte lassen sich dort nicht speichern."_s.arg(nativ(ordner));
         return ergebnis;
     }
 
