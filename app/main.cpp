@@ -81,8 +81,9 @@ int main(int argc, char *argv[])
     }
 
     LaufbahnApp laufbahn;
-    laufbahn.Form3->show();
+    // Before the main window's first paint, which reads the settings from the folder.
     if (!vorbereitung.fehler.isEmpty())
         showWarning(laufbahn.Form3.get(), vorbereitung.fehler);
+    laufbahn.Form3->show();
     return QApplication::exec();
 }
