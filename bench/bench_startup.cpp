@@ -299,7 +299,8 @@ int runStartup(const QString &benchProgram, const QString &program, Figure figur
             b = launchToMap(watch, benchProgram, {u"bare"_s}, startDirectory.path());
         };
         const auto launchProgram = [&] {
-            p = launchToMap(watch, program, {}, startDirectory.path());
+            p = launchToMap(watch, program, {u"--startverzeichnis"_s, startDirectory.path()},
+                            startDirectory.path());
         };
         if (i % 2 == 0) {
             launchBare();

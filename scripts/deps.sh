@@ -1,20 +1,28 @@
 # Sourced by the other scripts: installs the Debian packages the project needs
 # that are not on the machine yet (the machine runs as root).
 
+# What building and running the program need: scripts/run installs only these.
 laufbahn_packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
     libjpeg-dev
     libxcb1-dev libxcb-present-dev libx11-xcb-dev
     fonts-liberation fonts-dejavu-core
-    xvfb xauth openbox
+)
+
+# What the tests, the benchmarks, the fuzz targets and the package check need as well.
+laufbahn_test_packages=(
+    xvfb xauth openbox x11-utils
     # a print server and its PDF queue, which the printing test starts for itself
     cups printer-driver-cups-pdf
     libbenchmark-dev
     wngerman
     clang libclang-rt-14-dev
+    # the Debian package: its build, its checks and the icon's pictures
+    file dpkg-dev lintian desktop-file-utils appstream librsvg2-bin
 )
 
+# Installs the program's packages and any named on the command line.
 install_missing_packages() {
     local missing=()
     local p

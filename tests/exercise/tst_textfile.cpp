@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -223,42 +224,67 @@ private slots:
         QVERIFY(unencodable.isEmpty());
     }
 
-    // The start directory the program ships with: every exercise text in it loads and
-    // passes the pair check.
-    void samplesInTheStartDirectory()
+    // The exercises the program ships with: each loads, passes the pair check, is found
+    // to be of its kind and shows the marks it is there to show.
+    void shippedExercises_data()
     {
-        const QDir data(qEnvironmentVariable("LAUFBAHN_DATA"));
-        QVERIFY2(data.exists(), "LAUFBAHN_DATA does not name a folder");
-        const QStringList samples =
-            data.entryList({u"*.txt"_s, u"*.lbz"_s}, QDir::Files, QDir::Name);
-        for (const QString &name :
-             {u"Woerter.txt"_s, u"Wortgruppen.txt"_s, u"Geschichte.txt"_s, u"Alt.lbz"_s})
-            QVERIFY2(samples.contains(name), qPrintable(name));
-
-        for (const QString &name : samples) {
-            const QString path = data.filePath(name);
-            const bool old = name.endsWith(u".lbz"_s);
-            QByteArray bytes = fileBytes(path);
-            QVERIFY2(bytes.endsWith("\r\n"), qPrintable(name));
-            QVERIFY2(!bytes.replace("\r\n", "").contains('\n'), qPrintable(name));
-
-            IoError error;
-            const std::optional<QString> text =
-                old ? textfile::readOldText(path, &error) : textfile::readText(path, &error);
-            QVERIFY2(text, qPrintable(name));
-            QVERIFY2(!text->isEmpty(), qPrintable(name));
-            QVERIFY2(ansi::unencodableCharacters(*text).isEmpty(), qPrintable(name));
-            QVERIFY2(
-                !markup::text_pruefen(markup::fillBuffer(*text, markup::BufferLayout::Laufbahn)),
-                qPrintable(name));
-        }
-
-        const auto typeOf = [&](const QString &name) {
-            return markup::dateityp_feststellen(*textfile::readText(data.filePath(name), nullptr));
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("known");
+        QTest::addColumn<markup::FileType>("type");
+        QTest::addColumn<QString>("marks");
+        using enum markup::FileType;
+        const QMap<QString, std::pair<markup::FileType, QString>> expected = {
+            {u"Woerter.txt"_s, {Woerter, u"$§&"_s}},
+            {u"Wortgruppen.txt"_s, {Wortgruppen, u"$§&_"_s}},
+            {u"Geschichte.txt"_s, {Text, u"$§&"_s}},
+            {u"Alt.lbz"_s, {Woerter, u"$§"_s}},
+            {u"Klasse 1 - Erste Woerter.txt"_s, {Woerter, u"$§"_s}},
+            {u"Klasse 1 - Nomen gross.txt"_s, {Wortgruppen, u"$§&_"_s}},
+            {u"Klasse 2 - ie.txt"_s, {Woerter, u"$§&"_s}},
+            {u"Klasse 2 - Doppelte Mitlaute.txt"_s, {Woerter, u"$§&"_s}},
+            {u"Klasse 2 - Im Winter.txt"_s, {Text, u"$§&"_s}},
+            {u"Klasse 3 - ck und tz.txt"_s, {Woerter, u"$§&"_s}},
+            {u"Klasse 3 - Dehnungs-h.txt"_s, {Woerter, u"$§&"_s}},
+            {u"Klasse 3 - Wortgruppen.txt"_s, {Wortgruppen, u"$§&_"_s}},
+            {u"Klasse 3 - Der Herbst.txt"_s, {Text, u"$§&"_s}},
+            {u"Klasse 4 - das oder dass.txt"_s, {Text, u"$§"_s}},
+            {u"Klasse 4 - Der Ausflug.txt"_s, {Text, u"$§#"_s}},
         };
-        QCOMPARE(typeOf(u"Woerter.txt"_s), markup::FileType::Woerter);
-        QCOMPARE(typeOf(u"Wortgruppen.txt"_s), markup::FileType::Wortgruppen);
-        QCOMPARE(typeOf(u"Geschichte.txt"_s), markup::FileType::Text);
+        // Every text of the shipped folder is a row, so none is shipped unchecked.
+        QStringList names = QDir(testing::shippedFile(QString()))
+                                .entryList({u"*.txt"_s, u"*.lbz"_s}, QDir::Files);
+        for (const QString &name : expected.keys()) {
+            if (!names.contains(name))
+                names << name;
+        }
+        for (const QString &name : names) {
+            const auto row = expected.value(name);
+            QTest::addRow("%s", qPrintable(name))
+                << name << expected.contains(name) << row.first << row.second;
+        }
+    }
+    void shippedExercises()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, known);
+        QFETCH(markup::FileType, type);
+        QFETCH(QString, marks);
+        QVERIFY2(known, "a shipped text without its row in this table");
+        const QString path = testing::shippedFile(name);
+        QByteArray bytes = fileBytes(path);
+        QVERIFY(bytes.endsWith("\r\n"));
+        QVERIFY(!bytes.replace("\r\n", "").contains('\n'));
+
+        IoError error;
+        const std::optional<QString> text = name.endsWith(u".lbz"_s)
+                                                ? textfile::readOldText(path, &error)
+                                                : textfile::readText(path, &error);
+        QVERIFY(text);
+        QVERIFY(ansi::unencodableCharacters(*text).isEmpty());
+        QVERIFY(!markup::text_pruefen(markup::fillBuffer(*text, markup::BufferLayout::Laufbahn)));
+        QCOMPARE(markup::dateityp_feststellen(*text), type);
+        for (const QChar mark : marks)
+            QVERIFY2(text->contains(mark), qPrintable(mark));
     }
 };
 

@@ -1,0 +1,53 @@
+#include "app/kommandozeile.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Optionen {
+    QCommandLineParser parser;
+    QCommandLineOption hilfe = parser.addHelpOption();
+    QCommandLineOption version = parser.addVersionOption();
+    QCommandLineOption startverzeichnis{
+        u"startverzeichnis"_s,
+        u"Arbeitet im <Ordner> statt in ~/Laufbahn (er wird angelegt, wenn er fehlt)."_s,
+        u"Ordner"_s};
+
+    Optionen()
+    {
+        QCoreApplication::setApplicationVersion(QStringLiteral(LAUFBAHN_VERSION));
+        parser.setApplicationDescription(
+            u"Laufbahn: Lese- und Rechtschreibtraining für die Grundschule.\n"
+            u"Ohne Angabe ist der Startordner ~/Laufbahn; beim ersten Start wird er mit "
+            u"Beispieltexten angelegt."_s);
+        parser.addOption(startverzeichnis);
+    }
+};
+
+} // namespace
+
+void hilfeOderVersionZeigen()
+{
+    Optionen optionen;
+    // The window system's own options are not known here; they are no error yet.
+    optionen.parser.parse(QCoreApplication::arguments());
+    if (optionen.parser.isSet(optionen.version))
+        optionen.parser.showVersion();
+    if (optionen.parser.isSet(optionen.hilfe) || optionen.parser.isSet(u"help-all"_s))
+        optionen.parser.showHelp();
+}
+
+Kommandozeile kommandozeileLesen()
+{
+    Optionen optionen;
+    optionen.parser.process(QCoreApplication::arguments());
+    Kommandozeile ergebnis;
+    if (optionen.parser.isSet(optionen.startverzeichnis))
+        ergebnis.startverzeichnis =
+            QFileInfo(optionen.parser.value(optionen.startverzeichnis)).absoluteFilePath();
+    return ergebnis;
+}

@@ -1,0 +1,79 @@
+#include "exercise/core/startverzeichnis.h"
+
+#include "tests/support/files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using testing::fileBytes;
+using testing::writeBytes;
+
+class TestStartverzeichnis : public QObject {
+    Q_OBJECT
+private slots:
+    // A teacher's folder over several starts and program versions.
+    void startsOfATeachersFolder()
+    {
+        QTemporaryDir root;
+        QDir(root.path()).mkdir(u"share"_s);
+        const QString shipped = root.filePath(u"share"_s);
+        const QString folder = root.filePath(u"home/Laufbahn"_s);
+        writeBytes(shipped + u"/Woerter.txt"_s, "H$u$nd\r\n");
+        writeBytes(shipped + u"/lob.inf"_s, "Toll, Name!\r\n");
+
+        // First start: made from the shipped files, byte for byte.
+        startverzeichnis::Vorbereitung first = startverzeichnis::vorbereiten(folder, shipped);
+        QVERIFY2(first.fehler.isEmpty(), qPrintable(first.fehler));
+        QVERIFY(first.angelegt);
+        QCOMPARE(first.hinzugefuegt, (QStringList{u"Woerter.txt"_s, u"lob.inf"_s}));
+        QCOMPARE(fileBytes(folder + u"/Woerter.txt"_s), QByteArray("H$u$nd\r\n"));
+
+        // The teacher changes one file and deletes the other; a later version ships a
+        // new picture and a changed text.
+        writeBytes(folder + u"/Woerter.txt"_s, "Katze\r\n");
+        QVERIFY(QFile::remove(folder + u"/lob.inf"_s));
+        writeBytes(shipped + u"/Woerter.txt"_s, "M$au$s\r\n");
+        writeBytes(shipped + u"/Sonne.bmp"_s, "BM");
+        const startverzeichnis::Vorbereitung later = startverzeichnis::vorbereiten(folder, shipped);
+        QVERIFY2(later.fehler.isEmpty(), qPrintable(later.fehler));
+        QVERIFY(!later.angelegt);
+        QCOMPARE(later.hinzugefuegt, QStringList{u"Sonne.bmp"_s});
+        QCOMPARE(fileBytes(folder + u"/Woerter.txt"_s), QByteArray("Katze\r\n"));
+        QVERIFY(!QFile::exists(folder + u"/lob.inf"_s));
+
+        // Offered once: deleted again, it stays deleted.
+        QVERIFY(QFile::remove(folder + u"/Sonne.bmp"_s));
+        QVERIFY(startverzeichnis::vorbereiten(folder, shipped).hinzugefuegt.isEmpty());
+        QVERIFY(!QFile::exists(folder + u"/Sonne.bmp"_s));
+
+        // A file the teacher made before it was ever shipped is the teacher's.
+        writeBytes(folder + u"/Ostern.txt"_s, "Ei\r\n");
+        writeBytes(shipped + u"/Ostern.txt"_s, "H$a$se\r\n");
+        QVERIFY(startverzeichnis::vorbereiten(folder, shipped).hinzugefuegt.isEmpty());
+        QCOMPARE(fileBytes(folder + u"/Ostern.txt"_s), QByteArray("Ei\r\n"));
+        writeBytes(shipped + u"/Neu.txt"_s, "neu\r\n");
+
+        // A folder that takes no file, and one that cannot be made, are named.
+        {
+            testing::WriteProtection guard(folder);
+            if (!guard.holds())
+                QSKIP("nothing here write-protects a folder for this user");
+            const startverzeichnis::Vorbereitung locked =
+                startverzeichnis::vorbereiten(folder, shipped);
+            QVERIFY(locked.fehler.contains(QDir::toNativeSeparators(folder)));
+            QVERIFY(locked.hinzugefuegt.isEmpty());
+        }
+        QCOMPARE(startverzeichnis::vorbereiten(folder, shipped).hinzugefuegt,
+                 QStringList{u"Neu.txt"_s});
+        const QString underAFile = folder + u"/Neu.txt/Laufbahn"_s;
+        const startverzeichnis::Vorbereitung unmade =
+            startverzeichnis::vorbereiten(underAFile, shipped);
+        QVERIFY(unmade.fehler.contains(QDir::toNativeSeparators(underAFile)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStartverzeichnis)
+#include "tst_startverzeichnis.moc"
