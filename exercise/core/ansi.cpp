@@ -139,4 +139,39 @@ QString decodeJoinedLines(QByteArrayView bytes, std::vector<qsizetype> *starts)
     return joined;
 }
 
+Charset charsetNamed(QByteArrayView name)
+{
+    QByteArray plain = name.trimmed().toByteArray().toUpper();
+    plain.replace('-', QByteArray()).replace('_', QByteArray());
+    if (plain == "ISO88591" || plain == "LATIN1")
+        return Charset::Latin1;
+    if (plain == "UTF8")
+        return Charset::Utf8;
+    return Charset::Unsupported;
+}
+
+bool encodeIn(QStringView text, Charset charset, QByteArray &out,
+              std::vector<qsizetype> *lastByte)
+{
+    const qsizetype start = out.size();
+    const size_t starts = lastByte ? lastByte->size() : 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (charset == Charset::Latin1 && c <= 0xFF) {
+            out += char(c);
+        } else if (charset == Charset::Utf8 && !QChar::isSurrogate(c)) {
+            const QString one(text[i]);
+            out += one.toUtf8();
+        } else {
+            out.truncate(start);
+            if (lastByte)
+                lastByte->resize(starts);
+            return false;
+        }
+        if (lastByte)
+            lastByte->push_back(out.size() - 1);
+    }
+    return true;
+}
+
 } // namespace ansi

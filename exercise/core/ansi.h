@@ -52,4 +52,14 @@ QStringList decodeLines(QByteArrayView bytes);
 // each line's first character, one entry per line.
 QString decodeJoinedLines(QByteArrayView bytes, std::vector<qsizetype> *starts = nullptr);
 
+// Character sets of outside libraries that take 8-bit text (the hyphenation patterns
+// name theirs on their first line: "ISO8859-1", "UTF-8").
+enum class Charset { Latin1, Utf8, Unsupported };
+Charset charsetNamed(QByteArrayView name);
+// Appends `text` to `out` in `charset`; `lastByte` (when given) gets, per character, the
+// index of its last byte in `out`. False, with `out` cut back, when the set cannot hold
+// a character of `text`.
+bool encodeIn(QStringView text, Charset charset, QByteArray &out,
+              std::vector<qsizetype> *lastByte = nullptr);
+
 } // namespace ansi
