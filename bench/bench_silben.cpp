@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QTextStream>
 #include <benchmark/benchmark.h>
+#include <ctime>
 
 using namespace Qt::StringLiterals;
 
@@ -16,14 +17,29 @@ void figure(const char *name, double value)
     QTextStream(stdout) << name << ' ' << QString::number(value, 'g', 5) << Qt::endl;
 }
 
+double cpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+// Processor time of the fastest repetition: on a busy machine the wall-clock figure also
+// counts the time other programs had the processor.
+double besteCpuMs = -1;
+
 void trenneAlle(benchmark::State &state, const QStringList *woerter)
 {
     silben::Silbentrenner &trenner = silben::deutsch();
     for (auto _ : state) {
+        const double anfang = cpuMs();
         qsizetype silben = 0;
         for (const QString &wort : *woerter)
             silben += trenner.trennen(wort)->size();
         benchmark::DoNotOptimize(silben);
+        const double ms = cpuMs() - anfang;
+        if (besteCpuMs < 0 || ms < besteCpuMs)
+            besteCpuMs = ms;
     }
 }
 
@@ -75,5 +91,6 @@ int runSilben(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     figure("silben_words", double(woerter.size()));
     figure("silben_wngerman_ms", reporter.bester);
+    figure("silben_wngerman_cpu_ms", besteCpuMs);
     return reporter.bester >= 0 ? 0 : 1;
 }

@@ -150,28 +150,28 @@ Charset charsetNamed(QByteArrayView name)
     return Charset::Unsupported;
 }
 
-bool encodeIn(QStringView text, Charset charset, QByteArray &out,
-              std::vector<qsizetype> *lastByte)
+qsizetype encodeIn(QStringView text, Charset charset, char *out, qsizetype *lastByte)
 {
-    const qsizetype start = out.size();
-    const size_t starts = lastByte ? lastByte->size() : 0;
+    qsizetype n = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         if (charset == Charset::Latin1 && c <= 0xFF) {
-            out += char(c);
+            out[n++] = char(c);
+        } else if (charset == Charset::Utf8 && c < 0x80) {
+            out[n++] = char(c);
+        } else if (charset == Charset::Utf8 && c < 0x800) {
+            out[n++] = char(0xC0 | (c >> 6));
+            out[n++] = char(0x80 | (c & 0x3F));
         } else if (charset == Charset::Utf8 && !QChar::isSurrogate(c)) {
-            const QString one(text[i]);
-            out += one.toUtf8();
+            out[n++] = char(0xE0 | (c >> 12));
+            out[n++] = char(0x80 | ((c >> 6) & 0x3F));
+            out[n++] = char(0x80 | (c & 0x3F));
         } else {
-            out.truncate(start);
-            if (lastByte)
-                lastByte->resize(starts);
-            return false;
+            return -1;
         }
-        if (lastByte)
-            lastByte->push_back(out.size() - 1);
+        lastByte[i] = n - 1;
     }
-    return true;
+    return n;
 }
 
 } // namespace ansi

@@ -56,10 +56,10 @@ QString decodeJoinedLines(QByteArrayView bytes, std::vector<qsizetype> *starts =
 // name theirs on their first line: "ISO8859-1", "UTF-8").
 enum class Charset { Latin1, Utf8, Unsupported };
 Charset charsetNamed(QByteArrayView name);
-// Appends `text` to `out` in `charset`; `lastByte` (when given) gets, per character, the
-// index of its last byte in `out`. False, with `out` cut back, when the set cannot hold
-// a character of `text`.
-bool encodeIn(QStringView text, Charset charset, QByteArray &out,
-              std::vector<qsizetype> *lastByte = nullptr);
+// Writes `text` in `charset` to `out`, which holds at least 3 bytes a character, and
+// per character the index of its last byte to `lastByte`. The number of bytes written,
+// or -1 when the set cannot hold a character of `text`. Allocates nothing: it runs once
+// for every word of a text.
+qsizetype encodeIn(QStringView text, Charset charset, char *out, qsizetype *lastByte);
 
 } // namespace ansi

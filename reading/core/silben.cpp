@@ -4,12 +4,11 @@
 #include "exercise/core/markup.h"
 
 #include <QFileInfo>
-#include <QVarLengthArray>
 
 #include <hyphen.h>
 
+#include <array>
 #include <cstdlib>
-#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -19,9 +18,18 @@ namespace {
 // No German word is longer; a longer run of letters is no word to be read in syllables.
 constexpr qsizetype kLaengstesWort = 80;
 
+// The vowels of Windows-1252 in small letters, looked up for every letter of a text.
+constexpr std::array<bool, 256> kVokale = [] {
+    std::array<bool, 256> vokale{};
+    for (char16_t c : u"aeiouyäöüàáâãåæèéêëìíîïòóôõøùúûÿ")
+        vokale[c & 0xFF] = c != 0;
+    return vokale;
+}();
+
 bool istVokal(QChar klein)
 {
-    return QStringView(u"aeiouyäöüàáâãåæèéêëìíîïòóôõøùúûœÿ").contains(klein);
+    const char16_t c = klein.unicode();
+    return c < 256 ? kVokale[c] : c == u'œ';
 }
 
 bool istDoppellaut(QChar a, QChar b)
@@ -43,7 +51,7 @@ bool trenntWoerter(QChar ch)
 
 // The rules of a reading book on top of the patterns, on the word in small letters;
 // `grenze[k]` is set when a syllable begins at letter k.
-void leseSilben(QStringView klein, QVarLengthArray<bool, 64> &grenze)
+void leseSilben(QStringView klein, bool *grenze)
 {
     const qsizetype n = klein.size();
     // Hyphenation keeps two letters at a word's (and a compound part's) edges, reading
@@ -135,51 +143,56 @@ QString Silbentrenner::fehlermeldung() const
 QList<qsizetype> Silbentrenner::grenzen(QStringView wort)
 {
     QList<qsizetype> result;
+    if (bereit())
+        wortGrenzen(wort, 0, result);
+    return result;
+}
+
+void Silbentrenner::wortGrenzen(QStringView wort, qsizetype versatz, QList<qsizetype> &result)
+{
     const qsizetype n = wort.size();
-    if (n < 2 || n > kLaengstesWort || !bereit())
-        return result;
-    QVarLengthArray<char16_t, 64> klein(n);
+    if (n < 2 || n > kLaengstesWort)
+        return;
+    std::array<char16_t, kLaengstesWort> klein;
     for (qsizetype k = 0; k < n; ++k)
         klein[k] = wort[k].toLower().unicode();
-    const QStringView kleinesWort(klein.constData(), n);
+    const QStringView kleinesWort(klein.data(), n);
 
-    QByteArray bytes;
-    bytes.reserve(n * 2);
-    std::vector<qsizetype> letztesByte;
-    letztesByte.reserve(size_t(n));
-    if (!ansi::encodeIn(kleinesWort, m_muster->zeichensatz, bytes, &letztesByte))
-        return result;
+    std::array<char, 3 * kLaengstesWort + 5> bytes;
+    std::array<qsizetype, kLaengstesWort> letztesByte;
+    const qsizetype laenge =
+        ansi::encodeIn(kleinesWort, m_muster->zeichensatz, bytes.data(), letztesByte.data());
+    if (laenge < 0)
+        return;
 
     HyphenDict *dict = m_muster->dict;
-    QVarLengthArray<char, 256> trennstellen(bytes.size() + 5);
+    std::array<char, 3 * kLaengstesWort + 5> trennstellen;
     char **ersatz = nullptr;
     int *stelle = nullptr;
     int *schnitt = nullptr;
-    hnj_hyphen_hyphenate3(dict, bytes.constData(), int(bytes.size()), trennstellen.data(), nullptr,
-                          &ersatz, &stelle, &schnitt, 1, 1, dict->clhmin, dict->crhmin);
+    hnj_hyphen_hyphenate3(dict, bytes.data(), int(laenge), trennstellen.data(), nullptr, &ersatz,
+                          &stelle, &schnitt, 1, 1, dict->clhmin, dict->crhmin);
 
-    QVarLengthArray<bool, 64> grenze(n + 1);
-    std::fill(grenze.begin(), grenze.end(), false);
+    std::array<bool, kLaengstesWort + 1> grenze{};
     for (qsizetype k = 1; k < n; ++k) {
-        const qsizetype b = letztesByte[size_t(k - 1)];
+        const qsizetype b = letztesByte[k - 1];
         // A break that changes letters ("Schiff-fahrt" from old spelling) is no syllable
         // boundary of the word as written.
         grenze[k] = (trennstellen[b] & 1) && !(ersatz && ersatz[b]);
     }
     if (ersatz) {
-        for (qsizetype b = 0; b < bytes.size(); ++b)
+        for (qsizetype b = 0; b < laenge; ++b)
             std::free(ersatz[b]);
         std::free(ersatz);
         std::free(stelle);
         std::free(schnitt);
     }
 
-    leseSilben(kleinesWort, grenze);
+    leseSilben(kleinesWort, grenze.data());
     for (qsizetype k = 1; k < n; ++k) {
         if (grenze[k])
-            result.append(k);
+            result.append(versatz + k);
     }
-    return result;
 }
 
 std::optional<QList<qsizetype>> Silbentrenner::textGrenzen(QStringView text)
@@ -221,8 +234,7 @@ std::optional<QList<qsizetype>> Silbentrenner::textGrenzen(QStringView text)
                 ++k;
             if ((von > anfang && text[von - 1].isDigit()) || (k < i && text[k].isDigit()))
                 continue;
-            for (qsizetype g : grenzen(text.sliced(von, k - von)))
-                result.append(von + g);
+            wortGrenzen(text.sliced(von, k - von), von, result);
         }
     }
     return result;

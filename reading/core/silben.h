@@ -45,6 +45,8 @@ public:
     std::optional<QString> trennen(QStringView text);
 
 private:
+    void wortGrenzen(QStringView wort, qsizetype versatz, QList<qsizetype> &result);
+
     struct Muster;
     QString m_datei;
     std::once_flag m_laden;
