@@ -6,6 +6,8 @@ laufbahn_packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
     libjpeg-dev
+    # reading syllables: libhyphen and the German hyphenation patterns
+    libhyphen-dev hyphen-de
     libxcb1-dev libxcb-present-dev libx11-xcb-dev
     fonts-liberation fonts-dejavu-core
 )

@@ -139,4 +139,39 @@ QString decodeJoinedLines(QByteArrayView bytes, std::vector<qsizetype> *starts)
     return joined;
 }
 
+Charset charsetNamed(QByteArrayView name)
+{
+    QByteArray plain = name.trimmed().toByteArray().toUpper();
+    plain.replace('-', QByteArray()).replace('_', QByteArray());
+    if (plain == "ISO88591" || plain == "LATIN1")
+        return Charset::Latin1;
+    if (plain == "UTF8")
+        return Charset::Utf8;
+    return Charset::Unsupported;
+}
+
+qsizetype encodeIn(QStringView text, Charset charset, char *out, qsizetype *lastByte)
+{
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (charset == Charset::Latin1 && c <= 0xFF) {
+            out[n++] = char(c);
+        } else if (charset == Charset::Utf8 && c < 0x80) {
+            out[n++] = char(c);
+        } else if (charset == Charset::Utf8 && c < 0x800) {
+            out[n++] = char(0xC0 | (c >> 6));
+            out[n++] = char(0x80 | (c & 0x3F));
+        } else if (charset == Charset::Utf8 && !QChar::isSurrogate(c)) {
+            out[n++] = char(0xE0 | (c >> 12));
+            out[n++] = char(0x80 | ((c >> 6) & 0x3F));
+            out[n++] = char(0x80 | (c & 0x3F));
+        } else {
+            return -1;
+        }
+        lastByte[i] = n - 1;
+    }
+    return n;
+}
+
 } // namespace ansi

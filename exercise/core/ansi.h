@@ -52,4 +52,14 @@ QStringList decodeLines(QByteArrayView bytes);
 // each line's first character, one entry per line.
 QString decodeJoinedLines(QByteArrayView bytes, std::vector<qsizetype> *starts = nullptr);
 
+// Character sets of outside libraries that take 8-bit text (the hyphenation patterns
+// name theirs on their first line: "ISO8859-1", "UTF-8").
+enum class Charset { Latin1, Utf8, Unsupported };
+Charset charsetNamed(QByteArrayView name);
+// Writes `text` in `charset` to `out`, which holds at least 3 bytes a character, and
+// per character the index of its last byte to `lastByte`. The number of bytes written,
+// or -1 when the set cannot hold a character of `text`. Allocates nothing: it runs once
+// for every word of a text.
+qsizetype encodeIn(QStringView text, Charset charset, char *out, qsizetype *lastByte);
+
 } // namespace ansi

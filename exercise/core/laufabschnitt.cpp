@@ -56,8 +56,9 @@ Abschnitt abschnittZerlegen(QStringView abschnitt)
 {
     Abschnitt zerlegt;
     zerlegt.roh = abschnitt.trimmed().toString();
+    markup::TargetWords ziele;
     for (QStringView roh : QStringView(zerlegt.roh).split(u' ', Qt::SkipEmptyParts))
-        zerlegt.woerter.append({roh.toString(), markup::targetString(roh)});
+        zerlegt.woerter.append({roh.toString(), ziele.next(roh)});
     return zerlegt;
 }
 

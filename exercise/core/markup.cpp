@@ -274,16 +274,42 @@ QStringList displayStringWords(QStringView display)
 
 QString targetString(QStringView chunk)
 {
+    return TargetWords().next(chunk);
+}
+
+QString TargetWords::next(QStringView word)
+{
     QString target;
-    target.reserve(chunk.size());
-    bool notRewritten = false;
-    for (QChar ch : chunk) {
+    target.reserve(word.size());
+    for (QChar ch : word) {
         if (ch == notRewrittenMark)
-            notRewritten = !notRewritten;
-        else if (!isPairMark(ch) && !notRewritten)
+            m_notRewritten = !m_notRewritten;
+        else if (!isPairMark(ch) && !m_notRewritten)
             target += ch;
     }
     return target;
+}
+
+bool isSentenceEndMark(QChar ch)
+{
+    return ch == u'.' || ch == u'!' || ch == u'?';
+}
+
+qsizetype nextSentenceEnd(QStringView text, qsizetype from)
+{
+    QChar openPair;
+    for (qsizetype i = std::max<qsizetype>(from, 0); i < text.size(); ++i) {
+        const QChar ch = text[i];
+        if (ch <= u' ')
+            openPair = QChar();
+        else if (openPair.isNull() && isPairMark(ch))
+            openPair = ch;
+        else if (ch == openPair)
+            openPair = QChar();
+        else if (openPair.isNull() && isSentenceEndMark(ch))
+            return i;
+    }
+    return text.size();
 }
 
 QString wordGroupForDisplay(QStringView group)

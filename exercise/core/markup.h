@@ -100,6 +100,25 @@ QStringList displayStringWords(QStringView display);
 // Not trimmed; the caller trims.
 QString targetString(QStringView chunk);
 
+// The target of a chunk's words one after the other. A word group's "_" becomes a
+// blank, so an "&" pair may open in one word and close in a later one: the pair left
+// open by a word goes on in the next, and the words' targets are the chunk's target.
+class TargetWords {
+public:
+    QString next(QStringView word);
+
+private:
+    bool m_notRewritten = false;
+};
+
+// A sentence ends at ".", "!" or "?" outside a gap pair: one inside a pair is a hidden
+// letter of a word, not the end of its sentence. The first sentence end in `text` at
+// or after `from`, which must not lie inside a pair (a word's start does not); the
+// size of `text` when none follows. A pair never spans a blank or a line break, so a
+// pair left open does not reach past its word.
+qsizetype nextSentenceEnd(QStringView text, qsizetype from);
+bool isSentenceEndMark(QChar ch); // ".", "!", "?" wherever they stand
+
 // A word group as displayed and written: every "_" but a last character becomes a blank.
 QString wordGroupForDisplay(QStringView group);
 

@@ -69,6 +69,17 @@ private slots:
             << u"der_gro§ß§e_Hund"_s << true << u"der gro§ß§e Hund"_s
             << QList<Wort>{{u"der"_s, u"der"_s}, {u"gro§ß§e"_s, u"große"_s}, {u"Hund"_s, u"Hund"_s}}
             << u"der große Hund"_s;
+        QTest::addRow("a not-rewritten pair across a join")
+            << u"&der_gute&_Hund"_s << true << u"&der gute& Hund"_s
+            << QList<Wort>{{u"&der"_s, QString()}, {u"gute&"_s, QString()}, {u"Hund"_s, u"Hund"_s}}
+            << u"Hund"_s;
+        QTest::addRow("a not-rewritten pair across two joins")
+            << u"der_&gute_alte&_Hund"_s << true << u"der &gute alte& Hund"_s
+            << QList<Wort>{{u"der"_s, u"der"_s},
+                           {u"&gute"_s, QString()},
+                           {u"alte&"_s, QString()},
+                           {u"Hund"_s, u"Hund"_s}}
+            << u"der Hund"_s;
         QTest::addRow("a join at the end of a group stays")
             << u"Hund_"_s << true << u"Hund_"_s << QList<Wort>{{u"Hund_"_s, u"Hund_"_s}}
             << u"Hund_"_s;
@@ -85,6 +96,7 @@ private slots:
         QCOMPARE(zerlegt.roh, roh);
         QCOMPARE(zerlegt.woerter, woerter);
         QCOMPARE(zerlegt.ziel(), ziel);
+        QCOMPARE(markup::targetString(zerlegt.roh).simplified(), ziel);
     }
 
     void aMarkedWordIsFoundByItsPlace_data()

@@ -52,6 +52,11 @@ private slots:
         QTest::addRow("# in the middle") << u"Eins. Zwei # Drei. #"_s << 3 << 2 << u"Zwei"_s;
         QTest::addRow("... ends one sentence") << u"Und... Er. #"_s << 2 << 2 << u"Er."_s;
         QTest::addRow("?! ends one sentence") << u"Wirklich?! Ja. #"_s << 1 << 1 << u"Wirklich?!"_s;
+        const QString versteckt = u"Der Hund bellt§.§ Die Katze miaut§.§ #"_s;
+        QTest::addRow("a hidden end in a gap pair ends nothing")
+            << versteckt << 2 << 1 << u"Der Hund bellt§.§ Die Katze miaut§.§"_s;
+        QTest::addRow("ends in $ and & pairs, then a real one")
+            << u"Ja$!$ Na&?&. Gut. #"_s << 2 << 2 << u"Gut."_s;
     }
     void satzFinden()
     {

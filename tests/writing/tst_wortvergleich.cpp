@@ -95,6 +95,9 @@ private slots:
         QTest::addRow("word not to be written keeps raw words in place")
             << text(u"der Hunt"_s, u"der  Hund"_s, u"der &kleine& Hund"_s)
             << QStringList{u"Hund"_s};
+        QTest::addRow("a not-rewritten pair across a group's join")
+            << text(u"der Hunt"_s, u"der Hund"_s, u"der &gute alte& Hund"_s)
+            << QStringList{u"Hund"_s};
 
         VergleichsEingabe e = text(u"Farad"_s, u"Fahrrad"_s, u"Auto"_s);
         e.dateityp = markup::FileType::Woerter;

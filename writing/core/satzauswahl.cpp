@@ -5,11 +5,6 @@
 namespace writing {
 namespace {
 
-bool istSatzende(QChar ch)
-{
-    return ch == u'.' || ch == u'!' || ch == u'?';
-}
-
 bool istWortgrenze(QChar ch, const markup::DisplaySource &quelle)
 {
     return ch == u' ' && quelle.kind == markup::DisplaySource::Plain;
@@ -31,10 +26,9 @@ Satz satzFinden(QStringView puffer, int n)
         if (i >= ende)
             break;
         const qsizetype anfang = i;
-        while (i < ende && !istSatzende(puffer[i]))
-            ++i;
+        i = markup::nextSentenceEnd(puffer.first(ende), i);
         // "..." or "?!" end one sentence, so no sentence is made of a lone ".".
-        while (i < ende && istSatzende(puffer[i]))
+        while (i < ende && markup::isSentenceEndMark(puffer[i]))
             ++i;
         gefunden = {nummer, puffer.sliced(anfang, i - anfang).trimmed().toString()};
         if (nummer >= n)

@@ -38,7 +38,8 @@ struct Satz {
 };
 
 // Sentence `n` (from 1) of `puffer`, read up to its first "#". A sentence ends with a
-// run of ".", "!" and "?" ("..." and "?!" end one sentence), or at the "#".
+// run of ".", "!" and "?" ("..." and "?!" end one sentence) outside a gap pair, or at
+// the "#".
 Satz satzFinden(QStringView puffer, int n);
 
 class SatzAuswahl {

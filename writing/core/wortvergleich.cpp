@@ -17,8 +17,9 @@ bool istDoppeltesAnfuehrungszeichen(QChar ch)
 QStringList rohWoerter(QStringView roh)
 {
     QStringList result;
+    markup::TargetWords ziele;
     for (const QString &wort : woerter(roh)) {
-        if (!markup::targetString(wort).isEmpty())
+        if (!ziele.next(wort).isEmpty())
             result << fehlerwort(wort);
     }
     return result;
