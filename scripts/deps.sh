@@ -4,6 +4,7 @@
 laufbahn_packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+    qt6-charts-dev libqt6opengl6-dev
     libjpeg-dev
     libxcb1-dev libxcb-present-dev libx11-xcb-dev
     fonts-liberation fonts-dejavu-core

@@ -1,0 +1,399 @@
+#include "settings/ui/lernverlauf.h"
+
+#include "exercise/core/fileio.h"
+#include "exercise/ui/filedialog.h"
+#include "exercise/ui/firstshow.h"
+#include "exercise/ui/messages.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QBuffer>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDateTimeAxis>
+#include <QDir>
+#include <QFileDialog>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QHBoxLayout>
+#include <QHorizontalBarSeries>
+#include <QLabel>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The charts as pictures and on paper: drawn at this size, twice as sharp.
+constexpr QSize bildGroesse(1100, 750);
+
+template <typename T> T *named(T *object, const QString &name)
+{
+    object->setObjectName(name);
+    return object;
+}
+
+QString datumText(const QDateTime &wann)
+{
+    return QLocale(QLocale::German).toString(wann.date(), u"dd.MM.yyyy"_s);
+}
+
+// The days a half covers; a half that begins or ends within a day says at what time.
+QString zeitraumText(const lernverlauf::Haelfte &haelfte)
+{
+    const auto text = [](const QDateTime &wann) {
+        return wann.time() == QTime(0, 0) ? datumText(wann)
+                                          : datumText(wann) + wann.toString(u" hh:mm"_s);
+    };
+    const QDateTime letzterTag = haelfte.bis.time() == QTime(0, 0)
+                                     ? QDateTime(haelfte.bis.date().addDays(-1), QTime(0, 0))
+                                     : haelfte.bis;
+    const QString bis =
+        haelfte.bis.time() == QTime(0, 0) ? datumText(letzterTag) : text(haelfte.bis);
+    const QString uebungen =
+        haelfte.uebungen == 1 ? u"1 Übung"_s : QString::number(haelfte.uebungen) + u" Übungen";
+    return text(haelfte.von) + u" bis " + bis + u" (" + uebungen + u")";
+}
+
+QChart *neuesDiagramm(const QString &titel)
+{
+    auto *chart = new QChart;
+    chart->setTitle(titel);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setAnimationOptions(QChart::NoAnimation);
+    return chart;
+}
+
+QChart *verlaufsDiagramm(const lernverlauf::Verlauf &verlauf)
+{
+    QChart *chart = neuesDiagramm(u"Falsche Wörter je Übung"_s);
+    auto *punkte = new QScatterSeries;
+    punkte->setName(u"falsche Wörter einer Übung"_s);
+    punkte->setMarkerSize(7);
+    punkte->setPen(Qt::NoPen);
+    auto *mittel = new QLineSeries;
+    mittel->setName(u"Mittel der letzten %1 Übungen"_s.arg(lernverlauf::mittelUeber));
+    QList<QPointF> p;
+    QList<QPointF> m;
+    p.reserve(verlauf.punkte.size());
+    m.reserve(verlauf.punkte.size());
+    int hoechstens = 0;
+    for (const lernverlauf::Punkt &punkt : verlauf.punkte) {
+        const auto x = qreal(punkt.wann.toMSecsSinceEpoch());
+        p.append({x, qreal(punkt.fehler)});
+        m.append({x, punkt.mittel});
+        hoechstens = std::max(hoechstens, punkt.fehler);
+    }
+    punkte->replace(p);
+    mittel->replace(m);
+    QPen linie = mittel->pen();
+    linie.setWidthF(2.5);
+    mittel->setPen(linie);
+    chart->addSeries(punkte);
+    chart->addSeries(mittel);
+
+    auto *zeit = new QDateTimeAxis;
+    zeit->setFormat(u"dd.MM.yy"_s);
+    zeit->setTitleText(u"Datum"_s);
+    QDateTime von = verlauf.punkte.isEmpty() ? QDateTime::currentDateTime().addDays(-1)
+                                             : verlauf.punkte.first().wann;
+    QDateTime bis =
+        verlauf.punkte.isEmpty() ? QDateTime::currentDateTime() : verlauf.punkte.last().wann;
+    // A little room on both sides, so the first and the last point are not cut.
+    const qint64 rand = std::max<qint64>(von.msecsTo(bis) / 40, 12 * 3600 * 1000);
+    zeit->setRange(von.addMSecs(-rand), bis.addMSecs(rand));
+    zeit->setTickCount(8);
+    auto *anzahl = new QValueAxis;
+    anzahl->setTitleText(u"falsche Wörter"_s);
+    anzahl->setLabelFormat(u"%d"_s);
+    anzahl->setRange(0, std::max(4, hoechstens + 1));
+    anzahl->applyNiceNumbers();
+    chart->addAxis(zeit, Qt::AlignBottom);
+    chart->addAxis(anzahl, Qt::AlignLeft);
+    for (QAbstractSeries *series : chart->series()) {
+        series->attachAxis(zeit);
+        series->attachAxis(anzahl);
+    }
+    if (verlauf.punkte.isEmpty())
+        chart->setTitle(u"Falsche Wörter je Übung: keine Übung mit lesbarem Datum"_s);
+    return chart;
+}
+
+QChart *phaenomenDiagramm(const lernverlauf::Vergleich &vergleich, bool jeUebung)
+{
+    QChart *chart =
+        neuesDiagramm(jeUebung ? u"Falsche Wörter je Übung nach Rechtschreibphänomenen"_s
+                               : u"Falsche Wörter nach Rechtschreibphänomenen"_s);
+    auto *series = new QHorizontalBarSeries;
+    qreal hoechstens = 0;
+    // The category axis counts from the bottom: the phenomena are added last to first,
+    // so that they read from the top in the evaluation's order.
+    const auto balken = [&](const QString &name, const lernverlauf::Haelfte &haelfte) {
+        auto *set = new QBarSet(name + u": " + zeitraumText(haelfte));
+        for (int row = auswertung::phaenomenAnzahl - 1; row >= 0; --row) {
+            qreal wert = haelfte.phaenomene[size_t(row)];
+            if (jeUebung)
+                wert = haelfte.uebungen > 0 ? wert / haelfte.uebungen : 0;
+            set->append(wert);
+            hoechstens = std::max(hoechstens, wert);
+        }
+        series->append(set);
+    };
+    balken(u"erste Hälfte"_s, vergleich.erste);
+    balken(u"zweite Hälfte"_s, vergleich.zweite);
+    series->setBarWidth(0.8);
+    chart->addSeries(series);
+
+    auto *phaenomene = new QBarCategoryAxis;
+    QStringList namen;
+    for (int row = auswertung::phaenomenAnzahl - 1; row >= 0; --row)
+        namen.append(auswertung::beschriftung(row));
+    phaenomene->append(namen);
+    auto *anzahl = new QValueAxis;
+    anzahl->setTitleText(jeUebung ? u"falsche Wörter je Übung"_s : u"falsche Wörter"_s);
+    anzahl->setLabelFormat(jeUebung ? u"%.1f"_s : u"%d"_s);
+    anzahl->setRange(0, std::max<qreal>(jeUebung ? 1 : 4, hoechstens * 1.05));
+    anzahl->applyNiceNumbers();
+    chart->addAxis(phaenomene, Qt::AlignLeft);
+    chart->addAxis(anzahl, Qt::AlignBottom);
+    series->attachAxis(phaenomene);
+    series->attachAxis(anzahl);
+    return chart;
+}
+
+// Draws a chart made for the purpose, away from any window, on white.
+QImage bild(QChart *chart)
+{
+    QGraphicsScene scene;
+    scene.addItem(chart);
+    chart->resize(bildGroesse);
+    chart->layout()->activate();
+    QImage image(bildGroesse * 2, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(2);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF flaeche(QPointF(0, 0), QSizeF(bildGroesse));
+    scene.render(&painter, flaeche, flaeche);
+    return image;
+}
+
+void ersetzen(QChartView *view, QChart *chart)
+{
+    QChart *alt = view->chart();
+    view->setChart(chart);
+    delete alt;
+}
+
+} // namespace
+
+TFormLernverlauf::TFormLernverlauf(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(u"FormLernverlauf"_s);
+    setWindowTitle(u"Lernverlauf"_s);
+    resize(1000, 760);
+
+    Label1 = named(new QLabel, u"Label1"_s);
+    QFont bold = Label1->font();
+    bold.setBold(true);
+    Label1->setFont(bold);
+    Label1->setTextFormat(Qt::PlainText);
+
+    Seiten = named(new QTabWidget, u"Seiten"_s);
+    auto *verlaufSeite = named(new QWidget, u"VerlaufSeite"_s);
+    new QVBoxLayout(verlaufSeite);
+    auto *phaenomenSeite = named(new QWidget, u"PhaenomenSeite"_s);
+    auto *phaenomenLayout = new QVBoxLayout(phaenomenSeite);
+    Seiten->addTab(verlaufSeite, u"Fehler je Übung"_s);
+    Seiten->addTab(phaenomenSeite, u"Fehler nach Rechtschreibphänomenen"_s);
+
+    DatumVon = named(new QDateEdit, u"DatumVon"_s);
+    DatumBis = named(new QDateEdit, u"DatumBis"_s);
+    for (QDateEdit *edit : {DatumVon, DatumBis}) {
+        edit->setDisplayFormat(u"dd.MM.yyyy"_s);
+        edit->setCalendarPopup(true);
+    }
+    GanzerZeitraum = named(new QPushButton(u"ganzer Zeitraum"_s), u"GanzerZeitraum"_s);
+    JeUebung = named(new QCheckBox(u"je Übung"_s), u"JeUebung"_s);
+    JeUebung->setToolTip(u"Die falschen Wörter jeder Hälfte durch die Zahl ihrer Übungen "
+                         "geteilt, so dass Hälften mit verschieden vielen Übungen "
+                         "vergleichbar werden."_s);
+    auto *zeitraum = new QHBoxLayout;
+    auto *vonLabel = new QLabel(u"Zeitraum von:"_s);
+    vonLabel->setBuddy(DatumVon);
+    auto *bisLabel = new QLabel(u"bis:"_s);
+    bisLabel->setBuddy(DatumBis);
+    zeitraum->addWidget(vonLabel);
+    zeitraum->addWidget(DatumVon);
+    zeitraum->addWidget(bisLabel);
+    zeitraum->addWidget(DatumBis);
+    zeitraum->addWidget(GanzerZeitraum);
+    zeitraum->addSpacing(20);
+    zeitraum->addWidget(JeUebung);
+    zeitraum->addStretch(1);
+    phaenomenLayout->addLayout(zeitraum);
+
+    LabelOhneDatum = named(new QLabel, u"LabelOhneDatum"_s);
+    LabelOhneDatum->setWordWrap(true);
+    ListeOhneDatum = named(new QListWidget, u"ListeOhneDatum"_s);
+    ListeOhneDatum->setMaximumHeight(110);
+    LabelOhneDatum->setBuddy(ListeOhneDatum);
+
+    Drucken = named(new QPushButton(u"drucken"_s), u"Drucken"_s);
+    BildSpeichern = named(new QPushButton(u"als Bild speichern..."_s), u"BildSpeichern"_s);
+    Schliessen = named(new QPushButton(u"Schließen"_s), u"Schliessen"_s);
+    for (QPushButton *button : {GanzerZeitraum, Drucken, BildSpeichern, Schliessen})
+        button->setAutoDefault(false);
+
+    auto *unten = new QHBoxLayout;
+    unten->addWidget(Drucken);
+    unten->addWidget(BildSpeichern);
+    unten->addStretch(1);
+    unten->addWidget(Schliessen);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(Seiten, 1);
+    layout->addWidget(LabelOhneDatum);
+    layout->addWidget(ListeOhneDatum);
+    layout->addLayout(unten);
+
+    // The charts load their library's theme and fonts: only once the window shows.
+    whenFirstShown(this, [this, verlaufSeite, phaenomenLayout] {
+        VerlaufsDiagramm = named(new QChartView, u"VerlaufsDiagramm"_s);
+        PhaenomenDiagramm = named(new QChartView, u"PhaenomenDiagramm"_s);
+        for (QChartView *view : {VerlaufsDiagramm, PhaenomenDiagramm})
+            view->setRenderHint(QPainter::Antialiasing);
+        verlaufSeite->layout()->addWidget(VerlaufsDiagramm);
+        phaenomenLayout->addWidget(PhaenomenDiagramm, 1);
+        diagrammeZeigen();
+    });
+
+    connect(DatumVon, &QDateEdit::dateChanged, this, &TFormLernverlauf::zeitraumGeaendert);
+    connect(DatumBis, &QDateEdit::dateChanged, this, &TFormLernverlauf::zeitraumGeaendert);
+    connect(JeUebung, &QCheckBox::toggled, this, &TFormLernverlauf::zeitraumGeaendert);
+    connect(GanzerZeitraum, &QPushButton::clicked, this, [this] {
+        const QDate heute = QDate::currentDate();
+        const QSignalBlocker von(DatumVon);
+        const QSignalBlocker bis(DatumBis);
+        DatumVon->setDate(m_verlauf.datiert.isEmpty() ? heute
+                                                      : m_verlauf.datiert.first().zeit.wann.date());
+        DatumBis->setDate(m_verlauf.datiert.isEmpty() ? heute
+                                                      : m_verlauf.datiert.last().zeit.wann.date());
+        zeitraumGeaendert();
+    });
+    connect(Drucken, &QPushButton::clicked, this, &TFormLernverlauf::drucken);
+    connect(BildSpeichern, &QPushButton::clicked, this, &TFormLernverlauf::bildSpeichern);
+    connect(Schliessen, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TFormLernverlauf::init(const QStringList &schuelerZeilen)
+{
+    m_name = schuelerZeilen.value(0);
+    m_verlauf = lernverlauf::verlauf(schuelerZeilen);
+    Label1->setText(u"Lernverlauf von "_s + m_name);
+
+    const int ohne = int(m_verlauf.ohneDatum.size());
+    LabelOhneDatum->setText(
+        ohne == 1
+            ? u"1 Übung hat kein lesbares Datum und fehlt in den Diagrammen:"_s
+            : u"%1 Übungen haben kein lesbares Datum und fehlen in den Diagrammen:"_s.arg(ohne));
+    ListeOhneDatum->clear();
+    for (const lernverlauf::Uebung &uebung : std::as_const(m_verlauf.ohneDatum))
+        ListeOhneDatum->addItem(lernverlauf::ohneDatumZeile(uebung));
+    LabelOhneDatum->setVisible(ohne > 0);
+    ListeOhneDatum->setVisible(ohne > 0);
+
+    GanzerZeitraum->click();
+    diagrammeZeigen();
+}
+
+lernverlauf::Vergleich TFormLernverlauf::vergleich() const
+{
+    return lernverlauf::vergleich(m_verlauf.datiert, DatumVon->date(), DatumBis->date());
+}
+
+void TFormLernverlauf::diagrammeZeigen()
+{
+    if (!VerlaufsDiagramm)
+        return;
+    ersetzen(VerlaufsDiagramm, verlaufsDiagramm(m_verlauf));
+    ersetzen(PhaenomenDiagramm, phaenomenDiagramm(vergleich(), JeUebung->isChecked()));
+}
+
+void TFormLernverlauf::zeitraumGeaendert()
+{
+    if (PhaenomenDiagramm)
+        ersetzen(PhaenomenDiagramm, phaenomenDiagramm(vergleich(), JeUebung->isChecked()));
+}
+
+QImage TFormLernverlauf::verlaufsBild() const
+{
+    return bild(verlaufsDiagramm(m_verlauf));
+}
+
+QImage TFormLernverlauf::phaenomenBild() const
+{
+    return bild(phaenomenDiagramm(vergleich(), JeUebung->isChecked()));
+}
+
+void TFormLernverlauf::drucken()
+{
+    QStringList ohneDatum;
+    for (const lernverlauf::Uebung &uebung : std::as_const(m_verlauf.ohneDatum))
+        ohneDatum.append(lernverlauf::ohneDatumZeile(uebung));
+    const QString ueberschrift = u"Lernverlauf: "_s + m_name + u"   (Phänomene vom " +
+                                 DatumVon->date().toString(u"dd.MM.yyyy"_s) + u" bis " +
+                                 DatumBis->date().toString(u"dd.MM.yyyy"_s) + u")";
+    printing::PrintJob job;
+    job.title = u"Lernverlauf "_s + m_name;
+    job.fileName = m_name + u" Lernverlauf.pdf";
+    job.font = m_druckschrift;
+    job.pictures = {verlaufsBild(), phaenomenBild()};
+    const QSize groesse0 = job.pictures[0].deviceIndependentSize().toSize();
+    const QSize groesse1 = job.pictures[1].deviceIndependentSize().toSize();
+    job.layout = [ueberschrift, groesse0, groesse1,
+                  ohneDatum](QSize pageSize, const printlayout::TextMetrics &metrics) {
+        return lernverlauf::druckseiten(pageSize, metrics, ueberschrift, groesse0, groesse1,
+                                        ohneDatum);
+    };
+    emit druckauftrag(job);
+}
+
+void TFormLernverlauf::bildSpeichern()
+{
+    const bool phaenomene = Seiten->currentIndex() == 1;
+    if (!SaveDialog1) {
+        SaveDialog1 = makeFileDialog(this, u"SaveDialog1"_s, u"Diagramm als Bild speichern"_s);
+        SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
+        SaveDialog1->setFileMode(QFileDialog::AnyFile);
+        SaveDialog1->setNameFilter(u"PNG-Bild (*.png)"_s);
+        SaveDialog1->setDefaultSuffix(u"png"_s);
+        SaveDialog1->resize(760, 480);
+    }
+    SaveDialog1->selectFile(m_name + (phaenomene ? u" Phänomene.png"_s : u" Lernverlauf.png"_s));
+    if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
+        return;
+    const QString path = QDir::cleanPath(SaveDialog1->selectedFiles().constFirst());
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!(phaenomene ? phaenomenBild() : verlaufsBild()).save(&buffer, "PNG")) {
+        showError(this, u"Das Bild konnte nicht erzeugt werden."_s);
+        return;
+    }
+    IoError error;
+    if (!writeFileAtomically(path, bytes, &error))
+        showIoError(this, error);
+}
