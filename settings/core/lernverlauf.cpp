@@ -19,7 +19,8 @@ std::optional<QDate> datumLesen(QStringView text)
     const QString t = text.trimmed().toString();
     for (const QString &format : {u"d.M.yyyy"_s, u"yyyy-M-d"_s}) {
         const QDate date = QDate::fromString(t, format);
-        if (date.isValid())
+        // A year of fewer digits would be taken as it stands: "26" as the year 26.
+        if (date.isValid() && date.year() >= 1900)
             return date;
     }
     QDate date = QDate::fromString(t, u"d.M.yy"_s);
@@ -56,7 +57,7 @@ Zeitpunkt zeitpunkt(QStringView eintrag)
         return {Datum::Fehlt, {}};
     const qsizetype trenner = innen.indexOf(u" - ");
     const std::optional<QDate> date = datumLesen(trenner < 0 ? innen : innen.first(trenner));
-    std::optional<QTime> time = QTime(0, 0);
+    std::optional<QTime> time = QTime(12, 0);
     if (trenner >= 0)
         time = zeitLesen(innen.sliced(trenner + 3));
     if (!date || !time)

@@ -30,7 +30,7 @@ enum class Datum { Gelesen, Fehlt, Unlesbar };
 // could mean two days (12/7/2026) is not read.
 struct Zeitpunkt {
     Datum datum = Datum::Fehlt;
-    // Midnight when the entry names no time.
+    // Midday when the entry names no time, the middle of the day it was done on.
     QDateTime wann;
 };
 Zeitpunkt zeitpunkt(QStringView eintrag);

@@ -104,16 +104,16 @@ QChart *verlaufsDiagramm(const lernverlauf::Verlauf &verlauf)
     chart->addSeries(mittel);
 
     auto *zeit = new QDateTimeAxis;
-    zeit->setFormat(u"dd.MM.yy"_s);
     zeit->setTitleText(u"Datum"_s);
-    QDateTime von = verlauf.punkte.isEmpty() ? QDateTime::currentDateTime().addDays(-1)
-                                             : verlauf.punkte.first().wann;
-    QDateTime bis =
-        verlauf.punkte.isEmpty() ? QDateTime::currentDateTime() : verlauf.punkte.last().wann;
-    // A little room on both sides, so the first and the last point are not cut.
-    const qint64 rand = std::max<qint64>(von.msecsTo(bis) / 40, 12 * 3600 * 1000);
-    zeit->setRange(von.addMSecs(-rand), bis.addMSecs(rand));
-    zeit->setTickCount(8);
+    // Whole days from the first exercise's to the last one's; over a few days a tick
+    // stands at every midnight, so that no date is written twice.
+    const QDate heute = QDate::currentDate();
+    const QDate erster = verlauf.punkte.isEmpty() ? heute : verlauf.punkte.first().wann.date();
+    const QDate letzter = verlauf.punkte.isEmpty() ? heute : verlauf.punkte.last().wann.date();
+    const qint64 tage = erster.daysTo(letzter) + 1;
+    zeit->setRange(QDateTime(erster, QTime(0, 0)), QDateTime(letzter.addDays(1), QTime(0, 0)));
+    zeit->setTickCount(tage <= 10 ? int(tage) + 1 : 8);
+    zeit->setFormat(tage <= 10 ? u"dd.MM."_s : u"dd.MM.yy"_s);
     auto *anzahl = new QValueAxis;
     anzahl->setTitleText(u"falsche Wörter"_s);
     anzahl->setLabelFormat(u"%d"_s);
@@ -135,13 +135,20 @@ QChart *phaenomenDiagramm(const lernverlauf::Vergleich &vergleich, bool jeUebung
     QChart *chart =
         neuesDiagramm(jeUebung ? u"Falsche Wörter je Übung nach Rechtschreibphänomenen"_s
                                : u"Falsche Wörter nach Rechtschreibphänomenen"_s);
+    // Only the phenomena with wrong words in the span: all 27 leave too little room to
+    // read a caption, and an empty row says nothing.
+    QList<int> zeilen;
+    for (int row = auswertung::phaenomenAnzahl - 1; row >= 0; --row) {
+        if (vergleich.erste.phaenomene[size_t(row)] + vergleich.zweite.phaenomene[size_t(row)] > 0)
+            zeilen.append(row);
+    }
     auto *series = new QHorizontalBarSeries;
     qreal hoechstens = 0;
     // The category axis counts from the bottom: the phenomena are added last to first,
     // so that they read from the top in the evaluation's order.
     const auto balken = [&](const QString &name, const lernverlauf::Haelfte &haelfte) {
         auto *set = new QBarSet(name + u": " + zeitraumText(haelfte));
-        for (int row = auswertung::phaenomenAnzahl - 1; row >= 0; --row) {
+        for (int row : std::as_const(zeilen)) {
             qreal wert = haelfte.phaenomene[size_t(row)];
             if (jeUebung)
                 wert = haelfte.uebungen > 0 ? wert / haelfte.uebungen : 0;
@@ -157,8 +164,13 @@ QChart *phaenomenDiagramm(const lernverlauf::Vergleich &vergleich, bool jeUebung
 
     auto *phaenomene = new QBarCategoryAxis;
     QStringList namen;
-    for (int row = auswertung::phaenomenAnzahl - 1; row >= 0; --row)
+    for (int row : std::as_const(zeilen))
         namen.append(auswertung::beschriftung(row));
+    if (namen.isEmpty()) {
+        namen.append(u"keine falschen Wörter im Zeitraum"_s);
+        for (QBarSet *set : series->barSets())
+            set->append(0);
+    }
     phaenomene->append(namen);
     auto *anzahl = new QValueAxis;
     anzahl->setTitleText(jeUebung ? u"falsche Wörter je Übung"_s : u"falsche Wörter"_s);
