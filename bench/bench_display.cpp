@@ -16,9 +16,11 @@
 //   laufbahn_bench record       loading and correcting a 50 MB pupil record
 //   laufbahn_bench texts        opening a 16 MiB exercise text, a long random word order
 //   laufbahn_bench auswertung   the evaluation window on a whole German dictionary
+//   laufbahn_bench lernverlauf  the progress window on a record of 10,000 exercises
 //   laufbahn_bench startup      the program's start-up against a bare window
 
 #include "bench/bench_auswertung.h"
+#include "bench/bench_lernverlauf.h"
 #include "bench/bench_pupilrecord.h"
 #include "bench/bench_startup.h"
 #include "bench/bench_texts.h"
@@ -461,7 +463,7 @@ int runAll(const QString &program)
     int failures = 0;
     for (const QString &mode : {u"compose"_s, u"glyphs"_s, u"window"_s, u"pacing"_s,
                                 u"alternative"_s, u"flash"_s, u"record"_s, u"texts"_s,
-                                u"auswertung"_s, u"startup"_s}) {
+                                u"auswertung"_s, u"lernverlauf"_s, u"startup"_s}) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(program, {mode});
@@ -505,6 +507,7 @@ int runAll(const QString &program)
         {"text_keystroke_16mib_ms", 50},
         {"random_order_350k_words_ms", 1000},
         {"auswertung_form_s", 2.0},
+        {"lernverlauf_open_ms", 1000},
         {"startup_ratio", 1.5},
     };
     int missed = failures;
@@ -564,6 +567,8 @@ int main(int argc, char **argv)
         return runTexts();
     if (mode == u"auswertung")
         return runAuswertung();
+    if (mode == u"lernverlauf")
+        return runLernverlauf();
     if (mode == u"startup")
         return runStartup(
             QCoreApplication::applicationFilePath(),

@@ -11,35 +11,74 @@ namespace lernverlauf {
 
 namespace {
 
+// The numbers of `text` between the separator `trenner`, each of one to `stellen`
+// digits; nothing when anything else stands there. Read by hand: Qt's own date parser
+// takes longer than the whole of the rest of a large record.
+std::optional<QList<int>> zahlen(QStringView text, QChar trenner, int stellen)
+{
+    QList<int> result;
+    for (QStringView teil : text.split(trenner)) {
+        if (teil.isEmpty() || teil.size() > stellen)
+            return std::nullopt;
+        int zahl = 0;
+        for (QChar ch : teil) {
+            if (ch < u'0' || ch > u'9')
+                return std::nullopt;
+            zahl = zahl * 10 + (ch.unicode() - u'0');
+        }
+        result.append(zahl);
+    }
+    return result;
+}
+
 // A date as a German computer shows it in its short form, or as ISO writes it. Two-digit
 // years are read as the system did that wrote them: 30 to 99 in the 1900s, the rest in
 // the 2000s.
 std::optional<QDate> datumLesen(QStringView text)
 {
-    const QString t = text.trimmed().toString();
-    for (const QString &format : {u"d.M.yyyy"_s, u"yyyy-M-d"_s}) {
-        const QDate date = QDate::fromString(t, format);
-        // A year of fewer digits would be taken as it stands: "26" as the year 26.
-        if (date.isValid() && date.year() >= 1900)
-            return date;
+    text = text.trimmed();
+    QDate date;
+    if (const auto teile = zahlen(text, u'.', 4); teile && teile->size() == 3) {
+        const int jahr = (*teile)[2];
+        const qsizetype stellen = text.size() - text.lastIndexOf(u'.') - 1;
+        if (stellen == 4)
+            date = QDate(jahr, (*teile)[1], (*teile)[0]);
+        else if (stellen == 2)
+            date = QDate(jahr < 30 ? 2000 + jahr : 1900 + jahr, (*teile)[1], (*teile)[0]);
+    } else if (const auto iso = zahlen(text, u'-', 4);
+               iso && iso->size() == 3 && text.indexOf(u'-') == 4) {
+        date = QDate((*iso)[0], (*iso)[1], (*iso)[2]);
     }
-    QDate date = QDate::fromString(t, u"d.M.yy"_s);
     if (!date.isValid())
         return std::nullopt;
-    if (date.year() < 1930)
-        date = date.addYears(100);
     return date;
 }
 
+// "H:mm:ss" or "H:mm", also with " AM" or " PM" after the hour of twelve.
 std::optional<QTime> zeitLesen(QStringView text)
 {
-    const QString t = text.trimmed().toString();
-    for (const QString &format : {u"H:mm:ss"_s, u"H:mm"_s, u"h:mm:ss AP"_s, u"h:mm AP"_s}) {
-        const QTime time = QTime::fromString(t, format);
-        if (time.isValid())
-            return time;
+    text = text.trimmed();
+    int zusatz = 0;
+    bool zwoelf = false;
+    if (text.endsWith(u" AM", Qt::CaseInsensitive) || text.endsWith(u" PM", Qt::CaseInsensitive)) {
+        zwoelf = true;
+        zusatz = text.endsWith(u"PM", Qt::CaseInsensitive) ? 12 : 0;
+        text.chop(3);
     }
-    return std::nullopt;
+    const auto teile = zahlen(text, u':', 2);
+    if (!teile || teile->size() < 2 || teile->size() > 3 || text.indexOf(u':') > 2 ||
+        text.size() - text.indexOf(u':') - 1 < 2)
+        return std::nullopt;
+    int stunde = (*teile)[0];
+    if (zwoelf) {
+        if (stunde < 1 || stunde > 12)
+            return std::nullopt;
+        stunde = stunde % 12 + zusatz;
+    }
+    const QTime time(stunde, (*teile)[1], teile->value(2, 0));
+    if (!time.isValid())
+        return std::nullopt;
+    return time;
 }
 
 } // namespace
@@ -62,7 +101,7 @@ Zeitpunkt zeitpunkt(QStringView eintrag)
         time = zeitLesen(innen.sliced(trenner + 3));
     if (!date || !time)
         return {Datum::Unlesbar, {}};
-    return {Datum::Gelesen, QDateTime(*date, *time)};
+    return {Datum::Gelesen, QDateTime(*date, *time, Qt::UTC)};
 }
 
 Verlauf verlauf(const QStringList &recordLines)
@@ -118,8 +157,8 @@ Vergleich vergleich(const QList<Uebung> &datiert, QDate von, QDate bis)
     Vergleich result;
     if (bis < von)
         std::swap(von, bis);
-    const QDateTime anfang(von, QTime(0, 0));
-    const QDateTime ende(bis.addDays(1), QTime(0, 0));
+    const QDateTime anfang(von, QTime(0, 0), Qt::UTC);
+    const QDateTime ende(bis.addDays(1), QTime(0, 0), Qt::UTC);
     const QDateTime mitte = anfang.addMSecs(anfang.msecsTo(ende) / 2);
     result.erste.von = anfang;
     result.erste.bis = mitte;

@@ -30,7 +30,8 @@ enum class Datum { Gelesen, Fehlt, Unlesbar };
 // could mean two days (12/7/2026) is not read.
 struct Zeitpunkt {
     Datum datum = Datum::Fehlt;
-    // Midday when the entry names no time, the middle of the day it was done on.
+    // Midday when the entry names no time, the middle of the day it was done on. The
+    // time the clock showed, held as UTC: compared without asking for time zones.
     QDateTime wann;
 };
 Zeitpunkt zeitpunkt(QStringView eintrag);

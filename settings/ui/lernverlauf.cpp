@@ -8,13 +8,14 @@
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QBuffer>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
 #include <QDateEdit>
-#include <QDateTimeAxis>
 #include <QDir>
 #include <QFileDialog>
+#include <QGraphicsItem>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QHBoxLayout>
@@ -75,9 +76,64 @@ QChart *neuesDiagramm(const QString &titel)
     return chart;
 }
 
+// The points of the exercises, drawn at once over the chart's plot area. A scatter
+// series of the chart library takes seconds to lay out thousands of points; an empty one
+// stands for them in the legend and gives them its colour.
+class Punkte : public QGraphicsItem {
+public:
+    Punkte(QChart *chart, QScatterSeries *legende, QList<QPointF> punkte)
+        : QGraphicsItem(chart), m_chart(chart), m_legende(legende), m_punkte(std::move(punkte))
+    {
+        QObject::connect(chart, &QChart::plotAreaChanged, chart,
+                         [this] { prepareGeometryChange(); });
+    }
+    QRectF boundingRect() const override { return m_chart->plotArea().adjusted(-5, -5, 5, 5); }
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *) override
+    {
+        const auto *x = qobject_cast<QValueAxis *>(m_chart->axes(Qt::Horizontal).value(0));
+        const auto *y = qobject_cast<QValueAxis *>(m_chart->axes(Qt::Vertical).value(0));
+        const QRectF flaeche = m_chart->plotArea();
+        if (!x || !y || x->max() <= x->min() || y->max() <= y->min())
+            return;
+        const qreal sx = flaeche.width() / (x->max() - x->min());
+        const qreal sy = flaeche.height() / (y->max() - y->min());
+        QList<QPointF> orte;
+        orte.reserve(m_punkte.size());
+        for (const QPointF &punkt : m_punkte)
+            orte.append({flaeche.left() + (punkt.x() - x->min()) * sx,
+                         flaeche.bottom() - (punkt.y() - y->min()) * sy});
+        painter->save();
+        painter->setClipRect(boundingRect());
+        painter->setRenderHint(QPainter::Antialiasing);
+        QPen pen(m_legende->color(), m_legende->markerSize());
+        pen.setCapStyle(Qt::RoundCap);
+        painter->setPen(pen);
+        painter->drawPoints(orte.constData(), int(orte.size()));
+        painter->restore();
+    }
+
+private:
+    QChart *m_chart;
+    QScatterSeries *m_legende;
+    QList<QPointF> m_punkte;
+};
+
+// Where a moment stands on the time axis: days after midnight of `erster`.
+qreal tagPosition(QDate erster, const QDateTime &wann)
+{
+    return qreal(erster.daysTo(wann.date())) + qreal(wann.time().msecsSinceStartOfDay()) / 86400000;
+}
+
 QChart *verlaufsDiagramm(const lernverlauf::Verlauf &verlauf)
 {
-    QChart *chart = neuesDiagramm(u"Falsche Wörter je Übung"_s);
+    QChart *chart = neuesDiagramm(verlauf.punkte.isEmpty()
+                                      ? u"Falsche Wörter je Übung: keine Übung mit lesbarem Datum"_s
+                                      : u"Falsche Wörter je Übung"_s);
+    const QDate heute = QDate::currentDate();
+    const QDate erster = verlauf.punkte.isEmpty() ? heute : verlauf.punkte.first().wann.date();
+    const QDate letzter = verlauf.punkte.isEmpty() ? heute : verlauf.punkte.last().wann.date();
+    const qint64 tage = erster.daysTo(letzter) + 1;
+
     auto *punkte = new QScatterSeries;
     punkte->setName(u"falsche Wörter einer Übung"_s);
     punkte->setMarkerSize(7);
@@ -87,33 +143,39 @@ QChart *verlaufsDiagramm(const lernverlauf::Verlauf &verlauf)
     QList<QPointF> p;
     QList<QPointF> m;
     p.reserve(verlauf.punkte.size());
-    m.reserve(verlauf.punkte.size());
+    // The line needs no more corners than a wide chart has pixels; each corner more
+    // makes it slower to draw.
+    const qsizetype schritt = std::max<qsizetype>(1, verlauf.punkte.size() / 2000);
     int hoechstens = 0;
-    for (const lernverlauf::Punkt &punkt : verlauf.punkte) {
-        const auto x = qreal(punkt.wann.toMSecsSinceEpoch());
+    for (qsizetype i = 0; i < verlauf.punkte.size(); ++i) {
+        const lernverlauf::Punkt &punkt = verlauf.punkte[i];
+        const qreal x = tagPosition(erster, punkt.wann);
         p.append({x, qreal(punkt.fehler)});
-        m.append({x, punkt.mittel});
+        if (i % schritt == 0 || i + 1 == verlauf.punkte.size())
+            m.append({x, punkt.mittel});
         hoechstens = std::max(hoechstens, punkt.fehler);
     }
-    punkte->replace(p);
     mittel->replace(m);
     QPen linie = mittel->pen();
     linie.setWidthF(2.5);
     mittel->setPen(linie);
     chart->addSeries(punkte);
     chart->addSeries(mittel);
+    auto *gezeichnet = new Punkte(chart, punkte, std::move(p));
+    // Under the mean's line.
+    gezeichnet->setZValue(-1);
 
-    auto *zeit = new QDateTimeAxis;
+    // Whole days from the first exercise's to the last one's, a date at every tick: over
+    // a few days at every midnight, else at about eight days spread evenly.
+    // The axis of a category axis is a value axis to the series.
+    auto *zeit = new QCategoryAxis;
     zeit->setTitleText(u"Datum"_s);
-    // Whole days from the first exercise's to the last one's; over a few days a tick
-    // stands at every midnight, so that no date is written twice.
-    const QDate heute = QDate::currentDate();
-    const QDate erster = verlauf.punkte.isEmpty() ? heute : verlauf.punkte.first().wann.date();
-    const QDate letzter = verlauf.punkte.isEmpty() ? heute : verlauf.punkte.last().wann.date();
-    const qint64 tage = erster.daysTo(letzter) + 1;
-    zeit->setRange(QDateTime(erster, QTime(0, 0)), QDateTime(letzter.addDays(1), QTime(0, 0)));
-    zeit->setTickCount(tage <= 10 ? int(tage) + 1 : 8);
-    zeit->setFormat(tage <= 10 ? u"dd.MM."_s : u"dd.MM.yy"_s);
+    zeit->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    zeit->setRange(0, qreal(tage));
+    const qint64 abstand = tage <= 10 ? 1 : (tage + 7) / 8;
+    const QString format = tage <= 10 ? u"dd.MM."_s : u"dd.MM.yy"_s;
+    for (qint64 tag = 0; tag <= tage; tag += abstand)
+        zeit->append(erster.addDays(tag).toString(format), qreal(tag));
     auto *anzahl = new QValueAxis;
     anzahl->setTitleText(u"falsche Wörter"_s);
     anzahl->setLabelFormat(u"%d"_s);
@@ -125,8 +187,6 @@ QChart *verlaufsDiagramm(const lernverlauf::Verlauf &verlauf)
         series->attachAxis(zeit);
         series->attachAxis(anzahl);
     }
-    if (verlauf.punkte.isEmpty())
-        chart->setTitle(u"Falsche Wörter je Übung: keine Übung mit lesbarem Datum"_s);
     return chart;
 }
 
@@ -224,7 +284,8 @@ TFormLernverlauf::TFormLernverlauf(QWidget *parent) : QDialog(parent)
 
     Seiten = named(new QTabWidget, u"Seiten"_s);
     auto *verlaufSeite = named(new QWidget, u"VerlaufSeite"_s);
-    new QVBoxLayout(verlaufSeite);
+    LabelUebungen = named(new QLabel, u"LabelUebungen"_s);
+    (new QVBoxLayout(verlaufSeite))->addWidget(LabelUebungen);
     auto *phaenomenSeite = named(new QWidget, u"PhaenomenSeite"_s);
     auto *phaenomenLayout = new QVBoxLayout(phaenomenSeite);
     Seiten->addTab(verlaufSeite, u"Fehler je Übung"_s);
@@ -315,6 +376,13 @@ void TFormLernverlauf::init(const QStringList &schuelerZeilen)
     m_name = schuelerZeilen.value(0);
     m_verlauf = lernverlauf::verlauf(schuelerZeilen);
     Label1->setText(u"Lernverlauf von "_s + m_name);
+    const qsizetype datiert = m_verlauf.datiert.size();
+    LabelUebungen->setText(
+        datiert == 0
+            ? u"Keine Übung mit lesbarem Datum."_s
+            : u"%1 vom %2 bis %3"_s.arg(datiert == 1 ? u"1 Übung"_s : u"%1 Übungen"_s.arg(datiert),
+                                        datumText(m_verlauf.datiert.first().zeit.wann),
+                                        datumText(m_verlauf.datiert.last().zeit.wann)));
 
     const int ohne = int(m_verlauf.ohneDatum.size());
     LabelOhneDatum->setText(

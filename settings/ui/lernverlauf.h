@@ -41,6 +41,8 @@ public:
 
     QLabel *Label1;
     QTabWidget *Seiten;
+    // How many exercises the chart over time shows, and from when to when.
+    QLabel *LabelUebungen;
     QDateEdit *DatumVon;
     QDateEdit *DatumBis;
     QPushButton *GanzerZeitraum;
