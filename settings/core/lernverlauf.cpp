@@ -188,11 +188,14 @@ QList<printlayout::Page> druckseiten(QSize pageSize, const printlayout::TextMetr
                                      const QStringList &ohneDatum)
 {
     printlayout::PageWriter writer(pageSize, metrics);
-    writer.framedBlock(50, {{printlayout::textLeft, ueberschrift}}, {});
     const int links = writer.toX(printlayout::frameLeft);
     const int breite = writer.toX(printlayout::frameRight) - links;
-    // The two charts share the page below the heading, 10 units apart.
-    const int oben = writer.y() + writer.toY(10);
+    // The heading band of the single prints, from 50 to 100 units.
+    writer.addLine({links, writer.toY(50)}, {links + breite, writer.toY(50)});
+    writer.addLine({links, writer.toY(100)}, {links + breite, writer.toY(100)});
+    writer.addText({writer.toX(printlayout::textLeft), writer.toY(60)}, ueberschrift);
+    // The two charts share the page below it, 10 units apart.
+    const int oben = writer.toY(110);
     const int hoehe = (writer.toY(printlayout::pageBottom) - oben - writer.toY(10)) / 2;
     int y = oben;
     const QSize bilder[] = {bild0, bild1};

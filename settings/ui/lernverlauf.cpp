@@ -26,6 +26,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -36,8 +37,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The charts as pictures and on paper: drawn at this size, twice as sharp.
-constexpr QSize bildGroesse(1100, 750);
+// The charts as pictures and on paper: drawn at this size, three times as sharp, so
+// that their texts stay readable on half a sheet.
+constexpr QSize bildGroesse(800, 545);
+// The phenomena's chart with many rows is drawn taller, so that every caption has room.
+constexpr QSize hohesBild(800, 800);
+constexpr int vieleZeilen = 14;
+constexpr int bildSchaerfe = 3;
 
 template <typename T> T *named(T *object, const QString &name)
 {
@@ -217,8 +223,8 @@ QChart *phaenomenDiagramm(const lernverlauf::Vergleich &vergleich, bool jeUebung
         }
         series->append(set);
     };
-    balken(u"erste Hälfte"_s, vergleich.erste);
-    balken(u"zweite Hälfte"_s, vergleich.zweite);
+    balken(u"1. Hälfte"_s, vergleich.erste);
+    balken(u"2. Hälfte"_s, vergleich.zweite);
     series->setBarWidth(0.8);
     chart->addSeries(series);
 
@@ -232,6 +238,12 @@ QChart *phaenomenDiagramm(const lernverlauf::Vergleich &vergleich, bool jeUebung
             set->append(0);
     }
     phaenomene->append(namen);
+    // Many rows leave a caption little height: a smaller font keeps it whole.
+    if (namen.size() > vieleZeilen) {
+        QFont klein = phaenomene->labelsFont();
+        klein.setPointSizeF(6.5);
+        phaenomene->setLabelsFont(klein);
+    }
     auto *anzahl = new QValueAxis;
     anzahl->setTitleText(jeUebung ? u"falsche Wörter je Übung"_s : u"falsche Wörter"_s);
     anzahl->setLabelFormat(jeUebung ? u"%.1f"_s : u"%d"_s);
@@ -245,20 +257,27 @@ QChart *phaenomenDiagramm(const lernverlauf::Vergleich &vergleich, bool jeUebung
 }
 
 // Draws a chart made for the purpose, away from any window, on white.
-QImage bild(QChart *chart)
+QImage bild(QChart *chart, QSize groesse)
 {
     QGraphicsScene scene;
     scene.addItem(chart);
-    chart->resize(bildGroesse);
+    chart->resize(groesse);
     chart->layout()->activate();
-    QImage image(bildGroesse * 2, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(2);
+    QImage image(groesse * bildSchaerfe, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(bildSchaerfe);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF flaeche(QPointF(0, 0), QSizeF(bildGroesse));
+    const QRectF flaeche(QPointF(0, 0), QSizeF(groesse));
     scene.render(&painter, flaeche, flaeche);
     return image;
+}
+
+// The rows of the phenomena's chart.
+int zeilen(const QChart *chart)
+{
+    const auto *phaenomene = qobject_cast<QBarCategoryAxis *>(chart->axes(Qt::Vertical).value(0));
+    return phaenomene ? int(phaenomene->count()) : 0;
 }
 
 void ersetzen(QChartView *view, QChart *chart)
@@ -274,7 +293,7 @@ TFormLernverlauf::TFormLernverlauf(QWidget *parent) : QDialog(parent)
 {
     setObjectName(u"FormLernverlauf"_s);
     setWindowTitle(u"Lernverlauf"_s);
-    resize(1000, 760);
+    resize(1000, 880);
 
     Label1 = named(new QLabel, u"Label1"_s);
     QFont bold = Label1->font();
@@ -349,7 +368,12 @@ TFormLernverlauf::TFormLernverlauf(QWidget *parent) : QDialog(parent)
         for (QChartView *view : {VerlaufsDiagramm, PhaenomenDiagramm})
             view->setRenderHint(QPainter::Antialiasing);
         verlaufSeite->layout()->addWidget(VerlaufsDiagramm);
-        phaenomenLayout->addWidget(PhaenomenDiagramm, 1);
+        // Many phenomena make the chart taller than the window: it scrolls.
+        auto *rollen = named(new QScrollArea, u"PhaenomenRollen"_s);
+        rollen->setWidgetResizable(true);
+        rollen->setFrameShape(QFrame::NoFrame);
+        rollen->setWidget(PhaenomenDiagramm);
+        phaenomenLayout->addWidget(rollen, 1);
         diagrammeZeigen();
     });
 
@@ -409,23 +433,27 @@ void TFormLernverlauf::diagrammeZeigen()
     if (!VerlaufsDiagramm)
         return;
     ersetzen(VerlaufsDiagramm, verlaufsDiagramm(m_verlauf));
-    ersetzen(PhaenomenDiagramm, phaenomenDiagramm(vergleich(), JeUebung->isChecked()));
+    zeitraumGeaendert();
 }
 
 void TFormLernverlauf::zeitraumGeaendert()
 {
-    if (PhaenomenDiagramm)
-        ersetzen(PhaenomenDiagramm, phaenomenDiagramm(vergleich(), JeUebung->isChecked()));
+    if (!PhaenomenDiagramm)
+        return;
+    QChart *chart = phaenomenDiagramm(vergleich(), JeUebung->isChecked());
+    PhaenomenDiagramm->setMinimumHeight(zeilen(chart) > vieleZeilen ? hohesBild.height() : 0);
+    ersetzen(PhaenomenDiagramm, chart);
 }
 
 QImage TFormLernverlauf::verlaufsBild() const
 {
-    return bild(verlaufsDiagramm(m_verlauf));
+    return bild(verlaufsDiagramm(m_verlauf), bildGroesse);
 }
 
 QImage TFormLernverlauf::phaenomenBild() const
 {
-    return bild(phaenomenDiagramm(vergleich(), JeUebung->isChecked()));
+    QChart *chart = phaenomenDiagramm(vergleich(), JeUebung->isChecked());
+    return bild(chart, zeilen(chart) > vieleZeilen ? hohesBild : bildGroesse);
 }
 
 void TFormLernverlauf::drucken()
