@@ -147,6 +147,42 @@ private slots:
         QTEST(haelfte(vergleich.erste), "first");
         QTEST(haelfte(vergleich.zweite), "second");
     }
+
+    // On an A4-shaped sheet of 800 x 1131 pixels with 20-pixel lines: the two charts
+    // under the heading band, each in its half and in its own proportions, inside the
+    // frame; what has no readable date on a page of its own, never left out.
+    void printedPage_data()
+    {
+        QTest::addColumn<QSize>("chart");
+        QTest::addColumn<QStringList>("apart");
+        QTest::addColumn<int>("pages");
+        QTest::addRow("wide charts") << QSize(800, 545) << QStringList{} << 1;
+        QTest::addRow("a tall chart") << QSize(800, 800) << QStringList{} << 1;
+        QTest::addRow("exercises without a date follow")
+            << QSize(800, 545) << QStringList{u"Diktat (ohne Datum, 2 Fehler)"_s} << 2;
+    }
+    void printedPage()
+    {
+        QFETCH(QSize, chart);
+        QFETCH(QStringList, apart);
+        const printlayout::TextMetrics metrics{[](QStringView t) { return int(t.size()) * 8; }, 20};
+        const QList<printlayout::Page> pages = lernverlauf::druckseiten(
+            QSize(800, 1131), metrics, u"Lernverlauf: Anna"_s, QSize(800, 545), chart, apart);
+        QTEST(int(pages.size()), "pages");
+        const QList<printlayout::PrintedPicture> pictures = pages.first().pictures;
+        QCOMPARE(pictures.size(), 2);
+        const QRect frame(QPoint(50, 103), QPoint(750, 1080));
+        QVERIFY(frame.contains(pictures[0].rect) && frame.contains(pictures[1].rect));
+        QVERIFY(pictures[0].rect.bottom() < pictures[1].rect.top());
+        QCOMPARE(pictures[1].picture, 1);
+        QVERIFY(qAbs(pictures[1].rect.width() * chart.height() -
+                     pictures[1].rect.height() * chart.width()) < chart.width() + chart.height());
+        QStringList printed;
+        for (const printlayout::PrintedText &text : pages.last().texts)
+            printed << text.text;
+        for (const QString &line : apart)
+            QVERIFY(printed.contains(line));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestLernverlauf)
