@@ -312,6 +312,7 @@ void TForm3::buildMenus()
     Optionen1 = named(bar->addMenu(u"&Schüler"_s), u"Optionen1"_s);
     neu2 = action(Optionen1, u"neu2"_s, u"Neu..."_s);
     ffnen2 = action(Optionen1, u"ffnen2"_s, u"Öffnen..."_s);
+    Lernverlauf1 = action(Optionen1, u"Lernverlauf1"_s, u"Lernverlauf..."_s);
 
     Optionen2 = named(bar->addMenu(u"&Optionen"_s), u"Optionen2"_s);
     zuflligeWortfolge1 = action(Optionen2, u"zuflligeWortfolge1"_s, u"zufällige Wortfolge"_s);

@@ -39,6 +39,7 @@ class QWidget;
 class TForm9;
 class TForm12;
 class TForm17;
+class TFormLernverlauf;
 namespace printing {
 struct PrintJob;
 }
@@ -166,6 +167,9 @@ public:
     // --- The evaluations (glmain_auswertung.cpp): "Textauswertung...",
     // "Fehlerauswertung..."; the evaluation's prints are shown in the preview over it.
     void auswertungVerbinden(TForm17 *auswertung);
+    // "Lernverlauf..." (glmain_lernverlauf.cpp): the loaded pupil's progress as charts.
+    void lernverlaufVerbinden(TFormLernverlauf *lernverlauf);
+    void Lernverlauf1Click();
 
     // --- The short-time display and the alternative gliding line (glmain_kurzzeit.cpp).
     // What the short-time display reads from the settings dialog, anew at every showing.
@@ -314,6 +318,7 @@ public:
 
     QMenu *Datei1;
     QMenu *Optionen1; // "Schüler"
+    QAction *Lernverlauf1;
     QMenu *Optionen2; // "Optionen"
     QMenu *Extras1;
     QAction *neu1;

@@ -9,6 +9,7 @@
 #include "exercise/ui/textedrucken.h"
 #include "settings/ui/einstell.h"
 #include "settings/ui/fehler.h"
+#include "settings/ui/lernverlauf.h"
 #include "settings/ui/schrift.h"
 #include "writing/ui/auswahl.h"
 #include "writing/ui/lob.h"
@@ -61,12 +62,15 @@ LaufbahnApp::LaufbahnApp()
     Form17 = std::make_unique<TForm17>(Form3.get());
     Form3->auswertungVerbinden(Form17.get());
     Form18 = std::make_unique<TForm18>();
+    FormLernverlauf = std::make_unique<TFormLernverlauf>(Form3.get());
+    Form3->lernverlaufVerbinden(FormLernverlauf.get());
     Form_black = std::make_unique<TForm_black>();
 }
 
 LaufbahnApp::~LaufbahnApp()
 {
     Form_black.reset();
+    FormLernverlauf.reset();
     Form18.reset();
     Form17.reset();
     Form16.reset();

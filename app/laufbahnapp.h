@@ -19,6 +19,7 @@ class TForm16;
 class TForm17;
 class TForm15;
 class TForm18;
+class TFormLernverlauf;
 class TForm_black;
 
 class LaufbahnApp {
@@ -45,6 +46,7 @@ public:
     std::unique_ptr<TForm17> Form17;
     std::unique_ptr<TForm15> Form15;
     std::unique_ptr<TForm18> Form18;
+    std::unique_ptr<TFormLernverlauf> FormLernverlauf;
     std::unique_ptr<TForm_black> Form_black;
 };
 

@@ -18,9 +18,11 @@
 //   laufbahn_bench texts        opening a 16 MiB exercise text, a long random word order
 //   laufbahn_bench auswertung   the evaluation window on a whole German dictionary
 //   laufbahn_bench silben       reading syllables of a whole German dictionary
+//   laufbahn_bench lernverlauf  the progress window on a record of 10,000 exercises
 //   laufbahn_bench startup      the program's start-up against a bare window
 
 #include "bench/bench_auswertung.h"
+#include "bench/bench_lernverlauf.h"
 #include "bench/bench_pupilrecord.h"
 #include "bench/bench_silben.h"
 #include "bench/bench_startup.h"
@@ -528,7 +530,8 @@ int runAll(const QString &program)
     int failures = 0;
     for (const QString &mode :
          {u"compose"_s, u"glyphs"_s, u"window"_s, u"pacing"_s, u"alternative"_s, u"lesefinger"_s,
-          u"flash"_s, u"record"_s, u"texts"_s, u"auswertung"_s, u"silben"_s, u"startup"_s}) {
+          u"flash"_s, u"record"_s, u"texts"_s, u"auswertung"_s, u"silben"_s, u"lernverlauf"_s,
+          u"startup"_s}) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(program, {mode});
@@ -584,6 +587,7 @@ int runAll(const QString &program)
         {"random_order_350k_words_ms", 1000},
         {"auswertung_form_s", 2.0},
         {"silben_wngerman_ms", 1000},
+        {"lernverlauf_open_ms", 1000},
         {"startup_ratio", 1.5},
     };
     int missed = failures;
@@ -647,6 +651,8 @@ int main(int argc, char **argv)
         return runAuswertung();
     if (mode == u"silben")
         return runSilben(argc - 1, argv + 1);
+    if (mode == u"lernverlauf")
+        return runLernverlauf();
     if (mode == u"startup")
         return runStartup(
             QCoreApplication::applicationFilePath(),

@@ -5,6 +5,7 @@
 laufbahn_packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+    qt6-charts-dev libqt6opengl6-dev
     libjpeg-dev
     # reading syllables: libhyphen and the German hyphenation patterns
     libhyphen-dev hyphen-de

@@ -102,6 +102,11 @@ void PageWriter::addText(QPoint position, const QString &text)
     currentPage().texts.append({position, text});
 }
 
+void PageWriter::addPicture(QRect rect, int picture)
+{
+    currentPage().pictures.append({rect, picture});
+}
+
 void PageWriter::closeFrame(int top)
 {
     const int left = toX(frameLeft);

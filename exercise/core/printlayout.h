@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -45,10 +46,19 @@ struct PrintedLine {
     bool operator==(const PrintedLine &) const = default;
 };
 
+// A picture the print job holds (its number among the job's pictures), drawn scaled
+// into `rect`.
+struct PrintedPicture {
+    QRect rect;
+    int picture = 0;
+    bool operator==(const PrintedPicture &) const = default;
+};
+
 struct Page {
     QList<PrintedLine> lines;
     QList<PrintedText> texts;
-    bool isEmpty() const { return lines.isEmpty() && texts.isEmpty(); }
+    QList<PrintedPicture> pictures;
+    bool isEmpty() const { return lines.isEmpty() && texts.isEmpty() && pictures.isEmpty(); }
 };
 
 // A heading of a framed block, `x` in units.
@@ -91,6 +101,7 @@ public:
 
     void addLine(QPoint from, QPoint to);
     void addText(QPoint position, const QString &text);
+    void addPicture(QRect rect, int picture);
 
     // The pages written, at least one (an empty job prints one empty page).
     QList<Page> pages() const;

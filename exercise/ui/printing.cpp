@@ -30,7 +30,8 @@ namespace printing {
 
 namespace {
 
-bool paintPages(QPagedPaintDevice *device, const QFont &font, const QList<printlayout::Page> &pages)
+bool paintPages(QPagedPaintDevice *device, const QFont &font, const QList<printlayout::Page> &pages,
+                const QList<QImage> &pictures)
 {
     QPainter painter;
     if (!painter.begin(device))
@@ -48,6 +49,10 @@ bool paintPages(QPagedPaintDevice *device, const QFont &font, const QList<printl
             painter.drawLine(line.from, line.to);
         for (const printlayout::PrintedText &text : pages[i].texts)
             painter.drawText(text.position + QPoint(0, ascent), text.text);
+        for (const printlayout::PrintedPicture &picture : pages[i].pictures) {
+            if (picture.picture >= 0 && picture.picture < pictures.size())
+                painter.drawImage(QRectF(picture.rect), pictures[picture.picture]);
+        }
     }
     return painter.end();
 }
@@ -70,7 +75,7 @@ QList<printlayout::Page> layOut(const PrintJob &job, QPaintDevice *device)
 
 bool print(QPagedPaintDevice *device, const PrintJob &job)
 {
-    return paintPages(device, job.font, layOut(job, device));
+    return paintPages(device, job.font, layOut(job, device), job.pictures);
 }
 
 QByteArray pdf(const PrintJob &job, const QPageLayout &pageLayout, int resolution)

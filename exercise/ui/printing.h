@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QFont>
+#include <QImage>
 #include <QList>
 #include <QPrintPreviewDialog>
 #include <QSize>
@@ -36,6 +37,8 @@ struct PrintJob {
     // Set in points, so that it prints at the same size on every device.
     QFont font;
     Layout layout;
+    // What the pages' pictures show, by number.
+    QList<QImage> pictures = {};
 };
 
 // `font` as printed on `device`.

@@ -178,14 +178,18 @@ QStringList fehlerWoerter(const QStringList &recordLines)
 {
     QStringList words;
     for (qsizetype i = 1; i < recordLines.size(); ++i) {
-        const QString &line = recordLines[i];
-        if (line.isEmpty() || line.startsWith(u'~') || line.contains(u'_'))
-            continue;
-        QString word = ohneMarkierung(line);
+        QString word = fehlerWort(recordLines[i]);
         if (!word.isEmpty())
             words.append(std::move(word));
     }
     return words;
+}
+
+QString fehlerWort(QStringView line)
+{
+    if (line.isEmpty() || line.startsWith(u'~') || line.contains(u'_'))
+        return {};
+    return ohneMarkierung(line);
 }
 
 QStringList textWoerter(const QStringList &textLines)

@@ -33,6 +33,9 @@ inline bool zeigt(quint32 phaenomenBits, int row)
 // pupil's name first. Exercise headings ("~...") and empty lines are skipped, and so are
 // word groups (a line holding "_"); the markup "$", "&" and "§" is taken out.
 QStringList fehlerWoerter(const QStringList &recordLines);
+// The word one line of wrong words gives to the evaluation, or an empty string when the
+// line gives none (a heading, an empty line, a word group).
+QString fehlerWort(QStringView line);
 
 // "Textauswertung": the words of an exercise text, split at blanks, line breaks and
 // . ? ! , ; : and the double quote. The markup "$", "&" and "§" is taken out as above;

@@ -1,0 +1,219 @@
+#include "settings/core/lernverlauf.h"
+
+#include "exercise/core/pupilrecord.h"
+
+#include <QTime>
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace lernverlauf {
+
+namespace {
+
+// The numbers of `text` between the separator `trenner`, each of one to `stellen`
+// digits; nothing when anything else stands there. Read by hand: Qt's own date parser
+// takes longer than the whole of the rest of a large record.
+std::optional<QList<int>> zahlen(QStringView text, QChar trenner, int stellen)
+{
+    QList<int> result;
+    for (QStringView teil : text.split(trenner)) {
+        if (teil.isEmpty() || teil.size() > stellen)
+            return std::nullopt;
+        int zahl = 0;
+        for (QChar ch : teil) {
+            if (ch < u'0' || ch > u'9')
+                return std::nullopt;
+            zahl = zahl * 10 + (ch.unicode() - u'0');
+        }
+        result.append(zahl);
+    }
+    return result;
+}
+
+// A date as a German computer shows it in its short form, or as ISO writes it. Two-digit
+// years are read as the system did that wrote them: 30 to 99 in the 1900s, the rest in
+// the 2000s.
+std::optional<QDate> datumLesen(QStringView text)
+{
+    text = text.trimmed();
+    QDate date;
+    if (const auto teile = zahlen(text, u'.', 4); teile && teile->size() == 3) {
+        const int jahr = (*teile)[2];
+        const qsizetype stellen = text.size() - text.lastIndexOf(u'.') - 1;
+        if (stellen == 4)
+            date = QDate(jahr, (*teile)[1], (*teile)[0]);
+        else if (stellen == 2)
+            date = QDate(jahr < 30 ? 2000 + jahr : 1900 + jahr, (*teile)[1], (*teile)[0]);
+    } else if (const auto iso = zahlen(text, u'-', 4);
+               iso && iso->size() == 3 && text.indexOf(u'-') == 4) {
+        date = QDate((*iso)[0], (*iso)[1], (*iso)[2]);
+    }
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+// "H:mm:ss" or "H:mm", also with " AM" or " PM" after the hour of twelve.
+std::optional<QTime> zeitLesen(QStringView text)
+{
+    text = text.trimmed();
+    int zusatz = 0;
+    bool zwoelf = false;
+    if (text.endsWith(u" AM", Qt::CaseInsensitive) || text.endsWith(u" PM", Qt::CaseInsensitive)) {
+        zwoelf = true;
+        zusatz = text.endsWith(u"PM", Qt::CaseInsensitive) ? 12 : 0;
+        text.chop(3);
+    }
+    const auto teile = zahlen(text, u':', 2);
+    if (!teile || teile->size() < 2 || teile->size() > 3 || text.indexOf(u':') > 2 ||
+        text.size() - text.indexOf(u':') - 1 < 2)
+        return std::nullopt;
+    int stunde = (*teile)[0];
+    if (zwoelf) {
+        if (stunde < 1 || stunde > 12)
+            return std::nullopt;
+        stunde = stunde % 12 + zusatz;
+    }
+    const QTime time(stunde, (*teile)[1], teile->value(2, 0));
+    if (!time.isValid())
+        return std::nullopt;
+    return time;
+}
+
+} // namespace
+
+Zeitpunkt zeitpunkt(QStringView eintrag)
+{
+    const qsizetype ende = eintrag.indexOf(u"] ");
+    if (!eintrag.startsWith(u'[') || ende < 0) {
+        // A heading someone wrote by hand, without the brackets, names no date; brackets
+        // that hold something and were not closed do.
+        return {eintrag.startsWith(u'[') ? Datum::Unlesbar : Datum::Fehlt, {}};
+    }
+    const QStringView innen = eintrag.sliced(1, ende - 1);
+    if (innen.trimmed().isEmpty())
+        return {Datum::Fehlt, {}};
+    const qsizetype trenner = innen.indexOf(u" - ");
+    const std::optional<QDate> date = datumLesen(trenner < 0 ? innen : innen.first(trenner));
+    std::optional<QTime> time = QTime(12, 0);
+    if (trenner >= 0)
+        time = zeitLesen(innen.sliced(trenner + 3));
+    if (!date || !time)
+        return {Datum::Unlesbar, {}};
+    return {Datum::Gelesen, QDateTime(*date, *time, Qt::UTC)};
+}
+
+Verlauf verlauf(const QStringList &recordLines)
+{
+    Verlauf result;
+    QList<Uebung> alle;
+    for (qsizetype i = 1; i < recordLines.size(); ++i) {
+        const QString &line = recordLines[i];
+        if (pupilrecord::isHeader(line)) {
+            Uebung uebung;
+            uebung.eintrag = line.sliced(1);
+            uebung.zeile = i;
+            uebung.zeit = zeitpunkt(uebung.eintrag);
+            alle.append(std::move(uebung));
+            continue;
+        }
+        // Lines before the first header belong to no exercise.
+        if (alle.isEmpty() || line.isEmpty())
+            continue;
+        Uebung &uebung = alle.last();
+        ++uebung.fehler;
+        const QString wort = auswertung::fehlerWort(line);
+        if (wort.isEmpty())
+            continue;
+        const quint32 bits = auswertung::phaenomene(wort);
+        for (int row = 0; row < auswertung::phaenomenAnzahl; ++row)
+            uebung.phaenomene[size_t(row)] += auswertung::zeigt(bits, row);
+    }
+    for (Uebung &uebung : alle) {
+        if (uebung.zeit.datum == Datum::Gelesen)
+            result.datiert.append(std::move(uebung));
+        else
+            result.ohneDatum.append(std::move(uebung));
+    }
+    std::stable_sort(result.datiert.begin(), result.datiert.end(),
+                     [](const Uebung &a, const Uebung &b) { return a.zeit.wann < b.zeit.wann; });
+
+    result.punkte.reserve(result.datiert.size());
+    int fenster = 0;
+    for (qsizetype i = 0; i < result.datiert.size(); ++i) {
+        fenster += result.datiert[i].fehler;
+        if (i >= mittelUeber)
+            fenster -= result.datiert[i - mittelUeber].fehler;
+        const qsizetype n = std::min<qsizetype>(i + 1, mittelUeber);
+        result.punkte.append(
+            {result.datiert[i].zeit.wann, result.datiert[i].fehler, double(fenster) / double(n)});
+    }
+    return result;
+}
+
+Vergleich vergleich(const QList<Uebung> &datiert, QDate von, QDate bis)
+{
+    Vergleich result;
+    if (bis < von)
+        std::swap(von, bis);
+    const QDateTime anfang(von, QTime(0, 0), Qt::UTC);
+    const QDateTime ende(bis.addDays(1), QTime(0, 0), Qt::UTC);
+    const QDateTime mitte = anfang.addMSecs(anfang.msecsTo(ende) / 2);
+    result.erste.von = anfang;
+    result.erste.bis = mitte;
+    result.zweite.von = mitte;
+    result.zweite.bis = ende;
+    for (const Uebung &uebung : datiert) {
+        const QDateTime &wann = uebung.zeit.wann;
+        if (wann < anfang || wann >= ende)
+            continue;
+        Haelfte &haelfte = wann < mitte ? result.erste : result.zweite;
+        ++haelfte.uebungen;
+        for (size_t row = 0; row < haelfte.phaenomene.size(); ++row)
+            haelfte.phaenomene[row] += uebung.phaenomene[row];
+    }
+    return result;
+}
+
+QString ohneDatumZeile(const Uebung &uebung)
+{
+    const QString grund =
+        uebung.zeit.datum == Datum::Fehlt ? u"ohne Datum"_s : u"Datum nicht lesbar"_s;
+    return uebung.eintrag + u" (" + grund + u", " + QString::number(uebung.fehler) + u" Fehler)";
+}
+
+QList<printlayout::Page> druckseiten(QSize pageSize, const printlayout::TextMetrics &metrics,
+                                     const QString &ueberschrift, QSize bild0, QSize bild1,
+                                     const QStringList &ohneDatum)
+{
+    printlayout::PageWriter writer(pageSize, metrics);
+    const int links = writer.toX(printlayout::frameLeft);
+    const int breite = writer.toX(printlayout::frameRight) - links;
+    // The heading band of the single prints, from 50 to 100 units.
+    writer.addLine({links, writer.toY(50)}, {links + breite, writer.toY(50)});
+    writer.addLine({links, writer.toY(100)}, {links + breite, writer.toY(100)});
+    writer.addText({writer.toX(printlayout::textLeft), writer.toY(60)}, ueberschrift);
+    // The two charts share the page below it, 10 units apart.
+    const int oben = writer.toY(110);
+    const int hoehe = (writer.toY(printlayout::pageBottom) - oben - writer.toY(10)) / 2;
+    int y = oben;
+    const QSize bilder[] = {bild0, bild1};
+    for (int i = 0; i < 2; ++i) {
+        QSize groesse = bilder[i].scaled(breite, hoehe, Qt::KeepAspectRatio);
+        if (bilder[i].isEmpty())
+            groesse = QSize(breite, hoehe);
+        writer.addPicture(QRect(QPoint(links + (breite - groesse.width()) / 2, y), groesse), i);
+        y += hoehe + writer.toY(10);
+    }
+    if (!ohneDatum.isEmpty()) {
+        writer.newPage();
+        writer.framedBlock(
+            30,
+            {{printlayout::textLeft, u"Übungen ohne lesbares Datum (nicht in den Diagrammen):"_s}},
+            ohneDatum);
+    }
+    return writer.pages();
+}
+
+} // namespace lernverlauf
