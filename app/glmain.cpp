@@ -1,6 +1,5 @@
 #include "app/glmain.h"
 
-#include "app/entwickler.h"
 #include "app/info.h"
 #include "app/laufbahnapp.h"
 #include "exercise/core/fileio.h"
@@ -8,6 +7,7 @@
 #include "exercise/core/textfile.h"
 #include "exercise/core/wortfolge.h"
 #include "exercise/ui/editortext.h"
+#include "exercise/ui/elidedlabel.h"
 #include "exercise/ui/firstshow.h"
 #include "exercise/ui/messages.h"
 #include "settings/ui/einstell.h"
@@ -219,7 +219,9 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
     setObjectName(u"Form3"_s);
 
     buildMenus();
-    addToolBar(Qt::TopToolBarArea, static_cast<QToolBar *>(buildToolBar()));
+    QToolBar *toolBar = buildToolBar();
+    m_werkzeugleiste = toolBar;
+    addToolBar(Qt::TopToolBarArea, toolBar);
 
     auto *central = new QWidget;
     auto *columns = new QHBoxLayout(central);
@@ -238,15 +240,15 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
 
     StatusBar1 = named(new QStatusBar, u"StatusBar1"_s);
     for (int panel = 0; panel < 2; ++panel) {
-        statusPanels_[panel] = named(new QLabel, u"StatusBar1Panel%1"_s.arg(panel));
-        statusPanels_[panel]->setContentsMargins(4, 0, 4, 0);
+        m_statusPanels[panel] = named(new ElidedLabel, u"StatusBar1Panel%1"_s.arg(panel));
+        m_statusPanels[panel]->setContentsMargins(4, 0, 4, 0);
     }
-    statusPanels_[0]->setFixedWidth(400);
-    StatusBar1->addPermanentWidget(statusPanels_[0], 0);
-    StatusBar1->addPermanentWidget(statusPanels_[1], 1);
+    m_statusPanels[0]->setFixedWidth(400);
+    StatusBar1->addPermanentWidget(m_statusPanels[0], 0);
+    StatusBar1->addPermanentWidget(m_statusPanels[1], 1);
     setStatusBar(StatusBar1);
-    setStatusText(0, keinText);
-    setStatusText(1, keinSchueler);
+    setStatusText(0, keinText.toString());
+    setStatusText(1, keinSchueler.toString());
 
     for (LazyFileDialog *dialog : {&OpenDialog1, &OpenDialog2, &SaveDialog1, &SaveDialog2})
         dialog->configure([](QFileDialog *made) { made->resize(760, 480); });
@@ -266,11 +268,6 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
 
     connectCommands();
     setUpSectionCommands();
-    if (entwicklerEintraege()) {
-        setupDeveloperDisplayEntry();
-        setupDeveloperPraiseEntries();
-        setupDeveloperFlashEntries();
-    }
     FormCreate();
 }
 
@@ -334,7 +331,7 @@ void TForm3::buildMenus()
     espanol1->setVisible(false);
 }
 
-QWidget *TForm3::buildToolBar()
+QToolBar *TForm3::buildToolBar()
 {
     auto *toolBar = named(new QToolBar(u"Werkzeugleiste"_s), u"ToolBar1"_s);
     toolBar->setMovable(false);
@@ -408,6 +405,8 @@ QGroupBox *TForm3::buildStep2()
     auto *firstName = new QVBoxLayout(GroupBox5);
     firstName->setSpacing(2);
     Edit2 = named(new QLineEdit, u"Edit2"_s);
+    // The name goes into every praise line: a long one would make a praise of any size.
+    Edit2->setMaxLength(40);
     Label1 = named(new QLabel(u"Eingabe optional"_s), u"Label1"_s);
     Label1->setEnabled(false);
     firstName->addWidget(Edit2);
@@ -525,13 +524,11 @@ void TForm3::buildHiddenControls(QWidget *owner)
         widget->hide();
         return widget;
     };
-    Label6 = hidden(new QLabel(keinText), u"Label6"_s);
-    Edit1 = hidden(new QLineEdit(keinSchueler), u"Edit1"_s);
+    Label6 = hidden(new QLabel(keinText.toString()), u"Label6"_s);
+    Edit1 = hidden(new QLineEdit(keinSchueler.toString()), u"Edit1"_s);
     Memo2 = hidden(new HiddenMemo, u"Memo2"_s);
     Memo3 = hidden(new QPlainTextEdit, u"Memo3"_s);
-    Memo4 = hidden(new QPlainTextEdit, u"Memo4"_s);
     Memo5 = hidden(new QPlainTextEdit, u"Memo5"_s);
-    ListBox2 = hidden(new QListWidget, u"ListBox2"_s);
     ListBox4 = hidden(new QListWidget, u"ListBox4"_s);
 
     Image1 = hidden(new QLabel, u"Image1"_s);
@@ -641,14 +638,19 @@ void TForm3::firstShow()
 void TForm3::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (firstShowPending_) {
-        firstShowPending_ = false;
+    if (m_firstShowPending) {
+        m_firstShowPending = false;
         firstShow();
     }
 }
 
 void TForm3::closeEvent(QCloseEvent *event)
 {
+    // A run is never cut off: the pupil ends it in the rewrite form, and it is recorded.
+    if (m_lauf) {
+        event->ignore();
+        return;
+    }
     if (confirmDiscardText() && confirmLeavePupil())
         event->accept();
     else
@@ -657,9 +659,9 @@ void TForm3::closeEvent(QCloseEvent *event)
 
 QPrinter *TForm3::printer()
 {
-    if (!printer_)
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return printer_.get();
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return m_printer.get();
 }
 
 // ---------------------------------------------------------------- services
@@ -697,12 +699,12 @@ void TForm3::ShowTaskBar(bool show)
 void TForm3::setStatusText(int panel, const QString &text)
 {
     if (panel >= 0 && panel < 2)
-        statusPanels_[panel]->setText(text);
+        m_statusPanels[panel]->setText(text);
 }
 
 QString TForm3::statusText(int panel) const
 {
-    return panel >= 0 && panel < 2 ? statusPanels_[panel]->text() : QString();
+    return panel >= 0 && panel < 2 ? m_statusPanels[panel]->text() : QString();
 }
 
 QString TForm3::textName(const QString &path) const
@@ -714,6 +716,14 @@ QString TForm3::textName(const QString &path) const
 QString TForm3::textPath(const QString &name) const
 {
     return QFileInfo(name).isAbsolute() ? name : startverzeichnis + name;
+}
+
+TForm3::TextState TForm3::textState() const
+{
+    const QString name = Label6->text();
+    if (name == keinText)
+        return TextState::None;
+    return name == neuerText ? TextState::New : TextState::Named;
 }
 
 void TForm3::setCurrentText(const QString &name)
@@ -749,23 +759,10 @@ bool TForm3::loadText(const QString &path, bool oldFormat)
 
 bool TForm3::writeTextFile(const QString &path, const QString &text)
 {
-    IoError error;
-    QString unencodable;
-    if (textfile::writeText(path, text, &error, &unencodable))
-        return true;
-    if (!unencodable.isEmpty()) {
-        QStringList characters;
-        for (const QChar ch : std::as_const(unencodable))
-            characters << ch;
-        showWarning(this, u"Der Text enthält Zeichen, die in einer Laufbahn-Textdatei nicht "
-                          "gespeichert werden können: "_s +
-                              characters.join(u"  "_s) +
-                              u"\n\nBitte ersetzen Sie diese Zeichen. Der Text wurde nicht "
-                              "gespeichert."_s);
-    } else {
-        showIoError(this, error);
-    }
-    return false;
+    const WriteResult result = textfile::writeText(path, text);
+    if (!result.ok())
+        showWriteError(this, result, WrittenFile::Text);
+    return result.ok();
 }
 
 bool TForm3::confirmDiscardText()
@@ -838,7 +835,7 @@ void TForm3::neu1Click()
     zufallsfolge = false;
     Memo1->clear();
     Memo1->document()->setModified(false);
-    setCurrentText(neuerText);
+    setCurrentText(neuerText.toString());
     clearResults();
     Memo1Change();
     Memo1->setFocus();
@@ -878,7 +875,7 @@ bool TForm3::speichern1Click()
 {
     const QString name = Label6->text();
     // A random word order or a converted old text must never replace its source unasked.
-    if (name == keinText || name == neuerText || zufallsfolge || textfile::isOldTextName(name))
+    if (textState() != TextState::Named || zufallsfolge || textfile::isOldTextName(name))
         return speichernunter1Click();
     if (!writeTextFile(textPath(name), editorText(*Memo1->document())))
         return false;
@@ -955,23 +952,6 @@ void TForm3::SpeedButton8Click()
         return;
     delete ListBox3->takeItem(ListBox3->row(item));
     schueler_update();
-}
-
-void TForm3::Button5Click()
-{
-    if (!confirmLeavePupil())
-        return;
-    Edit1->setText(keinSchueler);
-    Edit2->clear();
-    setStatusText(1, keinSchueler);
-    schuelerdatei.clear();
-    schueler_.reset();
-    ListBox1->clear();
-    Memo2->clear();
-    RichEdit1->clear();
-    Memo3->clear();
-    hideStep3();
-    Button5->hide();
 }
 
 void TForm3::showMemo1Menu(const QPoint &pos)

@@ -1,5 +1,6 @@
 #include "app/laufbahnapp.h"
 
+#include "app/entwickler.h"
 #include "app/glmain.h"
 #include "app/info.h"
 #include "app/leer.h"
@@ -62,6 +63,7 @@ LaufbahnApp::LaufbahnApp()
     Form3->auswertungVerbinden(Form17.get());
     Form18 = std::make_unique<TForm18>();
     Form_black = std::make_unique<TForm_black>();
+    entwicklerEintraegeEinrichten(*Form3);
 }
 
 LaufbahnApp::~LaufbahnApp()

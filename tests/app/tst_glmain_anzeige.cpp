@@ -42,7 +42,6 @@ private slots:
         settings.TrackBar2->setValue(7);
         settings.TrackBar1->setValue(12);
         settings.Panel1->setColorValue(0x00FF0000); // blue, stored as 0x00BBGGRR
-        form->neue_uebung = true;
 
         const display::DisplaySettings s = form->anzeigeEinstellungen();
         QCOMPARE(s.tempo, 7);
