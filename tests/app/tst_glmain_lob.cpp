@@ -93,11 +93,13 @@ private slots:
     }
 
     // The grid chosen when the picture is laid out holds until the next exercise start;
-    // a picture that cannot be shown is named once.
+    // a picture that cannot be shown is named once, at the start after it was found.
     void pictureGridIsTheOneLaidOut()
     {
         writeFile(u"kaputt.jpg"_s, "\xFF\xD8\xFF");
         settings().RadioGroup3->setItemIndex(0);
+        QVERIFY(!opensDialog([this] { form->lobBildInit(); }));
+        QTRY_VERIFY(!app().Form16->isLoading());
         QString message;
         testing::answerNextMessageBox(QMessageBox::Ok, &message);
         form->lobBildInit();

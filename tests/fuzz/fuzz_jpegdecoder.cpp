@@ -1,5 +1,5 @@
 // Any "*.jpg" in the start directory, decoded with the praise picture's options and
-// with another set chosen by the file's last byte: a picture or a message, never a
+// with another set chosen by the file's last byte: a picture or a reason, never a
 // crash, a hang or a picture beyond the limits.
 #include "writing/core/jpegdecoder.h"
 
@@ -19,9 +19,9 @@ void decodeChecked(QByteArrayView bytes, const jpeg::Options &options)
 {
     jpeg::Limits limits;
     limits.maxPixels = 4'000'000;
-    limits.maxScans = 200;
     const jpeg::Result result = jpeg::decode(bytes, options, limits);
-    require(result.image.has_value() != !result.error.isEmpty());
+    require(result.image.has_value() == (result.failure == picture::Failure::None));
+    require(result.image.has_value() == result.reason().isEmpty());
     if (result.image) {
         require(!result.image->isNull());
         require(qint64(result.image->width()) * result.image->height() <= limits.maxPixels);

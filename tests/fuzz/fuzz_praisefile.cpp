@@ -19,8 +19,10 @@ void require(bool condition)
 void requireUsable(const QStringList &lines)
 {
     require(!lines.isEmpty());
-    for (const QString &line : lines)
+    for (const QString &line : lines) {
         require(!line.trimmed().isEmpty() && !line.contains(u'\n') && !line.contains(u'\r'));
+        require(line.size() <= praise::maxPraiseLength);
+    }
 }
 
 } // namespace
@@ -42,5 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     require(named.size() >= anonymous.size());
     for (const QString &line : named)
         require(!line.contains(u"Name"_s));
+    // A name far longer than a praise line: no praise grows past a screen line.
+    requireUsable(praise::praiseLines(text, QString(1000, u'A')));
     return 0;
 }

@@ -31,6 +31,17 @@ private slots:
             << u"Toll, Name!\n"_s << QString() << QStringList{u"Prima!"_s};
         QTest::addRow("markup stays text")
             << u"<b>Name</b>"_s << u"<i>A</i>"_s << QStringList{u"<b><i>A</i></b>"_s};
+        // No file and no name makes a praise longer than a screen line.
+        const QString longName = QString(50, u'A');
+        QTest::addRow("first name cut at 40 characters")
+            << u"Toll, Name!"_s << longName << QStringList{u"Toll, "_s + QString(40, u'A') + u'!'};
+        QTest::addRow("line of 201 characters left out")
+            << QString(201, u'x') + u"\n"_s + QString(200, u'y') << QString()
+            << QStringList{QString(200, u'y')};
+        QTest::addRow("line too long once the name is in")
+            << QString(5, u' ') + u"Name"_s.repeated(5) << longName << QStringList{u"Prima!"_s};
+        QTest::addRow("a million names in one line")
+            << u"Name"_s.repeated(1'000'000) << longName << QStringList{u"Prima!"_s};
     }
     void praiseLines()
     {
@@ -43,17 +54,27 @@ private slots:
     void readsTheFileInItsEncoding_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addRow("Windows-1252, CR LF") << QByteArray("Sch\xF6n, Name \x96 toll!\r\n");
-        QTest::addRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBFSchön, Name – toll!\r\n");
+        QTest::addColumn<int>("errorCode");
+        QTest::addRow("Windows-1252, CR LF")
+            << QByteArray("Sch\xF6n, Name \x96 toll!\r\n") << int(IoError::None);
+        QTest::addRow("UTF-8 with BOM")
+            << QByteArray("\xEF\xBB\xBFSchön, Name – toll!\r\n") << int(IoError::None);
+        QTest::addRow("larger than 256 KB")
+            << QByteArray("Sch\xF6n, Name \x96 toll!\r\n").repeated(13'000)
+            << int(IoError::TooLarge);
     }
     void readsTheFileInItsEncoding()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(int, errorCode);
         QTemporaryDir dir;
         testing::writeBytes(dir.filePath(u"lob.inf"_s), bytes);
         IoError error;
-        QCOMPARE(praise::readPraiseFile(dir.filePath(u"lob.inf"_s), u"Anna"_s, &error),
-                 QStringList{u"Schön, Anna – toll!"_s});
+        const std::optional<QStringList> lines =
+            praise::readPraiseFile(dir.filePath(u"lob.inf"_s), u"Anna"_s, &error);
+        QCOMPARE(error.code, errorCode);
+        if (lines)
+            QCOMPARE(*lines, QStringList{u"Schön, Anna – toll!"_s});
     }
 
     void shippedFileNamesThePupilOrLeavesThoseLinesOut()

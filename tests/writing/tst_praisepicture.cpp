@@ -2,6 +2,7 @@
 #include "writing/core/praisepicture.h"
 
 #include "tests/support/files.h"
+#include "tests/support/pictures.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,35 +94,61 @@ private slots:
             (QStringList{u".versteckt.bmp"_s, u"A.BMP"_s, u"b.bmp"_s, u"c.jpg"_s, u"FOTO.JPG"_s}));
     }
 
+    // A German reason for every kind of fault; a JPEG is known by its content, whatever
+    // its name, and decoded within the limits.
     void unusablePictureFilesSayWhy_data()
     {
+        QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("reason");
-        QTest::addRow("empty .bmp") << QByteArray() << u"Die Datei ist leer."_s;
+        const QString cutShort =
+            u"Die Datei ist unvollständig: sie endet, bevor das Bild zu Ende ist."_s;
+        const QByteArray colour = testing::testDataBytes(u"praise/farbe.jpg"_s);
+        QTest::addRow("empty .bmp") << u"x.bmp"_s << QByteArray() << u"Die Datei ist leer."_s;
         // A header only, written from the format: 60000 x 60000 pixels of 24 bits.
         QTest::addRow("header claiming 60000 x 60000")
-            << testing::testDataBytes(u"praise/riesig.bmp"_s)
+            << u"x.bmp"_s << testing::testDataBytes(u"praise/riesig.bmp"_s)
             << u"Das Bild ist zu groß (60000 × 60000 Bildpunkte)."_s;
         QTest::addRow("larger than the file limit")
-            << QByteArray(2000, 'x') << u"Die Datei ist größer als 0 MB."_s;
+            << u"x.jpg"_s << QByteArray((1 << 20) + 1, 'x') << u"Die Datei ist größer als 1 MB."_s;
         QTest::addRow("a folder named x.jpg")
-            << QByteArray("<folder>") << u"Dateizugriff verweigert"_s;
+            << u"x.jpg"_s << QByteArray("<folder>") << u"Dateizugriff verweigert"_s;
+        QTest::addRow("JPEG cut short, named in capitals")
+            << u"FOTO.JPG"_s << testing::testDataBytes(u"praise/abgeschnitten.jpg"_s) << cutShort;
+        QTest::addRow("JPEG data lost, named .bmp")
+            << u"x.bmp"_s << colour.left(colour.indexOf("\xFF\xDA") + 40) + "\xFF\xD9"
+            << u"Die Datei ist beschädigt."_s;
+        QTest::addRow("no picture")
+            << u"x.jpg"_s << QByteArray("Hallo")
+            << u"Die Datei ist kein Bild in einer Form, die das Programm lesen kann."_s;
+        // A stray byte after the start marker: Qt's reader would take it all the same.
+        QTest::addRow("JPEG in 127 scans, a stray byte, named .bmp")
+            << u"x.bmp"_s << testing::jpegInManyScans().insert(2, '\0')
+            << u"Das Bild ist in zu vielen Durchgängen gespeichert (mehr als 100)."_s;
+        const QByteArray sun = testing::fileBytes(testing::shippedFile(u"Sonne.bmp"_s));
+        QTest::addRow("BMP missing rows") << u"x.bmp"_s << sun.left(sun.size() / 2) << cutShort;
     }
     void unusablePictureFilesSayWhy()
     {
+        QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
         QFETCH(QString, reason);
         QTemporaryDir dir;
-        const QString path = dir.filePath(u"x.jpg"_s);
+        const QString path = dir.filePath(name);
         if (bytes == "<folder>")
-            QVERIFY(QDir(dir.path()).mkdir(u"x.jpg"_s));
+            QVERIFY(QDir(dir.path()).mkdir(name));
         else
             testing::writeBytes(path, bytes);
         praise::PictureLimits limits;
-        limits.maxFileBytes = 1000;
+        limits.maxFileBytes = 1 << 20;
         QString error;
         const std::optional<QByteArray> read = praise::readPictureFile(path, limits, &error);
-        QVERIFY(!read || !praise::decodeOtherPicture(*read, limits, &error));
+        if (read) {
+            const praise::DecodedPicture decoded =
+                praise::decodePicture(*read, name, limits, jpeg::Options());
+            QVERIFY(!decoded.image);
+            error = decoded.reason;
+        }
         QCOMPARE(error, reason);
     }
 

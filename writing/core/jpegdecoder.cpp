@@ -1,14 +1,17 @@
 #include "writing/core/jpegdecoder.h"
 
 #include <QSysInfo>
+#include <climits>
 #include <csetjmp>
 #include <cstdio> // jpeglib.h needs FILE
 #include <limits>
 #include <vector>
 
 extern "C" {
-#include <jerror.h>
+// jpeglib.h first: the messages jerror.h lists depend on the version it defines.
 #include <jpeglib.h>
+
+#include <jerror.h>
 }
 
 // How the control's options reach libjpeg (set between jpeg_read_header and
@@ -41,17 +44,17 @@ namespace jpeg {
 namespace {
 
 // libjpeg's default error handler prints and calls exit(): this one jumps back to
-// decode() with the message instead.
+// decode() with the kind of failure instead.
 struct ErrorManager {
     jpeg_error_mgr pub;
     std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
-    bool tooManyScans;
+    picture::Failure failure;
 };
 
 struct ProgressMonitor {
     jpeg_progress_mgr pub;
     int maxScans;
+    const std::atomic_bool *cancel;
 };
 
 // Everything the decoding touches lives here, outside the function that longjmp
@@ -65,25 +68,68 @@ struct Session {
     QImage image;
     std::vector<JSAMPLE> row;
     bool convertCmyk = false;
-    bool tooLarge = false;
 };
+
+picture::Failure failureFor(int messageCode)
+{
+    using picture::Failure;
+    switch (messageCode) {
+    case JERR_INPUT_EMPTY:
+    case JERR_INPUT_EOF:
+    case JWRN_JPEG_EOF:
+        return Failure::CutShort;
+    case JERR_IMAGE_TOO_BIG:
+    case JERR_WIDTH_OVERFLOW:
+    case JERR_OUT_OF_MEMORY:
+        return Failure::TooLarge;
+    case JERR_NO_SOI:
+    case JERR_SOF_UNSUPPORTED:
+    case JERR_BAD_PRECISION:
+    case JERR_ARITH_NOTIMPL:
+    case JERR_NOTIMPL:
+    case JERR_NOT_COMPILED:
+    case JERR_CCIR601_NOTIMPL:
+    case JERR_CONVERSION_NOTIMPL:
+    case JERR_FRACT_SAMPLE_NOTIMPL:
+    case JERR_COMPONENT_COUNT:
+        return Failure::Unsupported;
+    default:
+        return Failure::Damaged;
+    }
+}
+
+[[noreturn]] void fail(j_common_ptr cinfo, picture::Failure failure)
+{
+    auto *errors = reinterpret_cast<ErrorManager *>(cinfo->err);
+    errors->failure = failure;
+    std::longjmp(errors->jump, 1);
+}
 
 [[noreturn]] void errorExit(j_common_ptr cinfo)
 {
-    auto *errors = reinterpret_cast<ErrorManager *>(cinfo->err);
-    (*cinfo->err->format_message)(cinfo, errors->message);
-    std::longjmp(errors->jump, 1);
+    fail(cinfo, failureFor(cinfo->err->msg_code));
 }
 
 void emitMessage(j_common_ptr cinfo, int level)
 {
     if (level >= 0)
         return; // trace messages
-    // libjpeg pads a truncated file and goes on, which would show a picture whose
-    // lower part is grey: for a praise picture that is a broken file.
-    if (cinfo->err->msg_code == JWRN_JPEG_EOF)
+    switch (cinfo->err->msg_code) {
+    // libjpeg pads what is missing and goes on, which would show a picture with a grey
+    // or smeared part: for a praise picture that is a broken file.
+    case JWRN_JPEG_EOF:
+    case JWRN_HIT_MARKER:
+    case JWRN_HUFF_BAD_CODE:
+#if JPEG_LIB_VERSION >= 70 || defined(D_ARITH_CODING_SUPPORTED)
+    case JWRN_ARITH_BAD_CODE:
+#endif
+    case JWRN_MUST_RESYNC:
+    case JWRN_NOT_SEQUENTIAL:
         errorExit(cinfo);
-    ++cinfo->err->num_warnings;
+    default:
+        // Stray bytes between markers and odd but harmless headers: the picture is whole.
+        ++cinfo->err->num_warnings;
+    }
 }
 
 void outputMessage(j_common_ptr) {}
@@ -92,10 +138,10 @@ void monitorProgress(j_common_ptr cinfo)
 {
     auto *progress = reinterpret_cast<ProgressMonitor *>(cinfo->progress);
     const auto *decompress = reinterpret_cast<j_decompress_ptr>(cinfo);
-    if (decompress->input_scan_number > progress->maxScans) {
-        reinterpret_cast<ErrorManager *>(cinfo->err)->tooManyScans = true;
-        std::longjmp(reinterpret_cast<ErrorManager *>(cinfo->err)->jump, 1);
-    }
+    if (decompress->input_scan_number > progress->maxScans)
+        fail(cinfo, picture::Failure::TooManyScans);
+    if (progress->cancel && progress->cancel->load(std::memory_order_relaxed))
+        fail(cinfo, picture::Failure::Cancelled);
 }
 
 J_COLOR_SPACE rgb32ColorSpace()
@@ -218,17 +264,13 @@ void decodeSteps(Session &s, const JOCTET *data, unsigned long size)
     // coefficient. Past this a request fails instead of allocating.
     cinfo.mem->max_memory_to_use =
         long(qMin<qint64>(s.limits.maxPixels * 24 + (32 << 20), std::numeric_limits<long>::max()));
-    if (qint64(cinfo.image_width) * qint64(cinfo.image_height) > s.limits.maxPixels) {
-        s.tooLarge = true;
-        return;
-    }
+    if (qint64(cinfo.image_width) * qint64(cinfo.image_height) > s.limits.maxPixels)
+        fail(reinterpret_cast<j_common_ptr>(&cinfo), picture::Failure::TooLarge);
     applyOptions(s);
     jpeg_start_decompress(&cinfo);
     s.image = QImage(int(cinfo.output_width), int(cinfo.output_height), imageFormat(s));
-    if (s.image.isNull()) {
-        s.tooLarge = true;
-        return;
-    }
+    if (s.image.isNull())
+        fail(reinterpret_cast<j_common_ptr>(&cinfo), picture::Failure::TooLarge);
     if (cinfo.buffered_image) {
         while (jpeg_consume_input(&cinfo) != JPEG_REACHED_EOI) {
         }
@@ -257,6 +299,11 @@ bool run(Session &s, const JOCTET *data, unsigned long size)
 
 } // namespace
 
+QString Result::reason() const
+{
+    return picture::reason(failure, size, maxScans);
+}
+
 Result decode(QByteArrayView bytes, const Options &options, const Limits &limits)
 {
     Session s;
@@ -268,10 +315,12 @@ Result decode(QByteArrayView bytes, const Options &options, const Limits &limits
     s.errors.pub.output_message = outputMessage;
     s.progress.pub.progress_monitor = monitorProgress;
     s.progress.maxScans = limits.maxScans;
+    s.progress.cancel = limits.cancel;
 
     Result result;
+    result.maxScans = limits.maxScans;
     if (setjmp(s.errors.jump)) { // jpeg_create_decompress itself may fail
-        result.error = QString::fromLocal8Bit(s.errors.message);
+        result.failure = s.errors.failure;
         return result;
     }
     jpeg_create_decompress(&s.cinfo);
@@ -279,15 +328,12 @@ Result decode(QByteArrayView bytes, const Options &options, const Limits &limits
 
     const bool ok = run(s, reinterpret_cast<const JOCTET *>(bytes.data()),
                         static_cast<unsigned long>(bytes.size()));
+    if (s.cinfo.image_width > 0)
+        result.size = QSize(int(qMin<JDIMENSION>(s.cinfo.image_width, INT_MAX)),
+                            int(qMin<JDIMENSION>(s.cinfo.image_height, INT_MAX)));
     jpeg_destroy_decompress(&s.cinfo);
-    if (s.errors.tooManyScans)
-        result.error = QStringLiteral("Das Bild hat mehr als %1 Durchgänge.").arg(limits.maxScans);
-    else if (s.tooLarge)
-        result.error = QStringLiteral("Das Bild ist zu groß (%1 × %2 Bildpunkte).")
-                           .arg(s.cinfo.image_width)
-                           .arg(s.cinfo.image_height);
-    else if (!ok)
-        result.error = QString::fromLocal8Bit(s.errors.message);
+    if (!ok)
+        result.failure = s.errors.failure;
     else if (s.convertCmyk && options.grayScale)
         result.image = s.image.convertToFormat(QImage::Format_Grayscale8);
     else if (s.convertCmyk && options.pixelFormat == Options::PixelFormat::Bits8)

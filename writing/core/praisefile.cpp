@@ -20,7 +20,7 @@ QString fallbackPraise()
 
 QStringList praiseLines(QStringView fileText, const QString &firstName)
 {
-    const QString name = firstName.trimmed();
+    const QString name = firstName.trimmed().left(maxFirstNameLength).trimmed();
     const QString placeholder = u"Name"_s;
     QStringList lines;
     // A lone CR ends a line as well: it would show as a box in the praise.
@@ -28,7 +28,12 @@ QStringList praiseLines(QStringView fileText, const QString &firstName)
     for (const QString &line : fileText.toString().split(lineEnd)) {
         if (line.trimmed().isEmpty())
             continue;
-        if (!line.contains(placeholder)) {
+        // Measured before the names go in: a long line full of "Name" would otherwise
+        // grow by the name's length for each of them.
+        const qsizetype names = line.count(placeholder);
+        if (line.size() + names * (name.size() - placeholder.size()) > maxPraiseLength)
+            continue;
+        if (names == 0) {
             lines << line;
         } else if (!name.isEmpty()) {
             // replace() goes on behind each inserted name, so a name that holds
@@ -44,10 +49,10 @@ QStringList praiseLines(QStringView fileText, const QString &firstName)
 std::optional<QStringList> readPraiseFile(const QString &path, const QString &firstName,
                                           IoError *error)
 {
-    const std::optional<QString> text = textfile::readText(path, error);
-    if (!text)
+    const std::optional<QByteArray> bytes = readWholeFile(path, error, maxPraiseFileBytes);
+    if (!bytes)
         return std::nullopt;
-    return praiseLines(*text, firstName);
+    return praiseLines(textfile::decodeText(*bytes), firstName);
 }
 
 } // namespace praise

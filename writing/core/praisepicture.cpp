@@ -1,6 +1,7 @@
 #include "writing/core/praisepicture.h"
 
 #include "exercise/core/fileio.h"
+#include "writing/core/picturefailure.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -97,9 +98,17 @@ QStringList pictureCandidates(const QString &folder)
     return names;
 }
 
-bool usesJpegDecoder(QStringView name)
+bool inJpegControl(QStringView name)
 {
     return name.endsWith(u".jpg");
+}
+
+bool isJpeg(QByteArrayView bytes)
+{
+    // The start-of-image marker alone, not the usual FF D8 FF: libjpeg skips stray
+    // bytes before the next marker, and so does Qt's JPEG reader, which has no scan
+    // limit and takes any file that starts with FF D8.
+    return bytes.startsWith("\xFF\xD8");
 }
 
 std::optional<QByteArray> readPictureFile(const QString &path, const PictureLimits &limits,
@@ -122,20 +131,55 @@ std::optional<QByteArray> readPictureFile(const QString &path, const PictureLimi
 
 namespace {
 
-// The size a BMP header claims, which Qt's reader does not tell before reading.
-QSize bmpHeaderSize(const QByteArray &bytes)
+struct BmpHeader {
+    QSize size;
+    qint64 rowsEnd = -1; // where the rows end, for a BMP whose rows are not compressed
+};
+
+// What a BMP header claims, which Qt's reader does not tell before reading.
+BmpHeader bmpHeader(const QByteArray &bytes)
 {
+    BmpHeader bmp;
     if (!bytes.startsWith("BM") || bytes.size() < 26)
-        return {};
-    const auto *header = reinterpret_cast<const uchar *>(bytes.constData()) + 14;
-    if (qFromLittleEndian<quint32>(header) == 12) // the old OS/2 header: 16-bit sizes
-        return QSize(qFromLittleEndian<quint16>(header + 4),
-                     qFromLittleEndian<quint16>(header + 6));
-    // A negative height means the rows run top down.
-    auto extent = [](const uchar *at) {
-        return int(qMin<qint64>(qAbs(qint64(qFromLittleEndian<qint32>(at))), INT_MAX));
-    };
-    return QSize(extent(header + 4), extent(header + 8));
+        return bmp;
+    const auto *file = reinterpret_cast<const uchar *>(bytes.constData());
+    const auto *header = file + 14;
+    const qint64 rowsStart = qFromLittleEndian<quint32>(file + 10);
+    int bitsPerPixel = 0;
+    bool plain = false;
+    if (qFromLittleEndian<quint32>(header) == 12) { // the old OS/2 header: 16-bit sizes
+        bmp.size =
+            QSize(qFromLittleEndian<quint16>(header + 4), qFromLittleEndian<quint16>(header + 6));
+        bitsPerPixel = qFromLittleEndian<quint16>(header + 10);
+        plain = true;
+    } else {
+        // A negative height means the rows run top down.
+        auto extent = [](const uchar *at) {
+            return int(qMin<qint64>(qAbs(qint64(qFromLittleEndian<qint32>(at))), INT_MAX));
+        };
+        bmp.size = QSize(extent(header + 4), extent(header + 8));
+        if (bytes.size() >= 14 + 20) {
+            bitsPerPixel = qFromLittleEndian<quint16>(header + 14);
+            const quint32 compression = qFromLittleEndian<quint32>(header + 16);
+            plain = compression == 0 || compression == 3 || compression == 6; // RGB, bit fields
+        }
+    }
+    if (plain && bitsPerPixel > 0 && bitsPerPixel <= 32) {
+        // Each row is padded to four bytes.
+        const qint64 rowBytes = (qint64(bmp.size.width()) * bitsPerPixel + 31) / 32 * 4;
+        bmp.rowsEnd = rowsStart + rowBytes * bmp.size.height();
+    }
+    return bmp;
+}
+
+picture::Failure failureFor(QImageReader::ImageReaderError error)
+{
+    switch (error) {
+    case QImageReader::UnsupportedFormatError:
+        return picture::Failure::Unsupported;
+    default:
+        return picture::Failure::Damaged;
+    }
 }
 
 } // namespace
@@ -143,42 +187,93 @@ QSize bmpHeaderSize(const QByteArray &bytes)
 std::optional<QImage> decodeOtherPicture(const QByteArray &bytes, const PictureLimits &limits,
                                          QString *error)
 {
+    if (bytes.isEmpty()) {
+        *error = u"Die Datei ist leer."_s;
+        return std::nullopt;
+    }
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     reader.setAllocationLimit(int(qMin<qint64>((limits.maxPixels * 4 >> 20) + 1, INT_MAX)));
-    const QSize size = reader.size().isValid() ? reader.size() : bmpHeaderSize(bytes);
+    const BmpHeader bmp = bmpHeader(bytes);
+    const QSize size = reader.size().isValid() ? reader.size() : bmp.size;
     if (size.isValid() && qint64(size.width()) * size.height() > limits.maxPixels) {
-        *error =
-            u"Das Bild ist zu groß (%1 × %2 Bildpunkte)."_s.arg(size.width()).arg(size.height());
+        *error = picture::reason(picture::Failure::TooLarge, size);
+        return std::nullopt;
+    }
+    // Qt's reader leaves the missing rows of a cut-off BMP grey.
+    if (bmp.rowsEnd > bytes.size()) {
+        *error = picture::reason(picture::Failure::CutShort);
         return std::nullopt;
     }
     QImage image;
     if (!reader.read(&image) || image.isNull()) {
-        *error = bytes.isEmpty()
-                     ? u"Die Datei ist leer."_s
-                     : u"Die Datei ist kein lesbares Bild (%1)."_s.arg(reader.errorString());
+        *error = picture::reason(failureFor(reader.error()));
         return std::nullopt;
     }
     return image;
 }
 
-PictureChoice choosePicture(QStringList candidates, QRandomGenerator &random,
-                            const std::function<QString(const QString &name)> &load)
+DecodedPicture decodePicture(const QByteArray &bytes, QStringView name, const PictureLimits &limits,
+                             const jpeg::Options &jpegOptions, const std::atomic_bool *cancel)
 {
-    PictureChoice choice;
-    while (!candidates.isEmpty()) {
-        const QString name = candidates.takeAt(int(random.bounded(quint32(candidates.size()))));
-        const QString reason = load(name);
-        if (reason.isEmpty()) {
-            choice.name = name;
+    DecodedPicture decoded;
+    if (!isJpeg(bytes)) {
+        decoded.image = decodeOtherPicture(bytes, limits, &decoded.reason);
+        return decoded;
+    }
+    jpeg::Limits jpegLimits;
+    jpegLimits.maxPixels = limits.maxPixels;
+    jpegLimits.maxScans = limits.maxScans;
+    jpegLimits.cancel = cancel;
+    jpeg::Result result =
+        jpeg::decode(bytes, inJpegControl(name) ? jpegOptions : jpeg::Options(), jpegLimits);
+    decoded.image = std::move(result.image);
+    decoded.reason = result.reason();
+    decoded.cancelled = result.failure == picture::Failure::Cancelled;
+    return decoded;
+}
+
+QStringList pickingOrder(QStringList candidates, QRandomGenerator &random)
+{
+    QStringList order;
+    while (!candidates.isEmpty())
+        order << candidates.takeAt(int(random.bounded(quint32(candidates.size()))));
+    return order;
+}
+
+LoadedPicture loadFirstPicture(const PictureJob &job, const std::atomic_bool *cancel)
+{
+    LoadedPicture loaded;
+    for (const QString &name : job.order) {
+        if (cancel && cancel->load()) {
+            loaded.cancelled = true;
             break;
         }
-        choice.failures.append({name, reason});
+        QString reason;
+        const std::optional<QByteArray> bytes =
+            readPictureFile(job.folder + name, job.limits, &reason);
+        if (bytes) {
+            DecodedPicture decoded =
+                decodePicture(*bytes, name, job.limits, job.jpegOptions, cancel);
+            if (decoded.cancelled) {
+                loaded.cancelled = true;
+                break;
+            }
+            if (decoded.image) {
+                loaded.name = name;
+                loaded.image = std::move(*decoded.image);
+                if (isJpeg(*bytes) && inJpegControl(name))
+                    loaded.jpegBytes = *bytes;
+                break;
+            }
+            reason = decoded.reason;
+        }
+        loaded.failures.append({name, reason});
     }
-    return choice;
+    return loaded;
 }
 
 QString failureMessage(const QList<PictureFailure> &failures)

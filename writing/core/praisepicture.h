@@ -2,6 +2,8 @@
 // The praise picture: which pictures of the start directory may be shown, how a picture
 // file is read safely, and the grid of cover pieces that each praise opens one further.
 
+#include "writing/core/jpegdecoder.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QList>
@@ -10,7 +12,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
-#include <functional>
+#include <atomic>
 #include <optional>
 
 class QRandomGenerator;
@@ -64,13 +66,18 @@ private:
 // group in name order.
 QStringList pictureCandidates(const QString &folder);
 
-// Only a name ending exactly in ".jpg" goes to the JPEG decoder with the picture
-// control's options; every other name, "FOTO.JPG" too, to the general image readers.
-bool usesJpegDecoder(QStringView name);
+// Only a name ending exactly in ".jpg" is shown by the JPEG picture control with its
+// options; every other name, "FOTO.JPG" too, by the general picture control.
+bool inJpegControl(QStringView name);
+
+// A JPEG is known by its content (its start-of-image marker), whatever the file is
+// called.
+bool isJpeg(QByteArrayView bytes);
 
 struct PictureLimits {
     qint64 maxFileBytes = 64LL << 20;
     qint64 maxPixels = 50'000'000;
+    int maxScans = 100;
 };
 
 // Reads a picture file whole. What is not a regular file, what cannot be read and what
@@ -78,11 +85,24 @@ struct PictureLimits {
 std::optional<QByteArray> readPictureFile(const QString &path, const PictureLimits &limits,
                                           QString *error);
 
-// Decodes a picture through Qt's image readers (BMP and whatever else they know), the
-// format taken from the content. A picture larger than the limit fails before its
-// pixels are allocated.
+// Decodes a picture that is no JPEG through Qt's image readers (BMP and whatever else
+// they know), the format taken from the content. A picture larger than the limit fails
+// before its pixels are allocated; a BMP that holds fewer rows than its header promises
+// is cut short.
 std::optional<QImage> decodeOtherPicture(const QByteArray &bytes, const PictureLimits &limits,
                                          QString *error);
+
+// A picture file of the start directory as the praise shows it: a JPEG through the
+// project's decoder with the limits (with `jpegOptions` when the JPEG picture control
+// shows it, else with the decoder's defaults), anything else through Qt's readers.
+struct DecodedPicture {
+    std::optional<QImage> image;
+    QString reason; // German, when there is no image
+    bool cancelled = false;
+};
+DecodedPicture decodePicture(const QByteArray &bytes, QStringView name, const PictureLimits &limits,
+                             const jpeg::Options &jpegOptions,
+                             const std::atomic_bool *cancel = nullptr);
 
 struct PictureFailure {
     QString name;
@@ -90,16 +110,29 @@ struct PictureFailure {
     friend bool operator==(const PictureFailure &, const PictureFailure &) = default;
 };
 
-struct PictureChoice {
-    QString name; // empty when none could be loaded
-    QList<PictureFailure> failures;
+// The order the candidates are tried in: each next one drawn at random from those
+// left, all drawn now, so the loading may run where the generator must not be used.
+QStringList pickingOrder(QStringList candidates, QRandomGenerator &random);
+
+// What one loading needs, as values: it may run in another thread.
+struct PictureJob {
+    QString folder; // ends with "/"
+    QStringList order;
+    PictureLimits limits;
+    jpeg::Options jpegOptions;
 };
 
-// Picks a candidate at random and loads it with `load` (which returns an empty string
-// on success, else the reason); a picture that fails is left out and another one is
-// picked from those left, until one loads or none is left.
-PictureChoice choosePicture(QStringList candidates, QRandomGenerator &random,
-                            const std::function<QString(const QString &name)> &load);
+struct LoadedPicture {
+    QString name; // empty when none could be loaded
+    QImage image;
+    QByteArray jpegBytes; // the file, when the JPEG picture control shows it
+    QList<PictureFailure> failures;
+    bool cancelled = false;
+};
+
+// Loads the first picture of the order that can be shown; those that fail are listed
+// with their reason. Stops early, with `cancelled`, once `cancel` is set.
+LoadedPicture loadFirstPicture(const PictureJob &job, const std::atomic_bool *cancel = nullptr);
 
 // The message that tells the teacher which pictures are skipped and why.
 QString failureMessage(const QList<PictureFailure> &failures);

@@ -3,8 +3,10 @@
 #include "writing/ui/tjpgimg.h"
 
 #include <QFrame>
+#include <QFutureWatcher>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QPromise>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -63,7 +65,19 @@ TForm16::TForm16(QWidget *parent) : QDialog(parent)
     Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, &TForm16::Timer1Timer);
 
+    m_loader.setMaxThreadCount(1);
+    m_cancel = std::make_shared<std::atomic_bool>(false);
+    m_loaded = new QFutureWatcher<praise::LoadedPicture>(this);
+    connect(m_loaded, &QFutureWatcher<praise::LoadedPicture>::finished, this,
+            &TForm16::pictureLoaded);
+
     layOut();
+}
+
+TForm16::~TForm16()
+{
+    m_cancel->store(true);
+    m_loader.waitForDone();
 }
 
 QList<praise::PictureFailure> TForm16::init(const Setup &setup, QRandomGenerator &random)
@@ -73,15 +87,25 @@ QList<praise::PictureFailure> TForm16::init(const Setup &setup, QRandomGenerator
     const QStringList candidates = praise::pictureCandidates(m_folder);
     ListBox1->addItems(candidates);
 
-    const praise::PictureChoice choice = praise::choosePicture(
-        candidates, random, [&](const QString &name) { return loadPicture(name, setup.limits); });
-    m_pictureName = choice.name;
-    if (m_pictureName.isEmpty()) {
-        Image1->hide();
-        FEJpeg1->hide();
-        Image1->clear();
-        FEJpeg1->clearJpeg();
-    }
+    // No piece of the last picture may show under the new grid while the new one loads.
+    m_pictureName.clear();
+    Image1->hide();
+    FEJpeg1->hide();
+    Image1->clear();
+    FEJpeg1->clearJpeg();
+
+    m_cancel->store(true);
+    m_cancel = std::make_shared<std::atomic_bool>(false);
+    praise::PictureJob job{m_folder, praise::pickingOrder(candidates, random), setup.limits,
+                           FEJpeg1->options()};
+    auto promise = std::make_shared<QPromise<praise::LoadedPicture>>();
+    m_loaded->setFuture(promise->future());
+    promise->start();
+    m_loading = true;
+    m_loader.start([promise, job = std::move(job), cancel = m_cancel] {
+        promise->addResult(praise::loadFirstPicture(job, cancel.get()));
+        promise->finish();
+    });
 
     // The grid laid out here is the one every praise works on until the next init,
     // whatever the settings say in between.
@@ -91,41 +115,31 @@ QList<praise::PictureFailure> TForm16::init(const Setup &setup, QRandomGenerator
     showCoveredPieces();
 
     QList<praise::PictureFailure> unreported;
-    for (const praise::PictureFailure &failure : choice.failures) {
-        if (!m_reported.contains(failure.name)) {
-            m_reported.insert(failure.name);
-            unreported << failure;
-        }
-    }
+    unreported.swap(m_unreported);
     return unreported;
 }
 
-QString TForm16::loadPicture(const QString &name, const praise::PictureLimits &limits)
+void TForm16::pictureLoaded()
 {
-    QString error;
-    const std::optional<QByteArray> bytes =
-        praise::readPictureFile(m_folder + name, limits, &error);
-    if (!bytes)
-        return error;
-    if (praise::usesJpegDecoder(name)) {
-        jpeg::Limits jpegLimits;
-        jpegLimits.maxPixels = limits.maxPixels;
-        FEJpeg1->setLimits(jpegLimits);
-        if (!FEJpeg1->loadJpeg(*bytes, &error))
-            return error;
-        Image1->clear();
-        Image1->hide();
+    m_loading = false;
+    const praise::LoadedPicture loaded = m_loaded->result();
+    if (loaded.cancelled)
+        return;
+    for (const praise::PictureFailure &failure : loaded.failures) {
+        if (!m_reported.contains(failure.name)) {
+            m_reported.insert(failure.name);
+            m_unreported << failure;
+        }
+    }
+    m_pictureName = loaded.name;
+    if (!loaded.jpegBytes.isEmpty()) {
+        FEJpeg1->setDecodedJpeg(loaded.jpegBytes, loaded.image);
         FEJpeg1->show();
-    } else {
-        const std::optional<QImage> image = praise::decodeOtherPicture(*bytes, limits, &error);
-        if (!image)
-            return error;
-        Image1->setImage(*image);
-        FEJpeg1->clearJpeg();
-        FEJpeg1->hide();
+    } else if (!loaded.name.isEmpty()) {
+        Image1->setImage(loaded.image);
         Image1->show();
     }
-    return {};
+    emit bildGeladen();
 }
 
 void TForm16::zeigen(QRandomGenerator &random)

@@ -9,13 +9,17 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QThreadPool>
 #include <array>
+#include <atomic>
+#include <memory>
 
 class QFrame;
 class QListWidget;
 class QPushButton;
 class QRandomGenerator;
 class QTimer;
+template <typename T> class QFutureWatcher;
 class StretchedPicture;
 class TFEJpeg;
 
@@ -23,6 +27,7 @@ class TForm16 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm16(QWidget *parent = nullptr);
+    ~TForm16() override;
 
     // What init reads from the settings and the main window.
     struct Setup {
@@ -30,10 +35,14 @@ public:
         int gridSize = 4;         // 3, 4 or 5
         praise::PictureLimits limits;
     };
-    // Chooses a picture and covers it with a fresh grid. Pictures that cannot be shown
-    // are skipped; those not reported before come back, for one message.
+    // Covers the form with a fresh grid and chooses a picture, which is read and decoded
+    // in a worker thread: init returns at once, and a praise given before the picture
+    // is ready shows it as soon as it is. Pictures that cannot be shown are skipped;
+    // init returns those that earlier loadings skipped and were not reported yet, for
+    // one message.
     QList<praise::PictureFailure> init(const Setup &setup, QRandomGenerator &random);
     bool isInitialised() const { return m_initialised; }
+    bool isLoading() const { return m_loading; }
 
     // One picture praise: takes a piece away and returns when the form has closed
     // (after 3 seconds, or when the picture is whole after 10 seconds and "weiter").
@@ -42,7 +51,13 @@ public:
     void Timer1Timer();
     void Button1Click();
 
-    // The picture chosen by the last init; empty when none could be shown.
+signals:
+    // The picture chosen by the last init is shown, or none could be.
+    void bildGeladen();
+
+public:
+    // The picture chosen by the last init; empty while it loads and when none could be
+    // shown.
     QString pictureName() const { return m_pictureName; }
     const praise::CoverGrid &grid() const { return m_grid; }
     bool bild_fertig = false;
@@ -62,8 +77,7 @@ protected:
 
 private:
     void FormShow();
-    // Empty when the picture is shown, else the reason it cannot be.
-    QString loadPicture(const QString &name, const praise::PictureLimits &limits);
+    void pictureLoaded();
     void layOut();
     void showCoveredPieces();
 
@@ -71,6 +85,12 @@ private:
     QString m_folder;
     QString m_pictureName;
     QSet<QString> m_reported;
+    QList<praise::PictureFailure> m_unreported;
+    // One loading at a time; a new init stops the one under way.
+    QThreadPool m_loader;
+    std::shared_ptr<std::atomic_bool> m_cancel;
+    QFutureWatcher<praise::LoadedPicture> *m_loaded;
+    bool m_loading = false;
     QRandomGenerator *m_random = nullptr;
     bool m_initialised = false;
 };

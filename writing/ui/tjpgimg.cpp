@@ -46,17 +46,10 @@ void TFEJpeg::setOptions(const jpeg::Options &options)
         setImage(*result.image);
 }
 
-bool TFEJpeg::loadJpeg(const QByteArray &bytes, QString *error)
+void TFEJpeg::setDecodedJpeg(const QByteArray &bytes, const QImage &decoded)
 {
-    jpeg::Result result = jpeg::decode(bytes, m_options, m_limits);
-    if (!result.image) {
-        if (error)
-            *error = result.error;
-        return false;
-    }
     m_jpeg = bytes;
-    setImage(*result.image);
-    return true;
+    setImage(decoded);
 }
 
 void TFEJpeg::clearJpeg()

@@ -38,9 +38,9 @@ public:
     void setOptions(const jpeg::Options &options);
     void setLimits(const jpeg::Limits &limits) { m_limits = limits; }
 
-    // Decodes `bytes` with the options. On failure the control keeps what it showed
-    // and `error` holds libjpeg's message.
-    bool loadJpeg(const QByteArray &bytes, QString *error);
+    // Shows a JPEG file already decoded with the control's options (decoding a large
+    // file is left to a worker thread); a later change of an option decodes it again.
+    void setDecodedJpeg(const QByteArray &bytes, const QImage &decoded);
     void clearJpeg();
 
 private:
