@@ -2,6 +2,7 @@
 
 #include "app/info.h"
 #include "app/laufbahnapp.h"
+#include "app/symbole.h"
 #include "exercise/core/fileio.h"
 #include "exercise/core/markup.h"
 #include "exercise/core/textfile.h"
@@ -9,6 +10,7 @@
 #include "exercise/ui/editortext.h"
 #include "exercise/ui/elidedlabel.h"
 #include "exercise/ui/firstshow.h"
+#include "exercise/ui/listenbreite.h"
 #include "exercise/ui/messages.h"
 #include "settings/ui/einstell.h"
 
@@ -63,154 +65,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString textFilter = u"Laufbahn / Text (*.txt)"_s;
-const QString oldTextFilter = u"alte DOS-Laufbahn (*.lbz)"_s;
-
-template <typename T> T *named(T *object, const QString &name)
-{
-    object->setObjectName(name);
-    return object;
-}
-
-// Icons are drawn here rather than taken from an icon theme, which a plain
-// classroom machine may not have and whose search on disk would hold up the start.
-QIcon drawnIcon(const std::function<void(QPainter &)> &draw)
-{
-    QIcon icon;
-    for (const int scale : {1, 2}) {
-        QPixmap pixmap(20 * scale, 20 * scale);
-        pixmap.setDevicePixelRatio(scale);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        draw(painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
-
-QIcon printerIcon()
-{
-    return drawnIcon([](QPainter &p) {
-        p.setPen(QPen(QColor(60, 60, 60), 1.2));
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(5.5, 2.5, 9, 6)); // paper going in
-        p.setBrush(QColor(120, 130, 145));
-        p.drawRoundedRect(QRectF(2.5, 7.5, 15, 7), 1.5, 1.5);
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(5.5, 12.5, 9, 5.5)); // the printed page
-        p.setPen(QPen(QColor(90, 90, 90), 1));
-        p.drawLine(QPointF(7, 14.5), QPointF(13, 14.5));
-        p.drawLine(QPointF(7, 16.5), QPointF(11, 16.5));
-    });
-}
-
-QIcon newTextIcon()
-{
-    return drawnIcon([](QPainter &p) {
-        p.setPen(QPen(QColor(60, 60, 60), 1));
-        p.setBrush(Qt::white);
-        p.drawPolygon(QPolygonF({QPointF(4.5, 1.5), QPointF(11.5, 1.5), QPointF(15.5, 5.5),
-                                 QPointF(15.5, 18.5), QPointF(4.5, 18.5)}));
-        p.setBrush(QColor(215, 215, 215));
-        p.drawPolygon(QPolygonF({QPointF(11.5, 1.5), QPointF(11.5, 5.5), QPointF(15.5, 5.5)}));
-    });
-}
-
-QIcon openTextIcon()
-{
-    return drawnIcon([](QPainter &p) {
-        p.setPen(QPen(QColor(140, 100, 20), 1));
-        p.setBrush(QColor(225, 175, 60));
-        p.drawPolygon(QPolygonF({QPointF(1.5, 4.5), QPointF(7, 4.5), QPointF(8.5, 6.5),
-                                 QPointF(16.5, 6.5), QPointF(16.5, 16.5), QPointF(1.5, 16.5)}));
-        p.setBrush(QColor(250, 210, 100)); // the lid, open towards the viewer
-        p.drawPolygon(QPolygonF(
-            {QPointF(4.5, 9.5), QPointF(19, 9.5), QPointF(16.5, 16.5), QPointF(1.5, 16.5)}));
-    });
-}
-
-QIcon saveIcon()
-{
-    return drawnIcon([](QPainter &p) {
-        p.setPen(QPen(QColor(30, 50, 90), 1));
-        p.setBrush(QColor(60, 100, 170));
-        p.drawRoundedRect(QRectF(2.5, 2.5, 15, 15), 1.5, 1.5); // the disk
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(5.5, 2.5, 9, 6)); // the label
-        p.setBrush(QColor(190, 195, 205));
-        p.drawRect(QRectF(6.5, 12.5, 7, 5)); // the shutter
-    });
-}
-
-QIcon lowerCaseIcon()
-{
-    return drawnIcon([](QPainter &p) {
-        QFont font(u"Arial"_s);
-        font.setPixelSize(15);
-        font.setBold(true);
-        p.setFont(font);
-        p.setPen(QColor(40, 40, 40));
-        p.drawText(QRectF(0, 0, 20, 19), Qt::AlignCenter, u"a"_s);
-    });
-}
-
-QIcon deleteIcon()
-{
-    return drawnIcon([](QPainter &p) {
-        p.setPen(QPen(QColor(190, 30, 30), 2.6, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(5, 5), QPointF(15, 15));
-        p.drawLine(QPointF(15, 5), QPointF(5, 15));
-    });
-}
-
-QIcon startIcon()
-{
-    return drawnIcon([](QPainter &p) {
-        QPainterPath triangle;
-        triangle.moveTo(5, 3);
-        triangle.lineTo(17, 10);
-        triangle.lineTo(5, 17);
-        triangle.closeSubpath();
-        p.setPen(QPen(QColor(20, 110, 30), 1));
-        p.setBrush(QColor(40, 160, 60));
-        p.drawPath(triangle);
-    });
-}
-
-// The reading finger's two pointers: red triangles on black, 50 x 25, the first
-// pointing down, the second up, their tips at x = 24/25.
-QPixmap pointerImage(bool pointingDown)
-{
-    QImage image(50, 25, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    const QRgb red = qRgb(255, 0, 0);
-    for (int y = 0; y < 25; ++y) {
-        const int from = pointingDown ? y : 24 - y;
-        const int to = pointingDown ? 49 - y : 25 + y;
-        for (int x = from; x <= to; ++x)
-            image.setPixel(x, y, red);
-    }
-    return QPixmap::fromImage(image);
-}
-
-QPushButton *hiddenButton(const QString &name, const QString &caption)
-{
-    auto *button = named(new QPushButton(caption), name);
-    button->hide();
-    return button;
-}
-
-QToolButton *speedButton(const QString &name, const QIcon &icon, const QString &hint)
-{
-    auto *button = named(new QToolButton, name);
-    button->setIcon(icon);
-    button->setToolTip(hint);
-    button->setAutoRaise(true);
-    button->setIconSize(QSize(20, 20));
-    return button;
-}
+constexpr QStringView textFilter = u"Laufbahn / Text (*.txt)";
+constexpr QStringView oldTextFilter = u"alte DOS-Laufbahn (*.lbz)";
 
 } // namespace
 
@@ -256,13 +112,13 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
         dialog->setWindowTitle(u"Text laden"_s);
         dialog->setFileMode(QFileDialog::ExistingFile);
         dialog->setAcceptMode(QFileDialog::AcceptOpen);
-        dialog->setNameFilters({textFilter, oldTextFilter});
+        dialog->setNameFilters({textFilter.toString(), oldTextFilter.toString()});
     });
     SaveDialog1.configure([](QFileDialog *dialog) {
         dialog->setWindowTitle(u"Text speichern unter"_s);
         dialog->setFileMode(QFileDialog::AnyFile);
         dialog->setAcceptMode(QFileDialog::AcceptSave);
-        dialog->setNameFilter(textFilter);
+        dialog->setNameFilter(textFilter.toString());
         dialog->setDefaultSuffix(u"txt"_s);
     });
 
@@ -450,7 +306,6 @@ QGroupBox *TForm3::buildStep3()
 
     auto *wordColumn = new QVBoxLayout;
     ListBox3 = named(new QListWidget, u"ListBox3"_s);
-    ListBox3->setFixedWidth(wrongWordListMinimum);
     wordColumn->addWidget(ListBox3, 1);
     auto *wordButtons = new QHBoxLayout;
     wordButtons->setSpacing(0);
@@ -485,7 +340,7 @@ QGroupBox *TForm3::buildStep3()
     PageControl1->addTab(TabSheet2, u"geschriebener Text"_s);
     layout->addWidget(PageControl1, 1);
 
-    setUpWrongWordList();
+    followLongestEntry(ListBox3, GroupBox3, 120);
     // Step 3 is hidden at start: its pictures are drawn when it is first shown.
     whenFirstShown(GroupBox3, [this] {
         const QIcon printer = printerIcon();

@@ -212,12 +212,6 @@ public:
     void SpeedButton8Click();
     void Button5Click();
 
-    // Fit to what the window shows (glmain_fenster.cpp): the wrong-word list is as
-    // wide as its longest entry, from 120 pixels up to half of the step-3 group.
-    static constexpr int wrongWordListMinimum = 120;
-    void setUpWrongWordList();
-    void fitWrongWordList();
-
     // Pupil commands (glmain_schueler.cpp).
     void neu2Click();
     void ffnen2Click();
