@@ -367,13 +367,6 @@ private:
     // Runs once, when the window is shown for the first time.
     void firstShow();
 
-    void buildMenus();
-    QToolBar *buildToolBar();
-    QGroupBox *buildStep1();
-    QGroupBox *buildStep2();
-    QGroupBox *buildStep3();
-    QGroupBox *buildStep4();
-    void buildHiddenControls(QWidget *owner);
     void connectCommands();
     void setUpPupilCommands();
     // Edit1 and status panel 1 name the loaded pupil.
