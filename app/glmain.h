@@ -103,7 +103,7 @@ public:
     void fehlerMarkieren(const QString &word, int selectionStart, int selectionLength);
 
     // --- The word comparison (glmain_vergleich.cpp).
-    // Its results are recorded here, and Ctrl+Shift+F9 tries it on the text of Memo1.
+    // Its results are recorded here.
     void vergleichVerbinden(TForm14 *vergleich);
     // The rewrite going on: its target's raw forms, and whether it is recorded.
     void setNachschreibTeil(const lauf::Nachschreiben &teil) { m_teil = teil; }
@@ -163,7 +163,7 @@ public:
     // "Fehlerauswertung..."; the evaluation's prints are shown in the preview over it.
     void auswertungVerbinden(TForm17 *auswertung);
 
-    // --- The short-time display and the alternative gliding line (glmain_kurzzeit.cpp).
+    // --- The short-time display and the alternative gliding line (glmain_anzeige.cpp).
     // Flashes one word with Form15 (kurzzeit_wort := wort). `verzoegerung` stands in for
     // the setting "Verzögerung:" for this one showing, which leaves the setting alone.
     display::KurzzeitMessung kurzzeitZeigen(const QString &wort,
