@@ -2,5 +2,11 @@
 // Memo1. Pupils and teachers never get them; LAUFBAHN_ENTWICKLER=1 at start does.
 #pragma once
 
+class TForm3;
+
 // Whether the developer shortcuts are set up; read from the environment once.
 bool entwicklerEintraege();
+
+// Ctrl+Shift+F4 to F12 on the main window, once every form exists; nothing without
+// LAUFBAHN_ENTWICKLER=1.
+void entwicklerEintraegeEinrichten(TForm3 &form);

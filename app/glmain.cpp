@@ -1,14 +1,17 @@
 #include "app/glmain.h"
 
-#include "app/entwickler.h"
+#include "app/aufbau.h"
 #include "app/info.h"
 #include "app/laufbahnapp.h"
+#include "app/symbole.h"
 #include "exercise/core/fileio.h"
 #include "exercise/core/markup.h"
 #include "exercise/core/textfile.h"
 #include "exercise/core/wortfolge.h"
 #include "exercise/ui/editortext.h"
+#include "exercise/ui/elidedlabel.h"
 #include "exercise/ui/firstshow.h"
+#include "exercise/ui/listenbreite.h"
 #include "exercise/ui/messages.h"
 #include "settings/ui/einstell.h"
 
@@ -63,154 +66,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString textFilter = u"Laufbahn / Text (*.txt)"_s;
-const QString oldTextFilter = u"alte DOS-Laufbahn (*.lbz)"_s;
-
-template <typename T> T *named(T *object, const QString &name)
-{
-    object->setObjectName(name);
-    return object;
-}
-
-// Icons are drawn here rather than taken from an icon theme, which a plain
-// classroom machine may not have and whose search on disk would hold up the start.
-QIcon drawnIcon(const std::function<void(QPainter &)> &draw)
-{
-    QIcon icon;
-    for (const int scale : {1, 2}) {
-        QPixmap pixmap(20 * scale, 20 * scale);
-        pixmap.setDevicePixelRatio(scale);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        draw(painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
-
-QIcon printerIcon()
-{
-    return drawnIcon([](QPainter &p) {
-        p.setPen(QPen(QColor(60, 60, 60), 1.2));
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(5.5, 2.5, 9, 6)); // paper going in
-        p.setBrush(QColor(120, 130, 145));
-        p.drawRoundedRect(QRectF(2.5, 7.5, 15, 7), 1.5, 1.5);
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(5.5, 12.5, 9, 5.5)); // the printed page
-        p.setPen(QPen(QColor(90, 90, 90), 1));
-        p.drawLine(QPointF(7, 14.5), QPointF(13, 14.5));
-        p.drawLine(QPointF(7, 16.5), QPointF(11, 16.5));
-    });
-}
-
-QIcon newTextIcon()
-{
-    return drawnIcon([](QPainter &p) {
-        p.setPen(QPen(QColor(60, 60, 60), 1));
-        p.setBrush(Qt::white);
-        p.drawPolygon(QPolygonF({QPointF(4.5, 1.5), QPointF(11.5, 1.5), QPointF(15.5, 5.5),
-                                 QPointF(15.5, 18.5), QPointF(4.5, 18.5)}));
-        p.setBrush(QColor(215, 215, 215));
-        p.drawPolygon(QPolygonF({QPointF(11.5, 1.5), QPointF(11.5, 5.5), QPointF(15.5, 5.5)}));
-    });
-}
-
-QIcon openTextIcon()
-{
-    return drawnIcon([](QPainter &p) {
-        p.setPen(QPen(QColor(140, 100, 20), 1));
-        p.setBrush(QColor(225, 175, 60));
-        p.drawPolygon(QPolygonF({QPointF(1.5, 4.5), QPointF(7, 4.5), QPointF(8.5, 6.5),
-                                 QPointF(16.5, 6.5), QPointF(16.5, 16.5), QPointF(1.5, 16.5)}));
-        p.setBrush(QColor(250, 210, 100)); // the lid, open towards the viewer
-        p.drawPolygon(QPolygonF(
-            {QPointF(4.5, 9.5), QPointF(19, 9.5), QPointF(16.5, 16.5), QPointF(1.5, 16.5)}));
-    });
-}
-
-QIcon saveIcon()
-{
-    return drawnIcon([](QPainter &p) {
-        p.setPen(QPen(QColor(30, 50, 90), 1));
-        p.setBrush(QColor(60, 100, 170));
-        p.drawRoundedRect(QRectF(2.5, 2.5, 15, 15), 1.5, 1.5); // the disk
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(5.5, 2.5, 9, 6)); // the label
-        p.setBrush(QColor(190, 195, 205));
-        p.drawRect(QRectF(6.5, 12.5, 7, 5)); // the shutter
-    });
-}
-
-QIcon lowerCaseIcon()
-{
-    return drawnIcon([](QPainter &p) {
-        QFont font(u"Arial"_s);
-        font.setPixelSize(15);
-        font.setBold(true);
-        p.setFont(font);
-        p.setPen(QColor(40, 40, 40));
-        p.drawText(QRectF(0, 0, 20, 19), Qt::AlignCenter, u"a"_s);
-    });
-}
-
-QIcon deleteIcon()
-{
-    return drawnIcon([](QPainter &p) {
-        p.setPen(QPen(QColor(190, 30, 30), 2.6, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(5, 5), QPointF(15, 15));
-        p.drawLine(QPointF(15, 5), QPointF(5, 15));
-    });
-}
-
-QIcon startIcon()
-{
-    return drawnIcon([](QPainter &p) {
-        QPainterPath triangle;
-        triangle.moveTo(5, 3);
-        triangle.lineTo(17, 10);
-        triangle.lineTo(5, 17);
-        triangle.closeSubpath();
-        p.setPen(QPen(QColor(20, 110, 30), 1));
-        p.setBrush(QColor(40, 160, 60));
-        p.drawPath(triangle);
-    });
-}
-
-// The reading finger's two pointers: red triangles on black, 50 x 25, the first
-// pointing down, the second up, their tips at x = 24/25.
-QPixmap pointerImage(bool pointingDown)
-{
-    QImage image(50, 25, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    const QRgb red = qRgb(255, 0, 0);
-    for (int y = 0; y < 25; ++y) {
-        const int from = pointingDown ? y : 24 - y;
-        const int to = pointingDown ? 49 - y : 25 + y;
-        for (int x = from; x <= to; ++x)
-            image.setPixel(x, y, red);
-    }
-    return QPixmap::fromImage(image);
-}
-
-QPushButton *hiddenButton(const QString &name, const QString &caption)
-{
-    auto *button = named(new QPushButton(caption), name);
-    button->hide();
-    return button;
-}
-
-QToolButton *speedButton(const QString &name, const QIcon &icon, const QString &hint)
-{
-    auto *button = named(new QToolButton, name);
-    button->setIcon(icon);
-    button->setToolTip(hint);
-    button->setAutoRaise(true);
-    button->setIconSize(QSize(20, 20));
-    return button;
-}
+constexpr QStringView textFilter = u"Laufbahn / Text (*.txt)";
+constexpr QStringView oldTextFilter = u"alte DOS-Laufbahn (*.lbz)";
 
 } // namespace
 
@@ -218,35 +75,19 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(u"Form3"_s);
 
-    buildMenus();
-    addToolBar(Qt::TopToolBarArea, static_cast<QToolBar *>(buildToolBar()));
-
-    auto *central = new QWidget;
-    auto *columns = new QHBoxLayout(central);
-    columns->setContentsMargins(8, 6, 8, 6);
-    columns->setSpacing(8);
-    columns->addWidget(buildStep1(), 1);
-    auto *right = new QVBoxLayout;
-    right->setSpacing(6);
-    right->addWidget(buildStep2());
-    right->addWidget(buildStep3(), 1);
-    right->addWidget(buildStep4());
-    right->addStretch(0);
-    columns->addLayout(right, 1);
-    buildHiddenControls(central);
-    setCentralWidget(central);
+    m_werkzeugleiste = hauptfensterAufbauen(*this);
 
     StatusBar1 = named(new QStatusBar, u"StatusBar1"_s);
     for (int panel = 0; panel < 2; ++panel) {
-        statusPanels_[panel] = named(new QLabel, u"StatusBar1Panel%1"_s.arg(panel));
-        statusPanels_[panel]->setContentsMargins(4, 0, 4, 0);
+        m_statusPanels[panel] = named(new ElidedLabel, u"StatusBar1Panel%1"_s.arg(panel));
+        m_statusPanels[panel]->setContentsMargins(4, 0, 4, 0);
     }
-    statusPanels_[0]->setFixedWidth(400);
-    StatusBar1->addPermanentWidget(statusPanels_[0], 0);
-    StatusBar1->addPermanentWidget(statusPanels_[1], 1);
+    m_statusPanels[0]->setFixedWidth(400);
+    StatusBar1->addPermanentWidget(m_statusPanels[0], 0);
+    StatusBar1->addPermanentWidget(m_statusPanels[1], 1);
     setStatusBar(StatusBar1);
-    setStatusText(0, keinText);
-    setStatusText(1, keinSchueler);
+    setStatusText(0, keinText.toString());
+    setStatusText(1, keinSchueler.toString());
 
     for (LazyFileDialog *dialog : {&OpenDialog1, &OpenDialog2, &SaveDialog1, &SaveDialog2})
         dialog->configure([](QFileDialog *made) { made->resize(760, 480); });
@@ -254,305 +95,22 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
         dialog->setWindowTitle(u"Text laden"_s);
         dialog->setFileMode(QFileDialog::ExistingFile);
         dialog->setAcceptMode(QFileDialog::AcceptOpen);
-        dialog->setNameFilters({textFilter, oldTextFilter});
+        dialog->setNameFilters({textFilter.toString(), oldTextFilter.toString()});
     });
     SaveDialog1.configure([](QFileDialog *dialog) {
         dialog->setWindowTitle(u"Text speichern unter"_s);
         dialog->setFileMode(QFileDialog::AnyFile);
         dialog->setAcceptMode(QFileDialog::AcceptSave);
-        dialog->setNameFilter(textFilter);
+        dialog->setNameFilter(textFilter.toString());
         dialog->setDefaultSuffix(u"txt"_s);
     });
 
     connectCommands();
     setUpSectionCommands();
-    if (entwicklerEintraege()) {
-        setupDeveloperDisplayEntry();
-        setupDeveloperPraiseEntries();
-        setupDeveloperFlashEntries();
-    }
     FormCreate();
 }
 
 TForm3::~TForm3() = default;
-
-void TForm3::buildMenus()
-{
-    QMenuBar *bar = menuBar();
-    bar->setObjectName(u"MainMenu1"_s);
-    auto action = [this](QMenu *menu, const QString &name, const QString &caption) {
-        QAction *a = menu->addAction(caption);
-        a->setObjectName(name);
-        return a;
-    };
-    auto checkItem = [&](QMenu *menu, const QString &name, const QString &caption) {
-        QAction *a = action(menu, name, caption);
-        a->setCheckable(true);
-        return a;
-    };
-
-    Datei1 = named(bar->addMenu(u"&Datei"_s), u"Datei1"_s);
-    neu1 = action(Datei1, u"neu1"_s, u"Neu"_s);
-    neu1->setShortcut(QKeySequence::New);
-    ffnen1 = action(Datei1, u"ffnen1"_s, u"Öffnen..."_s);
-    ffnen1->setShortcut(QKeySequence::Open);
-    speichern1 = action(Datei1, u"speichern1"_s, u"Speichern"_s);
-    speichern1->setShortcut(QKeySequence::Save);
-    speichernunter1 = action(Datei1, u"speichernunter1"_s, u"Speichern unter..."_s);
-    Datei1->addSeparator();
-    drucken1 = action(Datei1, u"drucken1"_s, u"Text drucken"_s);
-    drucken1->setShortcut(QKeySequence::Print);
-    Druckereinstellungen1 =
-        action(Datei1, u"Druckereinstellungen1"_s, u"Druckereinstellungen..."_s);
-    Datei1->addSeparator();
-    Info1 = action(Datei1, u"Info1"_s, u"Info..."_s);
-    Datei1->addSeparator();
-    Programmende1 = action(Datei1, u"Programmende1"_s, u"Programmende"_s);
-
-    Optionen1 = named(bar->addMenu(u"&Schüler"_s), u"Optionen1"_s);
-    neu2 = action(Optionen1, u"neu2"_s, u"Neu..."_s);
-    ffnen2 = action(Optionen1, u"ffnen2"_s, u"Öffnen..."_s);
-    Lernverlauf1 = action(Optionen1, u"Lernverlauf1"_s, u"Lernverlauf..."_s);
-
-    Optionen2 = named(bar->addMenu(u"&Optionen"_s), u"Optionen2"_s);
-    zuflligeWortfolge1 = action(Optionen2, u"zuflligeWortfolge1"_s, u"zufällige Wortfolge"_s);
-    Optionen2->addSeparator();
-    Fehlerverstecken1 = checkItem(Optionen2, u"Fehlerverstecken1"_s, u"Fehleranzeige verstecken"_s);
-    Sonderzeichennichtdrucken1 =
-        checkItem(Optionen2, u"Sonderzeichennichtdrucken1"_s, u"Sonderzeichen nicht drucken"_s);
-    alternativerLaufmodus1 =
-        checkItem(Optionen2, u"alternativerLaufmodus1"_s, u"alternativer Laufmodus"_s);
-
-    Extras1 = named(bar->addMenu(u"&Extras"_s), u"Extras1"_s);
-    alleTextedrucken1 = action(Extras1, u"alleTextedrucken1"_s, u"alle Texte drucken..."_s);
-    Textauswertung1 = action(Extras1, u"Textauswertung1"_s, u"Textauswertung..."_s);
-    FehlerauswertungdesaktuellenSchler1 =
-        action(Extras1, u"FehlerauswertungdesaktuellenSchler1"_s, u"Fehlerauswertung..."_s);
-    N5 = Extras1->addSeparator();
-    N5->setObjectName(u"N5"_s);
-    N5->setVisible(false);
-    espanol1 = action(Extras1, u"espanol1"_s, u"español"_s);
-    espanol1->setVisible(false);
-}
-
-QWidget *TForm3::buildToolBar()
-{
-    auto *toolBar = named(new QToolBar(u"Werkzeugleiste"_s), u"ToolBar1"_s);
-    toolBar->setMovable(false);
-    toolBar->setFloatable(false);
-    toolBar->toggleViewAction()->setEnabled(false);
-    toolBar->setIconSize(QSize(20, 20));
-    SpeedButton1 = speedButton(u"SpeedButton1"_s, newTextIcon(), u"neuer Text"_s);
-    SpeedButton2 = speedButton(u"SpeedButton2"_s, openTextIcon(), u"Text laden"_s);
-    SpeedButton3 = speedButton(u"SpeedButton3"_s, saveIcon(), u"Text speichern"_s);
-    SpeedButton4 = speedButton(u"SpeedButton4"_s, printerIcon(), u"Text drucken"_s);
-    for (QToolButton *button : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4})
-        toolBar->addWidget(button);
-    return toolBar;
-}
-
-QGroupBox *TForm3::buildStep1()
-{
-    GroupBox2 = named(new QGroupBox(u"1. Schritt: Übung laden / erstellen"_s), u"GroupBox2"_s);
-    auto *layout = new QVBoxLayout(GroupBox2);
-    layout->setSpacing(6);
-
-    Memo1 = named(new QPlainTextEdit, u"Memo1"_s);
-    Memo1->setTabChangesFocus(true);
-    Memo1->setPlaceholderText(u"Hier den Übungstext schreiben oder einen Text laden."_s);
-    QFont editorFont = Memo1->font();
-    if (editorFont.pointSizeF() > 0) {
-        editorFont.setPointSizeF(editorFont.pointSizeF() * 1.15);
-        Memo1->setFont(editorFont);
-    }
-    Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
-    PopupMenu1 = named(new QMenu(Memo1), u"PopupMenu1"_s);
-    layout->addWidget(Memo1, 1);
-
-    auto *pupilButtons = new QHBoxLayout;
-    Button3 = named(new QPushButton(u"neuer Schüler"_s), u"Button3"_s);
-    Button2 = named(new QPushButton(u"Schüler laden"_s), u"Button2"_s);
-    Button5 = hiddenButton(u"Button5"_s, u"Textbezogen"_s);
-    pupilButtons->addWidget(Button3);
-    pupilButtons->addWidget(Button2);
-    pupilButtons->addWidget(Button5);
-    pupilButtons->addStretch(1);
-    layout->addLayout(pupilButtons);
-
-    Label5 = named(new QLabel(u"alte Übungen des Schülers:"_s), u"Label5"_s);
-    ListBox1 = named(new QListWidget, u"ListBox1"_s);
-    Label5->setBuddy(ListBox1);
-    ListBox1->setFixedHeight(120);
-    layout->addWidget(Label5);
-    layout->addWidget(ListBox1);
-    return GroupBox2;
-}
-
-QGroupBox *TForm3::buildStep2()
-{
-    GroupBox1 = named(new QGroupBox(u"2. Schritt: Übung starten"_s), u"GroupBox1"_s);
-    auto *grid = new QGridLayout(GroupBox1);
-    grid->setHorizontalSpacing(10);
-
-    RadioGroup1 = named(new QGroupBox(u"Datei-Typ"_s), u"RadioGroup1"_s);
-    auto *types = new QVBoxLayout(RadioGroup1);
-    types->setSpacing(2);
-    RadioButton1 = named(new QRadioButton(u"Wörter"_s), u"RadioButton1"_s);
-    RadioButton2 = named(new QRadioButton(u"Wortgruppen"_s), u"RadioButton2"_s);
-    RadioButton3 = named(new QRadioButton(u"Text"_s), u"RadioButton3"_s);
-    RadioButton1->setChecked(true);
-    types->addWidget(RadioButton1);
-    types->addWidget(RadioButton2);
-    types->addWidget(RadioButton3);
-
-    GroupBox5 = named(new QGroupBox(u"Vorname des Schülers"_s), u"GroupBox5"_s);
-    auto *firstName = new QVBoxLayout(GroupBox5);
-    firstName->setSpacing(2);
-    Edit2 = named(new QLineEdit, u"Edit2"_s);
-    Label1 = named(new QLabel(u"Eingabe optional"_s), u"Label1"_s);
-    Label1->setEnabled(false);
-    firstName->addWidget(Edit2);
-    firstName->addWidget(Label1);
-    firstName->addStretch(1);
-
-    BitBtn10 = named(new QPushButton(startIcon(), u"Laufbahn starten"_s), u"BitBtn10"_s);
-    BitBtn10->setIconSize(QSize(20, 20));
-    BitBtn10->setMinimumHeight(34);
-    {
-        QPalette red = BitBtn10->palette();
-        red.setColor(QPalette::ButtonText, Qt::red);
-        BitBtn10->setPalette(red);
-    }
-    BitBtn8 = named(new QPushButton(u"Einstellungen..."_s), u"BitBtn8"_s);
-    BitBtn8->setMinimumHeight(34);
-    BitBtn1 = hiddenButton(u"BitBtn1"_s, u"Lesefinger"_s);
-    BitBtn5 = hiddenButton(u"BitBtn5"_s, u"Silbenlesen"_s);
-    BitBtn2 = hiddenButton(u"BitBtn2"_s, u"Laufbahn alt"_s);
-
-    grid->addWidget(RadioGroup1, 0, 0);
-    grid->addWidget(GroupBox5, 0, 1);
-    grid->addWidget(BitBtn10, 1, 0);
-    grid->addWidget(BitBtn8, 1, 1);
-    auto *hiddenStarts = new QHBoxLayout;
-    hiddenStarts->addWidget(BitBtn1);
-    hiddenStarts->addWidget(BitBtn5);
-    hiddenStarts->addWidget(BitBtn2);
-    grid->addLayout(hiddenStarts, 2, 0, 1, 2);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(1, 1);
-
-    GroupBox1->hide();
-    return GroupBox1;
-}
-
-QGroupBox *TForm3::buildStep3()
-{
-    GroupBox3 = named(new QGroupBox(u"3. Schritt: Fehler ansehen"_s), u"GroupBox3"_s);
-    auto *layout = new QHBoxLayout(GroupBox3);
-
-    auto *wordColumn = new QVBoxLayout;
-    ListBox3 = named(new QListWidget, u"ListBox3"_s);
-    ListBox3->setFixedWidth(wrongWordListMinimum);
-    wordColumn->addWidget(ListBox3, 1);
-    auto *wordButtons = new QHBoxLayout;
-    wordButtons->setSpacing(0);
-    SpeedButton7 = speedButton(u"SpeedButton7"_s, QIcon(), u"Wort kleinschreiben"_s);
-    SpeedButton8 = speedButton(u"SpeedButton8"_s, QIcon(), u"Wort löschen"_s);
-    SpeedButton6 = speedButton(u"SpeedButton6"_s, QIcon(), u"Fehler als Text speichern"_s);
-    SpeedButton5 = speedButton(u"SpeedButton5"_s, QIcon(), u"drucken"_s);
-    for (QToolButton *button : {SpeedButton7, SpeedButton8, SpeedButton6, SpeedButton5})
-        wordButtons->addWidget(button);
-    wordButtons->addStretch(1);
-    wordColumn->addLayout(wordButtons);
-    layout->addLayout(wordColumn, 0);
-
-    PageControl1 = named(new QTabWidget, u"PageControl1"_s);
-    TabSheet1 = named(new QWidget, u"TabSheet1"_s);
-    auto *original = new QVBoxLayout(TabSheet1);
-    original->setContentsMargins(2, 2, 2, 2);
-    RichEdit1 = named(new QTextEdit, u"RichEdit1"_s);
-    RichEdit1->setReadOnly(true);
-    original->addWidget(RichEdit1);
-    PageControl1->addTab(TabSheet1, u"Orginal-Text"_s);
-
-    TabSheet2 = named(new QWidget, u"TabSheet2"_s);
-    auto *written = new QVBoxLayout(TabSheet2);
-    written->setContentsMargins(2, 2, 2, 2);
-    written->setSpacing(0);
-    RichEdit2 = named(new QTextEdit, u"RichEdit2"_s);
-    RichEdit2->setReadOnly(true);
-    written->addWidget(RichEdit2, 1);
-    SpeedButton9 = speedButton(u"SpeedButton9"_s, QIcon(), u"geschriebenen Text drucken"_s);
-    written->addWidget(SpeedButton9, 0, Qt::AlignRight);
-    PageControl1->addTab(TabSheet2, u"geschriebener Text"_s);
-    layout->addWidget(PageControl1, 1);
-
-    setUpWrongWordList();
-    // Step 3 is hidden at start: its pictures are drawn when it is first shown.
-    whenFirstShown(GroupBox3, [this] {
-        const QIcon printer = printerIcon();
-        SpeedButton7->setIcon(lowerCaseIcon());
-        SpeedButton8->setIcon(deleteIcon());
-        SpeedButton6->setIcon(saveIcon());
-        SpeedButton5->setIcon(printer);
-        SpeedButton9->setIcon(printer);
-    });
-    GroupBox3->hide();
-    return GroupBox3;
-}
-
-QGroupBox *TForm3::buildStep4()
-{
-    GroupBox4 = named(new QGroupBox, u"GroupBox4"_s);
-    auto *layout = new QHBoxLayout(GroupBox4);
-    Label4 = named(new QLabel(u"Fehler wiederholen mit:"_s), u"Label4"_s);
-    BitBtn3 = named(new QPushButton(startIcon(), u"Laufbahn"_s), u"BitBtn3"_s);
-    BitBtn4 = hiddenButton(u"BitBtn4"_s, u"Lesefinger"_s);
-    BitBtn6 = hiddenButton(u"BitBtn6"_s, u"Silbenlesen"_s);
-    layout->addWidget(Label4);
-    layout->addWidget(BitBtn3);
-    layout->addWidget(BitBtn4);
-    layout->addWidget(BitBtn6);
-    layout->addStretch(1);
-    GroupBox4->hide();
-    return GroupBox4;
-}
-
-void TForm3::buildHiddenControls(QWidget *owner)
-{
-    auto hidden = [owner](auto *widget, const QString &name) {
-        widget->setObjectName(name);
-        widget->setParent(owner);
-        widget->hide();
-        return widget;
-    };
-    Label6 = hidden(new QLabel(keinText), u"Label6"_s);
-    Edit1 = hidden(new QLineEdit(keinSchueler), u"Edit1"_s);
-    Memo2 = hidden(new HiddenMemo, u"Memo2"_s);
-    Memo3 = hidden(new QPlainTextEdit, u"Memo3"_s);
-    Memo4 = hidden(new QPlainTextEdit, u"Memo4"_s);
-    Memo5 = hidden(new QPlainTextEdit, u"Memo5"_s);
-    ListBox2 = hidden(new QListWidget, u"ListBox2"_s);
-    ListBox4 = hidden(new QListWidget, u"ListBox4"_s);
-
-    Image1 = hidden(new QLabel, u"Image1"_s);
-    Image1->setPixmap(pointerImage(true));
-    Image2 = hidden(new QLabel, u"Image2"_s);
-    Image2->setPixmap(pointerImage(false));
-
-    Label7 = hidden(new QLabel(u"Hilfe"_s), u"Label7"_s);
-    QFont helpFont(u"Arial"_s);
-    helpFont.setPixelSize(10);
-    Label7->setFont(helpFont);
-    QPalette lime = Label7->palette();
-    lime.setColor(QPalette::WindowText, QColor(0, 255, 0));
-    Label7->setPalette(lime);
-
-    Label8 = hidden(new QLabel(u"Druckschrift"_s), u"Label8"_s);
-    QFont printFont(u"Arial"_s);
-    printFont.setPixelSize(27);
-    Label8->setFont(printFont);
-}
 
 void TForm3::connectCommands()
 {
@@ -642,14 +200,19 @@ void TForm3::firstShow()
 void TForm3::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (firstShowPending_) {
-        firstShowPending_ = false;
+    if (m_firstShowPending) {
+        m_firstShowPending = false;
         firstShow();
     }
 }
 
 void TForm3::closeEvent(QCloseEvent *event)
 {
+    // A run is never cut off: the pupil ends it in the rewrite form, and it is recorded.
+    if (m_lauf) {
+        event->ignore();
+        return;
+    }
     if (confirmDiscardText() && confirmLeavePupil())
         event->accept();
     else
@@ -658,9 +221,9 @@ void TForm3::closeEvent(QCloseEvent *event)
 
 QPrinter *TForm3::printer()
 {
-    if (!printer_)
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return printer_.get();
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return m_printer.get();
 }
 
 // ---------------------------------------------------------------- services
@@ -698,12 +261,12 @@ void TForm3::ShowTaskBar(bool show)
 void TForm3::setStatusText(int panel, const QString &text)
 {
     if (panel >= 0 && panel < 2)
-        statusPanels_[panel]->setText(text);
+        m_statusPanels[panel]->setText(text);
 }
 
 QString TForm3::statusText(int panel) const
 {
-    return panel >= 0 && panel < 2 ? statusPanels_[panel]->text() : QString();
+    return panel >= 0 && panel < 2 ? m_statusPanels[panel]->text() : QString();
 }
 
 QString TForm3::textName(const QString &path) const
@@ -715,6 +278,14 @@ QString TForm3::textName(const QString &path) const
 QString TForm3::textPath(const QString &name) const
 {
     return QFileInfo(name).isAbsolute() ? name : startverzeichnis + name;
+}
+
+TForm3::TextState TForm3::textState() const
+{
+    const QString name = Label6->text();
+    if (name == keinText)
+        return TextState::None;
+    return name == neuerText ? TextState::New : TextState::Named;
 }
 
 void TForm3::setCurrentText(const QString &name)
@@ -750,23 +321,10 @@ bool TForm3::loadText(const QString &path, bool oldFormat)
 
 bool TForm3::writeTextFile(const QString &path, const QString &text)
 {
-    IoError error;
-    QString unencodable;
-    if (textfile::writeText(path, text, &error, &unencodable))
-        return true;
-    if (!unencodable.isEmpty()) {
-        QStringList characters;
-        for (const QChar ch : std::as_const(unencodable))
-            characters << ch;
-        showWarning(this, u"Der Text enthält Zeichen, die in einer Laufbahn-Textdatei nicht "
-                          "gespeichert werden können: "_s +
-                              characters.join(u"  "_s) +
-                              u"\n\nBitte ersetzen Sie diese Zeichen. Der Text wurde nicht "
-                              "gespeichert."_s);
-    } else {
-        showIoError(this, error);
-    }
-    return false;
+    const WriteResult result = textfile::writeText(path, text);
+    if (!result.ok())
+        showWriteError(this, result, WrittenFile::Text);
+    return result.ok();
 }
 
 bool TForm3::confirmDiscardText()
@@ -839,7 +397,7 @@ void TForm3::neu1Click()
     zufallsfolge = false;
     Memo1->clear();
     Memo1->document()->setModified(false);
-    setCurrentText(neuerText);
+    setCurrentText(neuerText.toString());
     clearResults();
     Memo1Change();
     Memo1->setFocus();
@@ -879,7 +437,7 @@ bool TForm3::speichern1Click()
 {
     const QString name = Label6->text();
     // A random word order or a converted old text must never replace its source unasked.
-    if (name == keinText || name == neuerText || zufallsfolge || textfile::isOldTextName(name))
+    if (textState() != TextState::Named || zufallsfolge || textfile::isOldTextName(name))
         return speichernunter1Click();
     if (!writeTextFile(textPath(name), editorText(*Memo1->document())))
         return false;
@@ -956,23 +514,6 @@ void TForm3::SpeedButton8Click()
         return;
     delete ListBox3->takeItem(ListBox3->row(item));
     schueler_update();
-}
-
-void TForm3::Button5Click()
-{
-    if (!confirmLeavePupil())
-        return;
-    Edit1->setText(keinSchueler);
-    Edit2->clear();
-    setStatusText(1, keinSchueler);
-    schuelerdatei.clear();
-    schueler_.reset();
-    ListBox1->clear();
-    Memo2->clear();
-    RichEdit1->clear();
-    Memo3->clear();
-    hideStep3();
-    Button5->hide();
 }
 
 void TForm3::showMemo1Menu(const QPoint &pos)

@@ -3,8 +3,8 @@
 // to the exercise (step 2) and its wrong words (step 3). Created first at start-up.
 
 #include "display/ui/gleitanzeige.h"
-#include "exercise/core/laufabschnitt.h"
 #include "exercise/core/pupilrecord.h"
+#include "exercise/core/uebungslauf.h"
 #include "exercise/ui/hiddenmemo.h"
 #include "exercise/ui/lazyfiledialog.h"
 #include "writing/ui/auswahl.h"
@@ -34,8 +34,10 @@ class QRadioButton;
 class QStatusBar;
 class QTabWidget;
 class QTextEdit;
+class QToolBar;
 class QToolButton;
 class QWidget;
+class SchuelerAkte;
 class TForm9;
 class TForm12;
 class TForm17;
@@ -55,10 +57,13 @@ public:
     explicit TForm3(QWidget *parent = nullptr);
     ~TForm3() override;
 
-    // The texts the window's state is kept in; commands compare against them.
-    static inline const QString keinText = QStringLiteral("kein Text geladen");
-    static inline const QString neuerText = QStringLiteral("neuer Text");
-    static inline const QString keinSchueler = QStringLiteral("kein Schüler geladen");
+    // The texts the window's state is kept in (Label6, Edit1).
+    static constexpr QStringView keinText = u"kein Text geladen";
+    static constexpr QStringView neuerText = u"neuer Text";
+    static constexpr QStringView keinSchueler = u"kein Schüler geladen";
+    // The text state, read from Label6; only a named text is recorded in the pupil file.
+    enum class TextState { None, New, Named };
+    TextState textState() const;
 
     // Where the main window opens on a screen: 809 x 606 centred, or filling the
     // screen's free area when the window with its frame does not fit into it (a
@@ -69,21 +74,15 @@ public:
     };
     static Placement placementOn(const QRect &availableGeometry, const QMargins &frame);
 
-    // --- Program-wide state shared with the exercise run, displays and rewrite forms.
-    QString puffer;
+    // --- Program-wide state shared with the displays and rewrite forms. The run's own
+    // state (buffer, chunk, sentence, marked words) lives in its `lauf::Uebungslauf`.
     QString startverzeichnis; // ends with "/"
-    QString schuelerdatei;
-    bool neue_uebung = false;
-    bool silben_modus = false;
     bool zufallsfolge = false;
-    QString abschnitt;
-    QString abschnitt_roh;
-    QString wortgruppe_roh;
-    QString wort_roh;
+    // The display string of the last chunk shown; the hidden "Laufbahn alt" glides it.
     QString laufbahn_text;
     QString kurzzeit_wort;
-    int satz_nr = 0;
-    int abschnitt_ende = 0;
+    // Read by the hidden reading-finger commands ("Silbenlesen" sets it).
+    bool silben_modus = false;
 
     // --- Services.
     int farbtiefe() const;
@@ -95,6 +94,9 @@ public:
     // --- The gliding display.
     // What the display reads from the settings dialog and this window when it starts.
     display::DisplaySettings anzeigeEinstellungen() const;
+    // Whether what the pupil does now is recorded: in a first run, and in a developer's
+    // try outside any run; never in a repetition.
+    bool ersterLauf() const;
     // Shows one display string full screen until it closes; marked words arrive
     // through fehlerMarkieren.
     void laufbahnZeigen(const QString &anzeigeText);
@@ -102,30 +104,25 @@ public:
     void fehlerMarkieren(const QString &word, int selectionStart, int selectionLength);
 
     // --- The word comparison (glmain_vergleich.cpp).
-    // Its results are recorded here, and Ctrl+Shift+F9 tries it on the text of Memo1.
+    // Its results are recorded here.
     void vergleichVerbinden(TForm14 *vergleich);
-    VergleichsAnsicht vergleichsAnsicht() const;
+    // The rewrite going on: its target's raw forms, and whether it is recorded.
+    void setNachschreibTeil(const lauf::Nachschreiben &teil) { m_teil = teil; }
     // A written text against its target, with the raw forms of the current chunk.
     writing::VergleichsEingabe vergleichsEingabe(const QString &geschrieben,
                                                  const QString &vorlage) const;
     markup::FileType dateityp() const;
-    // While a first run goes on (neue_uebung): the wrong words as lines of Memo3, the
+    // While a rewrite of a first run goes on: the wrong words as lines of Memo3, the
     // target words coloured in RichEdit1, the written words in RichEdit2.
     void vergleichEintragen(const writing::Vergleich &vergleich);
     // Appends the pieces at the end of a result text, each in its colour.
     static void anhaengen(QTextEdit *text, const QList<writing::TextStueck> &stuecke);
 
     // --- The section choice in running text (glmain_auswahl.cpp).
-    // Its results land in auswahlUebernehmen, and Ctrl+Shift+F6 tries it on Memo1's text.
     void auswahlVerbinden(TForm13 *auswahl);
-    AuswahlAnsicht auswahlAnsicht() const;
-    // puffer, satz_nr, abschnitt_ende and the gap characters.
-    writing::AuswahlEingabe auswahlEingabe() const;
-    // A turn's result: abschnitt, abschnitt_ende and satz_nr.
-    void auswahlUebernehmen(const writing::AuswahlErgebnis &ergebnis);
-    // One turn: TForm13 shows sentence satz_nr of puffer. False when the pupil chose
-    // nothing or left, which ends the exercise.
-    bool textabschnittWaehlen();
+    // One turn: TForm13 shows sentence `satzNr` of `puffer` from `abschnittEnde` on; the
+    // pupil's choice (empty when none) and where the next turn goes on.
+    writing::AuswahlErgebnis abschnittWaehlen(const QString &puffer, int satzNr, int abschnittEnde);
     // --- Praise (glmain_lob.cpp).
     // The program's random generator: praise lines, the praise picture and its pieces.
     QRandomGenerator zufall{QRandomGenerator::securelySeeded()};
@@ -142,11 +139,8 @@ public:
     void lobBildZeigen();
 
     // --- The rewrite forms (glmain_schreiben.cpp).
-    // Their results land here, and Ctrl+Shift+F5 (TForm9, the first word) and
-    // Ctrl+Shift+F4 (TForm12, the first line) try them on the text of Memo1.
     void schreibformenVerbinden(TForm9 *wort, TForm12 *gruppe);
-    NachschreibAnsicht nachschreibAnsicht() const;
-    // neue_uebung, laufbahn_text, how to show the chunk again, its raw forms, the praise.
+    // The rewrite going on, laufbahn_text, how to show the chunk again, the praise.
     writing::NachschreibEingabe nachschreibEingabe() const;
     // A finished rewrite: appended to Memo5, and when right to RichEdit1 and RichEdit2.
     void nachschreibenEintragen(const writing::Auswertung &auswertung);
@@ -158,11 +152,13 @@ public:
     // "Laufbahn"); neither starts while a run goes on.
     void BitBtn10Click();
     void BitBtn3Click();
-    // Runs the exercise in puffer chunk by chunk: a display, then a rewrite per chunk.
-    // Empty when it could not start ("lob.inf" unreadable); else whether the pupil
+    // Runs the exercise buffer `puffer` chunk by chunk: a display, then a rewrite per
+    // chunk. Empty when it could not start ("lob.inf" unreadable); else whether the pupil
     // finished at least one rewrite.
-    std::optional<bool> laufbahn_starten();
-    bool laufbahnLaeuft() const { return m_laufbahnLaeuft; }
+    std::optional<bool> laufbahn_starten(const QString &puffer, bool neueUebung);
+    // Opens the window each step of `lauf` names until it is done, with the window's
+    // commands taken away meanwhile. Every kind of run goes through here.
+    lauf::Fertig laufFuehren(lauf::Uebungslauf &lauf);
 
     // --- The evaluations (glmain_auswertung.cpp): "Textauswertung...",
     // "Fehlerauswertung..."; the evaluation's prints are shown in the preview over it.
@@ -171,9 +167,7 @@ public:
     void lernverlaufVerbinden(TFormLernverlauf *lernverlauf);
     void Lernverlauf1Click();
 
-    // --- The short-time display and the alternative gliding line (glmain_kurzzeit.cpp).
-    // What the short-time display reads from the settings dialog, anew at every showing.
-    display::FlashSettings kurzzeitEinstellungen() const;
+    // --- The short-time display and the alternative gliding line (glmain_anzeige.cpp).
     // Flashes one word with Form15 (kurzzeit_wort := wort). `verzoegerung` stands in for
     // the setting "Verzögerung:" for this one showing, which leaves the setting alone.
     display::KurzzeitMessung kurzzeitZeigen(const QString &wort,
@@ -222,12 +216,6 @@ public:
     void SpeedButton8Click();
     void Button5Click();
 
-    // Fit to what the window shows (glmain_fenster.cpp): the wrong-word list is as
-    // wide as its longest entry, from 120 pixels up to half of the step-3 group.
-    static constexpr int wrongWordListMinimum = 120;
-    void setUpWrongWordList();
-    void fitWrongWordList();
-
     // Pupil commands (glmain_schueler.cpp).
     void neu2Click();
     void ffnen2Click();
@@ -242,6 +230,8 @@ public:
     // end): changes whose write failed are written now; when that fails again the
     // teacher decides whether to go on without them. False: stay.
     bool confirmLeavePupil();
+    // The loaded pupil's file, or empty.
+    QString schuelerPfad() const;
 
     // Printing (glmain_drucken.cpp): the exercise text ("Text drucken", SpeedButton4), the
     // wrong words (SpeedButton5), the written text (SpeedButton9) and the texts of a folder
@@ -250,8 +240,7 @@ public:
     void SpeedButton5Click();
     void SpeedButton9Click();
     void alleTextedrucken1Click();
-    // The display font's face and style in black at `points`, and the size of Label8.
-    QFont druckSchrift(int points) const;
+    // The size of Label8, the single prints' size.
     int druckGroesse() const;
     // Opens the preview of `job` for the printer chosen in "Druckereinstellungen...".
     void druckvorschau(const printing::PrintJob &job);
@@ -274,8 +263,6 @@ public:
     QTextEdit *RichEdit2;
     QPlainTextEdit *Memo5;
     QListWidget *ListBox4;
-    QListWidget *ListBox2;
-    QPlainTextEdit *Memo4;
     QGroupBox *RadioGroup1;
     QRadioButton *RadioButton1;
     QRadioButton *RadioButton2;
@@ -385,54 +372,32 @@ private:
     // Runs once, when the window is shown for the first time.
     void firstShow();
 
-    void buildMenus();
-    QWidget *buildToolBar();
-    QGroupBox *buildStep1();
-    QGroupBox *buildStep2();
-    QGroupBox *buildStep3();
-    QGroupBox *buildStep4();
-    void buildHiddenControls(QWidget *owner);
     void connectCommands();
     void setUpPupilCommands();
-    // Memo2 and ListBox1 from the loaded pupil file; `selectedEntry` is selected again
-    // when the list still holds it.
-    void showPupilFile(const QString &selectedEntry);
-    void setupDeveloperDisplayEntry();
-    void setupDeveloperPraiseEntries();
-    void setupDeveloperFlashEntries();
-    // The text of Memo1 as a display string, for the developer shortcuts.
-    QString developerDisplayString() const;
+    // Edit1 and status panel 1 name the loaded pupil.
+    void schuelerZeigen();
     void showMemo1Menu(const QPoint &pos);
     // Writes `text` under `path`; reports unwritable characters and file errors.
     bool writeTextFile(const QString &path, const QString &text);
     void clearResults();
-    // The steps of a run (glmain_laufbahn.cpp). puffer from the part of the editor's
+    // The steps of a run (glmain_laufbahn.cpp). The buffer from the part of the editor's
     // text that fits, its markup checked; a cut is noted in the status bar.
-    bool pufferFuellen(QPlainTextEdit *editor, markup::BufferLayout layout);
-    void laufSperren(bool laeuft);
-    void abschnittZeigen(markup::FileType modus);
-    // False when the pupil ended the exercise in a rewrite form.
-    bool abschnittNachschreiben(markup::FileType modus);
-    // Returns abbruch: true when the pupil left without finishing.
-    bool wortNachschreiben(const QString &ziel);
-    bool gruppeNachschreiben(const QString &ziel);
-    // A word marked on the display of the current chunk: its raw word goes to Memo3 and
-    // its place is coloured once the chunk reaches RichEdit1.
-    void fehlerImAbschnitt(int selectionStart);
-    void markierteWoerterFaerben(int ab);
+    std::optional<QString> pufferFuellen(QPlainTextEdit *editor, markup::BufferLayout layout);
+    void abschnittZeigen(const lauf::Zeigen &zeigen);
+    // The words marked on a chunk's display, coloured where the chunk's words were
+    // appended to RichEdit1 from `ab` on.
+    void markierteWoerterFaerben(int ab, const lauf::MarkierteFaerben &markierte);
     void laufErgebnisEintragen();
-    bool m_laufbahnLaeuft = false;
-    bool m_nachgeschrieben = false;
-    lauf::Abschnitt m_abschnitt;
-    QList<int> m_markiert;
+    // The run going on, or none.
+    lauf::Uebungslauf *m_lauf = nullptr;
+    lauf::Nachschreiben m_teil;
+    // The section choice's answer to the turn going on.
+    std::optional<writing::AuswahlErgebnis> m_auswahl;
+    QWidget *m_werkzeugleiste = nullptr;
 
-    std::unique_ptr<QPrinter> printer_;
-    QLabel *statusPanels_[2] = {};
-    bool firstShowPending_ = true;
-    // The loaded pupil file; Memo2 mirrors its lines.
-    std::optional<pupilrecord::PupilFile> schueler_;
-    // The entry whose wrong words Memo3 and ListBox3 hold.
-    QString shownEntry_;
-    // Set while ListBox1 is refilled or reselected by the program, not by the user.
-    bool refillingListBox1_ = false;
+    std::unique_ptr<QPrinter> m_printer;
+    QLabel *m_statusPanels[2] = {};
+    bool m_firstShowPending = true;
+    // The loaded pupil file with ListBox1 and Memo2.
+    SchuelerAkte *m_schueler = nullptr;
 };

@@ -5,6 +5,7 @@
 
 #include "exercise/core/markup.h"
 #include "exercise/ui/editortext.h"
+#include "exercise/ui/elidedlabel.h"
 #include "exercise/ui/messages.h"
 
 #include <QAction>
@@ -85,7 +86,7 @@ void TForm3::setUpSectionCommands()
     connect(AbschnittzurWortgrppeverbinden1, &QAction::triggered, this,
             &TForm3::AbschnittzurWortgrppeverbinden1Click);
 
-    m_pairFaultLabel = new QLabel;
+    m_pairFaultLabel = new ElidedLabel;
     m_pairFaultLabel->setObjectName(u"Lueckenfehler"_s);
     m_pairFaultLabel->setContentsMargins(4, 0, 4, 0);
     QPalette red = m_pairFaultLabel->palette();
@@ -145,5 +146,10 @@ bool TForm3::lueckentextPruefen(QPlainTextEdit *editor, qsizetype laenge)
     editor->setTextCursor(cursor);
     editor->ensureCursorVisible();
     showWarning(this, warning);
+    // The keyboard goes back to the broken pair, not to whatever had it before the box.
+    if (editor->isVisible()) {
+        activateWindow();
+        editor->setFocus(Qt::OtherFocusReason);
+    }
     return false;
 }

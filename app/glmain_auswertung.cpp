@@ -7,6 +7,7 @@
 #include "exercise/ui/hiddenmemo.h"
 #include "exercise/ui/messages.h"
 #include "exercise/ui/printing.h"
+#include "settings/ui/einstellwerte.h"
 #include "settings/ui/fehler.h"
 
 #include <QLabel>
@@ -27,10 +28,11 @@ QStringList zeilen(const QString &text)
 }
 
 // Fills the evaluation window by `init` and shows it, with the print font as it is set now.
-void zeigen(const TForm3 &form, const std::function<void(TForm17 &)> &init)
+void zeigen(const std::function<void(TForm17 &)> &init)
 {
     TForm17 &auswertung = *laufbahn().Form17;
-    auswertung.setDruckschrift(form.druckSchrift(auswertungsDruckPunkte));
+    auswertung.setDruckschrift(
+        einstellwerte::druckSchrift(*laufbahn().Form10, auswertungsDruckPunkte));
     init(auswertung);
     auswertung.exec();
 }
@@ -48,11 +50,11 @@ void TForm3::auswertungVerbinden(TForm17 *auswertung)
 
 void TForm3::Textauswertung1Click()
 {
-    if (Label6->text() == keinText) {
+    if (textState() == TextState::None) {
         showInformation(this, u"Sie müssen zunächst einen Text laden."_s);
         return;
     }
-    zeigen(*this, [this](TForm17 &auswertung) {
+    zeigen([this](TForm17 &auswertung) {
         auswertung.init2(zeilen(Memo1->toPlainText()), Label6->text());
     });
 }
@@ -63,5 +65,5 @@ void TForm3::FehlerauswertungdesaktuellenSchler1Click()
         showInformation(this, u"Sie müssen zunächst einen Schüler laden."_s);
         return;
     }
-    zeigen(*this, [this](TForm17 &auswertung) { auswertung.init(zeilen(Memo2->toPlainText())); });
+    zeigen([this](TForm17 &auswertung) { auswertung.init(zeilen(Memo2->toPlainText())); });
 }

@@ -12,8 +12,7 @@
 #include "exercise/ui/printing.h"
 #include "exercise/ui/textedrucken.h"
 #include "settings/core/fontspec.h"
-#include "settings/ui/einstell.h"
-#include "settings/ui/settingwidgets.h"
+#include "settings/ui/einstellwerte.h"
 
 #include <QAction>
 #include <QDate>
@@ -22,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <cstdlib>
 
@@ -36,8 +34,7 @@ constexpr int folderPrintPoints = 10;
 // The text's name when a named text is loaded, else empty.
 QString namedText(const TForm3 &form)
 {
-    const QString name = form.Label6->text();
-    return name == TForm3::keinText || name == TForm3::neuerText ? QString() : name;
+    return form.textState() == TForm3::TextState::Named ? form.Label6->text() : QString();
 }
 
 QString loadedPupil(const TForm3 &form)
@@ -54,13 +51,6 @@ printing::Layout singleLayout(const QList<printlayout::Heading> &headings, const
 }
 
 } // namespace
-
-QFont TForm3::druckSchrift(int points) const
-{
-    QFont font = settings::toQFont(laufbahn().Form10->Label1->fontSpec());
-    font.setPointSize(points);
-    return font;
-}
 
 int TForm3::druckGroesse() const
 {
@@ -82,17 +72,19 @@ void TForm3::drucken1Click()
         printjobs::printBuffer(Memo1->toPlainText(), Sonderzeichennichtdrucken1->isChecked());
     druckvorschau({name.isEmpty() ? u"Text"_s : name,
                    name.isEmpty() ? u"Text.pdf"_s : QFileInfo(name).completeBaseName() + u".pdf"_s,
-                   druckSchrift(druckGroesse()),
+                   einstellwerte::druckSchrift(*laufbahn().Form10, druckGroesse()),
                    singleLayout(printjobs::exerciseTextHeadings(name), buffer)});
 }
 
 void TForm3::SpeedButton5Click()
 {
-    const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    // German whatever the system's language, as in the pupil file.
+    const QString date = QDate::currentDate().toString(u"dd.MM.yyyy");
     const QString buffer =
         printjobs::printBuffer(Memo3->toPlainText(), Sonderzeichennichtdrucken1->isChecked());
     druckvorschau(
-        {u"Fehler"_s, u"Fehler.pdf"_s, druckSchrift(druckGroesse()),
+        {u"Fehler"_s, u"Fehler.pdf"_s,
+         einstellwerte::druckSchrift(*laufbahn().Form10, druckGroesse()),
          singleLayout(printjobs::wrongWordsHeadings(date, loadedPupil(*this), namedText(*this)),
                       buffer)});
 }
@@ -103,7 +95,8 @@ void TForm3::SpeedButton9Click()
     const QString selectedEntry = entry && entry->isSelected() ? entry->text() : QString();
     // The marks stay: what the pupil wrote is printed as written.
     const QString buffer = printjobs::printBuffer(Memo5->toPlainText(), false);
-    druckvorschau({u"Ergebnis"_s, u"Ergebnis.pdf"_s, druckSchrift(druckGroesse()),
+    druckvorschau({u"Ergebnis"_s, u"Ergebnis.pdf"_s,
+                   einstellwerte::druckSchrift(*laufbahn().Form10, druckGroesse()),
                    singleLayout(printjobs::writtenTextHeadings(namedText(*this), loadedPupil(*this),
                                                                selectedEntry),
                                 buffer)});
@@ -130,7 +123,8 @@ void TForm3::alleTextedrucken1Click()
         }
         texts.append({QDir::toNativeSeparators(file), printjobs::printBuffer(*text, false)});
     }
-    druckvorschau({u"Texte"_s, u"Texte.pdf"_s, druckSchrift(folderPrintPoints),
+    druckvorschau({u"Texte"_s, u"Texte.pdf"_s,
+                   einstellwerte::druckSchrift(*laufbahn().Form10, folderPrintPoints),
                    [texts](QSize page, const printlayout::TextMetrics &metrics) {
                        return printlayout::folderPrint(page, metrics, texts);
                    }});

@@ -1,18 +1,18 @@
-// The exercise run: "Laufbahn starten" and the error repetition cut the text into
-// chunks, show each on a display, have the pupil write it, and record the wrong words.
+// The exercise run: "Laufbahn starten" and the error repetition fill the buffer, and a
+// short driver opens the window each step of the run names and records the result.
 
 #include "app/glmain.h"
 
 #include "app/laufbahnapp.h"
-#include "display/ui/kuzzeit.h"
+#include "app/laufsperre.h"
+#include "app/schuelerakte.h"
 #include "exercise/core/markup.h"
 #include "exercise/ui/editortext.h"
-#include "settings/ui/einstell.h"
+#include "settings/ui/einstellwerte.h"
 #include "writing/ui/schreib1.h"
 #include "writing/ui/schreib2.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QListWidget>
@@ -20,7 +20,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
-#include <QSlider>
 #include <QStatusBar>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -29,35 +28,27 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-const QString gekuerztHinweis =
-    u"Der Text ist länger als 8000 Zeichen: geübt wird nur sein Anfang."_s;
-
-} // namespace
-
-bool TForm3::pufferFuellen(QPlainTextEdit *editor, markup::BufferLayout layout)
+std::optional<QString> TForm3::pufferFuellen(QPlainTextEdit *editor, markup::BufferLayout layout)
 {
     StatusBar1->clearMessage();
     const QString text = editorText(*editor->document());
     const lauf::Uebungstext teil = lauf::uebungstext(text);
     if (!lueckentextPruefen(editor, teil.laenge))
-        return false;
-    puffer = markup::fillBuffer(QStringView(text).first(teil.laenge), layout);
+        return std::nullopt;
     if (teil.gekuerzt)
-        StatusBar1->showMessage(gekuerztHinweis);
-    return true;
+        StatusBar1->showMessage(
+            u"Der Text ist länger als 8000 Zeichen: geübt wird nur sein Anfang."_s);
+    return markup::fillBuffer(QStringView(text).first(teil.laenge), layout);
 }
 
 void TForm3::BitBtn10Click()
 {
-    if (m_laufbahnLaeuft)
+    if (m_lauf)
         return;
-    if (!pufferFuellen(Memo1, markup::BufferLayout::Laufbahn))
+    const std::optional<QString> puffer = pufferFuellen(Memo1, markup::BufferLayout::Laufbahn);
+    if (!puffer)
         return;
-    neue_uebung = true;
-
-    const std::optional<bool> nachgeschrieben = laufbahn_starten();
+    const std::optional<bool> nachgeschrieben = laufbahn_starten(*puffer, true);
     if (!nachgeschrieben)
         return;
     laufErgebnisEintragen();
@@ -82,34 +73,35 @@ void TForm3::laufErgebnisEintragen()
         cursor.select(QTextCursor::Document);
         cursor.insertText(zeilen.join(u'\n'));
     }
-    shownEntry_.clear();
+    m_schueler->nichtsZeigen();
     ListBox3->clear();
     ListBox3->addItems(pupilrecord::nonEmpty(zeilen));
 }
 
 void TForm3::BitBtn3Click()
 {
-    if (m_laufbahnLaeuft)
+    if (m_lauf)
         return;
-    if (!pufferFuellen(Memo3, markup::BufferLayout::ErrorRepetition))
+    const std::optional<QString> puffer =
+        pufferFuellen(Memo3, markup::BufferLayout::ErrorRepetition);
+    if (!puffer)
         return;
 
     // A repetition records nothing and leaves the wrong words, the texts and the file
     // type as they were; the window keeps its size and place.
-    neue_uebung = false;
     QRadioButton *const vorher = RadioButton1->isChecked()
                                      ? RadioButton1
                                      : (RadioButton2->isChecked() ? RadioButton2 : RadioButton3);
-    (puffer.contains(markup::groupJoin) ? RadioButton2 : RadioButton1)->setChecked(true);
+    (puffer->contains(markup::groupJoin) ? RadioButton2 : RadioButton1)->setChecked(true);
     const auto zurueck = qScopeGuard([vorher] { vorher->setChecked(true); });
-    laufbahn_starten();
+    laufbahn_starten(*puffer, false);
 }
 
-std::optional<bool> TForm3::laufbahn_starten()
+std::optional<bool> TForm3::laufbahn_starten(const QString &puffer, bool neueUebung)
 {
     if (!lob_laden())
         return std::nullopt;
-    if (neue_uebung) {
+    if (neueUebung) {
         RichEdit1->clear();
         RichEdit2->clear();
         Memo3->clear();
@@ -117,132 +109,76 @@ std::optional<bool> TForm3::laufbahn_starten()
     }
     lobBildInit();
 
-    const markup::FileType modus = dateityp();
-    const TForm10 &settings = *laufbahn().Form10;
-    const int anzahl = settings.TrackBar4->value();
-    qsizetype pos = 0;
-    satz_nr = 1;
-    abschnitt_ende = 0;
-    m_nachgeschrieben = false;
-    laufSperren(true);
-    const auto entsperren = qScopeGuard([this] { laufSperren(false); });
+    lauf::Uebungslauf lauf(
+        puffer, neueUebung,
+        einstellwerte::lauf(*laufbahn().Form10, dateityp(), alternativerLaufmodus1->isChecked()));
+    const lauf::Fertig ende = laufFuehren(lauf);
 
-    for (;;) {
-        abschnitt.clear();
-        switch (modus) {
-        case markup::FileType::Text:
-            if (!textabschnittWaehlen())
-                abschnitt.clear();
-            break;
-        case markup::FileType::Woerter:
-            abschnitt = lauf::woerterLesen(puffer, pos, anzahl);
-            break;
-        case markup::FileType::Wortgruppen:
-            wortgruppe_roh = lauf::wortLesen(puffer, pos);
-            abschnitt = markup::wordGroupForDisplay(wortgruppe_roh);
-            break;
-        }
-        m_abschnitt = lauf::abschnittZerlegen(abschnitt);
-        if (m_abschnitt.leer())
-            break;
-        m_markiert.clear();
-        laufbahn_text = markup::displayString(m_abschnitt.roh, settings.hiddenLetterCharacter(),
-                                              settings.hiddenPartCharacter());
-        abschnittZeigen(modus);
-
-        abschnitt_roh = m_abschnitt.roh;
-        abschnitt = m_abschnitt.ziel();
-        const int ab = RichEdit1->document()->characterCount() - 1;
-        const bool weiter = abschnittNachschreiben(modus);
-        markierteWoerterFaerben(ab);
-        if (!weiter || (modus != markup::FileType::Text && lauf::amEnde(puffer, pos)))
-            break;
-    }
-
-    QTextCursor anfang(RichEdit1->document());
-    RichEdit1->setTextCursor(anfang);
+    RichEdit1->setTextCursor(QTextCursor(RichEdit1->document()));
     showStep3();
-    return m_nachgeschrieben;
+    return ende.nachgeschrieben;
 }
 
-void TForm3::laufSperren(bool laeuft)
+lauf::Fertig TForm3::laufFuehren(lauf::Uebungslauf &lauf)
 {
-    m_laufbahnLaeuft = laeuft;
-    for (QWidget *teil : {static_cast<QWidget *>(BitBtn10), static_cast<QWidget *>(BitBtn3),
-                          static_cast<QWidget *>(GroupBox2), static_cast<QWidget *>(GroupBox3),
-                          static_cast<QWidget *>(GroupBox4)})
-        teil->setEnabled(!laeuft);
+    const LaufSperre sperre(*this, {m_werkzeugleiste, GroupBox1, GroupBox2, GroupBox3, GroupBox4});
+    m_lauf = &lauf;
+    const auto vorbei = qScopeGuard([this] { m_lauf = nullptr; });
+    // Where the current chunk's words begin in RichEdit1.
+    int ab = 0;
+    for (;;) {
+        const lauf::Schritt schritt = lauf.next();
+        if (const auto *waehlen = std::get_if<lauf::AbschnittWaehlen>(&schritt)) {
+            const writing::AuswahlErgebnis wahl =
+                abschnittWaehlen(lauf.puffer(), waehlen->satzNr, waehlen->abschnittEnde);
+            lauf.gewaehlt(wahl.abschnitt, wahl.satz_nr, wahl.abschnitt_ende);
+        } else if (const auto *zeigen = std::get_if<lauf::Zeigen>(&schritt)) {
+            ab = RichEdit1->document()->characterCount() - 1;
+            abschnittZeigen(*zeigen);
+        } else if (const auto *teil = std::get_if<lauf::Nachschreiben>(&schritt)) {
+            m_teil = *teil;
+            Nachschreiben &form = teil->gruppe ? static_cast<Nachschreiben &>(*laufbahn().Form12)
+                                               : static_cast<Nachschreiben &>(*laufbahn().Form9);
+            lauf.nachgeschrieben(
+                form.nachschreiben(teil->ziel, nachschreibEingabe(),
+                                   einstellwerte::nachschreiben(*laufbahn().Form10)));
+        } else if (const auto *markiert = std::get_if<lauf::MarkierteFaerben>(&schritt)) {
+            markierteWoerterFaerben(ab, *markiert);
+        } else {
+            return std::get<lauf::Fertig>(schritt);
+        }
+    }
 }
 
-void TForm3::abschnittZeigen(markup::FileType modus)
+void TForm3::abschnittZeigen(const lauf::Zeigen &zeigen)
 {
-    const TForm10 &settings = *laufbahn().Form10;
-    if (settings.CheckBox1->isChecked() && modus == markup::FileType::Woerter) {
+    laufbahn_text = zeigen.anzeigeText;
+    switch (zeigen.anzeige) {
+    case lauf::Anzeige::Kurzzeit:
         for (const QString &wort : markup::displayStringWords(laufbahn_text))
             kurzzeitZeigen(wort);
-    } else if (alternativerLaufmodus1->isChecked()) {
+        break;
+    case lauf::Anzeige::Alternativ:
         alternativZeigen(laufbahn_text);
-    } else {
+        break;
+    case lauf::Anzeige::Laufbahn:
         laufbahnZeigen(laufbahn_text);
+        break;
     }
     repaint();
     QCoreApplication::processEvents();
 }
 
-bool TForm3::abschnittNachschreiben(markup::FileType modus)
-{
-    if (modus == markup::FileType::Woerter) {
-        for (const lauf::Wort &wort : std::as_const(m_abschnitt.woerter)) {
-            if (wort.ziel.isEmpty())
-                continue;
-            wort_roh = wort.roh;
-            if (wortNachschreiben(wort.ziel))
-                return false;
-            m_nachgeschrieben = true;
-        }
-        return true;
-    }
-    const QString ziel = m_abschnitt.ziel();
-    if (ziel.isEmpty())
-        return true;
-    wort_roh = abschnitt_roh;
-    if (gruppeNachschreiben(ziel))
-        return false;
-    m_nachgeschrieben = true;
-    return true;
-}
-
-bool TForm3::wortNachschreiben(const QString &ziel)
-{
-    return laufbahn().Form9->nachschreiben(ziel, nachschreibEingabe(), nachschreibAnsicht());
-}
-
-bool TForm3::gruppeNachschreiben(const QString &ziel)
-{
-    return laufbahn().Form12->nachschreiben(ziel, nachschreibEingabe(), nachschreibAnsicht());
-}
-
-void TForm3::fehlerImAbschnitt(int selectionStart)
-{
-    const int stelle = lauf::wortStelle(laufbahn_text, selectionStart);
-    if (stelle >= m_abschnitt.woerter.size())
-        return;
-    Memo3->appendPlainText(m_abschnitt.woerter[stelle].roh);
-    m_markiert.append(stelle);
-}
-
-void TForm3::markierteWoerterFaerben(int ab)
+void TForm3::markierteWoerterFaerben(int ab, const lauf::MarkierteFaerben &markierte)
 {
     // The chunk's target words were appended behind `ab` in their order; a word marked
     // on the display is found there by its place among the words written.
-    if (m_markiert.isEmpty())
-        return;
     QTextDocument *dokument = RichEdit1->document();
     QTextCharFormat rot;
     rot.setForeground(QColor(255, 0, 0));
     int suchAb = ab;
-    for (int stelle = 0; stelle < m_abschnitt.woerter.size(); ++stelle) {
-        const QString &ziel = m_abschnitt.woerter[stelle].ziel;
+    for (int stelle = 0; stelle < markierte.woerter.size(); ++stelle) {
+        const QString &ziel = markierte.woerter[stelle].ziel;
         if (ziel.isEmpty())
             continue;
         const QTextCursor fund = dokument->find(
@@ -250,7 +186,7 @@ void TForm3::markierteWoerterFaerben(int ab)
         if (fund.isNull())
             break;
         suchAb = fund.selectionEnd();
-        if (m_markiert.contains(stelle)) {
+        if (markierte.markiert.contains(stelle)) {
             QTextCursor markieren = fund;
             markieren.mergeCharFormat(rot);
         }

@@ -4,8 +4,10 @@
 #include "app/glmain.h"
 
 #include "app/laufbahnapp.h"
+#include "app/schuelerakte.h"
 #include "exercise/ui/messages.h"
 #include "exercise/ui/printing.h"
+#include "settings/ui/einstellwerte.h"
 #include "settings/ui/lernverlauf.h"
 
 #include <QAction>
@@ -46,12 +48,13 @@ void TForm3::lernverlaufVerbinden(TFormLernverlauf *lernverlauf)
 
 void TForm3::Lernverlauf1Click()
 {
-    if (Edit1->text() == keinSchueler || !schueler_) {
+    if (Edit1->text() == keinSchueler || !m_schueler->geladen()) {
         showInformation(this, ohneSchueler());
         return;
     }
     TFormLernverlauf &lernverlauf = *laufbahn().FormLernverlauf;
-    lernverlauf.setDruckschrift(druckSchrift(lernverlaufDruckPunkte));
-    lernverlauf.init(schueler_->lines());
+    lernverlauf.setDruckschrift(
+        einstellwerte::druckSchrift(*laufbahn().Form10, lernverlaufDruckPunkte));
+    lernverlauf.init(m_schueler->zeilen());
     lernverlauf.exec();
 }

@@ -5,14 +5,12 @@
 
 #include "app/laufbahnapp.h"
 #include "exercise/ui/messages.h"
-#include "settings/ui/einstell.h"
-#include "settings/ui/settingwidgets.h"
+#include "settings/ui/einstellwerte.h"
 #include "writing/core/praisefile.h"
 #include "writing/core/praisepicture.h"
 #include "writing/ui/lob.h"
 #include "writing/ui/lob2.h"
 
-#include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
 
@@ -36,7 +34,7 @@ void TForm3::lobBildInit()
 {
     TForm16::Setup setup;
     setup.startverzeichnis = startverzeichnis;
-    setup.gridSize = praise::gridSizeForItem(laufbahn().Form10->RadioGroup3->itemIndex());
+    setup.gridSize = einstellwerte::lobRaster(*laufbahn().Form10);
     const QList<praise::PictureFailure> skipped = laufbahn().Form16->init(setup, zufall);
     if (!skipped.isEmpty())
         showWarning(this, praise::failureMessage(skipped));
@@ -44,14 +42,14 @@ void TForm3::lobBildInit()
 
 void TForm3::lobZeigen()
 {
-    switch (laufbahn().Form10->RadioGroup2->itemIndex()) {
-    case 1:
+    switch (einstellwerte::lob(*laufbahn().Form10)) {
+    case writing::Lob::Text:
         lobTextZeigen();
         break;
-    case 2:
+    case writing::Lob::Bild:
         lobBildZeigen();
         break;
-    default:
+    case writing::Lob::Keins:
         break;
     }
 }
@@ -62,11 +60,7 @@ void TForm3::lobTextZeigen()
     const QString text = count > 0 ? ListBox4->item(int(zufall.bounded(quint32(count))))->text()
                                    : praise::fallbackPraise();
     // The colours are read now, so the teacher's settings file and later changes count.
-    const TForm10 &settings = *laufbahn().Form10;
-    PraiseTextLook look;
-    look.background = settings.Panel5->color();
-    look.textColor = settings.Label4->textColor();
-    laufbahn().Form11->zeigen(text, look);
+    laufbahn().Form11->zeigen(text, einstellwerte::lobText(*laufbahn().Form10));
 }
 
 void TForm3::lobBildZeigen()
@@ -75,26 +69,4 @@ void TForm3::lobBildZeigen()
     if (!laufbahn().Form16->isInitialised())
         lobBildInit();
     laufbahn().Form16->zeigen(zufall);
-}
-
-void TForm3::setupDeveloperPraiseEntries()
-{
-    // Not in any menu: lets a developer see both kinds of praise before the rewrite
-    // forms give them.
-    auto *text = new QAction(this);
-    text->setObjectName(QStringLiteral("LobTextProbe"));
-    text->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F8));
-    text->setShortcutContext(Qt::WindowShortcut);
-    addAction(text);
-    connect(text, &QAction::triggered, this, [this] {
-        if (lob_laden())
-            lobTextZeigen();
-    });
-
-    auto *picture = new QAction(this);
-    picture->setObjectName(QStringLiteral("LobBildProbe"));
-    picture->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F7));
-    picture->setShortcutContext(Qt::WindowShortcut);
-    addAction(picture);
-    connect(picture, &QAction::triggered, this, &TForm3::lobBildZeigen);
 }

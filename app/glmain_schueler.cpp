@@ -4,15 +4,13 @@
 #include "app/glmain.h"
 
 #include "app/laufbahnapp.h"
-#include "exercise/core/fileio.h"
+#include "app/schuelerakte.h"
 #include "exercise/core/textfile.h"
 #include "exercise/ui/editortext.h"
 #include "exercise/ui/messages.h"
 #include "exercise/ui/neuschueler.h"
 
-#include <QDateTime>
 #include <QDir>
-#include <QEvent>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,53 +18,11 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStringList>
 #include <QTextEdit>
-#include <QTimer>
-#include <functional>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QString pupilFilter = u"Schüler (*.lbs)"_s;
-const QString allFilesFilter = u"alle Dateien (*)"_s;
-
-// A selection made with the mouse counts once the button is released: a modal question
-// asked in the middle of a press would leave the list dragging its selection after it.
-class EntryListWatcher : public QObject {
-public:
-    explicit EntryListWatcher(QListWidget *list) : QObject(list), list_(list)
-    {
-        list->viewport()->installEventFilter(this);
-    }
-
-    bool pressed = false;
-    // Set while a selection is being shown, so that nothing shown on the way (a question,
-    // an error box) starts a second one.
-    bool busy = false;
-    std::function<void()> released;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::MouseButtonPress ||
-            event->type() == QEvent::MouseButtonDblClick) {
-            pressed = true;
-        } else if (event->type() == QEvent::MouseButtonRelease && pressed) {
-            pressed = false;
-            // After the list has handled the release (and emitted its click).
-            QTimer::singleShot(0, list_, [this] {
-                if (released)
-                    released();
-            });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QListWidget *list_;
-};
 
 // The lines of a memo as a file holds them: none for an empty memo, and no empty line
 // after a final line break.
@@ -80,32 +36,6 @@ QStringList memoLines(const QPlainTextEdit *memo)
     return text.split(u'\n');
 }
 
-bool hasNamedText(const TForm3 &form)
-{
-    const QString name = form.Label6->text();
-    return name != TForm3::keinText && name != TForm3::neuerText;
-}
-
-QString selectedEntry(const QListWidget *list)
-{
-    const QListWidgetItem *item = list->currentItem();
-    return item && item->isSelected() ? item->text() : QString();
-}
-
-// Selects `entry`, or nothing when the list does not hold it (entries are never empty).
-void selectEntry(QListWidget *list, const QString &entry)
-{
-    const QList<QListWidgetItem *> found =
-        entry.isEmpty() ? QList<QListWidgetItem *>() : list->findItems(entry, Qt::MatchExactly);
-    if (found.isEmpty()) {
-        list->setCurrentItem(nullptr);
-        list->clearSelection();
-        return;
-    }
-    list->setCurrentItem(found.constFirst());
-    found.constFirst()->setSelected(true);
-}
-
 } // namespace
 
 void TForm3::setUpPupilCommands()
@@ -114,43 +44,21 @@ void TForm3::setUpPupilCommands()
         dialog->setWindowTitle(u"Schüler laden"_s);
         dialog->setFileMode(QFileDialog::ExistingFile);
         dialog->setAcceptMode(QFileDialog::AcceptOpen);
-        dialog->setNameFilters({pupilFilter, allFilesFilter});
+        dialog->setNameFilters({u"Schüler (*.lbs)"_s, u"alle Dateien (*)"_s});
     });
-
-    // A record of years of exercises lists hundreds of thousands of them.
-    ListBox1->setUniformItemSizes(true);
-    auto *watcher = new EntryListWatcher(ListBox1);
-    const auto showSelected = [this, watcher](bool evenWhenShown) {
-        if (refillingListBox1_ || watcher->busy)
-            return;
-        const QString entry = selectedEntry(ListBox1);
-        if (entry.isEmpty() || (!evenWhenShown && entry == shownEntry_))
-            return;
-        watcher->busy = true;
-        ListBox1Click();
-        watcher->busy = false;
-    };
-    // Arrow keys and the like select at once.
-    connect(ListBox1, &QListWidget::itemSelectionChanged, this, [watcher, showSelected] {
-        if (!watcher->pressed)
-            showSelected(false);
-    });
-    // A click shows the exercise again even when it is selected already, as a fresh start
-    // of its corrections.
-    connect(ListBox1, &QListWidget::itemClicked, this, [showSelected] { showSelected(true); });
-    // A selection dragged to another entry ends without a click.
-    watcher->released = [showSelected] { showSelected(false); };
+    m_schueler = new SchuelerAkte(ListBox1, Memo2, this);
+    connect(m_schueler, &SchuelerAkte::eintragGewaehlt, this, &TForm3::ListBox1Click);
 }
 
-void TForm3::showPupilFile(const QString &selected)
+QString TForm3::schuelerPfad() const
 {
-    refillingListBox1_ = true;
-    Memo2->setPlainText(schueler_ ? schueler_->text() : QString());
-    ListBox1->clear();
-    if (schueler_)
-        ListBox1->addItems(schueler_->entries());
-    selectEntry(ListBox1, selected);
-    refillingListBox1_ = false;
+    return m_schueler->pfad();
+}
+
+void TForm3::schuelerZeigen()
+{
+    Edit1->setText(m_schueler->vollerName());
+    setStatusText(1, u"aktueller Schüler: "_s + m_schueler->vollerName());
 }
 
 void TForm3::neu2Click()
@@ -161,12 +69,8 @@ void TForm3::neu2Click()
         laufbahn().Form2->schuelerAnlegen(startverzeichnis);
     if (!pupil)
         return;
-    schueler_ = std::move(pupil);
-    schuelerdatei = schueler_->path();
-    shownEntry_.clear();
-    showPupilFile(QString());
-    Edit1->setText(schueler_->fullName());
-    setStatusText(1, u"aktueller Schüler: "_s + schueler_->fullName());
+    m_schueler->uebernehmen(std::move(*pupil));
+    schuelerZeigen();
 }
 
 void TForm3::ffnen2Click()
@@ -175,39 +79,31 @@ void TForm3::ffnen2Click()
         return;
     if (OpenDialog2->exec() != QDialog::Accepted || OpenDialog2->selectedFiles().isEmpty())
         return;
-    const QString path = QDir::cleanPath(OpenDialog2->selectedFiles().constFirst());
-    IoError error;
-    std::optional<pupilrecord::PupilFile> pupil = pupilrecord::PupilFile::load(path, &error);
-    if (!pupil) {
+    const IoError error =
+        m_schueler->laden(QDir::cleanPath(OpenDialog2->selectedFiles().constFirst()));
+    if (error.failed()) {
         showIoError(this, error);
         return;
     }
-    schueler_ = std::move(pupil);
-    schuelerdatei = path;
     Button5->show();
     RichEdit1->clear();
     Memo3->clear();
     // The last pupil's words must not stay behind in the hidden step 3.
     ListBox3->clear();
     hideStep3();
-    shownEntry_.clear();
-    showPupilFile(QString());
-    Edit1->setText(schueler_->fullName());
-    Edit2->setText(schueler_->firstName());
-    setStatusText(1, u"aktueller Schüler: "_s + schueler_->fullName());
+    schuelerZeigen();
+    Edit2->setText(m_schueler->vorname().left(Edit2->maxLength()));
 }
 
 void TForm3::ListBox1Click()
 {
-    const QString entry = selectedEntry(ListBox1);
-    if (!schueler_ || entry.isEmpty())
+    const QString entry = m_schueler->gewaehlterEintrag();
+    if (!m_schueler->geladen() || entry.isEmpty())
         return;
     if (!confirmDiscardText()) {
         // The list must go on naming the exercise whose words step 3 shows, or a
         // correction would land in another exercise.
-        refillingListBox1_ = true;
-        selectEntry(ListBox1, shownEntry_);
-        refillingListBox1_ = false;
+        m_schueler->gezeigtenWaehlen();
         return;
     }
 
@@ -223,11 +119,10 @@ void TForm3::ListBox1Click()
     }
     showStep3();
     RichEdit1->clear();
-    const QStringList words = schueler_->wordsOf(entry);
+    const QStringList words = m_schueler->zeigen(entry);
     Memo3->setPlainText(words.join(u'\n'));
     ListBox3->clear();
     ListBox3->addItems(pupilrecord::nonEmpty(words));
-    shownEntry_ = entry;
 }
 
 void TForm3::schueler_update()
@@ -236,57 +131,49 @@ void TForm3::schueler_update()
     for (int row = 0; row < ListBox3->count(); ++row)
         words << ListBox3->item(row)->text();
     Memo3->setPlainText(words.join(u'\n'));
-
-    const QString entry = selectedEntry(ListBox1);
-    // Only the exercise whose words step 3 shows may take them.
-    if (!hasNamedText(*this) || !schueler_ || entry.isEmpty() || entry != shownEntry_)
+    if (textState() != TextState::Named)
         return;
-    IoError error;
-    QString unencodable;
-    const bool written = schueler_->updateWords(entry, words, &error, &unencodable);
-    showPupilFile(entry);
-    if (!written)
-        showPupilFileError(this, error, unencodable);
+    const WriteResult written = m_schueler->korrigieren(words);
+    if (!written.ok())
+        showWriteError(this, written, WrittenFile::PupilRecord);
 }
 
 void TForm3::uebungEintragen(pupilrecord::ExerciseKind kind)
 {
-    if (!hasNamedText(*this) || !schueler_)
+    if (textState() != TextState::Named)
         return;
-    const QString entry =
-        pupilrecord::makeEntry(kind, QDateTime::currentDateTime(), Label6->text());
-    IoError error;
-    QString unencodable;
-    const bool written = schueler_->appendExercise(entry, memoLines(Memo3), &error, &unencodable);
-    // Step 3 now shows this run's words: an earlier exercise chosen again must show its
-    // own before a correction may reach it.
-    shownEntry_.clear();
-    if (kind == pupilrecord::ExerciseKind::Laufbahn) {
-        showPupilFile(entry);
-        if (!selectedEntry(ListBox1).isEmpty()) {
-            shownEntry_ = entry;
-            ListBox3->clear();
-            ListBox3->addItems(pupilrecord::nonEmpty(schueler_->wordsOf(entry)));
-        }
-    } else {
-        showPupilFile(QString());
+    const SchuelerAkte::Eingetragen ergebnis =
+        m_schueler->eintragen(kind, Label6->text(), memoLines(Memo3));
+    if (ergebnis.woerter) {
+        ListBox3->clear();
+        ListBox3->addItems(pupilrecord::nonEmpty(*ergebnis.woerter));
     }
-    if (!written)
-        showPupilFileError(this, error, unencodable);
+    if (!ergebnis.schreiben.ok())
+        showWriteError(this, ergebnis.schreiben, WrittenFile::PupilRecord);
 }
 
 bool TForm3::confirmLeavePupil()
 {
-    if (!schueler_ || !schueler_->hasUnwrittenChanges())
+    const IoError error = m_schueler->ungeschriebeneSchreiben();
+    if (!error.failed())
         return true;
-    IoError error;
-    if (schueler_->writeUnwritten(&error)) {
-        showPupilFile(selectedEntry(ListBox1));
-        return true;
-    }
     return askYesNo(
         this,
         u"Die Schülerdatei konnte nicht gespeichert werden (%1). Ohne sie "
         u"weitermachen? Die letzten Änderungen gehen dann verloren."_s.arg(error.message()),
         true);
+}
+
+void TForm3::Button5Click()
+{
+    if (!confirmLeavePupil())
+        return;
+    Edit1->setText(keinSchueler.toString());
+    Edit2->clear();
+    setStatusText(1, keinSchueler.toString());
+    m_schueler->vergessen();
+    RichEdit1->clear();
+    Memo3->clear();
+    hideStep3();
+    Button5->hide();
 }

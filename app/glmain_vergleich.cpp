@@ -1,81 +1,20 @@
 // The main window's side of the word comparison: what it hands the comparison from the
-// settings and the current chunk, and how the result lands in the error list and texts.
+// current chunk, and how the result lands in the error list and texts.
 
 #include "app/glmain.h"
 
-#include "app/entwickler.h"
 #include "app/laufbahnapp.h"
-#include "exercise/core/markup.h"
-#include "settings/core/colorvalue.h"
-#include "settings/core/fontspec.h"
-#include "settings/ui/einstell.h"
-#include "settings/ui/settingwidgets.h"
+#include "settings/ui/einstellwerte.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QInputDialog>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QRadioButton>
-#include <QScopeGuard>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextEdit>
-#include <utility>
-
-using namespace Qt::StringLiterals;
 
 void TForm3::vergleichVerbinden(TForm14 *vergleich)
 {
     connect(vergleich, &TForm14::verglichen, this, &TForm3::vergleichEintragen);
-    if (!entwicklerEintraege())
-        return;
-
-    // Not in any menu: lets a developer try the comparison on the text of Memo1 before
-    // the exercise run exists to open it after a wrong rewrite.
-    auto *entry = new QAction(this);
-    entry->setObjectName(u"VergleichProbe"_s);
-    entry->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F9));
-    entry->setShortcutContext(Qt::WindowShortcut);
-    addAction(entry);
-    connect(entry, &QAction::triggered, this, [this, form = QPointer<TForm14>(vergleich)] {
-        bool ok = false;
-        const QString geschrieben =
-            QInputDialog::getText(this, u"Vergleich ausprobieren"_s,
-                                  u"Geschriebener Text (verglichen mit dem Text im Editor):"_s,
-                                  QLineEdit::Normal, QString(), &ok);
-        if (!ok || !form)
-            return;
-        // The whole editor text as one chunk, set up as the exercise run sets up each.
-        const QString buffer =
-            markup::fillBuffer(Memo1->toPlainText(), markup::BufferLayout::Laufbahn);
-        const QString chunk = buffer.left(buffer.indexOf(markup::endMark)).trimmed();
-        wortgruppe_roh = chunk;
-        abschnitt_roh = dateityp() == markup::FileType::Wortgruppen
-                            ? markup::wordGroupForDisplay(chunk)
-                            : chunk;
-        wort_roh = abschnitt_roh;
-        const QString vorlage = markup::targetString(abschnitt_roh).trimmed();
-
-        // Recorded as in a first run, so that the step-3 texts show what it recorded.
-        const bool ersterLauf = std::exchange(neue_uebung, true);
-        const auto zurueck = qScopeGuard([this, ersterLauf] { neue_uebung = ersterLauf; });
-        form->vergleichen(vergleichsEingabe(geschrieben, vorlage), vergleichsAnsicht());
-        showStep3();
-    });
-}
-
-VergleichsAnsicht TForm3::vergleichsAnsicht() const
-{
-    const TForm10 &settings = *laufbahn().Form10;
-    const settings::FontSpec schrift = settings.Label7->fontSpec();
-    VergleichsAnsicht ansicht;
-    ansicht.schrift = settings::toQFont(schrift);
-    ansicht.normalFarbe = settings::toQColor(schrift.color);
-    ansicht.fehlerFarbe = settings.Label13->textColor();
-    ansicht.vergleichsFarbe = settings.Label12->textColor();
-    ansicht.diktatmodus = settings.CheckBox2->isChecked();
-    return ansicht;
 }
 
 writing::VergleichsEingabe TForm3::vergleichsEingabe(const QString &geschrieben,
@@ -88,10 +27,10 @@ writing::VergleichsEingabe TForm3::vergleichsEingabe(const QString &geschrieben,
         eingabe.geschrieben.chop(1);
     eingabe.vorlage = vorlage;
     eingabe.dateityp = dateityp();
-    eingabe.wortRoh = wort_roh;
-    eingabe.abschnittRoh = abschnitt_roh;
-    eingabe.wortgruppeRoh = wortgruppe_roh;
-    eingabe.ganzeWortgruppe = laufbahn().Form10->CheckBox3->isChecked();
+    eingabe.wortRoh = m_teil.wortRoh;
+    eingabe.abschnittRoh = m_teil.abschnittRoh;
+    eingabe.wortgruppeRoh = m_teil.wortgruppeRoh;
+    eingabe.ganzeWortgruppe = einstellwerte::ganzeWortgruppe(*laufbahn().Form10);
     return eingabe;
 }
 
@@ -106,7 +45,7 @@ markup::FileType TForm3::dateityp() const
 
 void TForm3::vergleichEintragen(const writing::Vergleich &vergleich)
 {
-    if (!neue_uebung)
+    if (!m_teil.neueUebung)
         return;
     for (const QString &wort : vergleich.fehler)
         Memo3->appendPlainText(wort);

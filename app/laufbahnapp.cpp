@@ -1,5 +1,6 @@
 #include "app/laufbahnapp.h"
 
+#include "app/entwickler.h"
 #include "app/glmain.h"
 #include "app/info.h"
 #include "app/leer.h"
@@ -65,6 +66,7 @@ LaufbahnApp::LaufbahnApp()
     FormLernverlauf = std::make_unique<TFormLernverlauf>(Form3.get());
     Form3->lernverlaufVerbinden(FormLernverlauf.get());
     Form_black = std::make_unique<TForm_black>();
+    entwicklerEintraegeEinrichten(*Form3);
 }
 
 LaufbahnApp::~LaufbahnApp()

@@ -91,23 +91,19 @@ std::optional<QString> readOldText(const QString &path, IoError *error)
     return decodeOldText(*bytes);
 }
 
-bool writeText(const QString &path, QStringView text, IoError *error, QString *unencodable)
+WriteResult writeText(const QString &path, QStringView text)
 {
-    if (error)
-        *error = {};
-    if (unencodable)
-        unencodable->clear();
+    WriteResult result;
     // An empty editor is an empty file, not one empty line.
     QStringList lines;
     if (!text.isEmpty())
         lines = text.toString().split(u'\n');
     const ansi::Encoded encoded = ansi::encodeLines(lines);
-    if (!encoded.ok()) {
-        if (unencodable)
-            *unencodable = encoded.unencodable;
-        return false;
-    }
-    return writeFileAtomically(path, encoded.bytes, error);
+    if (!encoded.ok())
+        result.unencodable = encoded.unencodable;
+    else
+        writeFileAtomically(path, encoded.bytes, &result.io);
+    return result;
 }
 
 } // namespace textfile

@@ -3,6 +3,7 @@
 // each followed by CR LF, no header and no trailer.
 
 #include "exercise/core/fileio.h"
+#include "exercise/core/writeresult.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -31,8 +32,7 @@ bool isOldTextName(QStringView name);
 std::optional<QString> readOldText(const QString &path, IoError *error);
 
 // Writes the editor text atomically, each line followed by CR LF. When the text holds
-// characters Windows-1252 cannot store, nothing is written, false is returned and
-// `unencodable` lists them (error stays clear); a file error fills `error`.
-bool writeText(const QString &path, QStringView text, IoError *error, QString *unencodable);
+// characters Windows-1252 cannot store, nothing is written and the result lists them.
+[[nodiscard]] WriteResult writeText(const QString &path, QStringView text);
 
 } // namespace textfile

@@ -1,9 +1,13 @@
 #include "exercise/ui/messages.h"
 
 #include "exercise/core/fileio.h"
+#include "exercise/core/writeresult.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
 
 QString applicationTitle()
 {
@@ -26,6 +30,34 @@ void showIoError(QWidget *parent, const IoError &error)
     if (!text.endsWith(u'.'))
         text += u'.';
     showError(parent, text);
+}
+
+void showWriteError(QWidget *parent, const WriteResult &result, WrittenFile what)
+{
+    if (result.unencodable.isEmpty()) {
+        if (result.io.failed())
+            showIoError(parent, result.io);
+        return;
+    }
+    struct Worte {
+        const char16_t *was;
+        const char16_t *wo;
+        const char16_t *folge;
+    };
+    static constexpr Worte worte[] = {
+        {u"Der Text enthält", u"einer Laufbahn-Textdatei",
+         u"Bitte ersetzen Sie diese Zeichen. Der Text wurde nicht gespeichert."},
+        {u"Die Wörter enthalten", u"einer Laufbahn-Textdatei",
+         u"Die Wörter wurden nicht gespeichert."},
+        {u"Der Eintrag enthält", u"der Schülerdatei", u"Die Schülerdatei bleibt unverändert."},
+    };
+    const Worte &w = worte[int(what)];
+    QStringList zeichen;
+    for (const QChar ch : result.unencodable)
+        zeichen << ch;
+    showWarning(parent, u"%1 Zeichen, die in %2 nicht gespeichert werden können: %3\n\n%4"_s.arg(
+                            QStringView(w.was), QStringView(w.wo), zeichen.join(u"  "_s),
+                            QStringView(w.folge)));
 }
 
 void showError(QWidget *parent, const QString &text)

@@ -6,6 +6,7 @@
 
 class QWidget;
 struct IoError;
+struct WriteResult;
 
 // "Laufbahn II  V2.0": the main window's caption and the title of every message box.
 QString applicationTitle();
@@ -13,6 +14,11 @@ QString applicationTitle();
 // The application's standard error box: the run-time message of a failed file
 // operation, under the application's title.
 void showIoError(QWidget *parent, const IoError &error);
+
+// What a write was writing, for the words of its message.
+enum class WrittenFile { Text, WordList, PupilRecord };
+// A failed write's message: the characters Windows-1252 cannot store, or the file error.
+void showWriteError(QWidget *parent, const WriteResult &result, WrittenFile what);
 // The same box for an error that is not a file's, a printer's for instance.
 void showError(QWidget *parent, const QString &text);
 

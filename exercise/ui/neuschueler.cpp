@@ -1,6 +1,7 @@
 #include "exercise/ui/neuschueler.h"
 
 #include "exercise/core/fileio.h"
+#include "exercise/core/writeresult.h"
 #include "exercise/ui/messages.h"
 
 #include <QGuiApplication>
@@ -83,28 +84,15 @@ std::optional<pupilrecord::PupilFile> TForm2::schuelerAnlegen(const QString &sta
     if (pupilrecord::fileExists(*path) && !confirmOverwritePupilFile(owner))
         return std::nullopt;
 
-    IoError error;
-    QString unencodable;
+    WriteResult result;
     std::optional<pupilrecord::PupilFile> pupil =
-        pupilrecord::PupilFile::create(*path, name, &error, &unencodable);
+        pupilrecord::PupilFile::create(*path, name, &result.io, &result.unencodable);
     if (!pupil)
-        showPupilFileError(owner, error, unencodable);
+        showWriteError(owner, result, WrittenFile::PupilRecord);
     return pupil;
 }
 
 bool confirmOverwritePupilFile(QWidget *parent)
 {
     return askYesNo(parent, u"Für diesen Namen gibt es schon eine Schülerdatei. Überschreiben?"_s);
-}
-
-void showPupilFileError(QWidget *parent, const IoError &error, const QString &unencodable)
-{
-    if (!unencodable.isEmpty()) {
-        showWarning(parent, u"Diese Zeichen können in der Schülerdatei nicht gespeichert "
-                            u"werden: "_s +
-                                unencodable + u"\nDie Schülerdatei bleibt unverändert."_s);
-        return;
-    }
-    if (error.failed())
-        showIoError(parent, error);
 }

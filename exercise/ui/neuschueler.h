@@ -41,7 +41,3 @@ protected:
 
 // The question asked before a new pupil replaces an existing pupil file; true for "Ja".
 bool confirmOverwritePupilFile(QWidget *parent);
-
-// The box for a failed write of the pupil record: the standard error box for a file error,
-// a warning naming the characters when the words could not be stored.
-void showPupilFileError(QWidget *parent, const IoError &error, const QString &unencodable);

@@ -300,22 +300,18 @@ QList<Eintrag> wortliste(QStringList words, const QCollator &collator)
     return doppelte(sortiert(std::move(words), collator));
 }
 
-bool speichern(const QString &path, const QStringList &words, IoError *error, QString *unencodable)
+WriteResult speichern(const QString &path, const QStringList &words)
 {
-    if (error)
-        *error = {};
-    if (unencodable)
-        unencodable->clear();
+    WriteResult result;
     QString text;
     for (const QString &word : words)
         text += word + u' ';
     const ansi::Encoded encoded = ansi::encode(text);
-    if (!encoded.ok()) {
-        if (unencodable)
-            *unencodable = encoded.unencodable;
-        return false;
-    }
-    return writeFileAtomically(path, encoded.bytes, error);
+    if (!encoded.ok())
+        result.unencodable = encoded.unencodable;
+    else
+        writeFileAtomically(path, encoded.bytes, &result.io);
+    return result;
 }
 
 } // namespace auswertung

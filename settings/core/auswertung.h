@@ -4,6 +4,7 @@
 // word is tested for, and the word list a teacher saves.
 
 #include "exercise/core/fileio.h"
+#include "exercise/core/writeresult.h"
 
 #include <QCollator>
 #include <QList>
@@ -72,9 +73,8 @@ QList<Eintrag> sortiert(QStringList words, const QCollator &collator);
 QList<Eintrag> wortliste(QStringList words, const QCollator &collator);
 
 // Saves chosen words as a text file: each word followed by one blank, no line break, in
-// Windows-1252. Nothing is written when a word holds characters Windows-1252 cannot store:
-// false, and `unencodable` lists them (`error` stays clear); a file error fills `error`.
-// The old file stays whole whatever goes wrong.
-bool speichern(const QString &path, const QStringList &words, IoError *error, QString *unencodable);
+// Windows-1252. Nothing is written when a word holds characters Windows-1252 cannot store;
+// the result lists them. The old file stays whole whatever goes wrong.
+[[nodiscard]] WriteResult speichern(const QString &path, const QStringList &words);
 
 } // namespace auswertung

@@ -326,19 +326,7 @@ void TForm17::BitBtn5Click()
     woerter.reserve(qsizetype(m_auswahl.size()));
     for (const qsizetype i : m_auswahl)
         woerter.append(m_liste[i].wort);
-    IoError error;
-    QString unencodable;
-    if (auswertung::speichern(path, woerter, &error, &unencodable))
-        return;
-    if (!unencodable.isEmpty()) {
-        QStringList zeichen;
-        for (const QChar ch : std::as_const(unencodable))
-            zeichen << ch;
-        showWarning(this, u"Die Wörter enthalten Zeichen, die in einer Laufbahn-Textdatei nicht "
-                          "gespeichert werden können: "_s +
-                              zeichen.join(u"  "_s) +
-                              u"\n\nDie Wörter wurden nicht gespeichert."_s);
-    } else {
-        showIoError(this, error);
-    }
+    const WriteResult result = auswertung::speichern(path, woerter);
+    if (!result.ok())
+        showWriteError(this, result, WrittenFile::WordList);
 }

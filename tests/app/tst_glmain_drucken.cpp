@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -96,21 +95,22 @@ private slots:
         QTest::addColumn<bool>("withoutMarks");
         QTest::addColumn<QStringList>("page");
 
-        const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-        const QString none = TForm3::keinSchueler;
+        // German whatever the system's locale (the tests run in the C locale).
+        const QString date = QDate::currentDate().toString(u"dd.MM.yyyy");
+        const QString none = TForm3::keinSchueler.toString();
 
         QTest::addRow("tool button, named text")
             << u"SpeedButton4"_s << u"Tiere.txt"_s << none << u""_s << false
             << QStringList{u"Tiere.txt"_s, u"Ha$us$e  M&&a§§u$$s "_s};
         QTest::addRow("new text without special characters, side by side too")
-            << u"drucken1"_s << TForm3::neuerText << none << u""_s << true
+            << u"drucken1"_s << TForm3::neuerText.toString() << none << u""_s << true
             << QStringList{u"Hause  Maus "_s};
         QTest::addRow("wrong words of a pupil's named text")
             << u"SpeedButton5"_s << u"Tiere.txt"_s << u"Ben Müller"_s << u""_s << false
             << QStringList{u"["_s + date + u"] Ben Müller"_s, u"Fehler beim Text: Tiere.txt"_s,
                            u"Ha$us$e  K§a§tze "_s};
         QTest::addRow("wrong words, nothing loaded, marks removed")
-            << u"SpeedButton5"_s << TForm3::keinText << none << u""_s << true
+            << u"SpeedButton5"_s << TForm3::keinText.toString() << none << u""_s << true
             << QStringList{u"["_s + date + u"] "_s, u"Hause  Katze "_s};
         QTest::addRow("written text of a past exercise keeps its marks")
             << u"SpeedButton9"_s << u"Tiere.txt"_s << u"Ben Müller"_s << u"[01.12.2026] Tiere.txt"_s

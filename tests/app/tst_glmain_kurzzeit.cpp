@@ -5,6 +5,7 @@
 #include "display/ui/laufunit4.h"
 #include "display/ui/unit1.h"
 #include "settings/ui/einstell.h"
+#include "settings/ui/einstellwerte.h"
 #include "settings/ui/settingwidgets.h"
 #include "tests/app/appfixture.h"
 
@@ -56,7 +57,7 @@ private slots:
         settings.Panel5->setColorValue(0x0000FFFF); // yellow
         settings.TrackBar5->setValue(12);
 
-        const display::FlashSettings s = form->kurzzeitEinstellungen();
+        const display::FlashSettings s = einstellwerte::kurzzeit(*app().Form10);
         QCOMPARE(s.letterColor, QColor(255, 0, 0));
         QCOMPARE(s.background, QColor(255, 255, 0));
         QCOMPARE(s.font.family(), u"Courier New"_s);

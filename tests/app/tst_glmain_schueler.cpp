@@ -113,7 +113,7 @@ private slots:
         answerInTurn({pupilName(u"Anna"_s)});
         form->neu2->trigger();
         QCOMPARE(readFile(u"Anna.lbs"_s), QByteArray("Anna\r\n"));
-        QCOMPARE(form->schuelerdatei, path(u"Anna.lbs"_s));
+        QCOMPARE(form->schuelerPfad(), path(u"Anna.lbs"_s));
         QCOMPARE(form->Edit1->text(), u"Anna"_s);
         QCOMPARE(form->statusText(1), u"aktueller Schüler: Anna"_s);
         QCOMPARE(form->Memo2->toPlainText(), u"Anna"_s);
@@ -178,7 +178,7 @@ private slots:
         QCOMPARE(QDir(startDir()).entryList(QDir::Files), before);
         QVERIFY(!QFile::exists(path(u"../Anna.lbs"_s)));
         QCOMPARE(form->Edit1->text(), u"Ben Müller"_s);
-        QCOMPARE(form->schuelerdatei, path(u"Ben Müller.lbs"_s));
+        QCOMPARE(form->schuelerPfad(), path(u"Ben Müller.lbs"_s));
         QCOMPARE(form->ListBox1->count(), 2);
     }
 
@@ -198,7 +198,7 @@ private slots:
         answerInTurn({fileAnswer(path(u"Mia.lbs"_s))});
         form->ffnen2->trigger();
 
-        QCOMPARE(form->schuelerdatei, path(u"Mia.lbs"_s));
+        QCOMPARE(form->schuelerPfad(), path(u"Mia.lbs"_s));
         QCOMPARE(form->Edit1->text(), u"Mia"_s);
         QCOMPARE(form->Edit2->text(), u"Mia"_s);
         QCOMPARE(form->statusText(1), u"aktueller Schüler: Mia"_s);
@@ -232,7 +232,7 @@ private slots:
         QCOMPARE(error, u"Datei nicht gefunden."_s);
         QCOMPARE(form->Edit1->text(), u"Ben Müller"_s);
         QCOMPARE(form->Edit2->text(), u"Ben"_s);
-        QCOMPARE(form->schuelerdatei, path(u"Ben Müller.lbs"_s));
+        QCOMPARE(form->schuelerPfad(), path(u"Ben Müller.lbs"_s));
         QCOMPARE(form->Memo2->toPlainText(), memo2);
         QCOMPARE(form->ListBox1->count(), 2);
     }

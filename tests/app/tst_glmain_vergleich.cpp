@@ -1,6 +1,7 @@
 #include "app/glmain.h"
 #include "app/laufbahnapp.h"
 #include "settings/ui/einstell.h"
+#include "settings/ui/einstellwerte.h"
 #include "tests/app/appfixture.h"
 #include "tests/support/dialogs.h"
 #include "writing/ui/vergleich.h"
@@ -85,16 +86,18 @@ private slots:
         QGuiApplication::clipboard()->setText(u"vom Lehrer kopiert"_s);
         app().Form10->CheckBox2->setChecked(weg == Diktat);
         form->RadioButton3->setChecked(true);
-        form->neue_uebung = neueUebung;
 
         QString meldung;
         auto rewrite = [&](const QString &roh, const QString &geschrieben) {
-            form->abschnitt_roh = roh;
+            lauf::Nachschreiben teil;
+            teil.abschnittRoh = roh;
+            teil.neueUebung = neueUebung;
+            form->setNachschreibTeil(teil);
             if (weg != Diktat)
                 testing::answerNextDialog(schliessen(Weg(weg), &meldung));
             app().Form14->vergleichen(
                 form->vergleichsEingabe(geschrieben, markup::targetString(roh)),
-                form->vergleichsAnsicht());
+                einstellwerte::vergleich(*app().Form10));
         };
         rewrite(u"Der Hu$n$d bellt."_s, u"Der hund bellt.  "_s);
         rewrite(u"Die Katze"_s, u"Die"_s);
@@ -131,7 +134,6 @@ private slots:
         QCOMPARE(meldung, u"Du hast ein Wort vergessen"_s);
         QCOMPARE(farbig(form->RichEdit1), u"der (Hund) bellt "_s);
         QVERIFY(form->GroupBox3->isVisible());
-        QVERIFY(!form->neue_uebung);
     }
 };
 

@@ -151,12 +151,9 @@ private slots:
         QFETCH(QByteArray, bytes);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"text.txt"_s);
-        IoError error;
-        QString unencodable;
-        QVERIFY(textfile::writeText(path, text, &error, &unencodable));
-        QVERIFY(!error.failed());
-        QVERIFY(unencodable.isEmpty());
+        QVERIFY(textfile::writeText(path, text).ok());
         QCOMPARE(fileBytes(path), bytes);
+        IoError error;
 
         QCOMPARE(textfile::readText(path, &error), text);
     }
@@ -201,27 +198,23 @@ private slots:
         const QString path = dir.filePath(u"text.txt"_s);
         writeBytes(path, "alt\r\n");
 
-        IoError error;
-        QString unencodable = u"stale"_s;
-        QVERIFY(!textfile::writeText(path, u"Grüße ☺\naus Łódź ☺"_s, &error, &unencodable));
-        QVERIFY(!error.failed());
-        QCOMPARE(unencodable, u"☺Łź"_s);
+        const WriteResult result = textfile::writeText(path, u"Grüße ☺\naus Łódź ☺"_s);
+        QVERIFY(!result.io.failed());
+        QCOMPARE(result.unencodable, u"☺Łź"_s);
         QCOMPARE(fileBytes(path), QByteArray("alt\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"text.txt"_s});
 
-        QVERIFY(!textfile::writeText(dir.filePath(u"neu.txt"_s), u"☺"_s, nullptr, nullptr));
+        QVERIFY(!textfile::writeText(dir.filePath(u"neu.txt"_s), u"☺"_s).ok());
         QVERIFY(!QFile::exists(dir.filePath(u"neu.txt"_s)));
     }
 
     void writingReportsFileErrors()
     {
         QTemporaryDir dir;
-        IoError error;
-        QString unencodable = u"stale"_s;
-        QVERIFY(!textfile::writeText(dir.filePath(u"fehlt/text.txt"_s), u"Hund"_s, &error,
-                                     &unencodable));
-        QCOMPARE(error.code, int(IoError::PathNotFound));
-        QVERIFY(unencodable.isEmpty());
+        const WriteResult result =
+            textfile::writeText(dir.filePath(u"fehlt/text.txt"_s), u"Hund"_s);
+        QCOMPARE(result.io.code, int(IoError::PathNotFound));
+        QVERIFY(result.unencodable.isEmpty());
     }
 
     // The exercises the program ships with: each loads, passes the pair check, is found

@@ -169,11 +169,10 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(u"woerter.txt"_s);
         testing::writeBytes(path, "alt");
-        IoError error;
-        QString refused;
-        QCOMPARE(speichern(path, words, &error, &refused), unencodable.isEmpty());
-        QCOMPARE(refused, unencodable);
-        QVERIFY(!error.failed());
+        const WriteResult result = speichern(path, words);
+        QCOMPARE(result.ok(), unencodable.isEmpty());
+        QCOMPARE(result.unencodable, unencodable);
+        QVERIFY(!result.io.failed());
         QCOMPARE(testing::fileBytes(path), bytes);
     }
 };

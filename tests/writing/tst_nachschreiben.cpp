@@ -165,7 +165,7 @@ private slots:
         QFETCH(QString, druckText);
 
         const writing::Auswertung a =
-            writing::auswerten(text, u"Haus"_s, ohneFehler, lobArt, neueUebung);
+            writing::auswerten(text, u"Haus"_s, ohneFehler, writing::Lob(lobArt), neueUebung);
         QCOMPARE(a.richtig, richtig);
         QCOMPARE(a.lob, lob);
         QCOMPARE(a.druckText, druckText);

@@ -196,7 +196,7 @@ private slots:
         const QString lang =
             QStringList(6, u"Lena und Tim spielen im Park mit dem roten Ball."_s).join(u' ');
         NachschreibAnsicht bildLob = ansicht(1, 3);
-        bildLob.lobArt = 2;
+        bildLob.lob = writing::Lob::Bild;
         writing::NachschreibEingabe e = eingabe(lang);
         e.alternativ = true;
         zeigen(form, lang, bildLob, e);

@@ -138,7 +138,7 @@ Pruefung aenderungPruefen(Nachschreibform form, Reaktion reaktion, const Stand &
     return p;
 }
 
-Auswertung auswerten(QStringView text, const QString &ziel, bool ohneFehler, int lobArt,
+Auswertung auswerten(QStringView text, const QString &ziel, bool ohneFehler, Lob lob,
                      bool neueUebung)
 {
     Auswertung a;
@@ -148,7 +148,7 @@ Auswertung auswerten(QStringView text, const QString &ziel, bool ohneFehler, int
     a.geschrieben = text.first(n).toString();
     a.richtig = a.geschrieben == ziel;
     if (a.richtig && ohneFehler)
-        a.lob = lobArt == 1 ? Lob::Text : lobArt == 2 ? Lob::Bild : Lob::Keins;
+        a.lob = lob;
     if (!neueUebung)
         return a;
     if (a.richtig) {

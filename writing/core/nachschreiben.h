@@ -82,8 +82,8 @@ struct Auswertung {
     QList<TextStueck> geschriebenText;
 };
 
-// `lobArt` is the item of the setting "Lob" (0 none, 1 text, 2 picture).
-Auswertung auswerten(QStringView text, const QString &ziel, bool ohneFehler, int lobArt,
+// `lob` is the praise the setting "Lob" chooses for a chunk written right.
+Auswertung auswerten(QStringView text, const QString &ziel, bool ohneFehler, Lob lob,
                      bool neueUebung);
 
 // What a rewrite form is handed by the main window besides its target.

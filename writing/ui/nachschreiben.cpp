@@ -412,7 +412,7 @@ void Nachschreiben::fertig()
 {
     m_fertigLaeuft = true;
     const writing::Auswertung auswertung = writing::auswerten(
-        RichEdit1->toPlainText(), ziel, ohne_fehler, m_ansicht.lobArt, m_eingabe.neueUebung);
+        RichEdit1->toPlainText(), ziel, ohne_fehler, m_ansicht.lob, m_eingabe.neueUebung);
     emit ausgewertet(auswertung);
     if (!auswertung.richtig && m_vergleich) {
         writing::VergleichsEingabe vergleich = m_eingabe.vergleich;

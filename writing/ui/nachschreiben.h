@@ -34,8 +34,8 @@ struct NachschreibAnsicht {
     int fingerTempo = 4;                      // "Geschwindigkeit Lesefinger:" 0..10
     // The checked button 1..7 of "Reaktion auf Fehler" (0: none, the last mode stays).
     int reaktionsKnopf = 1;
-    int verzoegerung = 1; // "Verzögerung:" of the short-time display, 1..60
-    int lobArt = 1;       // "Lob": 0 none, 1 text, 2 picture
+    int verzoegerung = 1;                  // "Verzögerung:" of the short-time display, 1..60
+    writing::Lob lob = writing::Lob::Text; // "Lob"
     VergleichsAnsicht vergleich;
 };
 

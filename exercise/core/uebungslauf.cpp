@@ -1,0 +1,128 @@
+#include "exercise/core/uebungslauf.h"
+
+#include <utility>
+
+namespace lauf {
+
+Uebungslauf::Uebungslauf(QString puffer, bool neueUebung, const LaufEinstellungen &einstellungen)
+    : m_puffer(std::move(puffer)), m_neueUebung(neueUebung), m_einstellungen(einstellungen)
+{
+}
+
+Schritt Uebungslauf::next()
+{
+    switch (m_phase) {
+    case Phase::Schneiden:
+        switch (m_einstellungen.modus) {
+        case markup::FileType::Text:
+            m_phase = Phase::Waehlen;
+            m_gewaehlt.reset();
+            return AbschnittWaehlen{m_satzNr, m_abschnittEnde};
+        case markup::FileType::Woerter:
+            return abschnittBeginnen(
+                woerterLesen(m_puffer, m_pos, m_einstellungen.woerterProAbschnitt), QString());
+        case markup::FileType::Wortgruppen: {
+            const QString gruppe = wortLesen(m_puffer, m_pos);
+            return abschnittBeginnen(markup::wordGroupForDisplay(gruppe), gruppe);
+        }
+        }
+        break;
+    case Phase::Waehlen:
+        // Asked again until the pupil has chosen.
+        if (!m_gewaehlt)
+            return AbschnittWaehlen{m_satzNr, m_abschnittEnde};
+        return abschnittBeginnen(*m_gewaehlt, QString());
+    case Phase::Schreiben:
+        return naechsterTeil();
+    case Phase::Faerben:
+        m_phase = Phase::Schneiden;
+        if (m_abbruch ||
+            (m_einstellungen.modus != markup::FileType::Text && amEnde(m_puffer, m_pos)))
+            m_phase = Phase::Fertig;
+        return next();
+    case Phase::Fertig:
+        break;
+    }
+    m_phase = Phase::Fertig;
+    return Fertig{m_nachgeschrieben};
+}
+
+void Uebungslauf::gewaehlt(const QString &abschnitt, int satzNr, int abschnittEnde)
+{
+    if (m_phase != Phase::Waehlen)
+        return;
+    // A choice of blanks only is no section: the pupil chose nothing.
+    m_gewaehlt = abschnitt.trimmed().isEmpty() ? QString() : abschnitt;
+    m_satzNr = satzNr;
+    m_abschnittEnde = abschnittEnde;
+}
+
+void Uebungslauf::nachgeschrieben(bool abbruch)
+{
+    if (abbruch)
+        m_abbruch = true;
+    else
+        m_nachgeschrieben = true;
+}
+
+std::optional<QString> Uebungslauf::markiert(int selectionStart)
+{
+    if (m_phase != Phase::Schreiben)
+        return std::nullopt;
+    const int stelle = wortStelle(m_anzeigeText, selectionStart);
+    if (stelle < 0 || stelle >= m_abschnitt.woerter.size())
+        return std::nullopt;
+    m_markiert.append(stelle);
+    return m_abschnitt.woerter[stelle].roh;
+}
+
+Schritt Uebungslauf::abschnittBeginnen(const QString &abschnitt, const QString &wortgruppeRoh)
+{
+    m_abschnitt = abschnittZerlegen(abschnitt);
+    if (m_abschnitt.leer()) {
+        m_phase = Phase::Fertig;
+        return Fertig{m_nachgeschrieben};
+    }
+    m_wortgruppeRoh = wortgruppeRoh;
+    m_markiert.clear();
+    m_naechstesWort = 0;
+    m_anzeigeText = markup::displayString(m_abschnitt.roh, m_einstellungen.letterPlaceholder,
+                                          m_einstellungen.partPlaceholder);
+    m_phase = Phase::Schreiben;
+    Anzeige anzeige = Anzeige::Laufbahn;
+    if (m_einstellungen.kurzzeit && m_einstellungen.modus == markup::FileType::Woerter)
+        anzeige = Anzeige::Kurzzeit;
+    else if (m_einstellungen.alternativ)
+        anzeige = Anzeige::Alternativ;
+    return Zeigen{anzeige, m_anzeigeText};
+}
+
+Schritt Uebungslauf::naechsterTeil()
+{
+    if (!m_abbruch && m_einstellungen.modus == markup::FileType::Woerter) {
+        // Word by word; a word wholly inside an "&" pair is shown, never written.
+        while (m_naechstesWort < m_abschnitt.woerter.size()) {
+            const Wort &wort = m_abschnitt.woerter[m_naechstesWort++];
+            if (!wort.ziel.isEmpty())
+                return Nachschreiben{wort.ziel, false,           m_neueUebung,
+                                     wort.roh,  m_abschnitt.roh, m_wortgruppeRoh};
+        }
+    } else if (!m_abbruch && m_naechstesWort == 0) {
+        m_naechstesWort = 1;
+        const QString ziel = m_abschnitt.ziel();
+        if (!ziel.isEmpty())
+            return Nachschreiben{
+                ziel, true, m_neueUebung, m_abschnitt.roh, m_abschnitt.roh, m_wortgruppeRoh};
+    }
+    return abschnittBeenden();
+}
+
+Schritt Uebungslauf::abschnittBeenden()
+{
+    m_phase = Phase::Faerben;
+    if (!m_markiert.isEmpty())
+        return MarkierteFaerben{m_abschnitt.woerter, std::exchange(m_markiert, {})};
+    return next();
+}
+
+} // namespace lauf

@@ -1,0 +1,124 @@
+#include "exercise/core/uebungslauf.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// One step as a line of the table; what the pupil does is taken from `antworten` in turn:
+// a choice as "section|next sentence|next offset", a rewrite as "ok" or "weg" (left
+// without finishing), a display as "-" or the offset of a word marked on it.
+QString ablauf(lauf::Uebungslauf &lauf, QStringList antworten)
+{
+    QStringList schritte;
+    for (int i = 0; i < 30; ++i) {
+        const lauf::Schritt schritt = lauf.next();
+        if (const auto *w = std::get_if<lauf::AbschnittWaehlen>(&schritt)) {
+            schritte << u"wählen %1/%2"_s.arg(w->satzNr).arg(w->abschnittEnde);
+            const QStringList wahl = antworten.takeFirst().split(u'|');
+            lauf.gewaehlt(wahl[0], wahl.value(1).toInt(), wahl.value(2).toInt());
+        } else if (const auto *z = std::get_if<lauf::Zeigen>(&schritt)) {
+            static const char *const namen[] = {"laufbahn", "alternativ", "kurzzeit"};
+            schritte << QString::fromLatin1(namen[int(z->anzeige)]) + u" »"_s +
+                            markup::displayStringWords(z->anzeigeText).join(u' ') + u'«';
+            const QString mark = antworten.takeFirst();
+            if (mark != u"-")
+                lauf.markiert(mark.toInt());
+        } else if (const auto *n = std::get_if<lauf::Nachschreiben>(&schritt)) {
+            schritte << (n->gruppe ? u"gruppe "_s : u"wort "_s) + n->ziel + u" ("_s + n->wortRoh +
+                            u')';
+            lauf.nachgeschrieben(antworten.takeFirst() == u"weg");
+        } else if (const auto *m = std::get_if<lauf::MarkierteFaerben>(&schritt)) {
+            QStringList stellen;
+            for (int stelle : m->markiert)
+                stellen << QString::number(stelle);
+            schritte << u"färben "_s + stellen.join(u',');
+        } else {
+            schritte << (std::get<lauf::Fertig>(schritt).nachgeschrieben ? u"fertig, geschrieben"_s
+                                                                         : u"fertig"_s);
+            break;
+        }
+    }
+    return schritte.join(u"; "_s);
+}
+
+} // namespace
+
+class TestUebungslauf : public QObject {
+    Q_OBJECT
+private slots:
+    void aRunStepsThroughItsChunks_data()
+    {
+        QTest::addColumn<QString>("puffer");
+        QTest::addColumn<int>("modus");
+        QTest::addColumn<bool>("kurzzeit");
+        QTest::addColumn<QStringList>("antworten");
+        QTest::addColumn<QString>("schritte");
+        const int woerter = int(markup::FileType::Woerter);
+        const int gruppen = int(markup::FileType::Wortgruppen);
+        const int text = int(markup::FileType::Text);
+
+        QTest::addRow("words: two a chunk, each rewritten")
+            << u"Hund Katze Maus  #"_s << woerter << false
+            << QStringList{u"-"_s, u"ok"_s, u"ok"_s, u"-"_s, u"ok"_s}
+            << u"laufbahn »Hund Katze«; wort Hund (Hund); wort Katze (Katze); "
+               u"laufbahn »Maus«; wort Maus (Maus); fertig, geschrieben"_s;
+        QTest::addRow("words: left at the first word")
+            << u"Hund Katze Maus  #"_s << woerter << false << QStringList{u"-"_s, u"weg"_s}
+            << u"laufbahn »Hund Katze«; wort Hund (Hund); fertig"_s;
+        QTest::addRow("words: a word not to be written is only shown")
+            << u"Hund &Katze& Maus  #"_s << woerter << false
+            << QStringList{u"-"_s, u"ok"_s, u"-"_s, u"ok"_s}
+            << u"laufbahn »Hund Katze«; wort Hund (Hund); laufbahn »Maus«; wort Maus (Maus); "
+               u"fertig, geschrieben"_s;
+        QTest::addRow("words: a marked word is coloured after the chunk, also when left")
+            << u"Ha$us$e Katze  #"_s << woerter << false << QStringList{u"5"_s, u"ok"_s, u"weg"_s}
+            << u"laufbahn »Ha#e Katze«; wort Hause (Ha$us$e); wort Katze (Katze); färben 1; "
+               u"fertig, geschrieben"_s;
+        QTest::addRow("words: flashed with the short-time display")
+            << u"Hund  #"_s << woerter << true << QStringList{u"-"_s, u"ok"_s}
+            << u"kurzzeit »Hund«; wort Hund (Hund); fertig, geschrieben"_s;
+        QTest::addRow("words: nothing to exercise")
+            << u"   #"_s << woerter << false << QStringList() << u"fertig"_s;
+        QTest::addRow("groups: one group a chunk, written whole")
+            << u"der_Hund die_Katze  #"_s << gruppen << true
+            << QStringList{u"-"_s, u"ok"_s, u"-"_s, u"ok"_s}
+            << u"laufbahn »der Hund«; gruppe der Hund (der Hund); laufbahn »die Katze«; "
+               u"gruppe die Katze (die Katze); fertig, geschrieben"_s;
+        QTest::addRow("groups: left at once")
+            << u"der_Hund die_Katze  #"_s << gruppen << false << QStringList{u"-"_s, u"weg"_s}
+            << u"laufbahn »der Hund«; gruppe der Hund "
+               u"(der Hund); fertig"_s;
+        QTest::addRow("text: sections until the pupil chooses none")
+            << u"Der Hund bellt. Die Katze.  #"_s << text << false
+            << QStringList{u" Der Hund|1|8"_s, u"-"_s, u"ok"_s, u" bellt.|2|0"_s, u"-"_s, u"ok"_s,
+                           QString()}
+            << u"wählen 1/0; laufbahn »Der Hund«; gruppe Der Hund (Der Hund); wählen 1/8; "
+               u"laufbahn »bellt.«; gruppe bellt. (bellt.); wählen 2/0; fertig, geschrieben"_s;
+        QTest::addRow("text: a choice of blanks is none")
+            << u"Der Hund bellt.  #"_s << text << false << QStringList{u"  |1|0"_s}
+            << u"wählen 1/0; fertig"_s;
+    }
+    void aRunStepsThroughItsChunks()
+    {
+        QFETCH(QString, puffer);
+        QFETCH(int, modus);
+        QFETCH(bool, kurzzeit);
+        QFETCH(QStringList, antworten);
+        QFETCH(QString, schritte);
+        lauf::LaufEinstellungen einstellungen;
+        einstellungen.modus = markup::FileType(modus);
+        einstellungen.woerterProAbschnitt = 2;
+        einstellungen.kurzzeit = kurzzeit;
+        einstellungen.letterPlaceholder = u'_';
+        einstellungen.partPlaceholder = u'#';
+        lauf::Uebungslauf lauf(puffer, true, einstellungen);
+        QCOMPARE(ablauf(lauf, antworten), schritte);
+        // Done stays done.
+        QVERIFY(std::holds_alternative<lauf::Fertig>(lauf.next()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUebungslauf)
+#include "tst_uebungslauf.moc"
