@@ -271,7 +271,11 @@ private slots:
                 {{"TLaufForm4",
                   [&](QWidget *w) {
                       for (QAction *menu : form->menuBar()->actions()) {
-                          for (QAction *a : menu->menu()->actions() << menu)
+                          // A list of its own: the temporary that operator<< returns into
+                          // would not outlive the loop's first step.
+                          QList<QAction *> eintraege = menu->menu()->actions();
+                          eintraege << menu;
+                          for (QAction *a : std::as_const(eintraege))
                               if (a->isEnabled())
                                   offen << a->objectName();
                       }
