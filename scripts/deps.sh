@@ -5,6 +5,8 @@ laufbahn_packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
     libjpeg-dev
+    # speech: the German voice of the spoken dictation and the sound output that plays it
+    libespeak-ng-dev espeak-ng-data qt6-multimedia-dev
     libxcb1-dev libxcb-present-dev libx11-xcb-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth openbox
