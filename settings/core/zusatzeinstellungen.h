@@ -13,7 +13,7 @@ struct DiktatEinstellungen {
     static constexpr int minTempo = 80; // words per minute
     static constexpr int maxTempo = 200;
 
-    bool vorlesen = false;          // "Diktat: vorlesen statt zeigen"
+    bool vorlesen = false; // "Diktat: vorlesen statt zeigen"
     int tempo = 120;
     bool vorlesenUndZeigen = false; // "vorlesen und zeigen": shown while it is spoken
     bool operator==(const DiktatEinstellungen &) const = default;

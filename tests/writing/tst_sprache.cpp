@@ -86,7 +86,8 @@ private slots:
         QVERIFY(gesprochen(text, sprache::minTempo).sekunden() > ganz);
         QVERIFY(gesprochen(text, sprache::maxTempo).sekunden() < ganz);
         // Beyond the range the tempo is clamped, not passed on (450 would be twice as quick).
-        QVERIFY(gesprochen(text, 450).sekunden() > 0.9 * gesprochen(text, sprache::maxTempo).sekunden());
+        QVERIFY(gesprochen(text, 450).sekunden() >
+                0.9 * gesprochen(text, sprache::maxTempo).sekunden());
     }
 
     void stoppedSynthesis()

@@ -16,8 +16,9 @@ private slots:
     {
         Vorleser vorleser(Vorleser::Ausgabe::Keine);
         QSignalSpy gescheitert(&vorleser, &Vorleser::nichtVorgelesen);
-        const QString grund = sprache::grund(sprache::eingebaut() ? sprache::Fehler::KeinAusgabegeraet
-                                                                  : sprache::Fehler::NichtEingebaut);
+        const QString grund =
+            sprache::grund(sprache::eingebaut() ? sprache::Fehler::KeinAusgabegeraet
+                                                : sprache::Fehler::NichtEingebaut);
         QCOMPARE(vorleser.hindernis(), grund);
 
         vorleser.vorlesen(u"Der Hund"_s, 120);

@@ -59,7 +59,10 @@ Fehler Stimme::starten()
 
 #ifdef LAUFBAHN_SPRACHE
 
-bool eingebaut() { return true; }
+bool eingebaut()
+{
+    return true;
+}
 
 namespace {
 
@@ -97,8 +100,8 @@ Fehler Stimme::startenGesperrt()
     espeak_ng_ERROR_CONTEXT kontext = nullptr;
     const espeak_ng_STATUS geladen = espeak_ng_Initialize(&kontext);
     espeak_ng_ClearErrorContext(&kontext);
-    if (geladen != ENS_OK
-        || espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr) != ENS_OK) {
+    if (geladen != ENS_OK ||
+        espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr) != ENS_OK) {
         m_startfehler = Fehler::StartFehlgeschlagen;
         return m_startfehler;
     }
@@ -122,9 +125,9 @@ Klang Stimme::synthetisieren(QStringView text, int tempo, std::stop_token halt)
         return klang;
     espeak_ng_SetParameter(espeakRATE, std::clamp(tempo, minTempo, maxTempo), 0);
     Aufnahme aufnahme{&klang.proben, std::move(halt)};
-    const espeak_ERROR ergebnis = espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0,
-                                               POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
-                                               &aufnahme);
+    const espeak_ERROR ergebnis =
+        espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
+                     espeakCHARS_UTF8, nullptr, &aufnahme);
     if (aufnahme.abgebrochen) {
         klang.proben.clear();
         klang.fehler = Fehler::Abgebrochen;
@@ -137,7 +140,10 @@ Klang Stimme::synthetisieren(QStringView text, int tempo, std::stop_token halt)
 
 #else
 
-bool eingebaut() { return false; }
+bool eingebaut()
+{
+    return false;
+}
 
 Fehler Stimme::startenGesperrt()
 {

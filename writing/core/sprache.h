@@ -23,13 +23,13 @@ QString zuSprechen(QStringView abschnitt);
 
 enum class Fehler {
     Keiner,
-    NichtEingebaut,        // built without espeak-ng
-    StartFehlgeschlagen,   // espeak-ng's data could not be loaded
+    NichtEingebaut,      // built without espeak-ng
+    StartFehlgeschlagen, // espeak-ng's data could not be loaded
     KeineDeutscheStimme,
     SyntheseFehlgeschlagen,
     KeinAusgabegeraet,
     WiedergabeFehlgeschlagen,
-    Abgebrochen,           // stopped by a newer reading; never shown
+    Abgebrochen, // stopped by a newer reading; never shown
 };
 
 // The German reason for the status bar.

@@ -115,8 +115,9 @@ void Vorleser::abspielen(const sprache::Klang &klang)
     format.setChannelCount(1);
     format.setSampleFormat(QAudioFormat::Int16);
     if (geraet.isNull() || !geraet.isFormatSupported(format)) {
-        emit nichtVorgelesen(sprache::grund(geraet.isNull() ? sprache::Fehler::KeinAusgabegeraet
-                                                            : sprache::Fehler::WiedergabeFehlgeschlagen));
+        emit nichtVorgelesen(sprache::grund(geraet.isNull()
+                                                ? sprache::Fehler::KeinAusgabegeraet
+                                                : sprache::Fehler::WiedergabeFehlgeschlagen));
         return;
     }
     Wiedergabe &w = *m_wiedergabe;
@@ -130,8 +131,8 @@ void Vorleser::abspielen(const sprache::Klang &klang)
         if (ausgabe != m_wiedergabe->ausgabe.get())
             return;
         const QAudio::Error fehler = ausgabe->error();
-        const bool gestoert = fehler == QAudio::OpenError || fehler == QAudio::IOError
-                              || fehler == QAudio::FatalError;
+        const bool gestoert = fehler == QAudio::OpenError || fehler == QAudio::IOError ||
+                              fehler == QAudio::FatalError;
         if (gestoert) {
             wiedergabeBeenden();
             emit nichtVorgelesen(sprache::grund(sprache::Fehler::WiedergabeFehlgeschlagen));
