@@ -39,9 +39,10 @@ void Vorleser::vorlesen(const QString &abschnitt, int tempo)
     const QString woerter = sprache::zuSprechen(abschnitt);
     if (woerter.isEmpty())
         return;
-    const QString hinderungsgrund = hindernis();
-    if (!hinderungsgrund.isEmpty()) {
-        scheitern(hinderungsgrund);
+    // espeak-ng is loaded by the worker thread: the window never waits for it.
+    if (!ausgabeVorhanden()) {
+        scheitern(sprache::grund(sprache::eingebaut() ? sprache::Fehler::KeinAusgabegeraet
+                                                      : sprache::Fehler::NichtEingebaut));
         return;
     }
     const int nummer = m_nummer;
@@ -100,9 +101,14 @@ QAudioDevice ausgabegeraet(Vorleser::Ausgabe ausgabe)
 
 } // namespace
 
+bool Vorleser::ausgabeVorhanden() const
+{
+    return !ausgabegeraet(m_ausgabe).isNull();
+}
+
 QString Vorleser::hindernis()
 {
-    if (ausgabegeraet(m_ausgabe).isNull())
+    if (!ausgabeVorhanden())
         return sprache::grund(sprache::Fehler::KeinAusgabegeraet);
     return sprache::grund(sprache::Stimme::instanz().starten());
 }
@@ -163,6 +169,11 @@ void Vorleser::wiedergabeBeenden()
 }
 
 #else
+
+bool Vorleser::ausgabeVorhanden() const
+{
+    return false;
+}
 
 QString Vorleser::hindernis()
 {

@@ -47,6 +47,7 @@ signals:
 private:
     struct Wiedergabe;
 
+    bool ausgabeVorhanden() const;
     void scheitern(const QString &grund);
     void abspielen(const sprache::Klang &klang);
     void wiedergabeBeenden();
