@@ -90,6 +90,12 @@ int probenAufnehmen(short *wav, int anzahl, espeak_EVENT *ereignisse)
 
 } // namespace
 
+Stimme::~Stimme()
+{
+    if (m_versucht && m_startfehler != Fehler::StartFehlgeschlagen)
+        espeak_ng_Terminate();
+}
+
 Fehler Stimme::startenGesperrt()
 {
     if (m_versucht)
@@ -144,6 +150,8 @@ bool eingebaut()
 {
     return false;
 }
+
+Stimme::~Stimme() = default;
 
 Fehler Stimme::startenGesperrt()
 {

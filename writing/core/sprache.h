@@ -58,6 +58,7 @@ public:
 
 private:
     Stimme() = default;
+    ~Stimme();
     Fehler startenGesperrt();
 
     std::mutex m_sperre;
