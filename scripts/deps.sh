@@ -9,6 +9,8 @@ laufbahn_packages=(
     libjpeg-dev
     # reading syllables: libhyphen and the German hyphenation patterns
     libhyphen-dev hyphen-de
+    # speech: the German voice of the spoken dictation and the sound output that plays it
+    libespeak-ng-dev espeak-ng-data qt6-multimedia-dev
     libxcb1-dev libxcb-present-dev libx11-xcb-dev
     fonts-liberation fonts-dejavu-core
 )

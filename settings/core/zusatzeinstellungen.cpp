@@ -1,0 +1,111 @@
+#include "settings/core/zusatzeinstellungen.h"
+
+#include "exercise/core/fileio.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace settings {
+
+namespace {
+
+// One row per stored setting: a further setting is one more row.
+struct Schalter {
+    QLatin1StringView schluessel;
+    bool &(*feld)(Zusatzeinstellungen &);
+};
+struct Zahl {
+    QLatin1StringView schluessel;
+    int &(*feld)(Zusatzeinstellungen &);
+    int min;
+    int max;
+};
+
+const Schalter schalter[] = {
+    {"Diktat/vorlesen"_L1, [](Zusatzeinstellungen &z) -> bool & { return z.diktat.vorlesen; }},
+    {"Diktat/vorlesenUndZeigen"_L1,
+     [](Zusatzeinstellungen &z) -> bool & { return z.diktat.vorlesenUndZeigen; }},
+};
+const Zahl zahlen[] = {
+    {"Diktat/tempo"_L1, [](Zusatzeinstellungen &z) -> int & { return z.diktat.tempo; },
+     DiktatEinstellungen::minTempo, DiktatEinstellungen::maxTempo},
+};
+
+// Only what QSettings itself writes counts as a switch; anything else keeps the default.
+void schalterLesen(const QSettings &ini, const Schalter &s, Zusatzeinstellungen &werte)
+{
+    const QString text = ini.value(s.schluessel).toString().trimmed().toLower();
+    if (text == "true"_L1 || text == "1"_L1)
+        s.feld(werte) = true;
+    else if (text == "false"_L1 || text == "0"_L1)
+        s.feld(werte) = false;
+}
+
+void zahlLesen(const QSettings &ini, const Zahl &z, Zusatzeinstellungen &werte)
+{
+    bool ok = false;
+    const int zahl = ini.value(z.schluessel).toString().trimmed().toInt(&ok);
+    if (ok)
+        z.feld(werte) = std::clamp(zahl, z.min, z.max);
+}
+
+} // namespace
+
+QString zusatzdatei(const QString &optDatei)
+{
+    if (optDatei.endsWith(".opt"_L1, Qt::CaseInsensitive))
+        return optDatei.chopped(4) + ".ini"_L1;
+    return optDatei + ".ini"_L1;
+}
+
+Zusatzeinstellungen zusatzeinstellungenLesen(const QString &iniDatei)
+{
+    Zusatzeinstellungen werte;
+    const QSettings ini(iniDatei, QSettings::IniFormat);
+    if (ini.status() != QSettings::NoError)
+        return werte;
+    for (const Schalter &s : schalter)
+        schalterLesen(ini, s, werte);
+    for (const Zahl &z : zahlen)
+        zahlLesen(ini, z, werte);
+    return werte;
+}
+
+bool zusatzeinstellungenSchreiben(const QString &iniDatei, const Zusatzeinstellungen &werte,
+                                  IoError *error)
+{
+    // QSettings writes where it likes and reports little: it writes a scratch copy, and the
+    // bytes reach the real file through the atomic writer.
+    QTemporaryDir arbeit;
+    const QString kopie = arbeit.filePath(u"zusatz.ini"_s);
+    IoError ignoriert;
+    if (const auto alt = readWholeFile(iniDatei, &ignoriert, 1 << 20)) {
+        if (!arbeit.isValid() || !writeFileAtomically(kopie, *alt, error))
+            return false;
+    }
+    if (QSettings(kopie, QSettings::IniFormat).status() != QSettings::NoError)
+        QFile::remove(kopie); // a damaged file is written anew
+    {
+        QSettings ini(kopie, QSettings::IniFormat);
+        Zusatzeinstellungen eintraege = werte;
+        for (const Schalter &s : schalter)
+            ini.setValue(s.schluessel, s.feld(eintraege));
+        for (const Zahl &z : zahlen)
+            ini.setValue(z.schluessel, z.feld(eintraege));
+        ini.sync();
+        if (ini.status() != QSettings::NoError) {
+            if (error)
+                error->code = IoError::WriteFailed;
+            return false;
+        }
+    }
+    const auto bytes = readWholeFile(kopie, error);
+    return bytes && writeFileAtomically(iniDatei, *bytes, error);
+}
+
+} // namespace settings
