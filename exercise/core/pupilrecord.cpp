@@ -448,6 +448,21 @@ bool fileExists(const QString &path)
     return QFileInfo::exists(path);
 }
 
+bool underRecordLock(const QString &recordPath, std::chrono::milliseconds wait,
+                     const std::function<bool(IoError *)> &work, IoError *error)
+{
+    QLockFile lock(recordPath + u".lock"_s);
+    lock.setStaleLockTime(staleLockMs);
+    if (!takeLock(lock, wait) && lock.error() == QLockFile::LockFailedError) {
+        if (error)
+            *error = {IoError::Locked};
+        return false;
+    }
+    // Without a lock file (a folder that takes no new file) the work is still done, as
+    // the record's own write does.
+    return work(error);
+}
+
 PupilFile::Fingerprint PupilFile::Fingerprint::of(QByteArrayView bytes)
 {
     return {bytes.size(), qHash(bytes)};
