@@ -74,10 +74,11 @@ void Wiederholungsliste::fuellen()
 {
     const std::vector<wiederholung::Wort> woerter = m_datei->stand().uebersicht();
     const qsizetype faellig = m_datei->stand().anzahlFaellig(m_heute);
-    Label1->setText(woerter.empty()
-                        ? u"Keine Wörter in der Wiederholung."_s
-                        : u"%1 Wörter in der Wiederholung, heute fällig: %2"_s.arg(woerter.size())
-                              .arg(faellig));
+    if (woerter.empty())
+        Label1->setText(u"Keine Wörter in der Wiederholung."_s);
+    else
+        Label1->setText((woerter.size() == 1 ? u"1 Wort"_s : u"%1 Wörter"_s.arg(woerter.size())) +
+                        u" in der Wiederholung, heute fällig: %1"_s.arg(faellig));
     Liste->clearContents();
     Liste->setRowCount(int(woerter.size()));
     for (int zeile = 0; zeile < int(woerter.size()); ++zeile) {
