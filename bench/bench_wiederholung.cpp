@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <ctime>
 
 using namespace Qt::StringLiterals;
 
@@ -43,6 +44,12 @@ double msSince(const QElapsedTimer &timer)
 {
     return double(timer.nsecsElapsed()) / 1e6;
 }
+double cpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
 
 } // namespace
 
@@ -51,6 +58,24 @@ int runWiederholung()
     QTextStream out(stdout);
     const auto figure = [&out](const char *name, double value) {
         out << name << ' ' << QString::number(value, 'g', 5) << Qt::endl;
+    };
+    // The best of five runs, in time passed and in processor time: on a busy machine
+    // the time passed also counts the other programs' turns.
+    struct Zeit {
+        double ms = 1e9;
+        double cpuMs = 1e9;
+    };
+    const auto messen = [](Zeit &best, const auto &lauf) {
+        for (int i = 0; i < 5; ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            const double cpu = cpuMs();
+            if (!lauf())
+                return false;
+            best.ms = std::min(best.ms, msSince(timer));
+            best.cpuMs = std::min(best.cpuMs, cpuMs() - cpu);
+        }
+        return true;
     };
     QTemporaryDir dir;
     const QString path = dir.filePath(u"Beispiel Kind.lbs"_s);
@@ -61,21 +86,22 @@ int runWiederholung()
     if (!pupil)
         return 1;
 
-    QElapsedTimer timer;
-    timer.start();
-    std::optional<wiederholung::WiederholungsDatei> review =
-        wiederholung::WiederholungsDatei::laden(path, pupil->text(), heute, &error);
-    qsizetype due = qsizetype(review->stand().faellige(heute).size());
-    const double rebuildMs = msSince(timer);
-    if (error.failed() || due != wiederholung::faelligHoechstens)
-        return 1;
-    const qsizetype words = qsizetype(review->stand().woerter().size());
-
-    timer.restart();
-    review = wiederholung::WiederholungsDatei::laden(path, pupil->text(), heute, &error);
-    due = qsizetype(review->stand().faellige(heute).size());
-    const double dueMs = msSince(timer);
-    if (error.failed() || due != wiederholung::faelligHoechstens)
+    qsizetype words = 0;
+    const auto dueList = [&] {
+        const wiederholung::WiederholungsDatei review =
+            wiederholung::WiederholungsDatei::laden(path, pupil->text(), heute, &error);
+        words = qsizetype(review.stand().woerter().size());
+        return !error.failed() &&
+               qsizetype(review.stand().faellige(heute).size()) == wiederholung::faelligHoechstens;
+    };
+    Zeit rebuild;
+    Zeit due;
+    if (!messen(rebuild,
+                [&] {
+                    QFile::remove(wiederholung::dateiZu(path));
+                    return dueList();
+                }) ||
+        !messen(due, dueList))
         return 1;
 
     // A review file of 5,000 words, read and written as a review result does.
@@ -87,20 +113,25 @@ int runWiederholung()
                 .arg(i);
     wiederholung::WiederholungsDatei::laden(small, text, heute, &error);
     const QString reviewFile = wiederholung::dateiZu(small);
-    timer.restart();
-    const std::optional<QByteArray> bytes = readWholeFile(reviewFile, &error);
-    std::optional<wiederholung::Stand> stand = wiederholung::Stand::lesen(bytes.value_or(""));
-    if (!stand || stand->woerter().size() != 5000)
+    Zeit file;
+    const bool fileOk = messen(file, [&] {
+        const std::optional<QByteArray> bytes = readWholeFile(reviewFile, &error);
+        std::optional<wiederholung::Stand> stand = wiederholung::Stand::lesen(bytes.value_or(""));
+        if (!stand || stand->woerter().size() != 5000)
+            return false;
+        stand->ergebnis(u"W$ö$rter_17"_s, true, heute);
+        const std::optional<QByteArray> written = stand->speichern();
+        return written && writeFileAtomically(reviewFile, *written, &error);
+    });
+    if (!fileOk)
         return 1;
-    stand->ergebnis(u"W$ö$rter_17"_s, true, heute);
-    const std::optional<QByteArray> written = stand->speichern();
-    if (!written || !writeFileAtomically(reviewFile, *written, &error))
-        return 1;
-    const double fileMs = msSince(timer);
 
     figure("review_record_words", double(words));
-    figure("review_rebuild_10000_exercises_ms", rebuildMs);
-    figure("review_due_list_10000_exercises_ms", dueMs);
-    figure("review_file_5000_words_ms", fileMs);
+    figure("review_rebuild_10000_exercises_ms", rebuild.ms);
+    figure("review_rebuild_10000_exercises_cpu_ms", rebuild.cpuMs);
+    figure("review_due_list_10000_exercises_ms", due.ms);
+    figure("review_due_list_10000_exercises_cpu_ms", due.cpuMs);
+    figure("review_file_5000_words_ms", file.ms);
+    figure("review_file_5000_words_cpu_ms", file.cpuMs);
     return 0;
 }

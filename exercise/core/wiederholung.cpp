@@ -4,7 +4,6 @@
 #include "exercise/core/pupilrecord.h"
 
 #include <QFileInfo>
-#include <QStringList>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -52,25 +51,27 @@ void zweiStellen(QString &text, int zahl)
     text += QChar(u'0' + zahl % 10);
 }
 
-QString datumText(QDate datum)
+void datumAnhaengen(QString &text, QDate datum)
 {
-    QString text;
-    text.reserve(10);
     zweiStellen(text, datum.day());
     text += u'.';
     zweiStellen(text, datum.month());
     text += u'.';
-    text += QString::number(datum.year());
-    return text;
+    zweiStellen(text, datum.year() / 100);
+    zweiStellen(text, datum.year() % 100);
 }
 
 std::optional<qsizetype> zahlAus(QStringView text)
 {
-    bool ok = false;
-    const qlonglong zahl = text.toLongLong(&ok);
-    if (!ok || zahl < 0 || text.startsWith(u'+'))
+    if (text.isEmpty() || text.size() > 12)
         return std::nullopt;
-    return qsizetype(zahl);
+    qsizetype zahl = 0;
+    for (QChar ch : text) {
+        if (ch < u'0' || ch > u'9')
+            return std::nullopt;
+        zahl = zahl * 10 + (ch.unicode() - u'0');
+    }
+    return zahl;
 }
 
 std::optional<Wort> zeileLesen(QStringView zeile)
@@ -127,6 +128,7 @@ std::vector<Erfassung> erfassungen(QStringView recordText, QDate heute)
     std::vector<Erfassung> result;
     // Each word's place in `result`, counted from 1.
     QHash<QStringView, qsizetype> index;
+    index.reserve(recordText.size() / 64);
     bool imBlock = false;
     QDate datum;
     qsizetype anfang = 0;
@@ -181,34 +183,42 @@ void Stand::hinzufuegen(Wort wort)
 bool Stand::abgleichen(const std::vector<Erfassung> &record, bool auchWeniger)
 {
     bool geaendert = false;
-    QHash<QString, bool> imRecord;
-    if (auchWeniger)
-        imRecord.reserve(qsizetype(record.size()));
+    const std::size_t vorher = m_woerter.size();
+    std::vector<bool> imRecord(auchWeniger ? vorher : 0, false);
+    if (record.size() > vorher)
+        m_index.reserve(qsizetype(record.size()));
+    std::size_t gefunden = 0;
     for (const Erfassung &erfassung : record) {
-        if (auchWeniger)
-            imRecord.insert(erfassung.text, true);
-        Wort *wort = findeZumAendern(erfassung.text);
-        if (!wort) {
+        const auto stelle = m_index.constFind(erfassung.text);
+        if (stelle == m_index.cend()) {
             hinzufuegen(
                 {erfassung.text, artVon(erfassung.text), 1, erfassung.zuletzt, erfassung.anzahl});
             geaendert = true;
-        } else if (erfassung.anzahl > wort->erfasst) {
-            wort->box = 1;
-            wort->letzte = std::max(wort->letzte, erfassung.zuletzt);
-            wort->erfasst = erfassung.anzahl;
+            continue;
+        }
+        const std::size_t i = std::size_t(*stelle);
+        Wort &wort = m_woerter[i];
+        if (auchWeniger && !imRecord[i]) {
+            imRecord[i] = true;
+            ++gefunden;
+        }
+        if (erfassung.anzahl > wort.erfasst) {
+            wort.box = 1;
+            wort.letzte = std::max(wort.letzte, erfassung.zuletzt);
+            wort.erfasst = erfassung.anzahl;
             geaendert = true;
-        } else if (auchWeniger && erfassung.anzahl < wort->erfasst) {
-            wort->erfasst = erfassung.anzahl;
+        } else if (auchWeniger && erfassung.anzahl < wort.erfasst) {
+            wort.erfasst = erfassung.anzahl;
             geaendert = true;
         }
     }
-    if (!auchWeniger || imRecord.size() == qsizetype(m_woerter.size()))
+    if (!auchWeniger || gefunden == vorher)
         return geaendert;
     std::vector<Wort> bleiben;
-    bleiben.reserve(std::size_t(imRecord.size()));
-    for (Wort &wort : m_woerter) {
-        if (imRecord.contains(wort.text))
-            bleiben.push_back(std::move(wort));
+    bleiben.reserve(m_woerter.size() - (vorher - gefunden));
+    for (std::size_t i = 0; i < m_woerter.size(); ++i) {
+        if (i >= vorher || imRecord[i])
+            bleiben.push_back(std::move(m_woerter[i]));
     }
     m_woerter.clear();
     m_index.clear();
@@ -287,20 +297,22 @@ std::vector<Wort> Stand::uebersicht() const
 
 std::optional<QByteArray> Stand::speichern(QString *unencodable) const
 {
-    QStringList zeilen;
-    zeilen.reserve(qsizetype(m_woerter.size()) + 1);
-    zeilen.append(kopfzeile);
+    QString text = kopfzeile;
+    qsizetype laenge = text.size();
+    for (const Wort &wort : m_woerter)
+        laenge += wort.text.size() + 24;
+    text.reserve(laenge);
     for (const Wort &wort : m_woerter) {
-        QString zeile = QString::number(wort.box);
-        zeile += u';';
-        zeile += datumText(wort.letzte);
-        zeile += u';';
-        zeile += QString::number(wort.erfasst);
-        zeile += wort.art == Art::Wort ? u";W;"_s : u";G;"_s;
-        zeile += wort.text;
-        zeilen.append(std::move(zeile));
+        text += u'\n';
+        text += QChar(u'0' + wort.box);
+        text += u';';
+        datumAnhaengen(text, wort.letzte);
+        text += u';';
+        text += QString::number(wort.erfasst);
+        text += wort.art == Art::Wort ? u";W;" : u";G;";
+        text += wort.text;
     }
-    ansi::Encoded bytes = ansi::encodeLines(zeilen);
+    ansi::Encoded bytes = ansi::encodeJoinedLines(text, true);
     if (unencodable)
         *unencodable = bytes.unencodable;
     if (!bytes.ok())
@@ -310,13 +322,19 @@ std::optional<QByteArray> Stand::speichern(QString *unencodable) const
 
 std::optional<Stand> Stand::lesen(QByteArrayView bytes)
 {
-    const QStringList zeilen = ansi::decodeLines(bytes);
-    if (zeilen.isEmpty() || zeilen.front() != kopfzeile)
+    std::vector<qsizetype> anfaenge;
+    const QString text = ansi::decodeJoinedLines(bytes, &anfaenge);
+    const auto zeile = [&](std::size_t i) {
+        const qsizetype ende = i + 1 < anfaenge.size() ? anfaenge[i + 1] - 1 : text.size();
+        return QStringView(text).sliced(anfaenge[i], ende - anfaenge[i]);
+    };
+    if (anfaenge.empty() || zeile(0) != kopfzeile)
         return std::nullopt;
     Stand stand;
-    stand.m_woerter.reserve(std::size_t(zeilen.size()));
-    for (qsizetype i = 1; i < zeilen.size(); ++i) {
-        std::optional<Wort> wort = zeileLesen(zeilen[i]);
+    stand.m_woerter.reserve(anfaenge.size());
+    stand.m_index.reserve(qsizetype(anfaenge.size()));
+    for (std::size_t i = 1; i < anfaenge.size(); ++i) {
+        std::optional<Wort> wort = zeileLesen(zeile(i));
         if (wort && !stand.m_index.contains(wort->text))
             stand.hinzufuegen(std::move(*wort));
     }
@@ -347,13 +365,10 @@ WiederholungsDatei WiederholungsDatei::laden(const QString &recordPath, QStringV
 bool WiederholungsDatei::nachUebung(QStringView recordText, QDate heute, IoError *error)
 {
     Abgleich abgleich{erfassungen(recordText, heute)};
-    Stand neu = m_stand;
-    if (!neu.abgleichen(abgleich.record, true)) {
-        if (error)
-            *error = {};
+    if (!m_stand.abgleichen(abgleich.record, true))
         return writeUnwritten(error);
-    }
-    return aendern(std::move(abgleich), error);
+    m_ungeschrieben.push_back(std::move(abgleich));
+    return schreiben(error);
 }
 
 bool WiederholungsDatei::ergebnis(const QString &text, bool richtig, QDate heute, IoError *error)
