@@ -1,5 +1,7 @@
 #include "exercise/core/fileio.h"
 
+#include "exercise/core/filelock.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,6 +22,23 @@ QString IoError::message() const
         return QStringLiteral("Versuch hinter dem Dateiende zu lesen");
     case Locked:
         return QStringLiteral("Datei wird von einem anderen Programm benutzt");
+    case LockInTheWay:
+        return QStringLiteral("Die Sperrdatei „%1“ ist liegen geblieben oder ein Ordner und "
+                              "lässt sich nicht entfernen. Bitte löschen oder verschieben Sie "
+                              "sie; bis dahin bleiben die Änderungen im Programm erhalten.")
+            .arg(QDir::toNativeSeparators(path));
+    case NoFileLock:
+        return QStringLiteral("Im Ordner „%1“ kann weder eine Sperrdatei angelegt noch die "
+                              "Schülerdatei gesperrt werden, darum wird dort nichts gespeichert. "
+                              "Bitte geben Sie den Ordner zum Schreiben frei; bis dahin bleiben "
+                              "die Änderungen im Programm erhalten.")
+            .arg(QDir::toNativeSeparators(path));
+    case AppendOnly:
+        return QStringLiteral("Im Ordner „%1“ können keine neuen Dateien angelegt werden, darum "
+                              "lässt sich die Schülerdatei dort nur ergänzen, aber nicht "
+                              "korrigieren. Die Korrektur bleibt im Programm erhalten und wird "
+                              "gespeichert, sobald der Ordner wieder beschreibbar ist.")
+            .arg(QDir::toNativeSeparators(path));
     default:
         return QStringLiteral("E/A-Fehler %1").arg(code);
     }
@@ -106,9 +125,8 @@ std::optional<QByteArray> readFileStart(const QString &path, qint64 maxBytes, Io
 namespace {
 
 // Writes over the file itself, for a folder that takes no new file beside it. Only the
-// bytes from the first difference on are written (recording an exercise only appends),
-// and when that fails the old bytes are put back, so that a full disk still leaves the
-// old file whole.
+// bytes from the first difference on are written, and when that fails the old bytes are
+// put back, so that a full disk still leaves the old file whole.
 IoError writeInPlace(const QString &path, QByteArrayView bytes)
 {
     QFile file(path);
@@ -157,6 +175,49 @@ bool writeFileAtomically(const QString &path, QByteArrayView bytes, IoError *err
         failure = ioErrorFor(file, path);
         if (!failure.failed())
             failure = {IoError::WriteFailed};
+    }
+    if (error)
+        *error = failure;
+    return !failure.failed();
+}
+
+bool appendInPlace(const QString &path, std::chrono::milliseconds wait,
+                   const std::function<QByteArray(QByteArrayView current)> &tail, IoError *error)
+{
+    const QFileInfo info(path);
+    const filelock::Opened opened = filelock::openLocked(path, wait);
+    QFile file;
+    IoError failure;
+    if (opened.state == filelock::Opened::Busy) {
+        failure = {IoError::Locked};
+    } else if (opened.state == filelock::Opened::NoLocks) {
+        failure = {IoError::NoFileLock, info.absolutePath()};
+    } else if (opened.state == filelock::Opened::OpenFailed) {
+        if (!info.absoluteDir().exists())
+            failure = {IoError::PathNotFound};
+        else if (!info.exists())
+            failure = {IoError::FileNotFound};
+        else
+            failure = {IoError::AccessDenied};
+    } else if (!file.open(opened.fd, QIODevice::ReadWrite | QIODevice::Unbuffered,
+                          QFileDevice::AutoCloseHandle)) {
+        failure = {IoError::AccessDenied};
+    }
+    if (!failure.failed()) {
+        const QByteArray old = file.readAll();
+        if (file.error() != QFileDevice::NoError) {
+            failure = ioErrorFor(file, path);
+        } else if (const QByteArray more = tail(old); !more.isEmpty()) {
+            // One write at the end: a program killed while writing leaves the old bytes
+            // whole and at most a torn last line behind them.
+            if (!file.seek(old.size()) || file.write(more) != more.size()) {
+                failure = ioErrorFor(file, path);
+                if (!failure.failed())
+                    failure = {IoError::WriteFailed};
+                file.unsetError();
+                file.resize(old.size());
+            }
+        }
     }
     if (error)
         *error = failure;

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <chrono>
+#include <functional>
 #include <optional>
 
 class QFileDevice;
@@ -19,16 +21,26 @@ struct IoError {
         AccessDenied = 5,
         // Another program holds the file's lock longer than a write may wait.
         Locked = 32,
+        // Something that is no live lock stands where the lock file `path` belongs and
+        // cannot be removed.
+        LockInTheWay = 33,
+        // The folder `path` takes no new file and its file system locks no file either.
+        NoFileLock = 50,
+        // The folder `path` takes no new file, so its files can only be appended to.
+        AppendOnly = 82,
         ReadPastEnd = 100,
         WriteFailed = 101,
         DiskFull = 112,
     };
     int code = None;
+    // The file or folder a message names, where it names one.
+    QString path = {};
 
     bool failed() const { return code != None; }
     // "Datei nicht gefunden", "Dateizugriff verweigert", "Die Datei ist zu groß",
     // "Versuch hinter dem Dateiende zu lesen",
-    // "Datei wird von einem anderen Programm benutzt" or "E/A-Fehler <n>".
+    // "Datei wird von einem anderen Programm benutzt", a sentence naming `path` and what
+    // the user can do, or "E/A-Fehler <n>".
     QString message() const;
 };
 
@@ -47,6 +59,14 @@ std::optional<QByteArray> readFileStart(const QString &path, qint64 maxBytes, Io
 // written in place; a failed write then puts the old bytes back. A write-protected file
 // is "Dateizugriff verweigert".
 bool writeFileAtomically(const QString &path, QByteArrayView bytes, IoError *error);
+
+// Appends to the file in place, for a folder that takes no new file, while holding a
+// lock on the file itself that every program writing it this way waits for (at most
+// `wait`, else Locked). `tail` gets the file's bytes as they stand under the lock and
+// gives what to append. Nothing already in the file is ever written over: an
+// interrupted write leaves it whole, and a failed one cuts the file back to it.
+bool appendInPlace(const QString &path, std::chrono::milliseconds wait,
+                   const std::function<QByteArray(QByteArrayView current)> &tail, IoError *error);
 
 // The error code for a failed open, read or commit of `file` at `path`.
 IoError ioErrorFor(const QFileDevice &file, const QString &path);

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QLockFile>
+#include <QTemporaryFile>
 #include <algorithm>
 #include <thread>
 
@@ -208,26 +209,53 @@ Lines correct(const Lines &lines, const QString &entry, const QStringList &words
     return result;
 }
 
-// Waits for the lock with short pauses: a record is written in milliseconds, and
-// QLockFile's own waiting starts with a tenth of a second.
-bool takeLock(QLockFile &lock, std::chrono::milliseconds wait)
-{
-    const QDeadlineTimer deadline(wait);
-    std::chrono::milliseconds pause(1);
-    while (!lock.tryLock(0)) {
-        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
-            return false;
-        std::this_thread::sleep_for(
-            std::min<std::chrono::nanoseconds>(pause, deadline.remainingTimeAsDuration()));
-        pause = std::min(pause * 2, std::chrono::milliseconds(16));
-    }
-    return true;
-}
-
 // Far longer than any write takes: a lock this old was left by a program on another
 // computer that ended while writing. (One on this computer is taken over as soon as
 // its program has ended.)
 constexpr int staleLockMs = 30000;
+
+bool takesNewFiles(const QString &folder)
+{
+    QTemporaryFile probe(QDir(folder).filePath(u".laufbahn-XXXXXX"_s));
+    return probe.open();
+}
+
+enum class LockFile { Held, Busy, CannotBeMade, InTheWay };
+
+// Waits for the lock with short pauses: a record is written in milliseconds, and
+// QLockFile's own waiting starts with a tenth of a second.
+
+LockFile takeLockFile(QLockFile &lock, const QString &lockPath, std::chrono::milliseconds wait)
+{
+    const QDeadlineTimer deadline(wait);
+    std::chrono::milliseconds pause(1);
+    for (bool first = true; !lock.tryLock(0); first = false) {
+        if (lock.error() != QLockFile::LockFailedError)
+            return LockFile::CannotBeMade;
+        const QFileInfo info(lockPath);
+        if (first) {
+            // In a folder that takes no new file no program can make a lock file: one
+            // found there was left before, and the record itself is the lock.
+            if (!takesNewFiles(info.absolutePath()))
+                return LockFile::CannotBeMade;
+            // A folder of that name is no lock, and waiting would not remove it.
+            if (info.exists() && !info.isFile())
+                return LockFile::InTheWay;
+        }
+        if (deadline.hasExpired()) {
+            // A lock left for longer than a stale one stays only when it could not be
+            // taken over.
+            const QDateTime changed = info.lastModified();
+            return changed.isValid() && changed.msecsTo(QDateTime::currentDateTime()) > staleLockMs
+                       ? LockFile::InTheWay
+                       : LockFile::Busy;
+        }
+        std::this_thread::sleep_for(
+            std::min<std::chrono::nanoseconds>(pause, deadline.remainingTimeAsDuration()));
+        pause = std::min(pause * 2, std::chrono::milliseconds(16));
+    }
+    return LockFile::Held;
+}
 
 bool isControl(QChar ch)
 {
@@ -547,30 +575,91 @@ bool PupilFile::apply(Change change, IoError *error, QString *unencodable)
             *error = {};
         return false;
     }
+    const bool isAppend = change.isAppend;
     m_lines = applyTo(std::move(m_lines), change);
     m_unwritten.push_back(std::move(change));
-    return write(error);
+    return write(error, !isAppend);
 }
 
 bool PupilFile::writeUnwritten(IoError *error)
 {
     if (error)
         *error = {};
-    return m_unwritten.empty() || write(error);
+    return m_unwritten.empty() || write(error, true);
 }
 
-bool PupilFile::write(IoError *error)
+bool PupilFile::write(IoError *error, bool reportKeptCorrections)
 {
-    QLockFile lock(m_path + u".lock"_s);
+    const QString lockPath = m_path + u".lock"_s;
+    QLockFile lock(lockPath);
     lock.setStaleLockTime(staleLockMs);
-    if (!takeLock(lock, m_lockWait) && lock.error() == QLockFile::LockFailedError) {
+    switch (takeLockFile(lock, lockPath, m_lockWait)) {
+    case LockFile::Held:
+        return mergeAndWrite(error);
+    case LockFile::Busy:
         if (error)
             *error = {IoError::Locked};
         return false;
+    case LockFile::InTheWay:
+        if (error)
+            *error = {IoError::LockInTheWay, lockPath};
+        return false;
+    case LockFile::CannotBeMade:
+        break;
     }
-    // Without a lock (a folder that takes no new file takes no lock file either) the
-    // record is still written, as every program on that folder has to.
-    return mergeAndWrite(error);
+    return appendUnderRecordLock(error, reportKeptCorrections);
+}
+
+bool PupilFile::appendUnderRecordLock(IoError *error, bool reportKeptCorrections)
+{
+    std::vector<Change> corrections;
+    RecordLines merged;
+    Fingerprint written;
+    const auto tail = [&](QByteArrayView current) {
+        // Only appends can be written here: rewriting the file in place, a program
+        // killed halfway would leave other exercises garbled.
+        merged = RecordLines::fromBytes(current);
+        const qsizetype kept = merged.size();
+        corrections.clear();
+        for (const Change &change : m_unwritten) {
+            if (change.isAppend)
+                merged = applyTo(std::move(merged), change);
+            else
+                corrections.push_back(change);
+        }
+        RecordLines added;
+        for (qsizetype i = kept; i < merged.size(); ++i)
+            added.append(merged[i]);
+        // Every line came from decoded bytes or passed the check in `apply`.
+        QByteArray bytes = added.size() > 0 ? added.toBytes().bytes : QByteArray();
+        // A last line without its line end gets one first.
+        if (!bytes.isEmpty() && !current.isEmpty() && !current.endsWith('\n') &&
+            !current.endsWith('\r'))
+            bytes.prepend("\r\n");
+        written = Fingerprint::of(QByteArray(current.toByteArray() + bytes));
+        return bytes;
+    };
+    IoError failure;
+    if (!appendInPlace(m_path, m_lockWait, tail, &failure)) {
+        if (error)
+            *error = failure;
+        return false;
+    }
+    // Corrections stay unwritten, after the appends now on disk, as the next write that
+    // can make a new file will apply them.
+    for (const Change &change : corrections)
+        merged = applyTo(std::move(merged), change);
+    m_lines = std::move(merged);
+    m_onDisk = written;
+    m_unwritten = std::move(corrections);
+    if (!m_unwritten.empty() && reportKeptCorrections) {
+        if (error)
+            *error = {IoError::AppendOnly, QFileInfo(m_path).absolutePath()};
+        return false;
+    }
+    if (error)
+        *error = {};
+    return true;
 }
 
 bool PupilFile::mergeAndWrite(IoError *error)

@@ -131,7 +131,9 @@ bool underRecordLock(const QString &recordPath, std::chrono::milliseconds wait,
 // a correction touches only the blocks that still hold the words it replaced.
 // Reading, merging and writing happen under a lock file beside the record
 // (name + ".lock"), so two programs never merge at the same time; a lock left by a
-// program that ended without removing it is taken over after a while.
+// program that ended without removing it is taken over after a while. Where the folder
+// takes no new file, and so no lock file, the record itself is locked and only appended
+// to: a correction there is kept and refused with IoError::AppendOnly.
 // A change whose write fails stays in memory and is written with the next change.
 class PupilFile {
 public:
@@ -186,8 +188,11 @@ private:
 
     PupilFile(QString path, RecordLines lines, Fingerprint onDisk);
     bool apply(Change change, IoError *error, QString *unencodable);
-    bool write(IoError *error);
+    // True when nothing is left unwritten, or (unless `reportKeptCorrections`) when only
+    // corrections a folder without new files cannot take are left.
+    bool write(IoError *error, bool reportKeptCorrections);
     bool mergeAndWrite(IoError *error);
+    bool appendUnderRecordLock(IoError *error, bool reportKeptCorrections);
     static RecordLines applyTo(RecordLines lines, const Change &change);
 
     QString m_path;

@@ -1,7 +1,8 @@
 // Records exercises in a pupil file as fast as it can, through the calls the main window
 // makes after each exercise and before it lets a pupil go. tst_pupilrecord starts several
-// of these at once against one file.
-//   pupilrecord_writer <file> <copy> <count>
+// of these at once against one file. With "korrigieren", every exercise is followed by a
+// correction of the record's first exercise, as a teacher makes it.
+//   pupilrecord_writer <file> <copy> <count> [korrigieren]
 
 #include "exercise/core/pupilrecord.h"
 
@@ -16,8 +17,9 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 4)
+    if (args.size() != 4 && !(args.size() == 5 && args[4] == u"korrigieren"_s))
         return 2;
+    const bool correcting = args.size() == 5;
     const QString &path = args[1];
     const QString &copy = args[2];
     const int count = args[3].toInt();
@@ -36,6 +38,14 @@ int main(int argc, char **argv)
         if (!pupil->appendExercise(entry, {u"Wort%1_%2"_s.arg(copy).arg(i)}, &error)) {
             err << "append " << i << ": " << error.message() << Qt::endl;
             ++failed;
+        }
+        // Where a correction cannot be written it is kept; it does not count here.
+        if (correcting) {
+            const QString first = pupil->entries().value(0);
+            QStringList words = pupil->wordsOf(first);
+            for (QString &word : words)
+                word = word == word.toLower() ? word.toUpper() : word.toLower();
+            pupil->updateWords(first, words, &error);
         }
     }
     for (int attempt = 0; !pupil->writeUnwritten(&error); ++attempt) {

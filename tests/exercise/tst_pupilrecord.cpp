@@ -44,7 +44,37 @@ bool putForeignLock(const QString &recordPath, int age)
                             QFileDevice::FileModificationTime);
 }
 
-enum class Hindrance { ReadOnlyFolder, ReadOnlyRecord, LockHeld, LockLeft };
+// A folder in memory where there is one: tests of copies taking turns are not about
+// the disk, which would only make them slow.
+QTemporaryDir ramDiskFolder()
+{
+    const QString ramDisk = u"/dev/shm"_s;
+    return QFileInfo(ramDisk).isWritable() ? QTemporaryDir(ramDisk + u"/laufbahn-XXXXXX"_s)
+                                           : QTemporaryDir();
+}
+
+// pupilrecord_writer recording `count` exercises as copy number `copy`, each followed by
+// a correction when `correcting`.
+std::unique_ptr<QProcess> startWriter(const QString &path, int copy, int count,
+                                      bool correcting = false)
+{
+    auto process = std::make_unique<QProcess>();
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QStringList args{path, QString::number(copy), QString::number(count)};
+    if (correcting)
+        args << u"korrigieren"_s;
+    process->start(QCoreApplication::applicationDirPath() + u"/pupilrecord_writer"_s, args);
+    return process;
+}
+
+enum class Hindrance {
+    ReadOnlyFolder,
+    ReadOnlyRecord,
+    LockHeld,
+    LockLeft,
+    LockLeftInReadOnlyFolder,
+    FolderNamedLikeLock
+};
 
 // "Mia" with a Laufbahn run of Woerter.txt and a reading-finger run of Geschichte.txt.
 const QByteArray twoExercises = "Mia\r\n"
@@ -589,85 +619,116 @@ private slots:
         QCOMPARE(fileBytes(path), twoExercises + "~e0\r\nMaus\r\n~e1\r\nHund\r\n~e2\r\nKatze\r\n");
     }
 
-    // What stands in the way of a write, and what the teacher is told; once it is gone,
-    // a kept change is written with the next write.
+    // What stands in the way of recording an exercise or a correction, and what the
+    // teacher is told ("<Ordner>", "<Sperre>": the record's folder and lock file); once
+    // it is gone, a kept change is written with the next write.
     void recordingWhereWritingIsHindered_data()
     {
         QTest::addColumn<Hindrance>("hindrance");
+        QTest::addColumn<bool>("correcting");
         QTest::addColumn<QString>("message");
-        QTest::addRow("writable record in a read-only folder: written in place")
-            << Hindrance::ReadOnlyFolder << QString();
+        QTest::addRow("writable record in a read-only folder: appended in place")
+            << Hindrance::ReadOnlyFolder << false << QString();
+        QTest::addRow("correction in a read-only folder: refused, naming the folder")
+            << Hindrance::ReadOnlyFolder << true
+            << u"Im Ordner „<Ordner>“ können keine neuen Dateien angelegt werden, darum lässt "
+               u"sich die Schülerdatei dort nur ergänzen, aber nicht korrigieren. Die Korrektur "
+               u"bleibt im Programm erhalten und wird gespeichert, sobald der Ordner wieder "
+               u"beschreibbar ist."_s;
         QTest::addRow("read-only record: access denied, the change kept")
-            << Hindrance::ReadOnlyRecord << u"Dateizugriff verweigert"_s;
+            << Hindrance::ReadOnlyRecord << false << u"Dateizugriff verweigert"_s;
         QTest::addRow("lock held now on another computer: the change kept and reported")
-            << Hindrance::LockHeld << u"Datei wird von einem anderen Programm benutzt"_s;
+            << Hindrance::LockHeld << false << u"Datei wird von einem anderen Programm benutzt"_s;
         QTest::addRow("lock left an hour ago on another computer: taken over")
-            << Hindrance::LockLeft << QString();
+            << Hindrance::LockLeft << false << QString();
+        QTest::addRow("lock left in a folder that takes no new file: the record is the lock")
+            << Hindrance::LockLeftInReadOnlyFolder << false << QString();
+        QTest::addRow("a folder named like the lock file: named with what to do")
+            << Hindrance::FolderNamedLikeLock << true
+            << u"Die Sperrdatei „<Sperre>“ ist liegen geblieben oder ein Ordner und lässt sich "
+               u"nicht entfernen. Bitte löschen oder verschieben Sie sie; bis dahin bleiben die "
+               u"Änderungen im Programm erhalten."_s;
     }
     void recordingWhereWritingIsHindered()
     {
         QFETCH(Hindrance, hindrance);
+        QFETCH(bool, correcting);
         QFETCH(QString, message);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"Mia.lbs"_s);
+        const QString lockPath = path + u".lock"_s;
+        message.replace(u"<Ordner>"_s, QDir::toNativeSeparators(dir.path()))
+            .replace(u"<Sperre>"_s, QDir::toNativeSeparators(lockPath));
         QVERIFY(putBytes(path, twoExercises));
         IoError error;
         std::optional<PupilFile> pupil = PupilFile::load(path, &error);
         pupil->setLockWait(std::chrono::milliseconds(50));
+        if (hindrance == Hindrance::LockHeld || hindrance == Hindrance::LockLeft ||
+            hindrance == Hindrance::LockLeftInReadOnlyFolder)
+            QVERIFY(putForeignLock(path, hindrance == Hindrance::LockLeft ? 3600 : 0));
+        if (hindrance == Hindrance::FolderNamedLikeLock)
+            QVERIFY(QDir().mkdir(lockPath));
         std::optional<testing::WriteProtection> record;
         std::optional<testing::WriteProtection> folder;
         if (hindrance == Hindrance::ReadOnlyRecord)
             record.emplace(path);
-        if (hindrance == Hindrance::ReadOnlyFolder || hindrance == Hindrance::ReadOnlyRecord)
+        if (hindrance == Hindrance::ReadOnlyFolder || hindrance == Hindrance::ReadOnlyRecord ||
+            hindrance == Hindrance::LockLeftInReadOnlyFolder)
             folder.emplace(dir.path());
         if ((folder && !folder->holds()) || (record && !record->holds()))
             QSKIP("nothing here write-protects a folder or a file for this user");
-        if (hindrance == Hindrance::LockHeld || hindrance == Hindrance::LockLeft)
-            QVERIFY(putForeignLock(path, hindrance == Hindrance::LockLeft ? 3600 : 0));
 
-        const bool written = pupil->appendExercise(u"e1"_s, {u"Hund"_s}, &error);
+        const QString woerter = u"[07.12.2026 - 09:00:00] Woerter.txt"_s;
+        const bool written = correcting ? pupil->updateWords(woerter, {u"Hund"_s}, &error)
+                                        : pupil->appendExercise(u"e1"_s, {u"Hund"_s}, &error);
+        const QByteArray changed =
+            correcting ? QByteArray("Mia\r\n~[07.12.2026 - 09:00:00] Woerter.txt\r\nHund\r\n"
+                                    "~[07.12.2026] Geschichte.txt\r\nBaum\r\n")
+                       : QByteArray(twoExercises + "~e1\r\nHund\r\n");
         QCOMPARE(error.failed() ? error.message() : QString(), message);
         QCOMPARE(written, message.isEmpty());
         QCOMPARE(pupil->hasUnwrittenChanges(), !written);
-        QCOMPARE(pupil->entries().last(), u"e1"_s);
-        QCOMPARE(fileBytes(path), written ? twoExercises + "~e1\r\nHund\r\n" : twoExercises);
+        QCOMPARE(pupil->lines(), parse(changed));
+        QCOMPARE(fileBytes(path), written ? changed : twoExercises);
 
         record.reset();
         folder.reset();
-        QFile::remove(path + u".lock"_s);
+        QFile::remove(lockPath);
+        QDir().rmdir(lockPath);
         QVERIFY(pupil->writeUnwritten(&error));
-        QCOMPARE(fileBytes(path), twoExercises + "~e1\r\nHund\r\n");
-        QVERIFY(!QFile::exists(path + u".lock"_s));
+        QCOMPARE(fileBytes(path), changed);
+        QVERIFY(!QFile::exists(lockPath));
     }
 
     // Copies of the program on several computers record exercises in one pupil's file
     // as fast as they can; every exercise must be there once.
+    // (Where the folder takes no new file, no lock file can be made beside the record.)
     void copiesWritingAtOnceLoseNothing_data()
     {
         QTest::addColumn<int>("copies");
-        QTest::addRow("two copies") << 2;
-        QTest::addRow("four copies") << 4;
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::addRow("two copies") << 2 << false;
+        QTest::addRow("four copies") << 4 << false;
+        QTest::addRow("two copies, folder takes no new file") << 2 << true;
+        QTest::addRow("four copies, folder takes no new file") << 4 << true;
     }
     void copiesWritingAtOnceLoseNothing()
     {
         QFETCH(int, copies);
+        QFETCH(bool, readOnlyFolder);
         constexpr int perCopy = 300;
-        // A folder in memory where there is one: the test is about taking turns, and a
-        // disk that makes every write wait for it would only make it slow.
-        const QString ramDisk = u"/dev/shm"_s;
-        QTemporaryDir dir = QFileInfo(ramDisk).isWritable()
-                                ? QTemporaryDir(ramDisk + u"/laufbahn-XXXXXX"_s)
-                                : QTemporaryDir();
+        QTemporaryDir dir = ramDiskFolder();
         QVERIFY(dir.isValid());
         const QString path = dir.filePath(u"Mia.lbs"_s);
         QVERIFY(putBytes(path, "Mia\r\n"));
-        const QString writer = QCoreApplication::applicationDirPath() + u"/pupilrecord_writer"_s;
+        std::optional<testing::WriteProtection> folder;
+        if (readOnlyFolder)
+            folder.emplace(dir.path());
+        if (folder && !folder->holds())
+            QSKIP("nothing here write-protects a folder for this user");
         std::vector<std::unique_ptr<QProcess>> running;
-        for (int copy = 0; copy < copies; ++copy) {
-            running.push_back(std::make_unique<QProcess>());
-            running.back()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            running.back()->start(writer, {path, QString::number(copy), QString::number(perCopy)});
-        }
+        for (int copy = 0; copy < copies; ++copy)
+            running.push_back(startWriter(path, copy, perCopy));
         for (const auto &process : running) {
             QVERIFY2(process->waitForFinished(240000), qPrintable(process->errorString()));
             QCOMPARE(process->exitStatus(), QProcess::NormalExit);
@@ -691,6 +752,39 @@ private slots:
         QCOMPARE(recorded, expected);
         QCOMPARE(lines.size(), 1 + 2 * copies * perCopy);
         QVERIFY(!QFile::exists(path + u".lock"_s));
+    }
+
+    // A copy killed again and again while it records exercises and corrects the first
+    // one in a folder that takes no new file: only appends reach the file there, and
+    // every exercise it wrote stands whole behind the ones there before.
+    void killedWhileWritingInPlace()
+    {
+        QTemporaryDir dir = ramDiskFolder();
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(u"Mia.lbs"_s);
+        QVERIFY(putBytes(path, twoExercises));
+        testing::WriteProtection folder(dir.path());
+        if (!folder.holds())
+            QSKIP("nothing here write-protects a folder for this user");
+        for (int kill = 0; kill < 20; ++kill) {
+            std::unique_ptr<QProcess> copy = startWriter(path, kill, 100000, true);
+            QVERIFY(copy->waitForStarted());
+            QTest::qSleep(30 + 7 * kill);
+            copy->kill();
+            QVERIFY(copy->waitForFinished());
+        }
+
+        const QByteArray bytes = fileBytes(path);
+        QVERIFY(bytes.startsWith(twoExercises));
+        QVERIFY(!bytes.contains('\0'));
+        const QStringList lines = parse(bytes.sliced(twoExercises.size()));
+        for (qsizetype i = 0; i < lines.size(); i += 2) {
+            // "~[…] Kopie<c>-<i>.txt" and its word "Wort<c>_<i>".
+            const QString name = textNameOf(lines[i].sliced(1));
+            QVERIFY2(isHeader(lines[i]) && name.startsWith(u"Kopie"_s), qPrintable(lines[i]));
+            QCOMPARE(lines.value(i + 1), u"Wort"_s + name.sliced(5).chopped(4).replace(u'-', u'_'));
+        }
+        QVERIFY(lines.size() > 0);
     }
 
     // The teacher's program could not write for a while; meanwhile another computer
