@@ -13,6 +13,10 @@ namespace {
 
 const QString kopfzeile = u"Laufbahn-Wiederholung 1"_s;
 
+// Far more than the words of a lifetime of exercises: a larger file is no review file,
+// and is not read into memory.
+constexpr qint64 groessteDatei = 64 * 1024 * 1024;
+
 // "dd.MM.yyyy" (also "d.M.yyyy") at the start of `text`, read by hand: a record of ten
 // thousand exercises has as many dates to read.
 QDate datumAm(QStringView text)
@@ -353,7 +357,7 @@ WiederholungsDatei WiederholungsDatei::laden(const QString &recordPath, QStringV
     if (error)
         *error = {};
     IoError lesefehler;
-    if (std::optional<QByteArray> bytes = readWholeFile(datei.m_pfad, &lesefehler)) {
+    if (std::optional<QByteArray> bytes = readWholeFile(datei.m_pfad, &lesefehler, groessteDatei)) {
         if (std::optional<Stand> stand = Stand::lesen(*bytes))
             datei.m_stand = std::move(*stand);
         datei.m_aufPlatte = std::move(*bytes);
@@ -417,8 +421,9 @@ bool WiederholungsDatei::schreiben(IoError *error)
 bool WiederholungsDatei::zusammenfuehrenUndSchreiben(IoError *error)
 {
     IoError lesefehler;
-    std::optional<QByteArray> aufPlatte = readWholeFile(m_pfad, &lesefehler);
-    if (!aufPlatte && lesefehler.code != IoError::FileNotFound) {
+    std::optional<QByteArray> aufPlatte = readWholeFile(m_pfad, &lesefehler, groessteDatei);
+    if (!aufPlatte && lesefehler.code != IoError::FileNotFound &&
+        lesefehler.code != IoError::TooLarge) {
         // Without knowing what is on disk, writing could wipe out another program's work.
         if (error)
             *error = lesefehler;

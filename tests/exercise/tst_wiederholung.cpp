@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -49,6 +50,7 @@ private slots:
     void rebuiltFromRecord_data();
     void rebuiltFromRecord();
     void twoCopiesKeepEachOthersChanges();
+    void twoProgramsReviewAtOnce();
     void teacherTakesWordOut();
 };
 
@@ -166,6 +168,34 @@ void TestWiederholung::twoCopiesKeepEachOthersChanges()
     QCOMPARE(b.stand().woerter(), erwartet);
     QCOMPARE(WiederholungsDatei::laden(lbs, pupil->text(), spaeter, &error).stand().woerter(),
              erwartet);
+}
+
+void TestWiederholung::twoProgramsReviewAtOnce()
+{
+    QTemporaryDir dir;
+    const QString lbs = dir.filePath(u"Mia.lbs"_s);
+    constexpr int perCopy = 40;
+    QByteArray bytes = "Mia\r\n~[07.12.2026] Woerter.txt\r\n";
+    for (int copy = 0; copy < 2; ++copy) {
+        for (int i = 0; i < perCopy; ++i)
+            bytes += "Kopie" + QByteArray::number(copy) + "Wort" + QByteArray::number(i) + "\r\n";
+    }
+    writeBytes(lbs, bytes);
+    const QString writer = QCoreApplication::applicationDirPath() + u"/wiederholung_writer"_s;
+    QProcess copies[2];
+    for (int copy = 0; copy < 2; ++copy) {
+        copies[copy].setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        copies[copy].start(writer, {lbs, QString::number(copy), QString::number(perCopy)});
+    }
+    for (QProcess &copy : copies) {
+        QVERIFY(copy.waitForFinished(60000));
+        QCOMPARE(copy.exitCode(), 0);
+    }
+    const std::optional<Stand> stand = Stand::lesen(fileBytes(dir.filePath(u"Mia.wdh"_s)));
+    QCOMPARE(stand->woerter().size(), std::size_t(2 * perCopy));
+    for (const Wort &wort : stand->woerter())
+        QVERIFY2(wort.box == 2, qPrintable(wort.text));
+    QCOMPARE(fileBytes(lbs), bytes);
 }
 
 void TestWiederholung::teacherTakesWordOut()
