@@ -15,6 +15,7 @@
 //   laufbahn_bench lesefinger   the reading finger for five seconds at each takt 1..6
 //   laufbahn_bench flash        200 flashes of the short-time display (X11 with Present)
 //   laufbahn_bench record       loading and correcting a 50 MB pupil record
+//   laufbahn_bench review       the spaced review's due list and review file
 //   laufbahn_bench texts        opening a 16 MiB exercise text, a long random word order
 //   laufbahn_bench auswertung   the evaluation window on a whole German dictionary
 //   laufbahn_bench silben       reading syllables of a whole German dictionary
@@ -27,6 +28,7 @@
 #include "bench/bench_silben.h"
 #include "bench/bench_startup.h"
 #include "bench/bench_texts.h"
+#include "bench/bench_wiederholung.h"
 #include "display/core/frame.h"
 #include "display/core/gleitzeile.h"
 #include "display/core/glyphset.h"
@@ -530,8 +532,8 @@ int runAll(const QString &program)
     int failures = 0;
     for (const QString &mode :
          {u"compose"_s, u"glyphs"_s, u"window"_s, u"pacing"_s, u"alternative"_s, u"lesefinger"_s,
-          u"flash"_s, u"record"_s, u"texts"_s, u"auswertung"_s, u"silben"_s, u"lernverlauf"_s,
-          u"startup"_s}) {
+          u"flash"_s, u"record"_s, u"review"_s, u"texts"_s, u"auswertung"_s, u"silben"_s,
+          u"lernverlauf"_s, u"startup"_s}) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(program, {mode});
@@ -581,6 +583,9 @@ int runAll(const QString &program)
         {"flash_presented_ahead", 200, true},
         {"pupil_record_load_ms", 1000},
         {"pupil_record_load_memory_ratio", 5},
+        {"review_rebuild_10000_exercises_ms", 100},
+        {"review_due_list_10000_exercises_ms", 100},
+        {"review_file_5000_words_ms", 50},
         {"text_read_16mib_ms", 1000},
         {"text_open_16mib_story_ms", 1000},
         {"text_keystroke_16mib_ms", 50},
@@ -645,6 +650,8 @@ int main(int argc, char **argv)
         return runFlash();
     if (mode == u"record")
         return runPupilRecord();
+    if (mode == u"review")
+        return runWiederholung();
     if (mode == u"texts")
         return runTexts();
     if (mode == u"auswertung")

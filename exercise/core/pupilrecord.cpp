@@ -1,9 +1,11 @@
 #include "exercise/core/pupilrecord.h"
 
 #include "exercise/core/ansi.h"
+#include "exercise/core/filelock.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QLockFile>
@@ -474,6 +476,41 @@ std::optional<QString> filePathFor(const QString &startDirectory, const QString 
 bool fileExists(const QString &path)
 {
     return QFileInfo::exists(path);
+}
+
+bool underRecordLock(const QString &recordPath, std::chrono::milliseconds wait,
+                     const std::function<bool(IoError *)> &work, IoError *error)
+{
+    const QString lockPath = recordPath + u".lock"_s;
+    QLockFile lock(lockPath);
+    lock.setStaleLockTime(staleLockMs);
+    switch (takeLockFile(lock, lockPath, wait)) {
+    case LockFile::Held:
+        return work(error);
+    case LockFile::Busy:
+        if (error)
+            *error = {IoError::Locked};
+        return false;
+    case LockFile::InTheWay:
+        if (error)
+            *error = {IoError::LockInTheWay, lockPath};
+        return false;
+    case LockFile::CannotBeMade:
+        break;
+    }
+    // Where no lock file can be made, the record itself is the lock, as for its appends.
+    const filelock::Opened opened = filelock::openLocked(recordPath, wait);
+    if (opened.state == filelock::Opened::Busy) {
+        if (error)
+            *error = {IoError::Locked};
+        return false;
+    }
+    QFile held;
+    if (opened.state == filelock::Opened::Locked)
+        held.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    // A file system without locks, or a record that cannot be opened to be locked: the
+    // work is still done, as every program on that folder has to.
+    return work(error);
 }
 
 PupilFile::Fingerprint PupilFile::Fingerprint::of(QByteArrayView bytes)

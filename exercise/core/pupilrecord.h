@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QStringView>
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -115,6 +116,13 @@ std::optional<QString> filePathFor(const QString &startDirectory, const QString 
                                    QString *problem = nullptr);
 
 bool fileExists(const QString &path);
+
+// Runs `work` while holding the lock a record's own writes take, so that a file kept
+// beside the record is read, merged and written by one program at a time, as the record
+// is. When another program holds the lock longer than `wait`, `work` does not run and
+// the result is false with IoError::Locked; otherwise it is what `work` returns.
+bool underRecordLock(const QString &recordPath, std::chrono::milliseconds wait,
+                     const std::function<bool(IoError *)> &work, IoError *error);
 
 // A loaded or created pupil file. Every change is written at once, atomically. Before
 // writing, the file is read again: when another program changed it since it was read
