@@ -280,6 +280,31 @@ bool isReservedDeviceName(QString base)
     return false;
 }
 
+// Runs `work` while holding the lock file beside the record. Nothing when no lock file can
+// be made there: the caller then locks the record itself.
+std::optional<bool> underLockFile(const QString &recordPath, std::chrono::milliseconds wait,
+                                  const std::function<bool(IoError *)> &work, IoError *error)
+{
+    const QString lockPath = recordPath + u".lock"_s;
+    QLockFile lock(lockPath);
+    lock.setStaleLockTime(staleLockMs);
+    switch (takeLockFile(lock, lockPath, wait)) {
+    case LockFile::Held:
+        return work(error);
+    case LockFile::Busy:
+        if (error)
+            *error = {IoError::Locked};
+        return false;
+    case LockFile::InTheWay:
+        if (error)
+            *error = {IoError::LockInTheWay, lockPath};
+        return false;
+    case LockFile::CannotBeMade:
+        break;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QStringList parse(QByteArrayView bytes)
@@ -481,23 +506,8 @@ bool fileExists(const QString &path)
 bool underRecordLock(const QString &recordPath, std::chrono::milliseconds wait,
                      const std::function<bool(IoError *)> &work, IoError *error)
 {
-    const QString lockPath = recordPath + u".lock"_s;
-    QLockFile lock(lockPath);
-    lock.setStaleLockTime(staleLockMs);
-    switch (takeLockFile(lock, lockPath, wait)) {
-    case LockFile::Held:
-        return work(error);
-    case LockFile::Busy:
-        if (error)
-            *error = {IoError::Locked};
-        return false;
-    case LockFile::InTheWay:
-        if (error)
-            *error = {IoError::LockInTheWay, lockPath};
-        return false;
-    case LockFile::CannotBeMade:
-        break;
-    }
+    if (const std::optional<bool> done = underLockFile(recordPath, wait, work, error))
+        return *done;
     // Where no lock file can be made, the record itself is the lock, as for its appends.
     const filelock::Opened opened = filelock::openLocked(recordPath, wait);
     if (opened.state == filelock::Opened::Busy) {
@@ -612,23 +622,9 @@ bool PupilFile::writeUnwritten(IoError *error)
 
 bool PupilFile::write(IoError *error, bool reportKeptCorrections)
 {
-    const QString lockPath = m_path + u".lock"_s;
-    QLockFile lock(lockPath);
-    lock.setStaleLockTime(staleLockMs);
-    switch (takeLockFile(lock, lockPath, m_lockWait)) {
-    case LockFile::Held:
-        return mergeAndWrite(error);
-    case LockFile::Busy:
-        if (error)
-            *error = {IoError::Locked};
-        return false;
-    case LockFile::InTheWay:
-        if (error)
-            *error = {IoError::LockInTheWay, lockPath};
-        return false;
-    case LockFile::CannotBeMade:
-        break;
-    }
+    const auto merge = [this](IoError *mergeError) { return mergeAndWrite(mergeError); };
+    if (const std::optional<bool> done = underLockFile(m_path, m_lockWait, merge, error))
+        return *done;
     return appendUnderRecordLock(error, reportKeptCorrections);
 }
 
