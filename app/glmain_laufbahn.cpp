@@ -225,6 +225,12 @@ void TForm3::abschnittZeigen(const lauf::Zeigen &zeigen)
         if (abdecken)
             schwarz.hide();
     });
+    // The reading displays take the buffer; the others leave their display string for the
+    // rewrite forms.
+    const bool lesen =
+        zeigen.anzeige == lauf::Anzeige::Lesefinger || zeigen.anzeige == lauf::Anzeige::Silbenlesen;
+    if (!lesen)
+        laufbahn_text = zeigen.anzeigeText;
     switch (zeigen.anzeige) {
     case lauf::Anzeige::Lesefinger:
         lesefingerZeigen(zeigen.anzeigeText, display::LeseModus::Lesefinger);
@@ -233,20 +239,16 @@ void TForm3::abschnittZeigen(const lauf::Zeigen &zeigen)
         lesefingerZeigen(zeigen.anzeigeText, display::LeseModus::Silbenlesen);
         break;
     case lauf::Anzeige::GleitAlt:
-        laufbahn_text = zeigen.anzeigeText;
         gleitAltZeigen(laufbahn_text);
         break;
     case lauf::Anzeige::Kurzzeit:
-        laufbahn_text = zeigen.anzeigeText;
         for (const QString &wort : markup::displayStringWords(laufbahn_text))
             kurzzeitZeigen(wort);
         break;
     case lauf::Anzeige::Alternativ:
-        laufbahn_text = zeigen.anzeigeText;
         alternativZeigen(laufbahn_text);
         break;
     case lauf::Anzeige::Laufbahn:
-        laufbahn_text = zeigen.anzeigeText;
         laufbahnZeigen(laufbahn_text);
         break;
     }
