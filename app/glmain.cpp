@@ -130,6 +130,15 @@ void TForm3::connectCommands()
     connect(BitBtn8, &QPushButton::clicked, this, [] { laufbahn().Form10->exec(); });
     connect(BitBtn10, &QPushButton::clicked, this, &TForm3::BitBtn10Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TForm3::BitBtn3Click);
+    connect(BitBtn1, &QPushButton::clicked, this,
+            [this] { lesenStarten(lauf::Art::Lesefinger, false); });
+    connect(BitBtn5, &QPushButton::clicked, this,
+            [this] { lesenStarten(lauf::Art::Silbenlesen, false); });
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
+    connect(BitBtn4, &QPushButton::clicked, this,
+            [this] { lesenStarten(lauf::Art::Lesefinger, true); });
+    connect(BitBtn6, &QPushButton::clicked, this,
+            [this] { lesenStarten(lauf::Art::Silbenlesen, true); });
 
     connect(neu2, &QAction::triggered, this, &TForm3::neu2Click);
     connect(Button3, &QPushButton::clicked, this, &TForm3::neu2Click);
@@ -243,6 +252,13 @@ void TForm3::Delay_ms(int ms)
     QEventLoop loop;
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+void TForm3::versteckteBefehleZeigen(bool zeigen)
+{
+    m_versteckteBefehle = zeigen;
+    for (QWidget *befehl : {BitBtn1, BitBtn5, BitBtn2, BitBtn4, BitBtn6})
+        befehl->setVisible(zeigen);
 }
 
 void TForm3::ShowTaskBar(bool show)

@@ -49,6 +49,7 @@ struct PrintJob;
 namespace display {
 struct FlashSettings;
 struct KurzzeitMessung;
+enum class LeseModus;
 } // namespace display
 
 class TForm3 : public QMainWindow {
@@ -56,6 +57,11 @@ class TForm3 : public QMainWindow {
 public:
     explicit TForm3(QWidget *parent = nullptr);
     ~TForm3() override;
+
+    // The start commands the window keeps hidden (reading finger, syllable reading,
+    // "Laufbahn alt"), shown when the program is started with --versteckte-befehle.
+    void versteckteBefehleZeigen(bool zeigen);
+    bool versteckteBefehle() const { return m_versteckteBefehle; }
 
     // The texts the window's state is kept in (Label6, Edit1).
     static constexpr QStringView keinText = u"kein Text geladen";
@@ -102,6 +108,9 @@ public:
     void laufbahnZeigen(const QString &anzeigeText);
     // A word marked on the display: appended to Memo3, coloured red in RichEdit1.
     void fehlerMarkieren(const QString &word, int selectionStart, int selectionLength);
+    // The same for a display that names the place in RichEdit1 itself (the reading
+    // finger, a developer's try): `word` to Memo3, its place red.
+    void wortMarkieren(const QString &word, int selectionStart, int selectionLength);
 
     // --- The word comparison (glmain_vergleich.cpp).
     // Its results are recorded here.
@@ -156,6 +165,11 @@ public:
     // chunk. Empty when it could not start ("lob.inf" unreadable); else whether the pupil
     // finished at least one rewrite.
     std::optional<bool> laufbahn_starten(const QString &puffer, bool neueUebung);
+    // The hidden starts: the text read with the reading finger or syllable by syllable
+    // (`art`), or its wrong words again (`wiederholung`, which records nothing); and
+    // "Laufbahn alt", the whole text glided once and then rewritten word by word.
+    void lesenStarten(lauf::Art art, bool wiederholung);
+    void BitBtn2Click();
     // Opens the window each step of `lauf` names until it is done, with the window's
     // commands taken away meanwhile. Every kind of run goes through here.
     lauf::Fertig laufFuehren(lauf::Uebungslauf &lauf);
@@ -382,14 +396,23 @@ private:
     void clearResults();
     // The steps of a run (glmain_laufbahn.cpp). The buffer from the part of the editor's
     // text that fits, its markup checked; a cut is noted in the status bar.
-    std::optional<QString> pufferFuellen(QPlainTextEdit *editor, markup::BufferLayout layout);
+    // `teil`, when given, takes the part of the editor's text that the buffer holds.
+    std::optional<QString> pufferFuellen(QPlainTextEdit *editor, markup::BufferLayout layout,
+                                         QString *teil = nullptr);
     void abschnittZeigen(const lauf::Zeigen &zeigen);
+    // The reading displays and the second gliding line ("Laufbahn alt").
+    void lesefingerZeigen(const QString &puffer, display::LeseModus modus);
+    void gleitAltZeigen(const QString &anzeigeText);
+    // After a first run of the hidden starts: the result recorded (when `geuebt` or a
+    // word is wrong), step 3 shown.
+    void versteckteUebungEintragen(bool geuebt);
     // The words marked on a chunk's display, coloured where the chunk's words were
     // appended to RichEdit1 from `ab` on.
     void markierteWoerterFaerben(int ab, const lauf::MarkierteFaerben &markierte);
     void laufErgebnisEintragen();
     // The run going on, or none.
     lauf::Uebungslauf *m_lauf = nullptr;
+    bool m_versteckteBefehle = false;
     lauf::Nachschreiben m_teil;
     // The section choice's answer to the turn going on.
     std::optional<writing::AuswahlErgebnis> m_auswahl;

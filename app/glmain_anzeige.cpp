@@ -6,7 +6,9 @@
 #include "app/laufbahnapp.h"
 #include "display/ui/kuzzeit.h"
 #include "display/ui/laufunit4.h"
+#include "display/ui/lesefinger.h"
 #include "display/ui/unit1.h"
+#include "display/ui/unit4.h"
 #include "settings/ui/einstellwerte.h"
 
 #include <QAction>
@@ -37,6 +39,27 @@ void TForm3::laufbahnZeigen(const QString &anzeigeText)
     form.exec();
 }
 
+void TForm3::gleitAltZeigen(const QString &anzeigeText)
+{
+    TForm4::anzeige_text = anzeigeText;
+    ShowTaskBar(false);
+    const auto showTaskBar = qScopeGuard([this] { ShowTaskBar(true); });
+    TForm4 form(anzeigeEinstellungen(), this);
+    connect(&form, &display::GleitAnzeige::wordMarked, this, &TForm3::fehlerMarkieren);
+    form.exec();
+}
+
+void TForm3::lesefingerZeigen(const QString &puffer, display::LeseModus modus)
+{
+    ShowTaskBar(false);
+    const auto showTaskBar = qScopeGuard([this] { ShowTaskBar(true); });
+    TleseForm4 form(puffer, modus,
+                    einstellwerte::lesefinger(*laufbahn().Form10, Label7->font(), ersterLauf()),
+                    this);
+    connect(&form, &TleseForm4::wordMarked, this, &TForm3::wortMarkieren);
+    form.exec();
+}
+
 void TForm3::alternativZeigen(const QString &anzeigeText)
 {
     ShowTaskBar(false);
@@ -63,6 +86,11 @@ void TForm3::fehlerMarkieren(const QString &word, int selectionStart, int select
             Memo3->appendPlainText(*roh);
         return;
     }
+    wortMarkieren(word, selectionStart, selectionLength);
+}
+
+void TForm3::wortMarkieren(const QString &word, int selectionStart, int selectionLength)
+{
     Memo3->appendPlainText(word);
 
     // The display counts in its own string; a selection past the end of what the

@@ -6,6 +6,8 @@
 #include "app/laufbahnapp.h"
 #include "app/laufsperre.h"
 #include "app/schuelerakte.h"
+#include "app/ws_black.h"
+#include "display/core/lesefinger.h"
 #include "exercise/core/markup.h"
 #include "exercise/ui/editortext.h"
 #include "settings/ui/einstellwerte.h"
@@ -28,17 +30,20 @@
 
 using namespace Qt::StringLiterals;
 
-std::optional<QString> TForm3::pufferFuellen(QPlainTextEdit *editor, markup::BufferLayout layout)
+std::optional<QString> TForm3::pufferFuellen(QPlainTextEdit *editor, markup::BufferLayout layout,
+                                             QString *teil)
 {
     StatusBar1->clearMessage();
     const QString text = editorText(*editor->document());
-    const lauf::Uebungstext teil = lauf::uebungstext(text);
-    if (!lueckentextPruefen(editor, teil.laenge))
+    const lauf::Uebungstext passt = lauf::uebungstext(text);
+    if (!lueckentextPruefen(editor, passt.laenge))
         return std::nullopt;
-    if (teil.gekuerzt)
+    if (passt.gekuerzt)
         StatusBar1->showMessage(
             u"Der Text ist länger als 8000 Zeichen: geübt wird nur sein Anfang."_s);
-    return markup::fillBuffer(QStringView(text).first(teil.laenge), layout);
+    if (teil)
+        *teil = text.first(passt.laenge);
+    return markup::fillBuffer(QStringView(text).first(passt.laenge), layout);
 }
 
 void TForm3::BitBtn10Click()
@@ -119,6 +124,66 @@ std::optional<bool> TForm3::laufbahn_starten(const QString &puffer, bool neueUeb
     return ende.nachgeschrieben;
 }
 
+void TForm3::lesenStarten(lauf::Art art, bool wiederholung)
+{
+    if (m_lauf)
+        return;
+    QString text;
+    const std::optional<QString> puffer =
+        pufferFuellen(wiederholung ? Memo3 : Memo1, markup::BufferLayout::ReadingFinger, &text);
+    if (!puffer)
+        return;
+    silben_modus = art == lauf::Art::Silbenlesen;
+    // A repetition leaves the results as they are: the display marks nothing in it.
+    if (!wiederholung) {
+        Memo3->clear();
+        // The display names a marked word's place in this text, a line break one character.
+        RichEdit1->clear();
+        QTextCharFormat schwarz;
+        schwarz.setForeground(QColor(0, 0, 0));
+        QTextCursor(RichEdit1->document()).insertText(text, schwarz);
+    }
+    lauf::LaufEinstellungen einstellungen =
+        einstellwerte::lauf(*laufbahn().Form10, dateityp(), alternativerLaufmodus1->isChecked());
+    einstellungen.art = art;
+    lauf::Uebungslauf lauf(*puffer, !wiederholung, einstellungen);
+    laufFuehren(lauf);
+    if (!wiederholung)
+        versteckteUebungEintragen(true);
+}
+
+void TForm3::BitBtn2Click()
+{
+    if (m_lauf)
+        return;
+    const std::optional<QString> puffer = pufferFuellen(Memo1, markup::BufferLayout::OldLaufbahn);
+    if (!puffer || !lob_laden())
+        return;
+    // The rewrites fill the results as in a Laufbahn run.
+    RichEdit1->clear();
+    RichEdit2->clear();
+    Memo3->clear();
+    Memo5->clear();
+    lobBildInit();
+    lauf::LaufEinstellungen einstellungen =
+        einstellwerte::lauf(*laufbahn().Form10, dateityp(), alternativerLaufmodus1->isChecked());
+    einstellungen.art = lauf::Art::LaufbahnAlt;
+    lauf::Uebungslauf lauf(*puffer, true, einstellungen);
+    const lauf::Fertig ende = laufFuehren(lauf);
+    versteckteUebungEintragen(ende.nachgeschrieben);
+}
+
+void TForm3::versteckteUebungEintragen(bool geuebt)
+{
+    laufErgebnisEintragen();
+    // As after a Laufbahn run: left before writing anything and with no word marked, it
+    // was no exercise.
+    if (geuebt || ListBox3->count() > 0)
+        uebungEintragen(pupilrecord::ExerciseKind::Other);
+    RichEdit1->setTextCursor(QTextCursor(RichEdit1->document()));
+    showStep3();
+}
+
 lauf::Fertig TForm3::laufFuehren(lauf::Uebungslauf &lauf)
 {
     const LaufSperre sperre(*this, {m_werkzeugleiste, GroupBox1, GroupBox2, GroupBox3, GroupBox4});
@@ -152,8 +217,30 @@ lauf::Fertig TForm3::laufFuehren(lauf::Uebungslauf &lauf)
 
 void TForm3::abschnittZeigen(const lauf::Zeigen &zeigen)
 {
-    laufbahn_text = zeigen.anzeigeText;
+    // The black cover lies under the display and goes also when the display fails.
+    TForm_black &schwarz = *laufbahn().Form_black;
+    if (zeigen.abdecken)
+        schwarz.show();
+    const auto weg = qScopeGuard([&schwarz, abdecken = zeigen.abdecken] {
+        if (abdecken)
+            schwarz.hide();
+    });
+    // The reading displays take the buffer; the others leave their display string for the
+    // rewrite forms.
+    const bool lesen =
+        zeigen.anzeige == lauf::Anzeige::Lesefinger || zeigen.anzeige == lauf::Anzeige::Silbenlesen;
+    if (!lesen)
+        laufbahn_text = zeigen.anzeigeText;
     switch (zeigen.anzeige) {
+    case lauf::Anzeige::Lesefinger:
+        lesefingerZeigen(zeigen.anzeigeText, display::LeseModus::Lesefinger);
+        break;
+    case lauf::Anzeige::Silbenlesen:
+        lesefingerZeigen(zeigen.anzeigeText, display::LeseModus::Silbenlesen);
+        break;
+    case lauf::Anzeige::GleitAlt:
+        gleitAltZeigen(laufbahn_text);
+        break;
     case lauf::Anzeige::Kurzzeit:
         for (const QString &wort : markup::displayStringWords(laufbahn_text))
             kurzzeitZeigen(wort);

@@ -16,6 +16,9 @@ struct Optionen {
         u"startverzeichnis"_s,
         u"Arbeitet im <Ordner> statt in ~/Laufbahn (er wird angelegt, wenn er fehlt)."_s,
         u"Ordner"_s};
+    QCommandLineOption versteckteBefehle{
+        u"versteckte-befehle"_s,
+        u"Zeigt die sonst versteckten Befehle (Lesefinger, Silbenlesen, Laufbahn alt)."_s};
 
     Optionen()
     {
@@ -25,6 +28,7 @@ struct Optionen {
             u"Ohne Angabe ist der Startordner ~/Laufbahn; beim ersten Start wird er mit "
             u"Beispieltexten angelegt."_s);
         parser.addOption(startverzeichnis);
+        parser.addOption(versteckteBefehle);
     }
 };
 
@@ -49,5 +53,6 @@ Kommandozeile kommandozeileLesen()
     if (optionen.parser.isSet(optionen.startverzeichnis))
         ergebnis.startverzeichnis =
             QFileInfo(optionen.parser.value(optionen.startverzeichnis)).absoluteFilePath();
+    ergebnis.versteckteBefehle = optionen.parser.isSet(optionen.versteckteBefehle);
     return ergebnis;
 }

@@ -7,6 +7,8 @@
 struct Kommandozeile {
     // The folder named with --startverzeichnis, made absolute; empty when none is named.
     QString startverzeichnis;
+    // --versteckte-befehle: the main window shows the commands it keeps hidden.
+    bool versteckteBefehle = false;
 };
 
 // Before the window system is reached (a QCoreApplication runs): "--help" and

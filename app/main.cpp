@@ -84,6 +84,7 @@ int main(int argc, char *argv[])
     // Before the main window's first paint, which reads the settings from the folder.
     if (!vorbereitung.fehler.isEmpty())
         showWarning(laufbahn.Form3.get(), vorbereitung.fehler);
+    laufbahn.Form3->versteckteBefehleZeigen(kommandozeile.versteckteBefehle);
     laufbahn.Form3->show();
     return QApplication::exec();
 }

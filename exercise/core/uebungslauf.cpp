@@ -13,20 +13,7 @@ Schritt Uebungslauf::next()
 {
     switch (m_phase) {
     case Phase::Schneiden:
-        switch (m_einstellungen.modus) {
-        case markup::FileType::Text:
-            m_phase = Phase::Waehlen;
-            m_gewaehlt.reset();
-            return AbschnittWaehlen{m_satzNr, m_abschnittEnde};
-        case markup::FileType::Woerter:
-            return abschnittBeginnen(
-                woerterLesen(m_puffer, m_pos, m_einstellungen.woerterProAbschnitt), QString());
-        case markup::FileType::Wortgruppen: {
-            const QString gruppe = wortLesen(m_puffer, m_pos);
-            return abschnittBeginnen(markup::wordGroupForDisplay(gruppe), gruppe);
-        }
-        }
-        break;
+        return schneiden();
     case Phase::Waehlen:
         // Asked again until the pupil has chosen.
         if (!m_gewaehlt)
@@ -36,7 +23,7 @@ Schritt Uebungslauf::next()
         return naechsterTeil();
     case Phase::Faerben:
         m_phase = Phase::Schneiden;
-        if (m_abbruch ||
+        if (m_abbruch || m_einstellungen.art != Art::Laufbahn ||
             (m_einstellungen.modus != markup::FileType::Text && amEnde(m_puffer, m_pos)))
             m_phase = Phase::Fertig;
         return next();
@@ -76,6 +63,49 @@ std::optional<QString> Uebungslauf::markiert(int selectionStart)
     return m_abschnitt.woerter[stelle].roh;
 }
 
+Schritt Uebungslauf::schneiden()
+{
+    switch (m_einstellungen.art) {
+    case Art::Lesefinger:
+    case Art::Silbenlesen:
+        // One display of the whole buffer; the pupil reads, nothing is rewritten.
+        m_phase = Phase::Fertig;
+        return Zeigen{m_einstellungen.art == Art::Lesefinger ? Anzeige::Lesefinger
+                                                             : Anzeige::Silbenlesen,
+                      m_puffer};
+    case Art::LaufbahnAlt: {
+        // The whole text up to its end mark is one chunk; a line break is a blank.
+        QString text = m_puffer.left(m_puffer.indexOf(u'#'));
+        for (QChar &c : text) {
+            if (c < u' ')
+                c = u' ';
+        }
+        return abschnittBeginnen(text, QString());
+    }
+    case Art::Laufbahn:
+        break;
+    }
+    switch (m_einstellungen.modus) {
+    case markup::FileType::Text:
+        m_phase = Phase::Waehlen;
+        m_gewaehlt.reset();
+        return AbschnittWaehlen{m_satzNr, m_abschnittEnde};
+    case markup::FileType::Woerter:
+        return abschnittBeginnen(woerterLesen(m_puffer, m_pos, m_einstellungen.woerterProAbschnitt),
+                                 QString());
+    case markup::FileType::Wortgruppen:
+        break;
+    }
+    const QString gruppe = wortLesen(m_puffer, m_pos);
+    return abschnittBeginnen(markup::wordGroupForDisplay(gruppe), gruppe);
+}
+
+bool Uebungslauf::wortweise() const
+{
+    return m_einstellungen.art == Art::LaufbahnAlt ||
+           m_einstellungen.modus == markup::FileType::Woerter;
+}
+
 Schritt Uebungslauf::abschnittBeginnen(const QString &abschnitt, const QString &wortgruppeRoh)
 {
     m_abschnitt = abschnittZerlegen(abschnitt);
@@ -89,17 +119,18 @@ Schritt Uebungslauf::abschnittBeginnen(const QString &abschnitt, const QString &
     m_anzeigeText = markup::displayString(m_abschnitt.roh, m_einstellungen.letterPlaceholder,
                                           m_einstellungen.partPlaceholder);
     m_phase = Phase::Schreiben;
-    Anzeige anzeige = Anzeige::Laufbahn;
-    if (m_einstellungen.kurzzeit && m_einstellungen.modus == markup::FileType::Woerter)
+    const bool alt = m_einstellungen.art == Art::LaufbahnAlt;
+    Anzeige anzeige = alt ? Anzeige::GleitAlt : Anzeige::Laufbahn;
+    if (!alt && m_einstellungen.kurzzeit && m_einstellungen.modus == markup::FileType::Woerter)
         anzeige = Anzeige::Kurzzeit;
     else if (m_einstellungen.alternativ)
         anzeige = Anzeige::Alternativ;
-    return Zeigen{anzeige, m_anzeigeText};
+    return Zeigen{anzeige, m_anzeigeText, alt};
 }
 
 Schritt Uebungslauf::naechsterTeil()
 {
-    if (!m_abbruch && m_einstellungen.modus == markup::FileType::Woerter) {
+    if (!m_abbruch && wortweise()) {
         // Word by word; a word wholly inside an "&" pair is shown, never written.
         while (m_naechstesWort < m_abschnitt.woerter.size()) {
             const Wort &wort = m_abschnitt.woerter[m_naechstesWort++];

@@ -22,19 +22,25 @@ struct AbschnittWaehlen {
     friend bool operator==(const AbschnittWaehlen &, const AbschnittWaehlen &) = default;
 };
 
-// Which display shows a chunk. A further kind of run (the reading finger, the old
-// gliding line) adds its display here and its chunking to `Uebungslauf`, and the main
-// window's driver opens it like the others.
+// Which display shows a chunk. A further kind of run adds its display here and its
+// chunking to `Uebungslauf`, and the main window's driver opens it like the others.
 enum class Anzeige {
-    Laufbahn,   // the gliding line
-    Alternativ, // "alternativer Laufmodus"
-    Kurzzeit,   // the words of the chunk flashed one after the other
+    Laufbahn,    // the gliding line
+    Alternativ,  // "alternativer Laufmodus"
+    Kurzzeit,    // the words of the chunk flashed one after the other
+    GleitAlt,    // the second gliding line ("Laufbahn alt")
+    Lesefinger,  // the whole text page by page, a pointer along each line
+    Silbenlesen, // the whole text page by page, syllable by syllable
 };
 
-// Show the chunk's display string on a display, full screen, until it closes.
+// Show the chunk's display string on a display, full screen, until it closes. The
+// reading displays take the buffer itself (`anzeigeText` is `puffer`) and name the words
+// marked on them in the editor's counting. `abdecken`: a black cover lies under the
+// display.
 struct Zeigen {
     Anzeige anzeige = Anzeige::Laufbahn;
     QString anzeigeText;
+    bool abdecken = false;
     friend bool operator==(const Zeigen &, const Zeigen &) = default;
 };
 
@@ -68,7 +74,13 @@ struct Fertig {
 
 using Schritt = std::variant<AbschnittWaehlen, Zeigen, Nachschreiben, MarkierteFaerben, Fertig>;
 
+// The kinds of run: the Laufbahn in chunks; the whole text read with the reading finger
+// or syllable by syllable, nothing rewritten; "Laufbahn alt": the whole text glided
+// once, then every word rewritten in turn.
+enum class Art { Laufbahn, Lesefinger, Silbenlesen, LaufbahnAlt };
+
 struct LaufEinstellungen {
+    Art art = Art::Laufbahn;
     markup::FileType modus = markup::FileType::Woerter;
     int woerterProAbschnitt = 1; // "Anzahl der Wörter:"
     bool kurzzeit = false;       // "Kurzzeitdarstellung": flash the words of a word list
@@ -106,7 +118,9 @@ public:
 
 private:
     enum class Phase { Schneiden, Waehlen, Schreiben, Faerben, Fertig };
+    Schritt schneiden();
     Schritt abschnittBeginnen(const QString &abschnitt, const QString &wortgruppeRoh);
+    bool wortweise() const;
     Schritt naechsterTeil();
     Schritt abschnittBeenden();
 

@@ -40,6 +40,20 @@ display::DisplaySettings anzeige(const TForm10 &settings, const QFont &hilfeSchr
     return result;
 }
 
+display::LesefingerSettings lesefinger(const TForm10 &settings, const QFont &hilfeSchrift,
+                                       bool neueUebung)
+{
+    const display::DisplaySettings gleit = anzeige(settings, hilfeSchrift, neueUebung);
+    display::LesefingerSettings result;
+    result.font = gleit.font;
+    result.letterColor = gleit.letterColor;
+    result.background = gleit.background;
+    result.tempo = gleit.tempo;
+    result.helpFont = hilfeSchrift;
+    result.neueUebung = neueUebung;
+    return result;
+}
+
 display::FlashSettings kurzzeit(const TForm10 &settings)
 {
     const settings::FontSpec schrift = settings.Label4->fontSpec();

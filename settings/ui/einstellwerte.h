@@ -3,6 +3,7 @@
 // setting is still the state of one control of TForm10 (read when it is needed); this is
 // the one place that reads those controls for the rest of the program.
 
+#include "display/core/lesefinger.h"
 #include "display/ui/gleitanzeige.h"
 #include "display/ui/kuzzeit.h"
 #include "exercise/core/markup.h"
@@ -23,6 +24,10 @@ namespace einstellwerte {
 // main window's help label; `neueUebung` lets Return mark words.
 display::DisplaySettings anzeige(const TForm10 &settings, const QFont &hilfeSchrift,
                                  bool neueUebung);
+// The reading finger and syllable reading: the display font and colours, the speed,
+// `hilfeSchrift` (the main window's help label) and whether Return marks words.
+display::LesefingerSettings lesefinger(const TForm10 &settings, const QFont &hilfeSchrift,
+                                       bool neueUebung);
 // The short-time display.
 display::FlashSettings kurzzeit(const TForm10 &settings);
 // The rewrite forms, with the comparison they open.

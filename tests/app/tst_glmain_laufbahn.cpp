@@ -1,6 +1,8 @@
 #include "app/glmain.h"
 #include "app/laufbahnapp.h"
+#include "app/ws_black.h"
 #include "display/ui/laufunit4.h"
+#include "display/ui/lesefinger.h"
 #include "settings/ui/einstell.h"
 #include "settings/ui/settingwidgets.h"
 #include "tests/app/appfixture.h"
@@ -24,6 +26,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTest>
@@ -102,9 +105,11 @@ void schreiben(QWidget *w, const QString &text)
 QString rot(const QTextEdit *text)
 {
     QString rote;
-    for (auto it = text->document()->begin().begin(); !it.atEnd(); ++it) {
-        if (it.fragment().charFormat().foreground().color() == QColor(255, 0, 0))
-            rote += it.fragment().text();
+    for (QTextBlock block = text->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().foreground().color() == QColor(255, 0, 0))
+                rote += it.fragment().text();
+        }
     }
     return rote;
 }
@@ -454,6 +459,92 @@ private slots:
         QVERIFY2(box.contains(meldung), qPrintable(box));
         QVERIFY(ergebnis() == vorher);
         QVERIFY(form->BitBtn10->isEnabled());
+    }
+
+    // The hidden starts, shown by the command line's switch: the reading displays read
+    // the whole text, the old Laufbahn glides it and has each word rewritten. A word the
+    // pupil marks reaches Memo3 as it stands in the text and turns red there in RichEdit1,
+    // also behind a line break; the entry has no time; a repetition records nothing.
+    void theHiddenStarts_data()
+    {
+        QTest::addColumn<QString>("knopf");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("markiert");
+        QTest::addRow("reading finger")
+            << u"BitBtn1"_s << QByteArray("Ein\r\nH\xa7u\xa7nd\r\n") << u"H§u§nd"_s;
+        QTest::addRow("syllable reading")
+            << u"BitBtn5"_s << QByteArray("Ein\r\nH\xa7u\xa7nd\r\n") << u"H§u§nd"_s;
+        QTest::addRow("old Laufbahn") << u"BitBtn2"_s
+                                      << QByteArray("Ha\xa7us\xa7"
+                                                    "e\r\nKatze\r\n")
+                                      << u"Katze"_s;
+        QTest::addRow("repetition, reading finger")
+            << u"BitBtn4"_s << QByteArray("Ein Hund\r\n") << QString();
+        QTest::addRow("repetition, syllable reading")
+            << u"BitBtn6"_s << QByteArray("Ein Hund\r\n") << QString();
+    }
+    void theHiddenStarts()
+    {
+        QFETCH(QString, knopf);
+        QFETCH(QByteArray, text);
+        QFETCH(QString, markiert);
+        QVERIFY(!form->BitBtn1->isVisibleTo(form) && !form->BitBtn4->isVisibleTo(form));
+        form->versteckteBefehleZeigen(true);
+        textLaden(u"Tiere.txt"_s, text);
+        schuelerLaden();
+        app().Form10->RadioGroup2->setItemIndex(0);
+        app().Form10->RadioButton6->setChecked(true);
+        const bool wiederholung = markiert.isEmpty();
+        if (wiederholung)
+            ergebnisFuellen();
+        const Ergebnis vorher = ergebnis();
+        const QByteArray datei = readFile(u"Ben.lbs"_s);
+
+        // Reading: the pupil reads (or reveals syllables) into the word behind the line
+        // break and marks it with Return.
+        auto lesen = [](QWidget *w) {
+            auto *lese = static_cast<TleseForm4 *>(w);
+            for (int i = 0; i < 40 && lese->motion()->gezeigt() < 6; ++i) {
+                if (lese->motion()->modus() == display::LeseModus::Silbenlesen)
+                    QTest::keyClick(w, Qt::Key_Space);
+                QTest::qWait(100);
+            }
+            QTest::keyClick(w, Qt::Key_Return);
+            escape(w);
+        };
+        bool abgedeckt = false;
+        QList<Auftritt> auftritte{{"TleseForm4", lesen}};
+        if (knopf == u"BitBtn2") {
+            // The whole text glides; "Katze" is marked; each word's target is written.
+            auftritte = {{"TForm4",
+                          [&](QWidget *w) {
+                              abgedeckt = app().Form_black->isVisible();
+                              emit static_cast<display::GleitAnzeige *>(w)->wordMarked(u"Katze"_s,
+                                                                                       7, 5);
+                              escape(w);
+                          }},
+                         {"TForm9", [](QWidget *w) { schreiben(w, u"Hause"_s); }},
+                         {"TForm9", [](QWidget *w) { schreiben(w, u"Katze"_s); }}};
+        }
+        starten(form->findChild<QPushButton *>(knopf), auftritte);
+        QVERIFY(!app().Form_black->isVisible());
+        if (wiederholung) {
+            QVERIFY(ergebnis() == vorher);
+            QCOMPARE(readFile(u"Ben.lbs"_s), datei);
+            return;
+        }
+        QCOMPARE(abgedeckt, knopf == u"BitBtn2");
+        QCOMPARE(form->Memo3->toPlainText(), markiert);
+        QCOMPARE(rot(form->RichEdit1), markiert);
+        const QStringList zeilen = QString::fromLatin1(readFile(u"Ben.lbs"_s)).split(u"\r\n"_s);
+        QCOMPARE(zeilen.size(), 4);
+        QVERIFY2(QRegularExpression(u"^~\\[\\d\\d\\.\\d\\d\\.\\d{4}\\] Tiere\\.txt$"_s)
+                     .match(zeilen[1])
+                     .hasMatch(),
+                 qPrintable(zeilen[1]));
+        QCOMPARE(zeilen[2], markiert);
+        QVERIFY(form->ListBox1->selectedItems().isEmpty());
+        QVERIFY(form->GroupBox4->isVisible());
     }
 
     void aLongTextIsCutWhereAWordEnds()

@@ -19,9 +19,11 @@ QString ablauf(lauf::Uebungslauf &lauf, QStringList antworten)
             const QStringList wahl = antworten.takeFirst().split(u'|');
             lauf.gewaehlt(wahl[0], wahl.value(1).toInt(), wahl.value(2).toInt());
         } else if (const auto *z = std::get_if<lauf::Zeigen>(&schritt)) {
-            static const char *const namen[] = {"laufbahn", "alternativ", "kurzzeit"};
+            static const char *const namen[] = {"laufbahn",  "alternativ", "kurzzeit",
+                                                "gleit alt", "lesefinger", "silbenlesen"};
             schritte << QString::fromLatin1(namen[int(z->anzeige)]) + u" »"_s +
-                            markup::displayStringWords(z->anzeigeText).join(u' ') + u'«';
+                            markup::displayStringWords(z->anzeigeText).join(u' ') + u'«' +
+                            (z->abdecken ? u" abgedeckt"_s : QString());
             const QString mark = antworten.takeFirst();
             if (mark != u"-")
                 lauf.markiert(mark.toInt());
@@ -116,6 +118,49 @@ private slots:
         lauf::Uebungslauf lauf(puffer, true, einstellungen);
         QCOMPARE(ablauf(lauf, antworten), schritte);
         // Done stays done.
+        QVERIFY(std::holds_alternative<lauf::Fertig>(lauf.next()));
+    }
+
+    // The kinds of run on the whole text: read once, or glided once and then rewritten
+    // word by word, whatever the file type.
+    void theWholeTextRuns_data()
+    {
+        QTest::addColumn<QString>("puffer");
+        QTest::addColumn<int>("art");
+        QTest::addColumn<bool>("alternativ");
+        QTest::addColumn<QStringList>("antworten");
+        QTest::addColumn<QString>("schritte");
+        const int lesefinger = int(lauf::Art::Lesefinger);
+        const int silben = int(lauf::Art::Silbenlesen);
+        const int alt = int(lauf::Art::LaufbahnAlt);
+        QTest::addRow("reading finger: the buffer shown, nothing written")
+            << u"Der Hund.\r\nDie Katze.#"_s << lesefinger << false << QStringList{u"-"_s}
+            << u"lesefinger »Der Hund.\r\nDie Katze.«; fertig"_s;
+        QTest::addRow("syllables") << u"Ha-se#"_s << silben << true << QStringList{u"-"_s}
+                                   << u"silbenlesen »Ha-se«; fertig"_s;
+        QTest::addRow("old Laufbahn: over a line break, the target offered, the raw marked")
+            << u"Ha$us$e\r\nKatze Maus"_s + QChar(0) + u"    #"_s << alt << false
+            << QStringList{u"7"_s, u"ok"_s, u"ok"_s, u"ok"_s}
+            << u"gleit alt »Ha#e Katze Maus« abgedeckt; wort Hause (Ha$us$e); "
+               u"wort Katze (Katze); wort Maus (Maus); färben 1; fertig, geschrieben"_s;
+        QTest::addRow("old Laufbahn: alternative display, left at the first word")
+            << u"Hund Katze    #"_s << alt << true << QStringList{u"-"_s, u"weg"_s}
+            << u"alternativ »Hund Katze« abgedeckt; wort Hund (Hund); fertig"_s;
+    }
+    void theWholeTextRuns()
+    {
+        QFETCH(QString, puffer);
+        QFETCH(int, art);
+        QFETCH(bool, alternativ);
+        QFETCH(QStringList, antworten);
+        QFETCH(QString, schritte);
+        lauf::LaufEinstellungen einstellungen;
+        einstellungen.art = lauf::Art(art);
+        einstellungen.modus = markup::FileType::Text;
+        einstellungen.kurzzeit = true;
+        einstellungen.alternativ = alternativ;
+        lauf::Uebungslauf lauf(puffer, true, einstellungen);
+        QCOMPARE(ablauf(lauf, antworten), schritte);
         QVERIFY(std::holds_alternative<lauf::Fertig>(lauf.next()));
     }
 };
