@@ -10,6 +10,7 @@
 #include <QRandomGenerator>
 #include <QtEndian>
 #include <climits>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -167,7 +168,11 @@ BmpHeader bmpHeader(const QByteArray &bytes)
     if (plain && bitsPerPixel > 0 && bitsPerPixel <= 32) {
         // Each row is padded to four bytes.
         const qint64 rowBytes = (qint64(bmp.size.width()) * bitsPerPixel + 31) / 32 * 4;
-        bmp.rowsEnd = rowsStart + rowBytes * bmp.size.height();
+        // A crafted header can promise more bytes than a qint64 holds: no file is that long.
+        const qint64 most = std::numeric_limits<qint64>::max();
+        bmp.rowsEnd = rowBytes > 0 && bmp.size.height() > (most - rowsStart) / rowBytes
+                          ? most
+                          : rowsStart + rowBytes * bmp.size.height();
     }
     return bmp;
 }
