@@ -24,6 +24,7 @@
 
 #include "bench/bench_auswertung.h"
 #include "bench/bench_lernverlauf.h"
+#include "bench/messen.h"
 #include "bench/bench_pupilrecord.h"
 #include "bench/bench_silben.h"
 #include "bench/bench_startup.h"
@@ -192,26 +193,6 @@ void buildGlyphs(benchmark::State &state)
     }
 }
 
-// Keeps the fastest repetition of each benchmark: on a shared machine the others
-// measure the neighbours as well.
-class FastestRun : public benchmark::BenchmarkReporter {
-public:
-    bool ReportContext(const Context &) override { return true; }
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0)
-                continue;
-            const double seconds = run.real_accumulated_time / double(run.iterations);
-            const std::string name = run.run_name.function_name;
-            auto found = fastest.find(name);
-            if (found == fastest.end() || seconds < found->second)
-                fastest[name] = seconds;
-        }
-    }
-    std::map<std::string, double> fastest;
-};
-
 int runCompose(int argc, char **argv)
 {
     warmFontDatabase();
@@ -235,7 +216,7 @@ int runCompose(int argc, char **argv)
         ->Unit(benchmark::kMillisecond);
 
     benchmark::Initialize(&argc, argv);
-    FastestRun reporter;
+    messen::FastestRun reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     auto us = [&](const char *name) { return reporter.fastest[name] * 1e6; };
 

@@ -5,13 +5,13 @@
 
 #include "bench/bench_pupilrecord.h"
 
+#include "bench/messen.h"
 #include "exercise/core/pupilrecord.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <ctime>
 
 using namespace Qt::StringLiterals;
 
@@ -31,13 +31,6 @@ qint64 statusKb(QByteArrayView key)
             return line.sliced(key.size() + 1).trimmed().split(' ').value(0).toLongLong();
     }
     return -1;
-}
-
-double processCpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
 }
 
 // Lets the peak memory start again from what the process holds now (Linux).
@@ -100,14 +93,14 @@ int runPupilRecord()
     const qint64 before = statusKb("VmRSS");
     QElapsedTimer timer;
     timer.start();
-    const double cpuStart = processCpuMs();
+    const double cpuStart = messen::processCpuMs();
     IoError error;
     std::optional<pupilrecord::PupilFile> pupil = pupilrecord::PupilFile::load(path, &error);
     if (!pupil)
         return 1;
     const QStringList entries = pupil->entries();
     const double loadMs = double(timer.nsecsElapsed()) / 1e6;
-    const double loadCpuMs = processCpuMs() - cpuStart;
+    const double loadCpuMs = messen::processCpuMs() - cpuStart;
     const qint64 peak = statusKb("VmHWM");
 
     timer.restart();

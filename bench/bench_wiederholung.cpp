@@ -4,6 +4,7 @@
 
 #include "bench/bench_wiederholung.h"
 
+#include "bench/messen.h"
 #include "exercise/core/pupilrecord.h"
 #include "exercise/core/wiederholung.h"
 
@@ -11,7 +12,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <ctime>
 
 using namespace Qt::StringLiterals;
 
@@ -44,12 +44,6 @@ double msSince(const QElapsedTimer &timer)
 {
     return double(timer.nsecsElapsed()) / 1e6;
 }
-double cpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
 
 } // namespace
 
@@ -69,11 +63,11 @@ int runWiederholung()
         for (int i = 0; i < 5; ++i) {
             QElapsedTimer timer;
             timer.start();
-            const double cpu = cpuMs();
+            const double cpu = messen::processCpuMs();
             if (!lauf())
                 return false;
             best.ms = std::min(best.ms, msSince(timer));
-            best.cpuMs = std::min(best.cpuMs, cpuMs() - cpu);
+            best.cpuMs = std::min(best.cpuMs, messen::processCpuMs() - cpu);
         }
         return true;
     };
