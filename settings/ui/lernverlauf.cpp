@@ -26,6 +26,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -363,6 +364,9 @@ TFormLernverlauf::TFormLernverlauf(QWidget *parent) : QDialog(parent)
 
     // The charts load their library's theme and fonts: only once the window shows.
     whenFirstShown(this, [this, verlaufSeite, phaenomenLayout] {
+        // On a small screen the window fits it with its frame, so its buttons stay in reach.
+        const QSize rahmen(16, 48);
+        resize(size().boundedTo(screen()->availableGeometry().size() - rahmen));
         VerlaufsDiagramm = named(new QChartView, u"VerlaufsDiagramm"_s);
         PhaenomenDiagramm = named(new QChartView, u"PhaenomenDiagramm"_s);
         for (QChartView *view : {VerlaufsDiagramm, PhaenomenDiagramm})
