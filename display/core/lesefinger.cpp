@@ -43,20 +43,9 @@ LesefingerSettings LesefingerSettings::defaults()
 QList<bool> satzEnden(QStringView text)
 {
     QList<bool> enden(text.size(), false);
-    QChar offen;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (istPaarZeichen(c)) {
-            if (offen.isNull())
-                offen = c;
-            else if (offen == c)
-                offen = QChar();
-        } else if (c.unicode() <= u' ') {
-            offen = QChar();
-        } else if (c == u'.' || c == u'!' || c == u'?') {
-            enden[i] = offen.isNull();
-        }
-    }
+    for (qsizetype i = markup::nextSentenceEnd(text, 0); i < text.size();
+         i = markup::nextSentenceEnd(text, i + 1))
+        enden[i] = true;
     return enden;
 }
 

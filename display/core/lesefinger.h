@@ -35,11 +35,8 @@ struct LesefingerSettings {
 
 enum class LeseModus { Lesefinger, Silbenlesen };
 
-// The sentence ends of `text`: ".", "!" and "?" end a sentence, except inside an open
-// gap pair, where they are part of what the pupil is to write. A pair cannot span a
-// word, so a blank or a line break closes one left open. One flag per character.
-// The section choice keeps its own copy of this rule; both are to call one function
-// in the markup once it has one.
+// The sentence ends of `text` as the section choice finds them (markup::nextSentenceEnd):
+// ".", "!" and "?" outside an open gap pair. One flag per character.
 QList<bool> satzEnden(QStringView text);
 
 // The exercise buffer as the reading shows it: up to the first "#" (or the end), the
