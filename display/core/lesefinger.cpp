@@ -18,12 +18,6 @@ constexpr int kLinkerRand = 28;
 // The passed part reaches this far beyond the pointer's tip.
 constexpr int kVorlauf = 10;
 
-bool istPaarZeichen(QChar c)
-{
-    return c == markup::omittedPartMark || c == markup::omittedLettersMark ||
-           c == markup::notRewrittenMark;
-}
-
 bool istSilbenGrenze(QChar c)
 {
     return c == u' ' || c == u'-';
@@ -57,7 +51,7 @@ LeseText::LeseText(QStringView buffer)
     zeichen.reserve(puffer.size());
     for (qsizetype i = 0; i < puffer.size(); ++i) {
         QChar c = puffer[i];
-        if (istPaarZeichen(c))
+        if (markup::isPairMark(c))
             continue;
         const qsizetype von = i;
         if (c == u'\r' && i + 1 < puffer.size() && puffer[i + 1] == u'\n')
@@ -451,9 +445,9 @@ std::optional<LeseMarkierung> Lesefinger::markWord() const
     const QString &puffer = m_text.puffer;
     qsizetype rohStart = m_text.quelle[a];
     qsizetype rohEnde = m_text.quelle[e - 1] + 1;
-    while (rohStart > 0 && istPaarZeichen(puffer[rohStart - 1]))
+    while (rohStart > 0 && markup::isPairMark(puffer[rohStart - 1]))
         --rohStart;
-    while (rohEnde < puffer.size() && istPaarZeichen(puffer[rohEnde]))
+    while (rohEnde < puffer.size() && markup::isPairMark(puffer[rohEnde]))
         ++rohEnde;
 
     LeseMarkierung m;

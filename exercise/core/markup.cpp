@@ -5,12 +5,13 @@
 #include <algorithm>
 
 namespace markup {
-namespace {
 
 bool isPairMark(QChar ch)
 {
     return ch == omittedPartMark || ch == omittedLettersMark || ch == notRewrittenMark;
 }
+
+namespace {
 
 // The editor separates lines by "\n"; the buffer and the files by CR LF. The 8000
 // characters of an exercise are counted in the buffer's form.

@@ -118,6 +118,7 @@ private:
 // pair left open does not reach past its word.
 qsizetype nextSentenceEnd(QStringView text, qsizetype from);
 bool isSentenceEndMark(QChar ch); // ".", "!", "?" wherever they stand
+bool isPairMark(QChar ch);        // "$", "§" or "&": one end of a gap pair
 
 // A word group as displayed and written: every "_" but a last character becomes a blank.
 QString wordGroupForDisplay(QStringView group);

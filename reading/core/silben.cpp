@@ -38,12 +38,6 @@ bool istDoppellaut(QChar a, QChar b)
            (a == u'a' && (b == u'i' || b == u'u' || b == u'y')) || (a == u'ä' && b == u'u');
 }
 
-bool istPaarzeichen(QChar ch)
-{
-    return ch == markup::omittedPartMark || ch == markup::omittedLettersMark ||
-           ch == markup::notRewrittenMark;
-}
-
 bool trenntWoerter(QChar ch)
 {
     return ch <= u' ' || ch == markup::groupJoin;
@@ -213,7 +207,7 @@ std::optional<QList<qsizetype>> Silbentrenner::textGrenzen(QStringView text)
         bool luecke = !offen.isNull();
         while (i < text.size() && !trenntWoerter(text[i])) {
             const QChar ch = text[i];
-            if (istPaarzeichen(ch)) {
+            if (markup::isPairMark(ch)) {
                 luecke = true;
                 if (offen.isNull())
                     offen = ch;
@@ -275,7 +269,7 @@ QString trennungEntfernen(QStringView text)
         const QChar ch = text[i];
         if (ch <= u' ') {
             offen = QChar();
-        } else if (istPaarzeichen(ch)) {
+        } else if (markup::isPairMark(ch)) {
             offen = offen.isNull() ? ch : ch == offen ? QChar() : offen;
         } else if (ch == u'-' && offen.isNull() && buchstabe(i - 1) && buchstabe(i + 1)) {
             const bool klein = text[i - 1].isLower() || (buchstabe(i + 2) && text[i + 2].isLower());
