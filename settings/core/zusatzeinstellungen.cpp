@@ -2,6 +2,7 @@
 
 #include "exercise/core/fileio.h"
 
+#include <QColor>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -26,10 +27,23 @@ struct Zahl {
     int max;
 };
 
+// A colour is kept as "#rrggbb"; only RGB colours, never the desktop's system colours.
+struct Farbe {
+    QLatin1StringView schluessel;
+    ColorValue &(*feld)(Zusatzeinstellungen &);
+};
+
 const Schalter schalter[] = {
     {"Diktat/vorlesen"_L1, [](Zusatzeinstellungen &z) -> bool & { return z.diktat.vorlesen; }},
     {"Diktat/vorlesenUndZeigen"_L1,
      [](Zusatzeinstellungen &z) -> bool & { return z.diktat.vorlesenUndZeigen; }},
+    {"Silben/automatisch"_L1,
+     [](Zusatzeinstellungen &z) -> bool & { return z.silben.automatisch; }},
+    {"Silben/farbig"_L1, [](Zusatzeinstellungen &z) -> bool & { return z.silben.farbig; }},
+};
+const Farbe farben[] = {
+    {"Silben/farbe1"_L1, [](Zusatzeinstellungen &z) -> ColorValue & { return z.silben.farbe1; }},
+    {"Silben/farbe2"_L1, [](Zusatzeinstellungen &z) -> ColorValue & { return z.silben.farbe2; }},
 };
 const Zahl zahlen[] = {
     {"Diktat/tempo"_L1, [](Zusatzeinstellungen &z) -> int & { return z.diktat.tempo; },
@@ -54,6 +68,21 @@ void zahlLesen(const QSettings &ini, const Zahl &z, Zusatzeinstellungen &werte)
         z.feld(werte) = std::clamp(zahl, z.min, z.max);
 }
 
+void farbeLesen(const QSettings &ini, const Farbe &f, Zusatzeinstellungen &werte)
+{
+    const QString text = ini.value(f.schluessel).toString().trimmed();
+    if (text.size() != 7 || !text.startsWith(u'#'))
+        return;
+    const QColor farbe = QColor::fromString(text);
+    if (farbe.isValid())
+        f.feld(werte) = fromQColor(farbe);
+}
+
+QString farbeText(ColorValue wert)
+{
+    return QColor(int(wert & 0xFF), int(wert >> 8 & 0xFF), int(wert >> 16 & 0xFF)).name();
+}
+
 } // namespace
 
 QString zusatzdatei(const QString &optDatei)
@@ -73,12 +102,15 @@ Zusatzeinstellungen zusatzeinstellungenLesen(const QString &iniDatei)
         schalterLesen(ini, s, werte);
     for (const Zahl &z : zahlen)
         zahlLesen(ini, z, werte);
+    for (const Farbe &f : farben)
+        farbeLesen(ini, f, werte);
     return werte;
 }
 
-bool zusatzeinstellungenSchreiben(const QString &iniDatei, const Zusatzeinstellungen &werte,
-                                  IoError *error)
+WriteResult zusatzeinstellungenSchreiben(const QString &iniDatei, const Zusatzeinstellungen &werte)
 {
+    WriteResult result;
+    IoError *error = &result.io;
     // QSettings writes where it likes and reports little: it writes a scratch copy, and the
     // bytes reach the real file through the atomic writer.
     QTemporaryDir arbeit;
@@ -86,7 +118,7 @@ bool zusatzeinstellungenSchreiben(const QString &iniDatei, const Zusatzeinstellu
     IoError ignoriert;
     if (const auto alt = readWholeFile(iniDatei, &ignoriert, 1 << 20)) {
         if (!arbeit.isValid() || !writeFileAtomically(kopie, *alt, error))
-            return false;
+            return result;
     }
     if (QSettings(kopie, QSettings::IniFormat).status() != QSettings::NoError)
         QFile::remove(kopie); // a damaged file is written anew
@@ -97,15 +129,17 @@ bool zusatzeinstellungenSchreiben(const QString &iniDatei, const Zusatzeinstellu
             ini.setValue(s.schluessel, s.feld(eintraege));
         for (const Zahl &z : zahlen)
             ini.setValue(z.schluessel, z.feld(eintraege));
+        for (const Farbe &f : farben)
+            ini.setValue(f.schluessel, farbeText(f.feld(eintraege)));
         ini.sync();
         if (ini.status() != QSettings::NoError) {
-            if (error)
-                error->code = IoError::WriteFailed;
-            return false;
+            error->code = IoError::WriteFailed;
+            return result;
         }
     }
-    const auto bytes = readWholeFile(kopie, error);
-    return bytes && writeFileAtomically(iniDatei, *bytes, error);
+    if (const auto bytes = readWholeFile(kopie, error))
+        writeFileAtomically(iniDatei, *bytes, error);
+    return result;
 }
 
 } // namespace settings

@@ -3,9 +3,10 @@
 // ("name.opt" -> "name.ini"): the settings file itself stays as every copy of the program
 // reads it. A missing file, key or value gives the default.
 
-#include <QString>
+#include "exercise/core/writeresult.h"
+#include "settings/core/colorvalue.h"
 
-struct IoError;
+#include <QString>
 
 namespace settings {
 
@@ -19,8 +20,18 @@ struct DiktatEinstellungen {
     bool operator==(const DiktatEinstellungen &) const = default;
 };
 
+// Syllables the program finds itself, and their alternating colours on the displays.
+struct SilbenEinstellungen {
+    bool automatisch = false; // "Silben automatisch erkennen"
+    bool farbig = false;      // "Silben farbig"
+    ColorValue farbe1 = colors::clBlue;
+    ColorValue farbe2 = colors::clRed;
+    bool operator==(const SilbenEinstellungen &) const = default;
+};
+
 struct Zusatzeinstellungen {
     DiktatEinstellungen diktat;
+    SilbenEinstellungen silben;
     bool operator==(const Zusatzeinstellungen &) const = default;
 };
 
@@ -32,7 +43,7 @@ Zusatzeinstellungen zusatzeinstellungenLesen(const QString &iniDatei);
 
 // Writes the keys of `werte` into `iniDatei`, keeping the keys of other programs or later
 // versions that are already there.
-bool zusatzeinstellungenSchreiben(const QString &iniDatei, const Zusatzeinstellungen &werte,
-                                  IoError *error);
+[[nodiscard]] WriteResult zusatzeinstellungenSchreiben(const QString &iniDatei,
+                                                       const Zusatzeinstellungen &werte);
 
 } // namespace settings

@@ -8,6 +8,7 @@
 #include "settings/ui/choosers.h"
 #include "settings/ui/schrift.h"
 #include "settings/ui/settingwidgets.h"
+#include "settings/ui/zusatzseite.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -95,6 +96,8 @@ TForm10::TForm10(QWidget *parent) : QDialog(parent)
     PageControl1->addTab(makeGlidePage(), u"Laufbahn"_s);
     PageControl1->addTab(makeWritingPage(), u"Nachschreiben"_s);
     PageControl1->addTab(makeMiscPage(), u"Sonstiges"_s);
+    Zusatz = new Zusatzseite;
+    PageControl1->addTab(Zusatz, u"Silben und Diktat"_s);
     PageControl1->setCurrentIndex(4);
     if (QStyle *base = QStyleFactory::create(style()->name())) {
         auto *compact = new CompactTabStyle(base);
@@ -145,7 +148,8 @@ TForm10::TForm10(QWidget *parent) : QDialog(parent)
     RadioButton1->setChecked(true);
     connectControls();
 
-    resize(501, 490);
+    // As wide as all tabs need, so none hides behind the tab bar's scroll buttons.
+    resize(std::max(501, PageControl1->tabBar()->sizeHint().width() + 40), 490);
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -459,10 +463,16 @@ void TForm10::applyRecord(const SettingsRecord &r)
 bool TForm10::einstellungen_speichern(const QString &FileName)
 {
     IoError error;
-    if (writeSettingsFile(FileName, currentRecord(), &error))
-        return true;
-    showIoError(this, error);
-    return false;
+    if (!writeSettingsFile(FileName, currentRecord(), &error)) {
+        showIoError(this, error);
+        return false;
+    }
+    const WriteResult zusatz = zusatzeinstellungenSchreiben(zusatzdatei(FileName), Zusatz->werte());
+    if (!zusatz.ok()) {
+        showIoError(this, zusatz.io);
+        return false;
+    }
+    return true;
 }
 
 bool TForm10::einstellungen_laden(const QString &FileName)
@@ -474,6 +484,7 @@ bool TForm10::einstellungen_laden(const QString &FileName)
         return false;
     }
     applyRecord(*record);
+    Zusatz->setzen(zusatzeinstellungenLesen(zusatzdatei(FileName)));
     return true;
 }
 

@@ -23,6 +23,7 @@ class QVBoxLayout;
 class RadioGroup;
 class SpinButton;
 class TForm5;
+class Zusatzseite;
 
 class TForm10 : public QDialog {
     Q_OBJECT
@@ -78,6 +79,9 @@ public:
     ColorPanel *Panel4;
     SpinButton *SpinButton2;
 
+    // "Silben und Diktat": the settings of the INI file beside the settings file
+    Zusatzseite *Zusatz;
+
     QPushButton *BitBtn2; // "speichern..."
     QPushButton *BitBtn3; // "laden..."
     QPushButton *BitBtn1; // OK
@@ -85,11 +89,11 @@ public:
     LazyFileDialog OpenDialog1{this, QStringLiteral("OpenDialog1")};
     LazyFileDialog SaveDialog1{this, QStringLiteral("SaveDialog1")};
 
-    // Writes every stored setting to the file; a failure shows the standard error box
-    // and leaves an existing file as it was.
+    // Writes every stored setting to the file and the INI file beside it; a failure shows
+    // the standard error box and leaves an existing file as it was.
     bool einstellungen_speichern(const QString &FileName);
-    // Reads the settings file into the controls; a failure shows the standard error box
-    // and changes nothing.
+    // Reads the settings file and the INI file beside it (defaults where that is missing)
+    // into the controls; a failure shows the standard error box and changes nothing.
     bool einstellungen_laden(const QString &FileName);
 
     // The settings as a record, and the controls set from one in the order and with the

@@ -4,6 +4,7 @@
 #include "settings/core/fontspec.h"
 #include "settings/ui/einstell.h"
 #include "settings/ui/settingwidgets.h"
+#include "settings/ui/zusatzseite.h"
 #include "writing/core/praisepicture.h"
 
 #include <QCheckBox>
@@ -146,6 +147,16 @@ lauf::LaufEinstellungen lauf(const TForm10 &settings, markup::FileType modus, bo
     werte.letterPlaceholder = settings.hiddenLetterCharacter();
     werte.partPlaceholder = settings.hiddenPartCharacter();
     return werte;
+}
+
+settings::SilbenEinstellungen silben(const TForm10 &settings)
+{
+    return settings.Zusatz->werte().silben;
+}
+
+settings::DiktatEinstellungen diktat(const TForm10 &settings)
+{
+    return settings.Zusatz->werte().diktat;
 }
 
 QFont druckSchrift(const TForm10 &settings, int points)

@@ -8,6 +8,7 @@
 #include "display/ui/kuzzeit.h"
 #include "exercise/core/markup.h"
 #include "exercise/core/uebungslauf.h"
+#include "settings/core/zusatzeinstellungen.h"
 #include "writing/core/nachschreiben.h"
 #include "writing/ui/auswahl.h"
 #include "writing/ui/lob.h"
@@ -43,6 +44,9 @@ PraiseTextLook lobText(const TForm10 &settings);
 int lobRaster(const TForm10 &settings);
 // An exercise run in `modus`; `alternativ` is the main window's "alternativer Laufmodus".
 lauf::LaufEinstellungen lauf(const TForm10 &settings, markup::FileType modus, bool alternativ);
+// The syllables' settings and the spoken dictation's.
+settings::SilbenEinstellungen silben(const TForm10 &settings);
+settings::DiktatEinstellungen diktat(const TForm10 &settings);
 // The print font: the display font's face and style in black at `points`.
 QFont druckSchrift(const TForm10 &settings, int points);
 

@@ -19,8 +19,9 @@ namespace {
 
 Zusatzeinstellungen diktat(bool vorlesen, int tempo, bool undZeigen)
 {
-    return {
-        DiktatEinstellungen{.vorlesen = vorlesen, .tempo = tempo, .vorlesenUndZeigen = undZeigen}};
+    Zusatzeinstellungen werte;
+    werte.diktat = {.vorlesen = vorlesen, .tempo = tempo, .vorlesenUndZeigen = undZeigen};
+    return werte;
 }
 
 } // namespace
@@ -63,6 +64,14 @@ private slots:
             << "[Diktat]\nvorlesen=vielleicht\ntempo=schnell\nvorlesenUndZeigen=\n"_ba << standard;
         QTest::addRow("keys of another section")
             << "[Anzeige]\nvorlesen=true\ntempo=90\n"_ba << standard;
+        Zusatzeinstellungen farben = standard;
+        farben.silben = {
+            .automatisch = true, .farbig = true, .farbe1 = 0x00FF00, .farbe2 = 0xFF0000};
+        QTest::addRow("syllable colours as #rrggbb")
+            << "[Silben]\nautomatisch=true\nfarbig=1\nfarbe1=#00ff00\nfarbe2=#0000FF\n"_ba
+            << farben;
+        QTest::addRow("colours that are no colours")
+            << "[Silben]\nfarbe1=blau\nfarbe2=#12345\n"_ba << standard;
         QTest::addRow("a settings file by mistake") << QByteArray(236, '\xff') << standard;
     }
     void lesen()
@@ -82,21 +91,21 @@ private slots:
     {
         QTemporaryDir dir;
         const QString pfad = dir.filePath(u"Klasse.ini"_s);
-        const Zusatzeinstellungen werte = diktat(true, 95, true);
-        IoError error;
+        Zusatzeinstellungen werte = diktat(true, 95, true);
+        werte.silben = {
+            .automatisch = true, .farbig = true, .farbe1 = 0x00FF00, .farbe2 = 0x123456};
 
         writeBytes(pfad, "[Spaeter]\nschluessel=wert\n"_ba);
-        QVERIFY(settings::zusatzeinstellungenSchreiben(pfad, werte, &error));
+        QVERIFY(settings::zusatzeinstellungenSchreiben(pfad, werte).ok());
         QCOMPARE(settings::zusatzeinstellungenLesen(pfad), werte);
         QVERIFY(fileBytes(pfad).contains("schluessel=wert"));
 
         writeBytes(pfad, "[Diktat\n\xff\xfe=\n"_ba);
-        QVERIFY(settings::zusatzeinstellungenSchreiben(pfad, werte, &error));
+        QVERIFY(settings::zusatzeinstellungenSchreiben(pfad, werte).ok());
         QCOMPARE(settings::zusatzeinstellungenLesen(pfad), werte);
 
         const QString ohneOrdner = dir.filePath(u"fehlt/Klasse.ini"_s);
-        QVERIFY(!settings::zusatzeinstellungenSchreiben(ohneOrdner, werte, &error));
-        QVERIFY(error.failed());
+        QVERIFY(settings::zusatzeinstellungenSchreiben(ohneOrdner, werte).io.failed());
         QVERIFY(!QFile::exists(ohneOrdner));
     }
 };
