@@ -4,6 +4,7 @@
 #include "app/glmain.h"
 #include "app/info.h"
 #include "app/leer.h"
+#include "app/wiederholungsstart.h"
 #include "app/ws_black.h"
 #include "display/ui/kuzzeit.h"
 #include "exercise/ui/neuschueler.h"
@@ -67,6 +68,7 @@ LaufbahnApp::LaufbahnApp()
     Form3->lernverlaufVerbinden(FormLernverlauf.get());
     Form_black = std::make_unique<TForm_black>();
     entwicklerEintraegeEinrichten(*Form3);
+    wiederholungEinrichten(*Form3, *Form9, *Form12);
 }
 
 LaufbahnApp::~LaufbahnApp()

@@ -86,6 +86,7 @@ void SchuelerAkte::uebernehmen(pupilrecord::PupilFile datei)
     m_datei = std::move(datei);
     m_gezeigt.clear();
     auffuellen(QString());
+    emit schuelerGewechselt();
 }
 
 IoError SchuelerAkte::laden(const QString &pfad)
@@ -102,6 +103,7 @@ void SchuelerAkte::vergessen()
     m_datei.reset();
     m_gezeigt.clear();
     auffuellen(QString());
+    emit schuelerGewechselt();
 }
 
 QString SchuelerAkte::gewaehlterEintrag() const
@@ -133,6 +135,8 @@ SchuelerAkte::Eingetragen SchuelerAkte::eintragen(pupilrecord::ExerciseKind art,
     const QString eintrag = pupilrecord::makeEntry(art, QDateTime::currentDateTime(), textName);
     m_datei->appendExercise(eintrag, woerter, &ergebnis.schreiben.io,
                             &ergebnis.schreiben.unencodable);
+    if (ergebnis.schreiben.unencodable.isEmpty())
+        emit eingetragen();
     // Step 3 now shows this run's words: an earlier exercise chosen again must show its
     // own before a correction may reach it.
     m_gezeigt.clear();
@@ -154,6 +158,8 @@ WriteResult SchuelerAkte::korrigieren(const QStringList &woerter)
     if (!m_datei || eintrag.isEmpty() || eintrag != m_gezeigt)
         return ergebnis;
     m_datei->updateWords(eintrag, woerter, &ergebnis.io, &ergebnis.unencodable);
+    if (ergebnis.unencodable.isEmpty())
+        emit eingetragen();
     auffuellen(eintrag);
     return ergebnis;
 }

@@ -25,6 +25,8 @@ public:
     QString vollerName() const { return m_datei ? m_datei->fullName() : QString(); }
     QString vorname() const { return m_datei ? m_datei->firstName() : QString(); }
     QStringList zeilen() const { return m_datei ? m_datei->lines() : QStringList(); }
+    // The record's lines joined by "\n".
+    QString text() const { return m_datei ? m_datei->text() : QString(); }
 
     // A record just loaded or made becomes the pupil's; no entry is selected or shown.
     void uebernehmen(pupilrecord::PupilFile datei);
@@ -62,6 +64,11 @@ signals:
     // The teacher chose an entry: with the mouse (once the button is released), with the
     // keys, or by clicking the selected one again.
     void eintragGewaehlt();
+    // Another pupil, or none, is loaded now.
+    void schuelerGewechselt();
+    // An exercise was recorded or its words corrected (also when the write failed: the
+    // change is kept and written later).
+    void eingetragen();
 
 private:
     void auffuellen(const QString &auswahl);

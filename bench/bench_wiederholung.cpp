@@ -82,10 +82,11 @@ int runWiederholung()
 
     qsizetype words = 0;
     const auto dueList = [&] {
+        WriteResult written;
         const wiederholung::WiederholungsDatei review =
-            wiederholung::WiederholungsDatei::laden(path, pupil->text(), heute, &error);
+            wiederholung::WiederholungsDatei::laden(path, pupil->text(), heute, &written);
         words = qsizetype(review.stand().woerter().size());
-        return !error.failed() &&
+        return written.ok() &&
                qsizetype(review.stand().faellige(heute).size()) == wiederholung::faelligHoechstens;
     };
     Zeit rebuild;
@@ -105,7 +106,7 @@ int runWiederholung()
         text +=
             u"\n~[%1] Text.txt\nW$ö$rter_%2"_s.arg(heute.addDays(-i % 40).toString(u"dd.MM.yyyy"))
                 .arg(i);
-    wiederholung::WiederholungsDatei::laden(small, text, heute, &error);
+    wiederholung::WiederholungsDatei::laden(small, text, heute);
     const QString reviewFile = wiederholung::dateiZu(small);
     Zeit file;
     const bool fileOk = messen(file, [&] {

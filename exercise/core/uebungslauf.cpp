@@ -9,6 +9,14 @@ Uebungslauf::Uebungslauf(QString puffer, bool neueUebung, const LaufEinstellunge
 {
 }
 
+Uebungslauf::Uebungslauf(QList<Uebungswort> woerter, const LaufEinstellungen &einstellungen)
+    : m_puffer(QString(markup::endMark)), m_neueUebung(false), m_einstellungen(einstellungen),
+      m_woerter(std::move(woerter))
+{
+    m_einstellungen.art = Art::Wiederholung;
+    m_einstellungen.woerterProAbschnitt = 1;
+}
+
 Schritt Uebungslauf::next()
 {
     switch (m_phase) {
@@ -23,8 +31,11 @@ Schritt Uebungslauf::next()
         return naechsterTeil();
     case Phase::Faerben:
         m_phase = Phase::Schneiden;
-        if (m_abbruch || m_einstellungen.art != Art::Laufbahn ||
-            (m_einstellungen.modus != markup::FileType::Text && amEnde(m_puffer, m_pos)))
+        if (m_einstellungen.art == Art::Wiederholung) {
+            if (m_abbruch || m_naechstesUebungswort >= m_woerter.size())
+                m_phase = Phase::Fertig;
+        } else if (m_abbruch || m_einstellungen.art != Art::Laufbahn ||
+                   (m_einstellungen.modus != markup::FileType::Text && amEnde(m_puffer, m_pos)))
             m_phase = Phase::Fertig;
         return next();
     case Phase::Fertig:
@@ -59,13 +70,39 @@ std::optional<QString> Uebungslauf::markiert(int selectionStart)
     const int stelle = wortStelle(m_anzeigeText, selectionStart);
     if (stelle < 0 || stelle >= m_abschnitt.woerter.size())
         return std::nullopt;
+    // In a review a word the pupil is unsure of counts as wrong; it joins no word list.
+    if (m_einstellungen.art == Art::Wiederholung) {
+        m_richtig = false;
+        return std::nullopt;
+    }
     m_markiert.append(stelle);
     return m_abschnitt.woerter[stelle].roh;
+}
+
+void Uebungslauf::bewertet(bool richtig)
+{
+    if (m_einstellungen.art == Art::Wiederholung && m_phase == Phase::Schreiben)
+        m_richtig = m_richtig.value_or(true) && richtig;
 }
 
 Schritt Uebungslauf::schneiden()
 {
     switch (m_einstellungen.art) {
+    case Art::Wiederholung:
+        // A word that gives no chunk (nothing but a shown-only pair) is passed over.
+        while (m_naechstesUebungswort < m_woerter.size()) {
+            const Uebungswort &wort = m_woerter[m_naechstesUebungswort++];
+            m_richtig.reset();
+            m_einstellungen.modus =
+                wort.gruppe ? markup::FileType::Wortgruppen : markup::FileType::Woerter;
+            Schritt schritt =
+                wort.gruppe ? abschnittBeginnen(markup::wordGroupForDisplay(wort.text), wort.text)
+                            : abschnittBeginnen(wort.text, QString());
+            if (m_phase == Phase::Schreiben)
+                return schritt;
+        }
+        m_phase = Phase::Fertig;
+        return Fertig{m_nachgeschrieben};
     case Art::Lesefinger:
     case Art::Silbenlesen:
         // One display of the whole buffer; the pupil reads, nothing is rewritten.
@@ -150,6 +187,9 @@ Schritt Uebungslauf::naechsterTeil()
 
 Schritt Uebungslauf::abschnittBeenden()
 {
+    // The word was written when every rewrite of it was judged, none left unfinished.
+    if (m_einstellungen.art == Art::Wiederholung && !m_abbruch && m_richtig)
+        m_geuebt.append({m_woerter[m_naechstesUebungswort - 1].text, *m_richtig});
     m_phase = Phase::Faerben;
     if (!m_markiert.isEmpty())
         return MarkierteFaerben{m_abschnitt.woerter, std::exchange(m_markiert, {})};

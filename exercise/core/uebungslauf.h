@@ -76,8 +76,24 @@ using Schritt = std::variant<AbschnittWaehlen, Zeigen, Nachschreiben, MarkierteF
 
 // The kinds of run: the Laufbahn in chunks; the whole text read with the reading finger
 // or syllable by syllable, nothing rewritten; "Laufbahn alt": the whole text glided
-// once, then every word rewritten in turn.
-enum class Art { Laufbahn, Lesefinger, Silbenlesen, LaufbahnAlt };
+// once, then every word rewritten in turn; the review of a pupil's due words, each word
+// its own chunk.
+enum class Art { Laufbahn, Lesefinger, Silbenlesen, LaufbahnAlt, Wiederholung };
+
+// A word of a review as recorded, with its gap marks; a word group is shown and written
+// as a whole, a word (or several) word by word.
+struct Uebungswort {
+    QString text;
+    bool gruppe = false;
+};
+
+// How a word of a review went: right when every rewrite of it was right and the pupil
+// marked none of it on the display.
+struct Geuebt {
+    QString text;
+    bool richtig = false;
+    friend bool operator==(const Geuebt &, const Geuebt &) = default;
+};
 
 struct LaufEinstellungen {
     Art art = Art::Laufbahn;
@@ -94,6 +110,9 @@ public:
     // `puffer` is the exercise buffer ended by "#"; `neueUebung` false for a repetition,
     // which records nothing.
     Uebungslauf(QString puffer, bool neueUebung, const LaufEinstellungen &einstellungen);
+    // A review of `woerter`, one after the other; it records nothing in the exercise's
+    // results. The settings' display choices hold; their kind and file type do not.
+    Uebungslauf(QList<Uebungswort> woerter, const LaufEinstellungen &einstellungen);
 
     // What to do now. After `AbschnittWaehlen` call `gewaehlt`, after `Nachschreiben`
     // call `nachgeschrieben`; after `Fertig` the run stays done.
@@ -106,6 +125,11 @@ public:
     // A word marked on the display of the current chunk at `selectionStart` of its
     // display string: its raw word, to be listed as wrong; empty past the chunk's words.
     std::optional<QString> markiert(int selectionStart);
+    // The rewrite going on was judged (before `nachgeschrieben`). Only a review keeps it.
+    void bewertet(bool richtig);
+    // A review: its words written so far, in their order. A word the pupil left before
+    // finishing it is not among them.
+    const QList<Geuebt> &geuebt() const { return m_geuebt; }
 
     const QString &puffer() const { return m_puffer; }
     bool neueUebung() const { return m_neueUebung; }
@@ -139,6 +163,11 @@ private:
     QList<int> m_markiert;
     bool m_abbruch = false;
     bool m_nachgeschrieben = false;
+    // A review: its words, the next one, and how the current one goes so far.
+    QList<Uebungswort> m_woerter;
+    qsizetype m_naechstesUebungswort = 0;
+    std::optional<bool> m_richtig;
+    QList<Geuebt> m_geuebt;
 };
 
 } // namespace lauf

@@ -351,38 +351,48 @@ WiederholungsDatei::WiederholungsDatei(QString recordPath, QString pfad)
 }
 
 WiederholungsDatei WiederholungsDatei::laden(const QString &recordPath, QStringView recordText,
-                                             QDate heute, IoError *error)
+                                             QDate heute, WriteResult *geschrieben)
 {
     WiederholungsDatei datei(recordPath, dateiZu(recordPath));
-    if (error)
-        *error = {};
     IoError lesefehler;
     if (std::optional<QByteArray> bytes = readWholeFile(datei.m_pfad, &lesefehler, groessteDatei)) {
         if (std::optional<Stand> stand = Stand::lesen(*bytes))
             datei.m_stand = std::move(*stand);
         datei.m_aufPlatte = std::move(*bytes);
     }
-    datei.nachUebung(recordText, heute, error);
+    WriteResult result = datei.nachUebung(recordText, heute);
+    if (geschrieben)
+        *geschrieben = std::move(result);
     return datei;
 }
 
-bool WiederholungsDatei::nachUebung(QStringView recordText, QDate heute, IoError *error)
+WriteResult WiederholungsDatei::nachUebung(QStringView recordText, QDate heute)
 {
     Abgleich abgleich{erfassungen(recordText, heute)};
     if (!m_stand.abgleichen(abgleich.record, true))
-        return writeUnwritten(error);
+        return writeUnwritten();
     m_ungeschrieben.push_back(std::move(abgleich));
-    return schreiben(error);
+    return schreiben();
 }
 
-bool WiederholungsDatei::ergebnis(const QString &text, bool richtig, QDate heute, IoError *error)
+WriteResult WiederholungsDatei::ergebnis(const QString &text, bool richtig, QDate heute)
 {
-    return aendern(Ergebnis{text, richtig, heute}, error);
+    return aendern(Ergebnis{text, richtig, heute});
 }
 
-bool WiederholungsDatei::herausnehmen(const QString &text, IoError *error)
+WriteResult WiederholungsDatei::ergebnisse(const QList<Bewertung> &woerter, QDate heute)
 {
-    return aendern(Heraus{text}, error);
+    for (const Bewertung &wort : woerter) {
+        Aenderung aenderung = Ergebnis{wort.text, wort.richtig, heute};
+        anwenden(m_stand, aenderung, true);
+        m_ungeschrieben.push_back(std::move(aenderung));
+    }
+    return writeUnwritten();
+}
+
+WriteResult WiederholungsDatei::herausnehmen(const QString &text)
+{
+    return aendern(Heraus{text});
 }
 
 void WiederholungsDatei::anwenden(Stand &stand, const Aenderung &aenderung, bool ersteMal)
@@ -397,36 +407,40 @@ void WiederholungsDatei::anwenden(Stand &stand, const Aenderung &aenderung, bool
         stand.herausnehmen(std::get<Heraus>(aenderung).text);
 }
 
-bool WiederholungsDatei::aendern(Aenderung aenderung, IoError *error)
+WriteResult WiederholungsDatei::aendern(Aenderung aenderung)
 {
     anwenden(m_stand, aenderung, true);
     m_ungeschrieben.push_back(std::move(aenderung));
-    return schreiben(error);
+    return schreiben();
 }
 
-bool WiederholungsDatei::writeUnwritten(IoError *error)
+WriteResult WiederholungsDatei::writeUnwritten()
 {
-    if (error)
-        *error = {};
-    return m_ungeschrieben.empty() || schreiben(error);
+    return m_ungeschrieben.empty() ? WriteResult() : schreiben();
 }
 
-bool WiederholungsDatei::schreiben(IoError *error)
+WriteResult WiederholungsDatei::schreiben()
 {
-    return pupilrecord::underRecordLock(
+    WriteResult result;
+    pupilrecord::underRecordLock(
         m_recordPath, m_lockWait,
-        [this](IoError *fehler) { return zusammenfuehrenUndSchreiben(fehler); }, error);
+        [this, &result](IoError *fehler) {
+            const bool ok = zusammenfuehrenUndSchreiben(result);
+            *fehler = result.io;
+            return ok;
+        },
+        &result.io);
+    return result;
 }
 
-bool WiederholungsDatei::zusammenfuehrenUndSchreiben(IoError *error)
+bool WiederholungsDatei::zusammenfuehrenUndSchreiben(WriteResult &result)
 {
     IoError lesefehler;
     std::optional<QByteArray> aufPlatte = readWholeFile(m_pfad, &lesefehler, groessteDatei);
     if (!aufPlatte && lesefehler.code != IoError::FileNotFound &&
         lesefehler.code != IoError::TooLarge) {
         // Without knowing what is on disk, writing could wipe out another program's work.
-        if (error)
-            *error = lesefehler;
+        result.io = lesefehler;
         return false;
     }
     if (aufPlatte && *aufPlatte != m_aufPlatte) {
@@ -437,15 +451,8 @@ bool WiederholungsDatei::zusammenfuehrenUndSchreiben(IoError *error)
             m_stand = std::move(*dort);
         }
     }
-    QString unencodable;
-    const std::optional<QByteArray> bytes = m_stand.speichern(&unencodable);
-    if (!bytes) {
-        // Every word came from a decoded record or review file.
-        if (error)
-            *error = {IoError::WriteFailed};
-        return false;
-    }
-    if (!writeFileAtomically(m_pfad, *bytes, error))
+    const std::optional<QByteArray> bytes = m_stand.speichern(&result.unencodable);
+    if (!bytes || !writeFileAtomically(m_pfad, *bytes, &result.io))
         return false;
     m_aufPlatte = *bytes;
     m_ungeschrieben.clear();

@@ -22,11 +22,13 @@
 // left out, and its word enters again from the record.
 
 #include "exercise/core/fileio.h"
+#include "exercise/core/writeresult.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDate>
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringView>
 #include <chrono>
@@ -123,20 +125,26 @@ class WiederholungsDatei {
 public:
     // Never refuses a pupil: a missing or damaged review file is rebuilt from the record.
     // What the record holds is taken in at once and written when it changed anything;
-    // `error` then says whether that write failed.
+    // `geschrieben` then says whether that write failed.
     static WiederholungsDatei laden(const QString &recordPath, QStringView recordText, QDate heute,
-                                    IoError *error);
+                                    WriteResult *geschrieben = nullptr);
 
     const QString &pfad() const { return m_pfad; }
     const Stand &stand() const { return m_stand; }
     bool hasUnwrittenChanges() const { return !m_ungeschrieben.empty(); }
     void setLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
 
-    // After an exercise was recorded: the record's words taken in again.
-    bool nachUebung(QStringView recordText, QDate heute, IoError *error);
-    bool ergebnis(const QString &text, bool richtig, QDate heute, IoError *error);
-    bool herausnehmen(const QString &text, IoError *error);
-    bool writeUnwritten(IoError *error);
+    // After an exercise was recorded or corrected: the record's words taken in again.
+    [[nodiscard]] WriteResult nachUebung(QStringView recordText, QDate heute);
+    [[nodiscard]] WriteResult ergebnis(const QString &text, bool richtig, QDate heute);
+    // The words of one review, written once.
+    struct Bewertung {
+        QString text;
+        bool richtig = false;
+    };
+    [[nodiscard]] WriteResult ergebnisse(const QList<Bewertung> &woerter, QDate heute);
+    [[nodiscard]] WriteResult herausnehmen(const QString &text);
+    [[nodiscard]] WriteResult writeUnwritten();
 
 private:
     struct Abgleich {
@@ -154,9 +162,9 @@ private:
 
     WiederholungsDatei(QString recordPath, QString pfad);
     static void anwenden(Stand &stand, const Aenderung &aenderung, bool ersteMal);
-    bool aendern(Aenderung aenderung, IoError *error);
-    bool schreiben(IoError *error);
-    bool zusammenfuehrenUndSchreiben(IoError *error);
+    WriteResult aendern(Aenderung aenderung);
+    WriteResult schreiben();
+    bool zusammenfuehrenUndSchreiben(WriteResult &result);
 
     QString m_recordPath;
     QString m_pfad;

@@ -61,13 +61,13 @@ Wiederholungsliste::Wiederholungsliste(QWidget *parent)
 void Wiederholungsliste::laden(const QString &recordPath, const QString &recordText, QDate heute)
 {
     m_heute = heute;
-    IoError error;
-    m_datei = wiederholung::WiederholungsDatei::laden(recordPath, recordText, heute, &error);
+    WriteResult geschrieben;
+    m_datei = wiederholung::WiederholungsDatei::laden(recordPath, recordText, heute, &geschrieben);
     const QString name = recordText.section(u'\n', 0, 0);
     setWindowTitle(name.isEmpty() ? u"Wiederholung"_s : u"Wiederholung: "_s + name);
     fuellen();
-    if (error.failed())
-        showIoError(this, error);
+    if (!geschrieben.ok())
+        showWriteError(this, geschrieben, WrittenFile::Review);
 }
 
 void Wiederholungsliste::fuellen()
@@ -102,10 +102,9 @@ void Wiederholungsliste::herausnehmenClick()
     if (gewaehlt.isEmpty() || !m_datei)
         return;
     const QString wort = Liste->item(gewaehlt.front()->row(), 0)->text();
-    IoError error;
-    const bool geschrieben = m_datei->herausnehmen(wort, &error);
+    const WriteResult geschrieben = m_datei->herausnehmen(wort);
     fuellen();
     emit geaendert();
-    if (!geschrieben)
-        showIoError(this, error);
+    if (!geschrieben.ok())
+        showWriteError(this, geschrieben, WrittenFile::Review);
 }

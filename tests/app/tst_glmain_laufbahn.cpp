@@ -1,8 +1,11 @@
 #include "app/glmain.h"
 #include "app/laufbahnapp.h"
+#include "app/wiederholungsstart.h"
 #include "app/ws_black.h"
 #include "display/ui/laufunit4.h"
 #include "display/ui/lesefinger.h"
+#include "exercise/core/wiederholung.h"
+#include "exercise/ui/wiederholungsliste.h"
 #include "settings/ui/einstell.h"
 #include "settings/ui/settingwidgets.h"
 #include "tests/app/appfixture.h"
@@ -17,6 +20,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -29,6 +33,7 @@
 #include <QRegularExpression>
 #include <QSlider>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -369,6 +374,69 @@ private slots:
         if (!fehler.isEmpty())
             QCOMPARE(form->ListBox3->item(0)->text(), fehler);
         QVERIFY(form->GroupBox3->isVisible() && form->GroupBox4->isVisible());
+    }
+
+    // Two words written wrong come due the next day; the review runs them, one right and
+    // one wrong, moves their boxes and leaves the pupil record as it was.
+    void theNextDayTheWrongWordsComeBackForReview()
+    {
+        Wiederholungsstart *wiederholung = form->findChild<Wiederholungsstart *>();
+        QDate heute = QDate::currentDate();
+        wiederholung->setHeute([&heute] { return heute; });
+        QVERIFY(!wiederholung->Zeile->isVisible());
+        QVERIFY(!wiederholung->Wiederholung1->isEnabled());
+        textLaden(u"Tiere.txt"_s, "Hund Katze Maus\r\n");
+        schuelerLaden();
+        app().Form10->RadioGroup2->setItemIndex(0);
+        app().Form10->RadioButton6->setChecked(true);
+        QVERIFY(wiederholung->Zeile->isVisible());
+        QCOMPARE(wiederholung->Faellig->text(), u"Wiederholung fällig: 0 Wörter"_s);
+        QVERIFY(!wiederholung->Wiederholen->isEnabled());
+
+        const QStringList woerter{u"Hund"_s, u"Katze"_s, u"Maus"_s};
+        starten(form->BitBtn10,
+                wortDrehbuch(woerter, {u"Hunt"_s, u"Katze"_s, u"Mau"_s}, false, nullptr));
+        const QByteArray akte = readFile(u"Ben.lbs"_s);
+        QVERIFY(akte.endsWith("] Tiere.txt\r\nHund\r\nMaus\r\n"));
+        QCOMPARE(wiederholung->Faellig->text(), u"Wiederholung fällig: 0 Wörter"_s);
+
+        heute = heute.addDays(1);
+        QEvent aktiv(QEvent::WindowActivate);
+        QApplication::sendEvent(form, &aktiv);
+        QCOMPARE(wiederholung->Faellig->text(), u"Wiederholung fällig: 2 Wörter"_s);
+        QVERIFY(wiederholung->Wiederholen->isEnabled());
+        starten(
+            wiederholung->Wiederholen,
+            {{"TLaufForm4", escape},
+             {"TForm9", [](QWidget *w) { schreiben(w, u"Hund"_s); }},
+             {"TLaufForm4", escape},
+             {"TForm9", [](QWidget *w) { schreiben(w, u"Mause"_s); }},
+             {"TForm14", [](QWidget *w) { static_cast<TForm14 *>(w)->SpeedButton1->click(); }}});
+
+        QCOMPARE(readFile(u"Ben.lbs"_s), akte);
+        const std::optional<wiederholung::Stand> stand =
+            wiederholung::Stand::lesen(readFile(u"Ben.wdh"_s));
+        QCOMPARE(stand->finde(u"Hund"_s)->box, 2);
+        QCOMPARE(stand->finde(u"Hund"_s)->faellig(), heute.addDays(2));
+        QCOMPARE(stand->finde(u"Maus"_s)->box, 1);
+        QCOMPARE(stand->finde(u"Maus"_s)->faellig(), heute.addDays(1));
+        QCOMPARE(wiederholung->Faellig->text(), u"Wiederholung fällig: 0 Wörter"_s);
+        // Step 3 still shows the exercise's words: the review adds none.
+        QCOMPARE(form->ListBox3->count(), 2);
+
+        // The teacher's list from the pupil menu shows the same boxes.
+        QString zeilen;
+        testing::answerNextDialog(testing::as<Wiederholungsliste>([&](Wiederholungsliste &liste) {
+            for (int zeile = 0; zeile < liste.Liste->rowCount(); ++zeile)
+                zeilen += liste.Liste->item(zeile, 0)->text() + u' ' +
+                          liste.Liste->item(zeile, 2)->text() + u';';
+            liste.reject();
+        }));
+        wiederholung->Wiederholung1->trigger();
+        QCOMPARE(zeilen, u"Maus 1;Hund 2;"_s);
+
+        QTest::mouseClick(form->Button5, Qt::LeftButton);
+        QVERIFY(!wiederholung->Zeile->isVisible());
     }
 
     void aTextWithoutAPupilIsRewrittenSectionBySection()

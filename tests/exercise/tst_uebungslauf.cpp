@@ -7,8 +7,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // One step as a line of the table; what the pupil does is taken from `antworten` in turn:
-// a choice as "section|next sentence|next offset", a rewrite as "ok" or "weg" (left
-// without finishing), a display as "-" or the offset of a word marked on it.
+// a choice as "section|next sentence|next offset", a rewrite as "ok", "falsch" (finished
+// wrong) or "weg" (left without finishing), a display as "-" or the offset of a word
+// marked on it.
 QString ablauf(lauf::Uebungslauf &lauf, QStringList antworten)
 {
     QStringList schritte;
@@ -30,7 +31,10 @@ QString ablauf(lauf::Uebungslauf &lauf, QStringList antworten)
         } else if (const auto *n = std::get_if<lauf::Nachschreiben>(&schritt)) {
             schritte << (n->gruppe ? u"gruppe "_s : u"wort "_s) + n->ziel + u" ("_s + n->wortRoh +
                             u')';
-            lauf.nachgeschrieben(antworten.takeFirst() == u"weg");
+            const QString antwort = antworten.takeFirst();
+            if (antwort != u"weg")
+                lauf.bewertet(antwort == u"ok");
+            lauf.nachgeschrieben(antwort == u"weg");
         } else if (const auto *m = std::get_if<lauf::MarkierteFaerben>(&schritt)) {
             QStringList stellen;
             for (int stelle : m->markiert)
@@ -162,6 +166,63 @@ private slots:
         lauf::Uebungslauf lauf(puffer, true, einstellungen);
         QCOMPARE(ablauf(lauf, antworten), schritte);
         QVERIFY(std::holds_alternative<lauf::Fertig>(lauf.next()));
+    }
+
+    // A review: each word its own chunk, a word group written whole, a word by its words;
+    // a word counts once it is written through.
+    void aReviewRunsWordByWord_data()
+    {
+        QTest::addColumn<QStringList>("woerter"); // "G:" before a word group
+        QTest::addColumn<QStringList>("antworten");
+        QTest::addColumn<QString>("schritte");
+        QTest::addColumn<QString>("geuebt");
+        const QStringList drei = {u"Ha$us$e"_s, u"G:der_Hund"_s, u"Maus"_s};
+        QTest::addRow("right, wrong, right")
+            << drei << QStringList{u"-"_s, u"ok"_s, u"-"_s, u"falsch"_s, u"-"_s, u"ok"_s}
+            << u"laufbahn »Ha#e«; wort Hause (Ha$us$e); laufbahn »der Hund«; "
+               u"gruppe der Hund (der Hund); laufbahn »Maus«; wort Maus (Maus); "
+               u"fertig, geschrieben"_s
+            << u"Ha$us$e richtig, der_Hund falsch, Maus richtig"_s;
+        QTest::addRow("left in the second word: it does not count")
+            << drei << QStringList{u"-"_s, u"ok"_s, u"-"_s, u"weg"_s}
+            << u"laufbahn »Ha#e«; wort Hause (Ha$us$e); laufbahn »der Hund«; "
+               u"gruppe der Hund (der Hund); fertig, geschrieben"_s
+            << u"Ha$us$e richtig"_s;
+        QTest::addRow("marked on the display: wrong though written right, kept out of the list")
+            << QStringList{u"Maus"_s} << QStringList{u"0"_s, u"ok"_s}
+            << u"laufbahn »Maus«; wort Maus (Maus); fertig, geschrieben"_s << u"Maus falsch"_s;
+        QTest::addRow("two words in one entry: wrong when one is")
+            << QStringList{u"Hund Katze"_s, u"&nur& Maus"_s}
+            << QStringList{u"-"_s, u"ok"_s, u"falsch"_s, u"-"_s, u"ok"_s}
+            << u"laufbahn »Hund Katze«; wort Hund (Hund); wort Katze (Katze); "
+               u"laufbahn »nur Maus«; wort Maus (Maus); fertig, geschrieben"_s
+            << u"Hund Katze falsch, &nur& Maus richtig"_s;
+        QTest::addRow("a word that is only shown is passed over")
+            << QStringList{u"&nur&"_s, u"   "_s, u"Maus"_s} << QStringList{u"-"_s, u"-"_s, u"ok"_s}
+            << u"laufbahn »nur«; laufbahn »Maus«; wort Maus (Maus); fertig, geschrieben"_s
+            << u"Maus richtig"_s;
+        QTest::addRow("nothing due") << QStringList() << QStringList() << u"fertig"_s << QString();
+    }
+    void aReviewRunsWordByWord()
+    {
+        QFETCH(QStringList, woerter);
+        QFETCH(QStringList, antworten);
+        QFETCH(QString, schritte);
+        QFETCH(QString, geuebt);
+        QList<lauf::Uebungswort> liste;
+        for (const QString &wort : std::as_const(woerter))
+            liste.append({wort.startsWith(u"G:") ? wort.sliced(2) : wort, wort.startsWith(u"G:")});
+        lauf::LaufEinstellungen einstellungen;
+        // The file type and words per chunk of the text loaded do not reach a review.
+        einstellungen.modus = markup::FileType::Text;
+        einstellungen.woerterProAbschnitt = 3;
+        lauf::Uebungslauf lauf(liste, einstellungen);
+        QVERIFY(!lauf.neueUebung());
+        QCOMPARE(ablauf(lauf, antworten), schritte);
+        QStringList ergebnis;
+        for (const lauf::Geuebt &wort : lauf.geuebt())
+            ergebnis << wort.text + (wort.richtig ? u" richtig"_s : u" falsch"_s);
+        QCOMPARE(ergebnis.join(u", "_s), geuebt);
     }
 };
 

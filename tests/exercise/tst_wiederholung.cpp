@@ -134,9 +134,10 @@ void TestWiederholung::rebuiltFromRecord()
     if (!datei.isEmpty())
         writeBytes(wdh, datei);
 
-    IoError error;
-    const WiederholungsDatei w = WiederholungsDatei::laden(lbs, recordText(lbs), montag, &error);
-    QVERIFY(!error.failed());
+    WriteResult geschrieben;
+    const WiederholungsDatei w =
+        WiederholungsDatei::laden(lbs, recordText(lbs), montag, &geschrieben);
+    QVERIFY(geschrieben.ok());
     const std::vector<Wort> erwartet = {{u"Hund"_s, Art::Wort, 1, montag, 2},
                                         {u"der_Baum"_s, Art::Wortgruppe, 1, montag.addDays(-2), 1}};
     QCOMPARE(w.stand().woerter(), erwartet);
@@ -151,23 +152,22 @@ void TestWiederholung::twoCopiesKeepEachOthersChanges()
     writeBytes(lbs, record);
     const QDate spaeter = montag.addDays(2);
     IoError error;
-    WiederholungsDatei a = WiederholungsDatei::laden(lbs, recordText(lbs), spaeter, &error);
-    WiederholungsDatei b = WiederholungsDatei::laden(lbs, recordText(lbs), spaeter, &error);
+    WiederholungsDatei a = WiederholungsDatei::laden(lbs, recordText(lbs), spaeter);
+    WiederholungsDatei b = WiederholungsDatei::laden(lbs, recordText(lbs), spaeter);
 
-    QVERIFY(a.ergebnis(u"Hund"_s, true, spaeter, &error));
-    QVERIFY(b.herausnehmen(u"der_Baum"_s, &error));
+    QVERIFY(a.ergebnis(u"Hund"_s, true, spaeter).ok());
+    QVERIFY(b.herausnehmen(u"der_Baum"_s).ok());
     // Another exercise recorded on the computer of copy a.
     std::optional<pupilrecord::PupilFile> pupil = pupilrecord::PupilFile::load(lbs, &error);
     QVERIFY(pupil->appendExercise(u"[09.12.2026] Tiere.txt"_s, {u"Igel"_s}, &error));
-    QVERIFY(a.nachUebung(pupil->text(), spaeter, &error));
-    QVERIFY(b.ergebnis(u"Hund"_s, true, spaeter, &error));
+    QVERIFY(a.nachUebung(pupil->text(), spaeter).ok());
+    QVERIFY(b.ergebnisse({{u"Hund"_s, true}}, spaeter).ok());
 
     const std::vector<Wort> erwartet = {{u"Hund"_s, Art::Wort, 3, spaeter, 2},
                                         {u"der_Baum"_s, Art::Wortgruppe, 0, montag.addDays(-2), 1},
                                         {u"Igel"_s, Art::Wort, 1, spaeter, 1}};
     QCOMPARE(b.stand().woerter(), erwartet);
-    QCOMPARE(WiederholungsDatei::laden(lbs, pupil->text(), spaeter, &error).stand().woerter(),
-             erwartet);
+    QCOMPARE(WiederholungsDatei::laden(lbs, pupil->text(), spaeter).stand().woerter(), erwartet);
 }
 
 void TestWiederholung::twoProgramsReviewAtOnce()

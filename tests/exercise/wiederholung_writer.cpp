@@ -24,13 +24,18 @@ int main(int argc, char **argv)
     if (!pupil)
         return 1;
     wiederholung::WiederholungsDatei review =
-        wiederholung::WiederholungsDatei::laden(args[1], pupil->text(), heute, &error);
+        wiederholung::WiederholungsDatei::laden(args[1], pupil->text(), heute);
     for (int i = 0; i < args[3].toInt(); ++i) {
-        if (!review.ergebnis(u"Kopie%1Wort%2"_s.arg(args[2]).arg(i), true, heute, &error))
-            err << "result " << i << ": " << error.message() << Qt::endl;
+        const WriteResult written =
+            review.ergebnis(u"Kopie%1Wort%2"_s.arg(args[2]).arg(i), true, heute);
+        if (!written.ok())
+            err << "result " << i << ": " << written.io.message() << Qt::endl;
     }
-    for (int attempt = 0; !review.writeUnwritten(&error); ++attempt) {
-        err << "left over: " << error.message() << Qt::endl;
+    for (int attempt = 0;; ++attempt) {
+        const WriteResult written = review.writeUnwritten();
+        if (written.ok())
+            break;
+        err << "left over: " << written.io.message() << Qt::endl;
         if (attempt == 10)
             return 1;
     }
