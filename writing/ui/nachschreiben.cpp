@@ -544,8 +544,16 @@ void Nachschreiben::nichtVorgelesen()
         return;
     m_eingabe.diktat.vorlesen = false;
     SpeedButton2->setToolTip(u"Nochmal zeigen (F5)"_s);
-    if (!std::exchange(m_eingabe.diktat.gezeigt, true) && !fingerLaeuft())
-        SpeedButton2Click();
+    if (std::exchange(m_eingabe.diktat.gezeigt, true))
+        return;
+    // Not from inside the failure's signal: the display runs modally.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (isVisible() && !m_fertigLaeuft && !fingerLaeuft())
+                SpeedButton2Click();
+        },
+        Qt::QueuedConnection);
 }
 
 #include "nachschreiben.moc"
