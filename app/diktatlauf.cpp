@@ -2,7 +2,6 @@
 
 #include "app/glmain.h"
 #include "app/laufbahnapp.h"
-#include "settings/ui/einstell.h"
 #include "settings/ui/einstellwerte.h"
 #include "writing/ui/vorleser.h"
 
