@@ -63,8 +63,6 @@ private slots:
             << true << true << QString() << A::Alternativ << Darbietung{true, true} << QString();
         QTest::addRow("reading finger never spoken")
             << true << false << QString() << A::Lesefinger << Darbietung{false, true} << QString();
-        QTest::addRow("syllable reading never spoken")
-            << true << false << QString() << A::Silbenlesen << Darbietung{false, true} << QString();
         QTest::addRow("the whole text of Laufbahn alt never spoken")
             << true << false << QString() << A::GleitAlt << Darbietung{false, true} << QString();
         QTest::addRow("no sound: shown, and why")
