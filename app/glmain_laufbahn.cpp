@@ -3,6 +3,7 @@
 
 #include "app/glmain.h"
 
+#include "app/diktatlauf.h"
 #include "app/laufbahnapp.h"
 #include "app/laufsperre.h"
 #include "app/schuelerakte.h"
@@ -19,7 +20,6 @@
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QStatusBar>
@@ -189,6 +189,7 @@ lauf::Fertig TForm3::laufFuehren(lauf::Uebungslauf &lauf)
     const LaufSperre sperre(*this, {m_werkzeugleiste, GroupBox1, GroupBox2, GroupBox3, GroupBox4});
     m_lauf = &lauf;
     const auto vorbei = qScopeGuard([this] { m_lauf = nullptr; });
+    DiktatLauf diktat(*this, lauf);
     // Where the current chunk's words begin in RichEdit1.
     int ab = 0;
     for (;;) {
@@ -199,13 +200,13 @@ lauf::Fertig TForm3::laufFuehren(lauf::Uebungslauf &lauf)
             lauf.gewaehlt(wahl.abschnitt, wahl.satz_nr, wahl.abschnitt_ende);
         } else if (const auto *zeigen = std::get_if<lauf::Zeigen>(&schritt)) {
             ab = RichEdit1->document()->characterCount() - 1;
-            abschnittZeigen(*zeigen);
+            diktat.darbieten(*zeigen, [&] { abschnittZeigen(*zeigen); });
         } else if (const auto *teil = std::get_if<lauf::Nachschreiben>(&schritt)) {
             m_teil = *teil;
             Nachschreiben &form = teil->gruppe ? static_cast<Nachschreiben &>(*laufbahn().Form12)
                                                : static_cast<Nachschreiben &>(*laufbahn().Form9);
             lauf.nachgeschrieben(
-                form.nachschreiben(teil->ziel, nachschreibEingabe(),
+                form.nachschreiben(teil->ziel, diktat.eingabe(nachschreibEingabe()),
                                    einstellwerte::nachschreiben(*laufbahn().Form10)));
         } else if (const auto *markiert = std::get_if<lauf::MarkierteFaerben>(&schritt)) {
             markierteWoerterFaerben(ab, *markiert);

@@ -19,6 +19,7 @@
 #include "writing/ui/schreib1.h"
 #include "writing/ui/schreib2.h"
 #include "writing/ui/vergleich.h"
+#include "writing/ui/vorleser.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -39,6 +40,7 @@ LaufbahnApp::LaufbahnApp()
     // No display name: Qt would append it to every window's title.
     QApplication::setWindowIcon(QIcon(programLogo()));
 
+    vorleser = std::make_unique<Vorleser>();
     Form3 = std::make_unique<TForm3>();
     Form10 = std::make_unique<TForm10>(Form3.get());
     Form2 = std::make_unique<TForm2>(Form3.get());
@@ -60,6 +62,7 @@ LaufbahnApp::LaufbahnApp()
          {static_cast<Nachschreiben *>(Form9.get()), static_cast<Nachschreiben *>(Form12.get())}) {
         form->setVergleichsform(Form14.get());
         form->setLobformen(Form11.get(), Form16.get(), &Form3->zufall);
+        form->setVorleser(vorleser.get());
     }
     Form17 = std::make_unique<TForm17>(Form3.get());
     Form3->auswertungVerbinden(Form17.get());
@@ -90,6 +93,7 @@ LaufbahnApp::~LaufbahnApp()
     Form2.reset();
     Form10.reset();
     Form3.reset();
+    vorleser.reset();
     instance = nullptr;
 }
 

@@ -21,6 +21,7 @@ class TForm15;
 class TForm18;
 class TFormLernverlauf;
 class TForm_black;
+class Vorleser;
 
 class LaufbahnApp {
 public:
@@ -30,6 +31,8 @@ public:
     LaufbahnApp(const LaufbahnApp &) = delete;
     LaufbahnApp &operator=(const LaufbahnApp &) = delete;
 
+    // The spoken dictation's voice, made before the forms that use it and kept after them.
+    std::unique_ptr<Vorleser> vorleser;
     // In start-up order; destroyed in reverse.
     std::unique_ptr<TForm3> Form3;
     std::unique_ptr<TForm10> Form10;

@@ -9,8 +9,9 @@ laufbahn_packages=(
     libjpeg-dev
     # reading syllables: libhyphen and the German hyphenation patterns
     libhyphen-dev hyphen-de
-    # speech: the German voice of the spoken dictation and the sound output that plays it
-    libespeak-ng-dev espeak-ng-data qt6-multimedia-dev
+    # speech: the German voice of the spoken dictation and the sound output that plays it,
+    # for building and, the libraries and the voice's data, for running
+    libespeak-ng-dev qt6-multimedia-dev libespeak-ng1 espeak-ng-data libqt6multimedia6
     libxcb1-dev libxcb-present-dev libx11-xcb-dev
     fonts-liberation fonts-dejavu-core
 )

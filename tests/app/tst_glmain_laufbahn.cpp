@@ -8,12 +8,15 @@
 #include "exercise/ui/wiederholungsliste.h"
 #include "settings/ui/einstell.h"
 #include "settings/ui/settingwidgets.h"
+#include "settings/ui/zusatzseite.h"
 #include "tests/app/appfixture.h"
 #include "tests/support/dialogs.h"
 #include "tests/support/files.h"
+#include "writing/core/sprache.h"
 #include "writing/ui/auswahl.h"
 #include "writing/ui/schreib1.h"
 #include "writing/ui/vergleich.h"
+#include "writing/ui/vorleser.h"
 
 #include <QAction>
 #include <QApplication>
@@ -304,6 +307,24 @@ private slots:
                 form->Memo1->isEnabled());
         QVERIFY(!form->speichern1->isEnabled());
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(form));
+    }
+
+    // A dictation on a computer without sound: each chunk is shown as without it, and the
+    // status bar says why.
+    void aDictationWithoutSoundShowsTheChunks()
+    {
+        textLaden(u"Tiere.txt"_s, "Hund Katze Maus\r\n");
+        app().vorleser->setAusgabe(Vorleser::Ausgabe::Keine);
+        app().Form10->Zusatz->diktatVorlesen->setChecked(true);
+        app().Form10->RadioGroup2->setItemIndex(0);
+        app().Form10->RadioButton6->setChecked(true);
+        starten(form->BitBtn10, {{"TLaufForm4", escape},
+                                 {"TForm9", [](QWidget *w) { schreiben(w, u"Hund"_s); }},
+                                 {"TForm9", escape}});
+        QCOMPARE(form->RichEdit1->toPlainText(), u"Hund "_s);
+        QCOMPARE(form->StatusBar1->currentMessage(),
+                 sprache::grund(sprache::eingebaut() ? sprache::Fehler::KeinAusgabegeraet
+                                                     : sprache::Fehler::NichtEingebaut));
     }
 
     void aRunLeftWithoutWritingIsNotRecorded()

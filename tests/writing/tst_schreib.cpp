@@ -2,6 +2,7 @@
 #include "writing/ui/lob2.h"
 #include "writing/ui/schreib1.h"
 #include "writing/ui/schreib2.h"
+#include "writing/ui/vorleser.h"
 
 #include "tests/support/dialogs.h"
 
@@ -227,6 +228,43 @@ private slots:
         });
         form.SpeedButton1->click();
         QCOMPARE(letzte(ausgewertet).vorlageText.constFirst().text, lang + u' ');
+    }
+
+    // "Show again" and F5 in a dictation on a computer without sound: the chunk is spoken
+    // again and, as speaking fails, shown instead; from then on it is shown.
+    void showAgainInADictation_data()
+    {
+        QTest::addColumn<bool>("vorlesen");
+        QTest::addColumn<bool>("gezeigt");
+        // The failures reported when the chunk was shown, at each of two requests.
+        QTest::addColumn<QList<int>>("gezeigtNach");
+        QTest::addRow("no dictation") << false << true << QList<int>{0, 0};
+        QTest::addRow("spoken instead of shown") << true << false << QList<int>{1, 1};
+        QTest::addRow("spoken and shown") << true << true << QList<int>{0, 1};
+    }
+    void showAgainInADictation()
+    {
+        QFETCH(bool, vorlesen);
+        QFETCH(bool, gezeigt);
+        QFETCH(QList<int>, gezeigtNach);
+        TForm12 form;
+        Vorleser vorleser(Vorleser::Ausgabe::Keine);
+        // Before the form's own connection, so it counts a failure first.
+        QSignalSpy gescheitert(&vorleser, &Vorleser::nichtVorgelesen);
+        form.setVorleser(&vorleser);
+        QList<int> beimZeigen;
+        connect(&form, &Nachschreiben::nochmalZeigen, &form,
+                [&] { beimZeigen << int(gescheitert.size()); });
+        writing::NachschreibEingabe e = eingabe(u"der_Hu§n§d"_s);
+        e.diktat = {vorlesen, gezeigt, 120, u"der_Hu§n§d"_s};
+        zeigen(form, u"der Hund"_s, ansicht(6), e);
+        taste(Qt::Key_F5);
+        QTRY_COMPARE(beimZeigen.size(), 1);
+        QTRY_COMPARE(gescheitert.size(), vorlesen ? 1 : 0);
+        form.SpeedButton2->click();
+        QCOMPARE(beimZeigen, gezeigtNach);
+        QTest::qWait(20);
+        QCOMPARE(gescheitert.size(), vorlesen ? 1 : 0);
     }
 
     void leavingTheFormEndsTheExercise_data()

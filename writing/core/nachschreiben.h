@@ -87,6 +87,15 @@ Auswertung auswerten(QStringView text, const QString &ziel, bool ohneFehler, Lob
                      bool neueUebung);
 
 // What a rewrite form is handed by the main window besides its target.
+// The spoken dictation of the chunk being rewritten.
+struct DiktatEingabe {
+    bool vorlesen = false; // "show again" and F5 speak the chunk
+    bool gezeigt = true;   // the run showed the chunk; "show again" shows it as well
+    int tempo = 120;       // words per minute
+    QString abschnitt;     // the chunk with its markup: its target words are spoken
+    bool operator==(const DiktatEingabe &) const = default;
+};
+
 struct NachschreibEingabe {
     bool neueUebung = false;
     QString laufbahnText; // the chunk's display string, for showing it again
@@ -97,6 +106,7 @@ struct NachschreibEingabe {
     // The chunk's raw forms and file type; the form fills in the written text and target.
     VergleichsEingabe vergleich;
     QStringList lobZeilen; // the praise lines of "lob.inf"
+    DiktatEingabe diktat;
 };
 
 // "Show the chunk again": which display, with what.

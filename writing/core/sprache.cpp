@@ -5,6 +5,7 @@
 #include <QByteArray>
 
 #include <algorithm>
+#include <utility>
 
 #ifdef LAUFBAHN_SPRACHE
 #include <espeak-ng/espeak_ng.h>
@@ -43,6 +44,43 @@ QString grund(Fehler fehler)
         return u"Vorlesen nicht möglich: die Tonausgabe ist gestört."_s;
     }
     return {};
+}
+
+Diktat::Diktat(const settings::DiktatEinstellungen &einstellungen, const QString &hindernis)
+    : m_einstellungen(einstellungen), m_hindernis(hindernis),
+      m_an(einstellungen.vorlesen && hindernis.isEmpty())
+{
+}
+
+QString Diktat::meldung() const
+{
+    return m_einstellungen.vorlesen ? m_hindernis : QString();
+}
+
+Diktat::Darbietung Diktat::abschnitt(lauf::Anzeige anzeige)
+{
+    const bool sprechbar = anzeige == lauf::Anzeige::Laufbahn ||
+                           anzeige == lauf::Anzeige::Alternativ ||
+                           anzeige == lauf::Anzeige::Kurzzeit;
+    const bool vorlesen = m_an && sprechbar;
+    m_jetzt = {vorlesen, !vorlesen || m_einstellungen.vorlesenUndZeigen};
+    return m_jetzt;
+}
+
+bool Diktat::gescheitert()
+{
+    return std::exchange(m_an, false);
+}
+
+writing::DiktatEingabe Diktat::eingabe(const QString &abschnitt) const
+{
+    writing::DiktatEingabe eingabe;
+    eingabe.vorlesen = m_an && m_jetzt.vorlesen;
+    eingabe.gezeigt = m_jetzt.zeigen;
+    eingabe.tempo = m_einstellungen.tempo;
+    if (eingabe.vorlesen)
+        eingabe.abschnitt = abschnitt;
+    return eingabe;
 }
 
 Stimme &Stimme::instanz()

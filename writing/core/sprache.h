@@ -2,6 +2,10 @@
 // The spoken dictation: what of a chunk is spoken, and its synthesis by espeak-ng's German
 // voice into 16-bit samples. Playing them is the window's business (writing/ui/vorleser).
 
+#include "exercise/core/uebungslauf.h"
+#include "settings/core/zusatzeinstellungen.h"
+#include "writing/core/nachschreiben.h"
+
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -69,5 +73,39 @@ private:
 
 // True when the program was built with espeak-ng.
 bool eingebaut();
+
+// The spoken dictation through one exercise run. With "Diktat: vorlesen statt zeigen" a
+// chunk of the gliding line, the alternative line or the flashed words is spoken instead
+// of shown, or while it is shown ("vorlesen und zeigen"); the reading displays and the
+// whole text of "Laufbahn alt" are never spoken. A computer that cannot speak shows
+// every chunk, and once speaking has failed the run goes on shown.
+class Diktat {
+public:
+    struct Darbietung {
+        bool vorlesen = false;
+        bool zeigen = true;
+        bool operator==(const Darbietung &) const = default;
+    };
+
+    // `hindernis`: why this computer cannot speak, empty when it can.
+    Diktat(const settings::DiktatEinstellungen &einstellungen, const QString &hindernis);
+
+    // What the status bar says as the run starts: why the chunks are shown after all.
+    QString meldung() const;
+    // The next chunk, to be presented on `anzeige`.
+    Darbietung abschnitt(lauf::Anzeige anzeige);
+    // Speaking the chunk failed: the rest of the run is shown. True the first time, when
+    // the status bar should say why.
+    bool gescheitert();
+    // What the rewrite forms get for the current chunk `abschnitt` (with its markup).
+    writing::DiktatEingabe eingabe(const QString &abschnitt) const;
+    int tempo() const { return m_einstellungen.tempo; }
+
+private:
+    settings::DiktatEinstellungen m_einstellungen;
+    QString m_hindernis;
+    bool m_an;
+    Darbietung m_jetzt;
+};
 
 } // namespace sprache

@@ -3,10 +3,12 @@
 #include "writing/core/praisefile.h"
 #include "writing/ui/lob.h"
 #include "writing/ui/lob2.h"
+#include "writing/ui/vorleser.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMimeData>
 #include <QPainter>
@@ -20,6 +22,7 @@
 #include <QTextLayout>
 #include <QToolButton>
 #include <cmath>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -224,6 +227,7 @@ Nachschreiben::Nachschreiben(writing::Nachschreibform form, QWidget *parent)
     SpeedButton1->setFont(knopfSchrift);
     SpeedButton2->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     SpeedButton3->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    SpeedButton2->setShortcut(QKeySequence(Qt::Key_F5));
     SpeedButton3->setToolTip(u"Übung beenden"_s);
 
     Label2->setObjectName(u"Label2"_s);
@@ -265,6 +269,15 @@ void Nachschreiben::setLobformen(TForm11 *text, TForm16 *bild, QRandomGenerator 
     m_zufall = zufall;
 }
 
+void Nachschreiben::setVorleser(Vorleser *vorleser)
+{
+    if (m_vorleser)
+        m_vorleser->disconnect(this);
+    m_vorleser = vorleser;
+    if (m_vorleser)
+        connect(m_vorleser, &Vorleser::nichtVorgelesen, this, &Nachschreiben::nichtVorgelesen);
+}
+
 void Nachschreiben::init(const QString &zielText, const writing::NachschreibEingabe &eingabe,
                          const NachschreibAnsicht &ansicht)
 {
@@ -276,6 +289,8 @@ void Nachschreiben::init(const QString &zielText, const writing::NachschreibEing
     geprueft = false;
     pruefung_aktiv = true;
     m_fertigLaeuft = false;
+    SpeedButton2->setToolTip(eingabe.diktat.vorlesen && m_vorleser ? u"Nochmal vorlesen (F5)"_s
+                                                                   : u"Nochmal zeigen (F5)"_s);
 
     QPalette hinweisFarbe = Label2->palette();
     hinweisFarbe.setColor(QPalette::WindowText, ansicht.normalFarbe);
@@ -512,9 +527,33 @@ writing::Wiederholung Nachschreiben::wiederholung() const
 
 void Nachschreiben::SpeedButton2Click()
 {
-    emit nochmalZeigen(wiederholung());
+    const writing::DiktatEingabe &diktat = m_eingabe.diktat;
+    const bool vorlesen = diktat.vorlesen && m_vorleser;
+    if (vorlesen)
+        m_vorleser->vorlesen(diktat.abschnitt, diktat.tempo);
+    if (!vorlesen || diktat.gezeigt)
+        emit nochmalZeigen(wiederholung());
     activateWindow();
     RichEdit1->setFocus();
+}
+
+void Nachschreiben::nichtVorgelesen()
+{
+    // Only while the pupil writes; after the finish the chunk no longer matters.
+    if (!isVisible() || !m_eingabe.diktat.vorlesen || m_fertigLaeuft)
+        return;
+    m_eingabe.diktat.vorlesen = false;
+    SpeedButton2->setToolTip(u"Nochmal zeigen (F5)"_s);
+    if (std::exchange(m_eingabe.diktat.gezeigt, true))
+        return;
+    // Not from inside the failure's signal: the display runs modally.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (isVisible() && !m_fertigLaeuft && !fingerLaeuft())
+                SpeedButton2Click();
+        },
+        Qt::QueuedConnection);
 }
 
 #include "nachschreiben.moc"

@@ -22,6 +22,7 @@ class Lesefinger;
 class NachschreibEditor;
 class TForm11;
 class TForm16;
+class Vorleser;
 
 // What a rewrite form reads from the settings dialog, taken anew at every init.
 struct NachschreibAnsicht {
@@ -48,6 +49,8 @@ public:
     // program's random generator; the application hands them over once.
     void setVergleichsform(TForm14 *vergleich);
     void setLobformen(TForm11 *text, TForm16 *bild, QRandomGenerator *zufall);
+    // What speaks the chunk again in a dictation ("show again", F5).
+    void setVorleser(Vorleser *vorleser);
 
     // Prepares the form for one target (without exercise markup).
     void init(const QString &ziel, const writing::NachschreibEingabe &eingabe,
@@ -111,6 +114,8 @@ protected:
 private:
     void RichEdit1Change();
     void SpeedButton2Click();
+    // Speaking the chunk failed while the pupil writes it: shown instead.
+    void nichtVorgelesen();
     void anwenden(const writing::Pruefung &pruefung);
     void fingerStarten();
     void fingerTakt();
@@ -135,4 +140,5 @@ private:
     TForm11 *m_lobText = nullptr;
     TForm16 *m_lobBild = nullptr;
     QRandomGenerator *m_zufall = nullptr;
+    Vorleser *m_vorleser = nullptr;
 };

@@ -23,6 +23,8 @@ public:
     };
     explicit Vorleser(Ausgabe ausgabe = Ausgabe::Standard, QObject *parent = nullptr);
     ~Vorleser() override;
+    // From the next reading on.
+    void setAusgabe(Ausgabe ausgabe) { m_ausgabe = ausgabe; }
 
     // Starts speaking the words of `abschnitt` (a chunk with its markup) at `tempo` words
     // per minute and returns at once; whatever is being spoken stops. A chunk without

@@ -1,0 +1,37 @@
+#pragma once
+// The spoken dictation through one exercise run, for the main window's driver: each chunk
+// spoken, shown or both, what the rewrite forms need to speak it again, and why in the
+// status bar when this computer cannot speak.
+
+#include "writing/core/sprache.h"
+
+#include <QMetaObject>
+#include <functional>
+
+class TForm3;
+class Vorleser;
+
+// Held for the length of a run; stops the speaking when the run ends.
+class DiktatLauf {
+public:
+    DiktatLauf(TForm3 &fenster, const lauf::Uebungslauf &lauf);
+    ~DiktatLauf();
+    DiktatLauf(const DiktatLauf &) = delete;
+    DiktatLauf &operator=(const DiktatLauf &) = delete;
+
+    // Presents the chunk of `zeigen`: starts speaking it, without waiting, and/or shows
+    // it through `anzeigen`. A chunk not shown still leaves its display string for the
+    // rewrite forms.
+    void darbieten(const lauf::Zeigen &zeigen, const std::function<void()> &anzeigen);
+    // `eingabe` with what the rewrite forms need to speak the current chunk again.
+    writing::NachschreibEingabe eingabe(writing::NachschreibEingabe eingabe) const;
+
+private:
+    void melden(const QString &grund);
+
+    TForm3 &m_fenster;
+    const lauf::Uebungslauf &m_lauf;
+    Vorleser &m_vorleser;
+    sprache::Diktat m_diktat;
+    QMetaObject::Connection m_gescheitert;
+};
