@@ -68,7 +68,7 @@ LaufbahnApp::LaufbahnApp()
     FormLernverlauf = std::make_unique<TFormLernverlauf>(Form3.get());
     Form3->lernverlaufVerbinden(FormLernverlauf.get());
     Form_black = std::make_unique<TForm_black>();
-    Form19 = std::make_unique<TForm19>(*Form3, *Form7);
+    Form19 = std::make_unique<TForm19>(*Form3, *Form10, *Form7);
     QObject::connect(Form3->Translate1, &QAction::triggered, Form19.get(),
                      &TForm19::translatetoespanol);
     QObject::connect(Form3->deutsch1, &QAction::triggered, Form19.get(),

@@ -2,6 +2,7 @@
 
 #include "app/glmain.h"
 #include "app/info.h"
+#include "settings/ui/einstell.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -27,7 +28,8 @@ void sprachwechselZustellen()
 
 } // namespace
 
-TForm19::TForm19(TForm3 &hauptfenster, TForm7 &info) : m_hauptfenster(hauptfenster), m_info(info)
+TForm19::TForm19(TForm3 &hauptfenster, TForm10 &einstellungen, TForm7 &info)
+    : m_hauptfenster(hauptfenster), m_einstellungen(einstellungen), m_info(info)
 {
     setObjectName(u"Form19"_s);
 }
@@ -63,6 +65,9 @@ void TForm19::translatetoespanol()
     m_breiten[3] = f.RadioGroup1->maximumWidth();
     f.RadioButton2->setFixedWidth(160);
     f.RadioGroup1->setFixedWidth(180);
+    // "Tipo escritura" is longer than "Schriftart": the settings' font samples get the room.
+    m_einstellGroesse = m_einstellungen.size();
+    m_einstellungen.resize(qMax(m_einstellGroesse.width(), 660), m_einstellGroesse.height());
     // The Spanish about box has no line for the German primary school.
     m_info.Label4->setHidden(true);
 
@@ -85,6 +90,7 @@ void TForm19::translatetodeutsch()
     f.RadioButton2->setMaximumWidth(m_breiten[1]);
     f.RadioGroup1->setMinimumWidth(m_breiten[2]);
     f.RadioGroup1->setMaximumWidth(m_breiten[3]);
+    m_einstellungen.resize(m_einstellGroesse);
     m_info.Label4->setHidden(false);
     f.setWindowTitle(m_titel);
 }

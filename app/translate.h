@@ -4,16 +4,18 @@
 // of the forms that live for the whole run, and comes off again. Nothing is stored.
 
 #include <QObject>
+#include <QSize>
 #include <QString>
 #include <QTranslator>
 
 class TForm3;
 class TForm7;
+class TForm10;
 
 class TForm19 : public QObject {
     Q_OBJECT
 public:
-    TForm19(TForm3 &hauptfenster, TForm7 &info);
+    TForm19(TForm3 &hauptfenster, TForm10 &einstellungen, TForm7 &info);
     ~TForm19() override;
 
     // Spanish captions, also for Qt's own dialogs where Qt's Spanish texts are installed;
@@ -25,6 +27,7 @@ public:
 
 private:
     TForm3 &m_hauptfenster;
+    TForm10 &m_einstellungen;
     TForm7 &m_info;
     QTranslator m_beschriftungen;
     QTranslator m_qtTexte;
@@ -32,4 +35,5 @@ private:
     // What the Spanish captions change besides texts, kept to be put back.
     QString m_titel;
     int m_breiten[4] = {};
+    QSize m_einstellGroesse;
 };

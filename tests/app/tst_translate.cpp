@@ -57,8 +57,10 @@ Stand standVon(QObject *object)
     auto *widget = qobject_cast<QWidget *>(object);
     if (!widget)
         return stand;
-    if (widget->isWindow())
+    if (widget->isWindow()) {
         stand[u"caption"_s] = widget->windowTitle();
+        stand[u"size"_s] = u"%1x%2"_s.arg(widget->width()).arg(widget->height());
+    }
     if (auto *label = qobject_cast<QLabel *>(widget))
         stand[u"caption"_s] = label->text();
     if (auto *button = qobject_cast<QAbstractButton *>(widget))
@@ -381,13 +383,14 @@ void TestTranslate::switchAndBack()
     if (qtSpanisch.load(u"qtbase_es"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCOMPARE(deutscheQtTexte(), qtSpanisch.translate("QFileDialog", "Look in:"));
 
-    // Only the listed captions change, and the about box: nothing else of any form,
-    // nothing at all of the forms the list leaves out (the evaluation, the new-pupil
-    // dialog, the display forms). Widths follow the captions, so only the listed are
-    // compared.
+    // Only the listed captions change, the about box and the settings dialog's size:
+    // nothing else of any form, nothing at all of the forms the list leaves out (the
+    // evaluation, the new-pupil dialog, the display forms). Widths follow the captions,
+    // so only the listed are compared.
     QSet<QString> liste{u"TForm3||caption"_s,       u"TForm7||caption"_s,
                         u"TForm7|Label1|caption"_s, u"TForm7|Label2|caption"_s,
-                        u"TForm7|Label3|caption"_s, u"TForm7|Label4|caption"_s};
+                        u"TForm7|Label3|caption"_s, u"TForm7|Label4|caption"_s,
+                        u"TForm10||size"_s};
     for (const auto &z : zuweisungen())
         liste.insert(QStringList{QString::fromUtf16(z[0]), QString::fromUtf16(z[1]),
                                  QString::fromUtf16(z[2])}
