@@ -115,7 +115,8 @@ private slots:
                                                  u"alternativer Laufmodus"_s};
         QTest::addRow("Extras") << u"Extras1"_s
                                 << QStringList{u"alle Texte drucken..."_s, u"Textauswertung..."_s,
-                                               u"Fehlerauswertung..."_s, u"español"_s};
+                                               u"Fehlerauswertung..."_s, u"español"_s,
+                                               u"deutsch"_s};
     }
     void menusHoldEveryEntry()
     {
