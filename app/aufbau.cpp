@@ -8,8 +8,10 @@
 #include "app/symbole.h"
 #include "exercise/ui/firstshow.h"
 #include "exercise/ui/listenbreite.h"
+#include "exercise/ui/sprachwechsel.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -88,8 +90,10 @@ void buildMenus(TForm3 &f)
     f.N5 = f.Extras1->addSeparator();
     f.N5->setObjectName(u"N5"_s);
     f.N5->setVisible(false);
-    f.espanol1 = action(f.Extras1, u"espanol1"_s, u"español"_s);
-    f.espanol1->setVisible(false);
+    f.Translate1 = action(f.Extras1, u"Translate1"_s, u"español"_s);
+    f.Translate1->setVisible(false);
+    f.deutsch1 = action(f.Extras1, u"deutsch1"_s, u"deutsch"_s);
+    f.deutsch1->setVisible(false);
 }
 
 QToolBar *buildToolBar(TForm3 &f)
@@ -310,6 +314,63 @@ void buildHiddenControls(TForm3 &f, QWidget *owner)
     f.Label8->setFont(printFont);
 }
 
+// The captions that change with the language shown; the constructor has set them in German.
+void beschriften(TForm3 &f)
+{
+    f.Datei1->setTitle(QCoreApplication::translate("TForm3", "&Datei"));
+    f.neu1->setText(QCoreApplication::translate("TForm3", "Neu"));
+    f.ffnen1->setText(QCoreApplication::translate("TForm3", "Öffnen..."));
+    f.speichern1->setText(QCoreApplication::translate("TForm3", "Speichern"));
+    f.speichernunter1->setText(QCoreApplication::translate("TForm3", "Speichern unter..."));
+    f.drucken1->setText(QCoreApplication::translate("TForm3", "Text drucken", "menu entry"));
+    f.Druckereinstellungen1->setText(
+        QCoreApplication::translate("TForm3", "Druckereinstellungen..."));
+    f.Info1->setText(QCoreApplication::translate("TForm3", "Info..."));
+    f.Programmende1->setText(QCoreApplication::translate("TForm3", "Programmende"));
+    f.Optionen1->setTitle(QCoreApplication::translate("TForm3", "&Schüler"));
+    f.neu2->setText(QCoreApplication::translate("TForm3", "Neu..."));
+    f.ffnen2->setText(QCoreApplication::translate("TForm3", "Öffnen..."));
+    f.Optionen2->setTitle(QCoreApplication::translate("TForm3", "&Optionen"));
+    f.zuflligeWortfolge1->setText(QCoreApplication::translate("TForm3", "zufällige Wortfolge"));
+    f.Fehlerverstecken1->setText(QCoreApplication::translate("TForm3", "Fehleranzeige verstecken"));
+    f.Sonderzeichennichtdrucken1->setText(
+        QCoreApplication::translate("TForm3", "Sonderzeichen nicht drucken"));
+    f.Extras1->setTitle(QCoreApplication::translate("TForm3", "&Extras"));
+    f.alleTextedrucken1->setText(QCoreApplication::translate("TForm3", "alle Texte drucken..."));
+    f.Textauswertung1->setText(QCoreApplication::translate("TForm3", "Textauswertung..."));
+    f.FehlerauswertungdesaktuellenSchler1->setText(
+        QCoreApplication::translate("TForm3", "Fehlerauswertung..."));
+
+    f.GroupBox2->setTitle(
+        QCoreApplication::translate("TForm3", "1. Schritt: Übung laden / erstellen"));
+    f.GroupBox1->setTitle(QCoreApplication::translate("TForm3", "2. Schritt: Übung starten"));
+    f.GroupBox3->setTitle(QCoreApplication::translate("TForm3", "3. Schritt: Fehler ansehen"));
+    f.Label5->setText(QCoreApplication::translate("TForm3", "alte Übungen des Schülers:"));
+    f.RadioGroup1->setTitle(QCoreApplication::translate("TForm3", "Datei-Typ"));
+    f.GroupBox5->setTitle(QCoreApplication::translate("TForm3", "Vorname des Schülers"));
+    f.Label1->setText(QCoreApplication::translate("TForm3", "Eingabe optional"));
+    f.PageControl1->setTabText(f.PageControl1->indexOf(f.TabSheet1),
+                               QCoreApplication::translate("TForm3", "Orginal-Text"));
+    f.PageControl1->setTabText(f.PageControl1->indexOf(f.TabSheet2),
+                               QCoreApplication::translate("TForm3", "geschriebener Text"));
+    f.Button2->setText(QCoreApplication::translate("TForm3", "Schüler laden"));
+    f.Button3->setText(QCoreApplication::translate("TForm3", "neuer Schüler"));
+    f.Button5->setText(QCoreApplication::translate("TForm3", "Textbezogen"));
+    f.BitBtn10->setText(QCoreApplication::translate("TForm3", "Laufbahn starten"));
+    f.BitBtn8->setText(QCoreApplication::translate("TForm3", "Einstellungen..."));
+    f.RadioButton1->setText(QCoreApplication::translate("TForm3", "Wörter"));
+    f.RadioButton2->setText(QCoreApplication::translate("TForm3", "Wortgruppen"));
+    f.RadioButton3->setText(QCoreApplication::translate("TForm3", "Text"));
+    f.Label4->setText(QCoreApplication::translate("TForm3", "Fehler wiederholen mit:"));
+    f.BitBtn3->setText(QCoreApplication::translate("TForm3", "Laufbahn"));
+
+    f.SpeedButton2->setToolTip(QCoreApplication::translate("TForm3", "Text laden"));
+    f.SpeedButton1->setToolTip(QCoreApplication::translate("TForm3", "neuer Text"));
+    f.SpeedButton3->setToolTip(QCoreApplication::translate("TForm3", "Text speichern"));
+    f.SpeedButton4->setToolTip(
+        QCoreApplication::translate("TForm3", "Text drucken", "hint of the tool button"));
+}
+
 } // namespace
 
 QToolBar *hauptfensterAufbauen(TForm3 &f)
@@ -332,5 +393,6 @@ QToolBar *hauptfensterAufbauen(TForm3 &f)
     columns->addLayout(right, 1);
     buildHiddenControls(f, central);
     f.setCentralWidget(central);
+    beiSprachwechsel(&f, [&f] { beschriften(f); });
     return toolBar;
 }

@@ -259,6 +259,8 @@ void TForm3::versteckteBefehleZeigen(bool zeigen)
     m_versteckteBefehle = zeigen;
     for (QWidget *befehl : {BitBtn1, BitBtn5, BitBtn2, BitBtn4, BitBtn6})
         befehl->setVisible(zeigen);
+    for (QAction *befehl : {N5, Translate1, deutsch1})
+        befehl->setVisible(zeigen);
 }
 
 void TForm3::ShowTaskBar(bool show)

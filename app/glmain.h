@@ -59,7 +59,7 @@ public:
     ~TForm3() override;
 
     // The start commands the window keeps hidden (reading finger, syllable reading,
-    // "Laufbahn alt"), shown when the program is started with --versteckte-befehle.
+    // "Laufbahn alt", "español", "deutsch"), shown by the option --versteckte-befehle.
     void versteckteBefehleZeigen(bool zeigen);
     bool versteckteBefehle() const { return m_versteckteBefehle; }
 
@@ -340,7 +340,7 @@ public:
     QAction *Textauswertung1;
     QAction *FehlerauswertungdesaktuellenSchler1;
     QAction *N5; // separator before "español"
-    QAction *espanol1;
+    QAction *Translate1, *deutsch1;
 
     // Made when first used; start-up only says what they are to be.
     LazyFileDialog OpenDialog1{this, QStringLiteral("OpenDialog1")};

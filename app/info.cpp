@@ -1,5 +1,7 @@
 #include "app/info.h"
 
+#include "exercise/ui/sprachwechsel.h"
+
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -90,4 +92,13 @@ TForm7::TForm7(QWidget *parent) : QDialog(parent)
     layout->addSpacing(8);
     layout->addLayout(buttons);
     setFixedWidth(400);
+    beiSprachwechsel(this, [this] {
+        setWindowTitle(tr("Info"));
+        Label1->setText(tr("Laufbahn II"));
+        Label2->setText(tr("Version 2.0"));
+        Label3->setText(tr("Lesen und Rechtschreiben üben:\n"
+                           "Wörter, Wortgruppen und Texte lesen und aus dem Gedächtnis "
+                           "nachschreiben."));
+        Label4->setText(tr("Für Schülerinnen und Schüler der Grundschule."));
+    });
 }

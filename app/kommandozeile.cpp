@@ -18,7 +18,8 @@ struct Optionen {
         u"Ordner"_s};
     QCommandLineOption versteckteBefehle{
         u"versteckte-befehle"_s,
-        u"Zeigt die sonst versteckten Befehle (Lesefinger, Silbenlesen, Laufbahn alt)."_s};
+        u"Zeigt die sonst versteckten Befehle (Lesefinger, Silbenlesen, Laufbahn alt, "
+        u"español und deutsch im Menü Extras)."_s};
 
     Optionen()
     {

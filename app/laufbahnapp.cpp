@@ -4,6 +4,7 @@
 #include "app/glmain.h"
 #include "app/info.h"
 #include "app/leer.h"
+#include "app/translate.h"
 #include "app/wiederholungsstart.h"
 #include "app/ws_black.h"
 #include "display/ui/kuzzeit.h"
@@ -21,6 +22,7 @@
 #include "writing/ui/vergleich.h"
 #include "writing/ui/vorleser.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
@@ -70,12 +72,18 @@ LaufbahnApp::LaufbahnApp()
     FormLernverlauf = std::make_unique<TFormLernverlauf>(Form3.get());
     Form3->lernverlaufVerbinden(FormLernverlauf.get());
     Form_black = std::make_unique<TForm_black>();
+    Form19 = std::make_unique<TForm19>(*Form3, *Form10, *Form7);
+    QObject::connect(Form3->Translate1, &QAction::triggered, Form19.get(),
+                     &TForm19::translatetoespanol);
+    QObject::connect(Form3->deutsch1, &QAction::triggered, Form19.get(),
+                     &TForm19::translatetodeutsch);
     entwicklerEintraegeEinrichten(*Form3);
     wiederholungEinrichten(*Form3, *Form9, *Form12);
 }
 
 LaufbahnApp::~LaufbahnApp()
 {
+    Form19.reset();
     Form_black.reset();
     FormLernverlauf.reset();
     Form18.reset();

@@ -19,6 +19,7 @@ class TForm16;
 class TForm17;
 class TForm15;
 class TForm18;
+class TForm19;
 class TFormLernverlauf;
 class TForm_black;
 class Vorleser;
@@ -51,6 +52,7 @@ public:
     std::unique_ptr<TForm18> Form18;
     std::unique_ptr<TFormLernverlauf> FormLernverlauf;
     std::unique_ptr<TForm_black> Form_black;
+    std::unique_ptr<TForm19> Form19; // the Spanish captions
 };
 
 // The one application object, for the forms that reach each other.

@@ -5,6 +5,9 @@
 laufbahn_packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+    # the Spanish captions: lrelease compiles the translation file at build time, and
+    # Qt's CMake functions for it (qt_add_translations) come with the tools' development files
+    qt6-l10n-tools qt6-tools-dev
     qt6-charts-dev libqt6opengl6-dev
     libjpeg-dev
     # reading syllables: libhyphen and the German hyphenation patterns

@@ -3,6 +3,7 @@
 #include "display/core/refreshschedule.h"
 #include "display/ui/frameclock.h"
 #include "display/ui/framepresenter.h"
+#include "exercise/ui/sprachwechsel.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -69,6 +70,7 @@ TForm15::TForm15(QWidget *parent) : DisplayWindow(Showing::Maximized, parent)
 
     m_watchdog.setSingleShot(true);
     connect(&m_watchdog, &QTimer::timeout, this, &TForm15::finish);
+    beiSprachwechsel(this, [this] { Label2->setText(tr("Achtung!")); });
 }
 
 TForm15::~TForm15() = default;

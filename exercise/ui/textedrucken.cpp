@@ -2,6 +2,7 @@
 
 #include "exercise/core/printjobs.h"
 #include "exercise/ui/filedialog.h"
+#include "exercise/ui/sprachwechsel.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -51,6 +52,12 @@ TForm8::TForm8(QWidget *parent)
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_folderButton, &QToolButton::clicked, this, &TForm8::chooseFolder);
+    beiSprachwechsel(this, [this] {
+        setWindowTitle(tr("Texte drucken", "window caption"));
+        Label1->setText(tr("Pfad eingeben:"));
+        BitBtn1->setText(tr("Texte drucken", "button"));
+        BitBtn2->setText(tr("Abbrechen"));
+    });
 }
 
 void TForm8::chooseFolder()

@@ -6,6 +6,7 @@
 #include "exercise/ui/messages.h"
 #include "settings/core/loadrules.h"
 #include "settings/ui/choosers.h"
+#include "settings/ui/einstelltexte.h"
 #include "settings/ui/schrift.h"
 #include "settings/ui/settingwidgets.h"
 #include "settings/ui/zusatzseite.h"
@@ -147,6 +148,7 @@ TForm10::TForm10(QWidget *parent) : QDialog(parent)
     applyRecord(dialogDefaults());
     RadioButton1->setChecked(true);
     connectControls();
+    einstellTexteNachfuehren(*this);
 
     // As wide as all tabs need, so none hides behind the tab bar's scroll buttons.
     resize(std::max(501, PageControl1->tabBar()->sizeHint().width() + 40), 490);
@@ -186,7 +188,7 @@ QSlider *TForm10::addTrackBar(QVBoxLayout *layout, const QString &name, const QS
 
 QWidget *TForm10::makeReactionPage()
 {
-    auto *page = named(new QWidget, u"TabSheet1"_s);
+    auto *page = named(new QWidget, u"TabSheet2"_s);
     RadioGroup1 = named(new QGroupBox(u"Reaktion auf Fehler"_s, page), u"RadioGroup1"_s);
     const QString captions[] = {
         u"keine unmittelbare Reaktion - Kontrolle mit Lesefinger"_s,
@@ -225,7 +227,7 @@ QWidget *TForm10::makeReactionPage()
 
 QWidget *TForm10::makeTextSelectionPage()
 {
-    auto *page = named(new QWidget, u"TabSheet2"_s);
+    auto *page = named(new QWidget, u"TabSheet4"_s);
     auto *words = new QGroupBox(u"Wörter"_s, page);
     auto *wordsLayout = new QVBoxLayout(words);
     TrackBar4 =
@@ -260,7 +262,7 @@ QWidget *TForm10::makeTextSelectionPage()
 
 QWidget *TForm10::makeGlidePage()
 {
-    auto *page = named(new QWidget, u"TabSheet3"_s);
+    auto *page = named(new QWidget, u"TabSheet1"_s);
     auto *glide = new QGroupBox(u"Einstellungen Laufbahn"_s, page);
     auto *glideLayout = new QVBoxLayout(glide);
     TrackBar2 = addTrackBar(glideLayout, u"TrackBar2"_s, u"Geschwindigkeit:"_s, glideSpeedRange);
@@ -293,7 +295,7 @@ QWidget *TForm10::makeGlidePage()
 
 QWidget *TForm10::makeWritingPage()
 {
-    auto *page = named(new QWidget, u"TabSheet4"_s);
+    auto *page = named(new QWidget, u"TabSheet3"_s);
     Panel5 = makePanel(u"Panel5"_s, true, page);
     Panel2 = makePanel(u"Panel2"_s, true, Panel5);
     Label4 = makeLabel(u"Label4"_s, u"Schriftart"_s, fontHint, Panel2);

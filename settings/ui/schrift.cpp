@@ -1,6 +1,7 @@
 #include "settings/ui/schrift.h"
 
 #include "exercise/ui/firstshow.h"
+#include "exercise/ui/sprachwechsel.h"
 #include "settings/core/fontspec.h"
 #include "settings/ui/fontlistbox.h"
 #include "settings/ui/settingwidgets.h"
@@ -151,6 +152,18 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent)
 
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
+    beiSprachwechsel(this, [this] {
+        setWindowTitle(tr("Schrift"));
+        CheckBox1->setText(tr("Fett"));
+        RadioGroup1->setTitle(tr("Farben"));
+        const char *paare[] = {QT_TR_NOOP("Weiß auf Schwarz"), QT_TR_NOOP("Gelb auf Blau"),
+                               QT_TR_NOOP("Rot auf Schwarz"), QT_TR_NOOP("Weiß auf Grün"),
+                               QT_TR_NOOP("Gelb auf Rot")};
+        QRadioButton *knoepfe[] = {RadioButton1, RadioButton2, RadioButton3, RadioButton4,
+                                   RadioButton5};
+        for (int i = 0; i < 5; ++i)
+            knoepfe[i]->setText(tr(paare[i]));
+    });
 }
 
 void TForm5::FontListBox1Click()

@@ -116,7 +116,8 @@ private slots:
                                                  u"alternativer Laufmodus"_s};
         QTest::addRow("Extras") << u"Extras1"_s
                                 << QStringList{u"alle Texte drucken..."_s, u"Textauswertung..."_s,
-                                               u"Fehlerauswertung..."_s, u"español"_s};
+                                               u"Fehlerauswertung..."_s, u"español"_s,
+                                               u"deutsch"_s};
     }
     void menusHoldEveryEntry()
     {
@@ -143,9 +144,9 @@ private slots:
             item->trigger();
             QVERIFY(!item->isChecked());
         }
-        QVERIFY(!form->espanol1->isVisible());
+        QVERIFY(!form->Translate1->isVisible());
         QVERIFY(!form->N5->isVisible());
-        QVERIFY(form->espanol1->shortcut().isEmpty());
+        QVERIFY(form->Translate1->shortcut().isEmpty());
         QCOMPARE(form->SpeedButton1->toolTip(), u"neuer Text"_s);
         QCOMPARE(form->SpeedButton2->toolTip(), u"Text laden"_s);
         QCOMPARE(form->SpeedButton3->toolTip(), u"Text speichern"_s);

@@ -1,5 +1,7 @@
 #include "writing/ui/auswahl.h"
 
+#include "exercise/ui/sprachwechsel.h"
+
 #include <algorithm>
 
 #include <QGuiApplication>
@@ -52,6 +54,7 @@ TForm13::TForm13(QWidget *parent)
     connect(BitBtn1, &QPushButton::clicked, this, &TForm13::BitBtn1Click);
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm13::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TForm13::SpeedButton2Click);
+    beiSprachwechsel(this, [this] { setWindowTitle(tr("Textabschnitt auswählen")); });
 }
 
 void TForm13::auswaehlen(const writing::AuswahlEingabe &eingabe, const AuswahlAnsicht &ansicht)

@@ -1,5 +1,7 @@
 #include "writing/ui/lob.h"
 
+#include "exercise/ui/sprachwechsel.h"
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
@@ -28,6 +30,7 @@ TForm11::TForm11(QWidget *parent) : QDialog(parent)
     m_timer->setSingleShot(true);
     m_timer->setInterval(showTimeMs);
     connect(m_timer, &QTimer::timeout, this, &QDialog::accept);
+    beiSprachwechsel(this, [this] { setWindowTitle(tr("Lob")); });
 }
 
 void TForm11::zeigen(const QString &text, const PraiseTextLook &look)

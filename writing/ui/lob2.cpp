@@ -1,5 +1,6 @@
 #include "writing/ui/lob2.h"
 
+#include "exercise/ui/sprachwechsel.h"
 #include "writing/ui/tjpgimg.h"
 
 #include <QFrame>
@@ -72,6 +73,7 @@ TForm16::TForm16(QWidget *parent) : QDialog(parent)
             &TForm16::pictureLoaded);
 
     layOut();
+    beiSprachwechsel(this, [this] { Button1->setText(tr("weiter")); });
 }
 
 TForm16::~TForm16()

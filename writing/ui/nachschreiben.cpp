@@ -1,5 +1,6 @@
 #include "writing/ui/nachschreiben.h"
 
+#include "exercise/ui/sprachwechsel.h"
 #include "writing/core/praisefile.h"
 #include "writing/ui/lob.h"
 #include "writing/ui/lob2.h"
@@ -253,6 +254,11 @@ Nachschreiben::Nachschreiben(writing::Nachschreibform form, QWidget *parent)
     connect(SpeedButton2, &QToolButton::clicked, this, &Nachschreiben::SpeedButton2Click);
     connect(SpeedButton3, &QToolButton::clicked, this, &QDialog::reject);
     connect(&m_fingerTakt, &QTimer::timeout, this, &Nachschreiben::fingerTakt);
+    beiSprachwechsel(this, [this] {
+        setWindowTitle(tr("Nachschreiben"));
+        SpeedButton1->setText(tr("fertig"));
+        Label2->setText(tr("Wenn Du einen Fehler gefunden hast, kannst Du jetzt berichtigen"));
+    });
 }
 
 Nachschreiben::~Nachschreiben() = default;

@@ -1,5 +1,7 @@
 #include "writing/ui/vergleich.h"
 
+#include "exercise/ui/sprachwechsel.h"
+
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPaintEvent>
@@ -118,6 +120,10 @@ TForm14::TForm14(QWidget *parent)
     m_scroll->setBackgroundRole(QPalette::Window);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setWidget(m_flaeche);
+    beiSprachwechsel(this, [this] {
+        setWindowTitle(tr("vergleichen"));
+        SpeedButton1->setText(tr("fertig"));
+    });
 }
 
 TForm14::~TForm14() = default;
