@@ -51,8 +51,7 @@ TleseForm4::TleseForm4(const QString &puffer, LeseModus modus,
     if (silben.automatisch || silben.farbig) {
         // Without the dictionary the text is read as typed; the run has said why.
         if (const auto anfaenge = silben::deutsch().textGrenzen(lesetext.puffer))
-            lesetext.silbenSetzen(*anfaenge,
-                                  silben.automatisch && modus == LeseModus::Silbenlesen,
+            lesetext.silbenSetzen(*anfaenge, silben.automatisch && modus == LeseModus::Silbenlesen,
                                   silben.farbig);
     }
     m_lese = std::make_unique<Lesefinger>(
@@ -196,18 +195,26 @@ void TleseForm4::farbigZeichnen(QPainter &canvas, QPoint ort, const display::Les
         return;
     }
     // One run of characters of one colour after the other, each where it stands in the
-    // whole line.
+    // whole line; only the runs within the rows drawn anew (along the line that is the
+    // strip around the pointer) are drawn.
     const QColor farben[] = {m_settings.letterColor, m_settings.silben.farbe1,
                              m_settings.silben.farbe2};
     const QFontMetrics metrics(m_font);
+    const QRectF clip = canvas.hasClipping()
+                            ? canvas.clipBoundingRect()
+                            : QRectF(0, 0, Lesefinger::kBreite, Lesefinger::kHoehe);
     const QByteArrayView farbe = QByteArrayView(text.farben).sliced(z.start, z.laenge);
-    for (int von = 0; von < z.laenge;) {
+    int x = 0;
+    for (int von = 0; von < z.laenge && ort.x() + x <= clip.right() + metrics.maxWidth();) {
         int bis = von + 1;
         while (bis < z.laenge && farbe[bis] == farbe[von])
             ++bis;
-        canvas.setPen(farben[int(farbe[von])]);
-        canvas.drawText(ort + QPoint(metrics.horizontalAdvance(zeile.left(von)), 0),
-                        zeile.mid(von, bis - von));
+        const int bisX = metrics.horizontalAdvance(zeile.left(bis));
+        if (ort.x() + bisX + metrics.maxWidth() >= clip.left()) {
+            canvas.setPen(farben[int(farbe[von])]);
+            canvas.drawText(ort + QPoint(x, 0), zeile.mid(von, bis - von));
+        }
+        x = bisX;
         von = bis;
     }
 }
