@@ -2,20 +2,28 @@
 
 #include "app/glmain.h"
 #include "app/laufbahnapp.h"
+#include "exercise/ui/firstshow.h"
 #include "exercise/ui/messages.h"
 #include "reading/core/silben.h"
 #include "settings/ui/einstellwerte.h"
 
 #include <QAction>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
+
+#include <chrono>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// Start-up comes first: the patterns are read once the window is on the screen.
+constexpr std::chrono::milliseconds kNachDemStart{1500};
 
 // Inserts "-" before each of `stellen` (ascending), or deletes the character at each,
 // in `editor`'s document as one undo step; the selection keeps its words.
@@ -68,8 +76,15 @@ SilbenBefehle::SilbenBefehle(TForm3 &form) : QObject(&form), m_form(form)
     connect(Silbentrennungentfernen1, &QAction::triggered, this, &SilbenBefehle::trennungEntfernen);
     // The teacher who opens the menu may ask for syllables next.
     connect(menu, &QMenu::aboutToShow, this, [] { silben::deutsch().vorladen(); });
-    // The settings are loaded after start-up and changed in their dialog; each time the
-    // main window is active again, syllables the settings want are read in the background.
+    // The settings are loaded at the first paint and changed in their dialog: a while
+    // after start-up, and each time the main window is active again, syllables the
+    // settings want are read in the background.
+    whenFirstShown(&form, [this] {
+        QTimer::singleShot(kNachDemStart, this, [this] {
+            if (silbenGewuenscht())
+                silben::deutsch().vorladen();
+        });
+    });
     form.installEventFilter(this);
 }
 
@@ -99,8 +114,11 @@ void SilbenBefehle::trennen()
 {
     QPlainTextEdit *editor = m_form.Memo1;
     const QTextCursor auswahl = editor->textCursor();
+    // The patterns may still be on their way in: that takes a moment the first time.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const std::optional<QList<qsizetype>> stellen = silben::deutsch().trennstellen(
         editor->document()->toPlainText(), auswahl.anchor(), auswahl.position());
+    QGuiApplication::restoreOverrideCursor();
     if (!stellen) {
         showWarning(&m_form, silben::deutsch().fehlermeldung());
         return;
