@@ -14,7 +14,7 @@ QByteArray silbenFarben(QStringView text, const QList<qsizetype> &anfaenge)
         const QChar ch = text[i];
         while (naechste != anfaenge.cend() && *naechste < i)
             ++naechste;
-        if (ch <= u' ' || ch == markup::groupJoin) {
+        if (ch.isSpace() || ch.unicode() < u' ' || ch == markup::groupJoin) {
             zweite = false;
             buchstabe = false;
             continue;

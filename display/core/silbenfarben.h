@@ -22,8 +22,8 @@ enum SilbenFarbe : char { Schriftfarbe = 0, Silbe1 = 1, Silbe2 = 2 };
 
 // One `SilbenFarbe` per character of `text`. `anfaenge` are the places where syllables
 // begin (the splitter's, ascending); a hyphen typed between letters begins one too. Each
-// word (up to a blank or "_") begins in the first colour and the colours alternate
-// syllable by syllable; only letters are coloured, so hyphens, punctuation, digits and
+// word (after a blank, a no-break space or "_") begins in the first colour and the colours
+// alternate syllable by syllable; only letters are coloured, so hyphens, punctuation, digits and
 // the placeholders of hidden letters keep the letter colour.
 QByteArray silbenFarben(QStringView text, const QList<qsizetype> &anfaenge);
 

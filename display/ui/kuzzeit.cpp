@@ -1,10 +1,9 @@
 #include "display/ui/kuzzeit.h"
 
-#include "display/ui/silbenfarbe.h"
-
 #include "display/core/refreshschedule.h"
 #include "display/ui/frameclock.h"
 #include "display/ui/framepresenter.h"
+#include "display/ui/silbenfarbe.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -40,8 +40,8 @@ private slots:
             << u"Ha-se Hasen-Schule"_s << QList<qsizetype>{8, 16} << u"110220112220111122"_s;
         QTest::addRow("punctuation, digits and placeholders stay uncoloured")
             << u"Zucker. 3Hasen Ha..e"_s << QList<qsizetype>{2} << u"11222200011111011001"_s;
-        QTest::addRow("a group's join begins a word")
-            << u"der_Hase"_s << QList<qsizetype>{6} << u"11101122"_s;
+        QTest::addRow("a group's join and a no-break space begin a word")
+            << u"der_Hase\u00A0Esel"_s << QList<qsizetype>{6, 10} << u"1110112201222"_s;
         QTest::addRow("a hyphen before a blank or a digit begins nothing")
             << u"Mutter- und 12-jährige"_s << QList<qsizetype>{3, 18, 20}
             << u"1112220011100001112211"_s;
