@@ -59,16 +59,15 @@ private slots:
     void menuOffersOnlyPastingWithoutASelection()
     {
         form->Memo1->setPlainText(u"Hause"_s);
-        QCOMPARE(openMenu(), (QStringList{u"einfügen"_s, u"Silben trennen"_s,
-                                          u"Silbentrennung entfernen"_s}));
+        QCOMPARE(openMenu(),
+                 (QStringList{u"einfügen"_s, u"Silben trennen"_s, u"Silbentrennung entfernen"_s}));
         form->PopupMenu1->close();
         select(2, 2);
-        QCOMPARE(
-            openMenu(),
-            (QStringList{u"ausscheiden"_s, u"kopieren"_s, u"einfügen"_s, u"löschen"_s,
-                         u"Abschnitt nicht nachschreiben"_s, u"Abschnitt als _ _ _ _ zeigen"_s,
-                         u"Abschnitt als [] zeigen"_s, u"Abschnitt zur Wortgruppe verbinden"_s,
-                         u"Silben trennen"_s, u"Silbentrennung entfernen"_s}));
+        QCOMPARE(openMenu(),
+                 (QStringList{u"ausscheiden"_s, u"kopieren"_s, u"einfügen"_s, u"löschen"_s,
+                              u"Abschnitt nicht nachschreiben"_s, u"Abschnitt als _ _ _ _ zeigen"_s,
+                              u"Abschnitt als [] zeigen"_s, u"Abschnitt zur Wortgruppe verbinden"_s,
+                              u"Silben trennen"_s, u"Silbentrennung entfernen"_s}));
         form->PopupMenu1->close();
     }
 
