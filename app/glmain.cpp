@@ -3,6 +3,7 @@
 #include "app/aufbau.h"
 #include "app/info.h"
 #include "app/laufbahnapp.h"
+#include "app/silbenbefehle.h"
 #include "app/symbole.h"
 #include "exercise/core/fileio.h"
 #include "exercise/core/markup.h"
@@ -107,6 +108,7 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
 
     connectCommands();
     setUpSectionCommands();
+    m_silben = new SilbenBefehle(*this);
     FormCreate();
 }
 

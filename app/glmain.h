@@ -38,6 +38,7 @@ class QToolBar;
 class QToolButton;
 class QWidget;
 class SchuelerAkte;
+class SilbenBefehle;
 class TForm9;
 class TForm12;
 class TForm17;
@@ -419,6 +420,7 @@ private:
     QWidget *m_werkzeugleiste = nullptr;
 
     std::unique_ptr<QPrinter> m_printer;
+    SilbenBefehle *m_silben; // the editor's syllable commands (app/silbenbefehle)
     QLabel *m_statusPanels[2] = {};
     bool m_firstShowPending = true;
     // The loaded pupil file with ListBox1 and Memo2.

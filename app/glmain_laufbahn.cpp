@@ -7,6 +7,7 @@
 #include "app/laufbahnapp.h"
 #include "app/laufsperre.h"
 #include "app/schuelerakte.h"
+#include "app/silbenbefehle.h"
 #include "app/ws_black.h"
 #include "display/core/lesefinger.h"
 #include "exercise/core/markup.h"
@@ -189,6 +190,7 @@ lauf::Fertig TForm3::laufFuehren(lauf::Uebungslauf &lauf)
     const LaufSperre sperre(*this, {m_werkzeugleiste, GroupBox1, GroupBox2, GroupBox3, GroupBox4});
     m_lauf = &lauf;
     const auto vorbei = qScopeGuard([this] { m_lauf = nullptr; });
+    m_silben->laufBeginnt();
     DiktatLauf diktat(*this, lauf);
     // Where the current chunk's words begin in RichEdit1.
     int ab = 0;

@@ -13,6 +13,7 @@
 //                               the figures the targets speak of)
 //   laufbahn_bench alternative  five seconds of the alternative gliding line
 //   laufbahn_bench lesefinger   the reading finger for five seconds at each takt 1..6
+//   (pacing, alternative and lesefinger followed by "farbig": with coloured syllables)
 //   laufbahn_bench flash        200 flashes of the short-time display (X11 with Present)
 //   laufbahn_bench record       loading and correcting a 50 MB pupil record
 //   laufbahn_bench review       the spaced review's due list and review file
@@ -24,15 +25,16 @@
 
 #include "bench/bench_auswertung.h"
 #include "bench/bench_lernverlauf.h"
-#include "bench/messen.h"
 #include "bench/bench_pupilrecord.h"
 #include "bench/bench_silben.h"
 #include "bench/bench_startup.h"
 #include "bench/bench_texts.h"
 #include "bench/bench_wiederholung.h"
+#include "bench/messen.h"
 #include "display/core/frame.h"
 #include "display/core/gleitzeile.h"
 #include "display/core/glyphset.h"
+#include "display/core/silbenfarben.h"
 #include "display/core/surface.h"
 #include "display/ui/frameclock.h"
 #include "display/ui/kuzzeit.h"
@@ -40,6 +42,7 @@
 #include "display/ui/lesefinger.h"
 #include "display/ui/unit1.h"
 #include "exercise/core/ansi.h"
+#include "reading/core/silben.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -110,18 +113,36 @@ struct Scene {
     int width;
     int height;
     std::shared_ptr<const GlyphSet> glyphs;
+    std::shared_ptr<const GlyphSet> silbe1; // with coloured syllables
+    std::shared_ptr<const GlyphSet> silbe2;
     std::vector<PlacedGlyph> placed;
     int zeileY = 0;
     int abstand = 15;
     QString visible;
 };
 
-Scene makeScene(int width, int height)
+// The colours the syllables of kText take.
+QByteArray textFarben()
 {
-    Scene scene{width, height, GlyphSet::build(defaultStyle(), height), {}, 0, 15, {}};
+    const auto anfaenge = silben::deutsch().textGrenzen(kText);
+    return anfaenge ? silbenFarben(kText, *anfaenge) : QByteArray();
+}
+
+Scene makeScene(int width, int height, bool farbig = false)
+{
+    Scene scene{width, height, GlyphSet::build(defaultStyle(), height), {}, {}, {}, 0, 15, {}};
     CarriedState carried;
     GleitZeile line(kText, scene.glyphs->widths(), width, height, scene.glyphs->textHeight(), 9,
                     scene.abstand, &carried);
+    if (farbig) {
+        const SilbenAnsicht ansicht;
+        GlyphStyle style = defaultStyle();
+        style.letterColor = ansicht.farbe1;
+        scene.silbe1 = GlyphSet::build(style, height);
+        style.letterColor = ansicht.farbe2;
+        scene.silbe2 = GlyphSet::build(style, height);
+        line.setFarben(textFarben());
+    }
     for (int i = 0; i < width / 9 + 40; ++i)
         line.advance(scene.placed);
     scene.zeileY = line.zeileY();
@@ -136,7 +157,8 @@ void composeBand(benchmark::State &state, const Scene *scene)
     target.fill(scene->glyphs->background());
     const QRect band = bandRect(scene->width, scene->zeileY, *scene->glyphs);
     for (auto _ : state) {
-        composeFrame(target, band, *scene->glyphs, scene->placed, scene->zeileY);
+        composeFrame(target, band, *scene->glyphs, scene->placed, scene->zeileY, nullptr, QPoint(),
+                     {scene->silbe1.get(), scene->silbe2.get()});
         benchmark::DoNotOptimize(target.image().constBits());
         benchmark::ClobberMemory();
     }
@@ -198,6 +220,8 @@ int runCompose(int argc, char **argv)
     warmFontDatabase();
     const Scene hd = makeScene(1920, 1080);
     const Scene uhd = makeScene(3840, 2160);
+    const Scene hdFarbig = makeScene(1920, 1080, true);
+    const Scene uhdFarbig = makeScene(3840, 2160, true);
     auto add = [](const char *name, auto function, const Scene *scene) {
         benchmark::RegisterBenchmark(name, function, scene)
             ->Repetitions(5)
@@ -207,6 +231,8 @@ int runCompose(int argc, char **argv)
     add("compose_band_1920x1080", composeBand, &hd);
     add("naive_drawtext_1920x1080", naiveDrawText, &hd);
     add("compose_band_3840x2160", composeBand, &uhd);
+    add("compose_band_farbig_1920x1080", composeBand, &hdFarbig);
+    add("compose_band_farbig_3840x2160", composeBand, &uhdFarbig);
     add("naive_drawtext_3840x2160", naiveDrawText, &uhd);
     add("compose_full_3840x2160", composeFull, &uhd);
     add("std_fill_3840x2160", plainFill, &uhd);
@@ -228,6 +254,12 @@ int runCompose(int argc, char **argv)
     figure("naive_drawtext_3840x2160_us", us("naive_drawtext_3840x2160"));
     figure("compose_vs_naive_3840x2160",
            us("compose_band_3840x2160") / us("naive_drawtext_3840x2160"));
+    figure("compose_band_farbig_1920x1080_us", us("compose_band_farbig_1920x1080"));
+    figure("compose_farbig_vs_naive_1920x1080",
+           us("compose_band_farbig_1920x1080") / us("naive_drawtext_1920x1080"));
+    figure("compose_band_farbig_3840x2160_us", us("compose_band_farbig_3840x2160"));
+    figure("compose_farbig_vs_naive_3840x2160",
+           us("compose_band_farbig_3840x2160") / us("naive_drawtext_3840x2160"));
     figure("compose_full_3840x2160_us", us("compose_full_3840x2160"));
     figure("std_fill_3840x2160_us", us("std_fill_3840x2160"));
     figure("compose_full_vs_fill_3840x2160",
@@ -385,30 +417,44 @@ int measurePacing(
     return 0;
 }
 
-int runPacing()
+// The display settings, with the syllables coloured when `farbig`.
+DisplaySettings anzeigeSettings(bool farbig)
+{
+    DisplaySettings settings = DisplaySettings::defaults();
+    settings.silben.farbig = farbig;
+    return settings;
+}
+
+int runPacing(bool farbig)
 {
     TLaufForm4::anzeige_text = kText;
-    TLaufForm4 form(DisplaySettings::defaults());
-    return measurePacing(form, "pacing");
+    TLaufForm4 form(anzeigeSettings(farbig));
+    return measurePacing(form, farbig ? "pacing_farbig" : "pacing");
 }
 
 // The alternative gliding line full screen: its 640 x 480 picture enlarged twice on
 // the 1920 x 1080 screen of bench/run.
-int runAlternative()
+int runAlternative(bool farbig)
 {
-    TForm1 form(kText + QString(16, u' ') + u'#', DisplaySettings::defaults());
+    TForm1 form(kText + QString(16, u' ') + u'#', anzeigeSettings(farbig));
     // A frame without letters changes nothing on the screen and is not painted: the
     // count starts once the first letters are in.
-    return measurePacing(form, "alternative", [&] { return form.motion()->pos() > 3; });
+    return measurePacing(form, farbig ? "alternative_farbig" : "alternative",
+                         [&] { return form.motion()->pos() > 3; });
 }
 
 // The reading finger full screen for five seconds at each takt 1..6: every pointer
 // step must land exactly `takt` refreshes (as the clock counts them) after the one
 // before, no refresh may pass without a tick. Its processor time is taken at takt 1,
 // where the finger moves on every refresh.
-int runLesefinger()
+int runLesefinger(bool farbig)
 {
+    const QByteArray prefix = farbig ? "lesefinger_farbig" : "lesefinger";
+    const auto figureOf = [&prefix](const char *name, double value) {
+        figure(QByteArray(prefix).append('_').append(name).constData(), value);
+    };
     LesefingerSettings settings = LesefingerSettings::defaults();
+    settings.silben.farbig = farbig;
     qint64 inexact = 0;
     qint64 missed = 0;
     double cpuTakt1 = 0;
@@ -449,19 +495,16 @@ int runLesefinger()
         if (wall == 0 || steps < 2)
             return 1;
         if (takt == 1) {
-            out << "lesefinger_clock " << form.frameClock()->backend() << Qt::endl;
+            out << prefix << "_clock " << form.frameClock()->backend() << Qt::endl;
             cpuTakt1 = double(cpuEnd - cpuStart) / double(wall) * 100;
         }
-        figure(QByteArray("lesefinger_takt")
-                   .append(QByteArray::number(takt))
-                   .append("_steps")
-                   .constData(),
-               double(steps));
+        figureOf(QByteArray("takt").append(QByteArray::number(takt)).append("_steps").constData(),
+                 double(steps));
         missed += form.frameClock()->missedRefreshes();
     }
-    figure("lesefinger_inexact_steps", double(inexact));
-    figure("lesefinger_missed_refreshes", double(missed));
-    figure("lesefinger_cpu_percent", cpuTakt1);
+    figureOf("inexact_steps", double(inexact));
+    figureOf("missed_refreshes", double(missed));
+    figureOf("cpu_percent", cpuTakt1);
     return 0;
 }
 
@@ -512,12 +555,12 @@ int runAll(const QString &program)
     QMap<QString, double> figures;
     int failures = 0;
     for (const QString &mode :
-         {u"compose"_s, u"glyphs"_s, u"window"_s, u"pacing"_s, u"alternative"_s, u"lesefinger"_s,
-          u"flash"_s, u"record"_s, u"review"_s, u"texts"_s, u"auswertung"_s, u"silben"_s,
-          u"lernverlauf"_s, u"startup"_s}) {
+         {u"compose"_s, u"glyphs"_s, u"window"_s, u"pacing"_s, u"pacing farbig"_s, u"alternative"_s,
+          u"alternative farbig"_s, u"lesefinger"_s, u"lesefinger farbig"_s, u"flash"_s, u"record"_s,
+          u"review"_s, u"texts"_s, u"auswertung"_s, u"silben"_s, u"lernverlauf"_s, u"startup"_s}) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        child.start(program, {mode});
+        child.start(program, mode.split(u' '));
         child.waitForFinished(600000);
         const QStringList lines = QString::fromUtf8(child.readAllStandardOutput()).split(u'\n');
         for (const QString &line : lines) {
@@ -533,16 +576,21 @@ int runAll(const QString &program)
         failures += child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0;
     }
     // The reading finger may take no more processor time than the gliding line.
-    if (figures.contains(u"lesefinger_cpu_percent"_s) &&
-        figures.contains(u"pacing_cpu_percent"_s)) {
-        const double ratio =
-            figures.value(u"lesefinger_cpu_percent"_s) / figures.value(u"pacing_cpu_percent"_s);
-        figure("lesefinger_cpu_vs_gliding", ratio);
-        figures.insert(u"lesefinger_cpu_vs_gliding"_s, ratio);
+    for (const QString &farbig : {u""_s, u"_farbig"_s}) {
+        const QString finger = u"lesefinger"_s + farbig + u"_cpu_percent"_s;
+        const QString gleit = u"pacing"_s + farbig + u"_cpu_percent"_s;
+        if (figures.contains(finger) && figures.contains(gleit)) {
+            const double ratio = figures.value(finger) / figures.value(gleit);
+            const QString name = u"lesefinger"_s + farbig + u"_cpu_vs_gliding"_s;
+            figure(name.toLatin1().constData(), ratio);
+            figures.insert(name, ratio);
+        }
     }
     const Target targets[] = {
         {"compose_vs_naive_1920x1080", 0.05},
         {"compose_vs_naive_3840x2160", 0.05},
+        {"compose_farbig_vs_naive_1920x1080", 0.05},
+        {"compose_farbig_vs_naive_3840x2160", 0.05},
         {"compose_full_vs_fill_3840x2160", 1.6},
         {"glyph_build_ms", 30},
         {"glyph_build_memory_mib", 32},
@@ -551,12 +599,21 @@ int runAll(const QString &program)
         {"pacing_mean_deviation_percent", 1.0},
         {"pacing_max_interval_periods", 1.5},
         {"pacing_cpu_percent", 8.0},
+        {"pacing_farbig_mean_deviation_percent", 1.0},
+        {"pacing_farbig_max_interval_periods", 1.5},
+        {"pacing_farbig_cpu_percent", 8.0},
         {"alternative_mean_deviation_percent", 1.0},
         {"alternative_max_interval_periods", 1.2},
         {"alternative_cpu_percent", 5.0},
+        {"alternative_farbig_mean_deviation_percent", 1.0},
+        {"alternative_farbig_max_interval_periods", 1.2},
+        {"alternative_farbig_cpu_percent", 5.0},
         {"lesefinger_inexact_steps", 0},
         {"lesefinger_missed_refreshes", 0},
         {"lesefinger_cpu_vs_gliding", 1.0},
+        {"lesefinger_farbig_inexact_steps", 0},
+        {"lesefinger_farbig_missed_refreshes", 0},
+        {"lesefinger_farbig_cpu_vs_gliding", 1.0},
         {"flash_pos1_exact", 100, true},
         {"flash_pos3_exact", 100, true},
         {"flash_cue_exact", 200, true},
@@ -621,12 +678,14 @@ int main(int argc, char **argv)
         return runGlyphs();
     if (mode == u"window")
         return runWindow();
+    // "farbig" after a display's mode: its syllables coloured.
+    const bool farbig = argc > 2 && QByteArrayView(argv[2]) == "farbig";
     if (mode == u"pacing")
-        return runPacing();
+        return runPacing(farbig);
     if (mode == u"alternative")
-        return runAlternative();
+        return runAlternative(farbig);
     if (mode == u"lesefinger")
-        return runLesefinger();
+        return runLesefinger(farbig);
     if (mode == u"flash")
         return runFlash();
     if (mode == u"record")

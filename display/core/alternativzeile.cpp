@@ -90,7 +90,7 @@ bool AlternativZeile::advance(qint64 refresh, std::vector<PlacedGlyph> &glyphs)
         }
         const int code = glyphCode(m_pos);
         m_breite = textBreite(code);
-        m_zeichen.push_back({code, m_xRechts});
+        m_zeichen.push_back({code, m_xRechts, farbeAn(m_farben, m_pos)});
     }
 
     // Characters whose glyph image has left the picture at the left.

@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <utility>
 #include <vector>
 
 namespace display {
@@ -44,6 +45,9 @@ public:
     // entered: the display closes (and the frame is not shown).
     bool advance(qint64 refresh, std::vector<PlacedGlyph> &glyphs);
 
+    // The syllable colour of each character of the display string; empty: none.
+    void setFarben(QByteArray farben) { m_farben = std::move(farben); }
+
     // Esc, "+", "-", the digits and Space; every other key does nothing here.
     KeyEffect keyPress(QChar key);
 
@@ -60,6 +64,7 @@ private:
     int textBreite(int code) const;
 
     QString m_text;
+    QByteArray m_farben;
     GlyphWidths m_widths;
     qint64 m_periodNs;
     int m_terminator; // the end mark, or one past the end

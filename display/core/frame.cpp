@@ -27,7 +27,7 @@ QRect bandRect(int clientWidth, int zeileY, const GlyphSet &glyphs)
 
 void composeFrame(Surface &target, const QRect &area, const GlyphSet &glyphs,
                   std::span<const PlacedGlyph> placed, int zeileY, const HelpLine *help,
-                  QPoint origin)
+                  QPoint origin, SilbenGlyphen silben)
 {
     const QRect clip = area.translated(origin).intersected(target.rect());
     if (clip.isEmpty())
@@ -48,17 +48,20 @@ void composeFrame(Surface &target, const QRect &area, const GlyphSet &glyphs,
         }
     }
 
-    const Surface &atlas = glyphs.atlas();
+    const bool farbig = silben.farbe1 && silben.farbe2;
+    const GlyphSet *const sets[3] = {&glyphs, farbig ? silben.farbe1 : &glyphs,
+                                     farbig ? silben.farbe2 : &glyphs};
     for (const PlacedGlyph &glyph : placed) {
-        const QRect ink = glyphs.inkRect(glyph.code);
+        const GlyphSet &set = *sets[unsigned(glyph.farbe) < 3 ? glyph.farbe : 0];
+        const QRect ink = set.inkRect(glyph.code);
         if (ink.isEmpty())
             continue;
-        const QPoint at = origin + QPoint(glyph.x, zeileY) + glyphs.inkOffset(glyph.code);
+        const QPoint at = origin + QPoint(glyph.x, zeileY) + set.inkOffset(glyph.code);
         const QRect inked(at, ink.size());
         if (clip.contains(inked))
-            target.copyOpaque(at.x(), at.y(), atlas, ink);
+            target.copyOpaque(at.x(), at.y(), set.atlas(), ink);
         else if (clip.intersects(inked))
-            target.drawClipped(at.x(), at.y(), atlas, ink, clip);
+            target.drawClipped(at.x(), at.y(), set.atlas(), ink, clip);
     }
 }
 

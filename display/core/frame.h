@@ -30,11 +30,19 @@ QRect helpLineRect(const QFont &font, int clientHeight);
 // The rows the moving letters occupy: the full width, from `zeileY` for the glyph height.
 QRect bandRect(int clientWidth, int zeileY, const GlyphSet &glyphs);
 
+// The glyph sets of the two syllable colours, beside the one in the letter colour; the
+// same font, so the same widths. Unset: every glyph in the letter colour.
+struct SilbenGlyphen {
+    const GlyphSet *farbe1 = nullptr;
+    const GlyphSet *farbe2 = nullptr;
+};
+
 // Composes `area` of the frame (in client coordinates) onto `target`, whose pixel
 // `origin` is the client area's top-left; nothing outside `area` is touched. Glyphs
-// wholly inside `area` are copied plainly, those cut by its edges clipped.
+// wholly inside `area` are copied plainly, those cut by its edges clipped. A glyph
+// of a syllable colour comes from `silben` when it is set.
 void composeFrame(Surface &target, const QRect &area, const GlyphSet &glyphs,
                   std::span<const PlacedGlyph> placed, int zeileY, const HelpLine *help = nullptr,
-                  QPoint origin = QPoint());
+                  QPoint origin = QPoint(), SilbenGlyphen silben = {});
 
 } // namespace display

@@ -109,7 +109,7 @@ bool GleitZeile::advance(std::vector<PlacedGlyph> &glyphs)
             xAmUmbruch = x;
             p = 1;
         }
-        glyphs.push_back({glyphCode(p), x});
+        glyphs.push_back({glyphCode(p), x, farbeAn(m_farben, p)});
         x += glyphWidth(p) + m_abstand;
         ++p;
     }

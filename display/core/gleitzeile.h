@@ -4,12 +4,20 @@
 // direction, jump sentences and mark a misread word. Glyph widths come in as a table,
 // so everything here runs without fonts.
 
+#include <QByteArray>
 #include <QString>
 #include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace display {
+
+// The syllable colour of the character at `position` (from 1) of a display string.
+inline int farbeAn(const QByteArray &farben, int position)
+{
+    return position >= 1 && position <= farben.size() ? farben[position - 1] : 0;
+}
 
 // Width of the glyph image of each character code 0..255 (the advance; `abstand`
 // comes on top).
@@ -22,8 +30,9 @@ struct CarriedState {
 };
 
 struct PlacedGlyph {
-    int code; // 0..255, codes below 32 already replaced by the blank
-    int x;    // left edge on the screen; may be negative for the glyph cut at the left
+    int code;      // 0..255, codes below 32 already replaced by the blank
+    int x;         // left edge on the screen; may be negative for the glyph cut at the left
+    int farbe = 0; // a `SilbenFarbe`: the glyph set it is taken from
 };
 
 // Words marked with Return: the word, and the selection that colours it in the
@@ -64,6 +73,10 @@ public:
     // the leftmost glyph. Returns false when the display closes (the frame is not shown).
     bool advance(std::vector<PlacedGlyph> &glyphs);
 
+    // The syllable colour of each character of the display string (`silbenFarben`);
+    // empty: every glyph in the letter colour.
+    void setFarben(QByteArray farben) { m_farben = std::move(farben); }
+
     // Character keys (digits, "+", "-", "0", Space, Return, Esc, "s"/"S").
     KeyEffect keyPress(QChar key, bool neueUebung);
     // F1 and the page keys, as Qt::Key values.
@@ -99,6 +112,7 @@ private:
     bool isGap(int position) const; // drawn as a blank, or the terminator
 
     QString m_text;
+    QByteArray m_farben;
     GlyphWidths m_widths;
     int m_width;
     int m_height;

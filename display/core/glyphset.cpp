@@ -246,7 +246,8 @@ qsizetype GlyphSet::byteCount() const
 
 GlyphCache &GlyphCache::shared()
 {
-    static GlyphCache cache;
+    // Coloured syllables take three sets at once: the letter colour and two more.
+    static GlyphCache cache(3);
     return cache;
 }
 

@@ -18,11 +18,6 @@ constexpr int kLinkerRand = 28;
 // The passed part reaches this far beyond the pointer's tip.
 constexpr int kVorlauf = 10;
 
-bool istSilbenGrenze(QChar c)
-{
-    return c == u' ' || c == u'-';
-}
-
 } // namespace
 
 LesefingerSettings LesefingerSettings::defaults()
@@ -62,6 +57,33 @@ LeseText::LeseText(QStringView buffer)
         quelle.append(von);
         satzende.append(enden[von]);
     }
+}
+
+void LeseText::silbenSetzen(const QList<qsizetype> &anfaenge, bool automatisch, bool farbig)
+{
+    silbeBeginnt.clear();
+    farben.clear();
+    const QByteArray imPuffer = farbig ? silbenFarben(puffer, anfaenge) : QByteArray();
+    if (automatisch) {
+        silbeBeginnt.fill(false, size());
+        auto naechste = anfaenge.cbegin();
+        for (int i = 0; i < size(); ++i) {
+            while (naechste != anfaenge.cend() && *naechste < quelle[i])
+                ++naechste;
+            silbeBeginnt[i] = naechste != anfaenge.cend() && *naechste == quelle[i];
+        }
+    }
+    if (farbig) {
+        farben.resize(size());
+        for (int i = 0; i < size(); ++i)
+            farben[i] = imPuffer[quelle[i]];
+    }
+}
+
+bool LeseText::silbenEnde(int i) const
+{
+    const QChar c = zeichen[i];
+    return c == u' ' || c == u'-' || (i + 1 < silbeBeginnt.size() && silbeBeginnt[i + 1]);
 }
 
 int editorPosition(QStringView puffer, qsizetype pufferIndex)
@@ -245,7 +267,6 @@ void Lesefinger::lesefingerSchritt()
 
 void Lesefinger::silbenSchritt()
 {
-    const QString &z = m_text.zeichen;
     const int start = m_zeile->start;
     const int laenge = m_zeile->laenge;
     int n = 0;
@@ -255,7 +276,7 @@ void Lesefinger::silbenSchritt()
         n = m_gezeigt;
         if (n < laenge)
             ++n;
-        while (n < laenge && !istSilbenGrenze(z[start + n - 1]))
+        while (n < laenge && !m_text.silbenEnde(start + n - 1))
             ++n;
         m_fingerX = m_praefix[n] + 1;
     } else {
@@ -263,7 +284,7 @@ void Lesefinger::silbenSchritt()
         // end of its last syllable.
         n = passend(m_fingerX + kVorlauf);
         if (n < laenge) {
-            while (n > 0 && !istSilbenGrenze(z[start + n - 1]))
+            while (n > 0 && !m_text.silbenEnde(start + n - 1))
                 --n;
         }
     }

@@ -6,6 +6,7 @@
 // function, so everything here runs without fonts.
 
 #include "display/core/gleitzeile.h"
+#include "display/core/silbenfarben.h"
 
 #include <QColor>
 #include <QFont>
@@ -28,6 +29,7 @@ struct LesefingerSettings {
     QFont helpFont;                       // the main window's help label ...
     QColor helpColor = QColor(0, 255, 0); // ... and its colour
     bool neueUebung = false;              // Return marks words only in a first run
+    SilbenAnsicht silben;
 
     // Arial bold 28 points, white on black, speed 3, help in Arial 10 px, lime.
     static LesefingerSettings defaults();
@@ -49,8 +51,19 @@ struct LeseText {
     QList<qsizetype> quelle; // per shown character: its index in `puffer`
     QList<bool> satzende;    // per shown character: it ends a sentence
 
+    // Per shown character, both empty unless `silbenSetzen` filled them: a syllable
+    // found in the text begins here, and the character's `SilbenFarbe`.
+    QList<bool> silbeBeginnt;
+    QByteArray farben;
+
     explicit LeseText(QStringView buffer = {});
     int size() const { return int(zeichen.size()); }
+    // The syllables found in `puffer` (where they begin, ascending): with `automatisch`
+    // syllable reading stops at each as at a typed hyphen, with `farbig` they are coloured.
+    void silbenSetzen(const QList<qsizetype> &anfaenge, bool automatisch, bool farbig);
+    // Syllable reading may stop after shown character `i`: a blank, a hyphen, or the end
+    // of a syllable found.
+    bool silbenEnde(int i) const;
 };
 
 // Index `pufferIndex` of `puffer` as the editor counts it: a CR LF is one character.

@@ -45,9 +45,11 @@ int main(int argc, char *argv[])
                                            u"s"_s);
     const QCommandLineOption repeatOption(u"repeat"_s, u"Show the display this often."_s, u"n"_s,
                                           u"1"_s);
+    const QCommandLineOption colouredOption(u"coloured"_s, u"Syllables in two colours."_s);
+    const QCommandLineOption foundOption(u"found"_s, u"Syllable reading finds the syllables."_s);
     parser.addOptions({textOption, tempoOption, spacingOption, fontOption, sizeOption, oldOption,
                        alternativeOption, fingerOption, syllablesOption, flashOption, marksOption,
-                       secondsOption, repeatOption});
+                       secondsOption, repeatOption, colouredOption, foundOption});
     parser.addPositionalArgument(u"file"_s, u"A text file (Windows-1252)."_s);
     parser.process(app);
 
@@ -72,6 +74,8 @@ int main(int argc, char *argv[])
     settings.tempo = parser.value(tempoOption).toInt();
     settings.spacing = parser.value(spacingOption).toInt();
     settings.neueUebung = parser.isSet(marksOption);
+    settings.silben.farbig = parser.isSet(colouredOption);
+    settings.silben.automatisch = parser.isSet(foundOption);
 
     QTextStream out(stdout);
     const int repeat = std::max(1, parser.value(repeatOption).toInt());
@@ -80,6 +84,7 @@ int main(int argc, char *argv[])
         TForm15 form;
         display::FlashSettings flash = display::FlashSettings::defaults();
         flash.delay = parser.value(flashOption).toInt();
+        flash.silben = settings.silben;
         for (int i = 0; i < repeat; ++i) {
             for (const QString &wort : markup::displayStringWords(anzeige)) {
                 const display::KurzzeitMessung m = form.zeigen(wort, flash);
@@ -98,6 +103,7 @@ int main(int argc, char *argv[])
             lese.font = settings.font;
             lese.tempo = settings.tempo;
             lese.neueUebung = settings.neueUebung;
+            lese.silben = settings.silben;
             const QString puffer = markup::fillBuffer(text, markup::BufferLayout::ReadingFinger);
             TleseForm4 form(puffer,
                             parser.isSet(syllablesOption) ? display::LeseModus::Silbenlesen

@@ -4,6 +4,7 @@
 #include "display/core/glyphset.h"
 #include "display/core/surface.h"
 #include "display/ui/frameclock.h"
+#include "display/ui/silbenfarbe.h"
 #include "exercise/ui/messages.h"
 
 #include <QGuiApplication>
@@ -67,6 +68,14 @@ void GleitAnzeige::initialise()
     m_motion = std::make_unique<GleitZeile>(m_text, m_glyphs->widths(), width(), height(),
                                             m_glyphs->textHeight(), m_settings.tempo,
                                             m_settings.spacing * 5, m_carried);
+    if (QByteArray farben = silbenFarbenFuer(m_text, m_settings.silben); !farben.isEmpty()) {
+        const SilbenGlyphSets sets = silbenGlyphSets(style, size(), m_settings.silben);
+        if (sets.vollstaendig()) {
+            m_silbe1 = sets.farbe1;
+            m_silbe2 = sets.farbe2;
+            m_motion->setFarben(std::move(farben));
+        }
+    }
     m_zeitmarke.start();
     m_frameCount = 0;
     m_repaintAll = true;
@@ -106,7 +115,7 @@ void GleitAnzeige::composeInto(Surface &target, const QRect &area, QPoint origin
 {
     HelpLine help{m_settings.helpFont, m_settings.letterColor, height()};
     composeFrame(target, area, *m_glyphs, m_placed, m_motion->zeileY(),
-                 m_motion->hilfeAn() ? &help : nullptr, origin);
+                 m_motion->hilfeAn() ? &help : nullptr, origin, {m_silbe1.get(), m_silbe2.get()});
 }
 
 void GleitAnzeige::paintEvent(QPaintEvent *event)

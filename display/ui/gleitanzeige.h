@@ -4,6 +4,7 @@
 // The exercise run and the rewrite forms open it modally, once per chunk.
 
 #include "display/core/gleitzeile.h"
+#include "display/core/silbenfarben.h"
 #include "display/ui/displaywindow.h"
 
 #include <QColor>
@@ -27,6 +28,7 @@ struct DisplaySettings {
     int spacing = 3;         // "Abstand:", 0..30; five pixels a step
     QFont helpFont;          // the main window's help label
     bool neueUebung = false; // Return marks words only in a first run
+    SilbenAnsicht silben;    // coloured syllables
 
     // Arial bold 28 points, white on black, speed 3, spacing 3, help in Arial 10 px.
     static DisplaySettings defaults();
@@ -68,6 +70,8 @@ private:
     const DisplaySettings m_settings;
 
     std::shared_ptr<const GlyphSet> m_glyphs;
+    std::shared_ptr<const GlyphSet> m_silbe1; // the syllable colours' glyphs, when coloured
+    std::shared_ptr<const GlyphSet> m_silbe2;
     bool m_glyphsKept = false;
     std::unique_ptr<GleitZeile> m_motion;
     std::vector<PlacedGlyph> m_placed;

@@ -3,6 +3,7 @@
 #include "display/core/refreshschedule.h"
 #include "display/ui/frameclock.h"
 #include "display/ui/framepresenter.h"
+#include "display/ui/silbenfarbe.h"
 #include "exercise/ui/sprachwechsel.h"
 
 #include <QCloseEvent>
@@ -84,7 +85,26 @@ display::KurzzeitMessung TForm15::zeigen(const QString &wort,
     m_ablauf.reset();
     m_shown = KurzzeitPhase::Bereit;
     m_bilder = {};
-    Label1->setText(wort);
+    const QByteArray farben = display::silbenFarbenFuer(wort, settings.silben);
+    if (farben.isEmpty()) {
+        Label1->setTextFormat(Qt::PlainText);
+        Label1->setText(wort);
+    } else {
+        // The syllables in their colours; the picture is made before the flash begins.
+        const QColor farbe[] = {settings.letterColor, settings.silben.farbe1,
+                                settings.silben.farbe2};
+        QString html;
+        for (qsizetype von = 0; von < wort.size();) {
+            qsizetype bis = von + 1;
+            while (bis < wort.size() && farben[bis] == farben[von])
+                ++bis;
+            html += u"<span style=\"color:"_s + farbe[int(farben[von])].name() + u"\">"_s +
+                    wort.mid(von, bis - von).toHtmlEscaped() + u"</span>"_s;
+            von = bis;
+        }
+        Label1->setTextFormat(Qt::RichText);
+        Label1->setText(u"<span style=\"white-space:pre\">"_s + html + u"</span>"_s);
+    }
     Label1->setFont(settings.font);
     setTextColor(Label1, settings.letterColor);
     setTextColor(Label2, settings.letterColor);

@@ -4,6 +4,7 @@
 // word of a word exercise, the one-word rewrite form to show a word once more.
 
 #include "display/core/kurzzeit.h"
+#include "display/core/silbenfarben.h"
 #include "display/ui/displaywindow.h"
 
 #include <QColor>
@@ -27,6 +28,7 @@ struct FlashSettings {
     QColor letterColor = Qt::black; // its colour: the word's and the cue's
     QColor background;              // the writing page's background
     int delay = 1;                  // "Verzögerung:": the word stays delay x 50 ms
+    SilbenAnsicht silben;           // coloured syllables
 
     // Arial 80 pixels bold, black on the button face, the shortest delay.
     static FlashSettings defaults();

@@ -2,6 +2,7 @@
 
 #include "display/core/glyphset.h"
 #include "display/core/surface.h"
+#include "reading/core/silben.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -45,8 +46,16 @@ TleseForm4::TleseForm4(const QString &puffer, LeseModus modus,
     m_zeigerFarbe =
         settings.background.rgb() == QColor(255, 0, 0).rgb() ? QColor(0, 0, 0) : QColor(255, 0, 0);
     const QFontMetrics metrics(m_font);
+    display::LeseText lesetext(puffer);
+    const display::SilbenAnsicht &silben = settings.silben;
+    if (silben.automatisch || silben.farbig) {
+        // Without the dictionary the text is read as typed; the run has said why.
+        if (const auto anfaenge = silben::deutsch().textGrenzen(lesetext.puffer))
+            lesetext.silbenSetzen(*anfaenge, silben.automatisch && modus == LeseModus::Silbenlesen,
+                                  silben.farbig);
+    }
     m_lese = std::make_unique<Lesefinger>(
-        display::LeseText(puffer), modus, settings.tempo, display::GlyphSet::textHeightOf(m_font),
+        std::move(lesetext), modus, settings.tempo, display::GlyphSet::textHeightOf(m_font),
         [metrics](QStringView text) { return metrics.horizontalAdvance(text.toString()); });
 }
 
@@ -130,16 +139,19 @@ void TleseForm4::zeichnen(const QRect &rows)
             const QPoint ort(z.x, z.textY + metrics.ascent());
             canvas.save();
             canvas.setClipRect(QRect(0, rows.top(), grenze, rows.height()).intersected(rows));
-            canvas.setPen(finger ? m_zeigerFarbe : m_settings.letterColor);
-            canvas.drawText(ort, text);
+            if (finger) {
+                canvas.setPen(m_zeigerFarbe);
+                canvas.drawText(ort, text);
+            } else {
+                farbigZeichnen(canvas, ort, z);
+            }
             canvas.restore();
             if (finger && gezeigt < z.laenge) {
                 canvas.save();
                 canvas.setClipRect(
                     QRect(grenze, rows.top(), Lesefinger::kBreite - grenze, rows.height())
                         .intersected(rows));
-                canvas.setPen(m_settings.letterColor);
-                canvas.drawText(ort, text);
+                farbigZeichnen(canvas, ort, z);
                 canvas.restore();
             }
         };
@@ -170,6 +182,40 @@ void TleseForm4::zeichnen(const QRect &rows)
                                   farbe);
             }
         }
+    }
+}
+
+void TleseForm4::farbigZeichnen(QPainter &canvas, QPoint ort, const display::LeseZeile &z) const
+{
+    const display::LeseText &text = m_lese->text();
+    const QString zeile = text.zeichen.mid(z.start, z.laenge);
+    if (text.farben.isEmpty()) {
+        canvas.setPen(m_settings.letterColor);
+        canvas.drawText(ort, zeile);
+        return;
+    }
+    // One run of characters of one colour after the other, each where it stands in the
+    // whole line; only the runs within the rows drawn anew (along the line that is the
+    // strip around the pointer) are drawn.
+    const QColor farben[] = {m_settings.letterColor, m_settings.silben.farbe1,
+                             m_settings.silben.farbe2};
+    const QFontMetrics metrics(m_font);
+    const QRectF clip = canvas.hasClipping()
+                            ? canvas.clipBoundingRect()
+                            : QRectF(0, 0, Lesefinger::kBreite, Lesefinger::kHoehe);
+    const QByteArrayView farbe = QByteArrayView(text.farben).sliced(z.start, z.laenge);
+    int x = 0;
+    for (int von = 0; von < z.laenge && ort.x() + x <= clip.right() + metrics.maxWidth();) {
+        int bis = von + 1;
+        while (bis < z.laenge && farbe[bis] == farbe[von])
+            ++bis;
+        const int bisX = metrics.horizontalAdvance(zeile.left(bis));
+        if (ort.x() + bisX + metrics.maxWidth() >= clip.left()) {
+            canvas.setPen(farben[int(farbe[von])]);
+            canvas.drawText(ort + QPoint(x, 0), zeile.mid(von, bis - von));
+        }
+        x = bisX;
+        von = bis;
     }
 }
 

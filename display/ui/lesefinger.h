@@ -8,6 +8,7 @@
 #include "display/ui/bildfenster.h"
 
 #include <QFont>
+#include <QPainter>
 #include <QRect>
 #include <QString>
 #include <memory>
@@ -40,6 +41,8 @@ private:
     // Draws the rows `rows` of the picture anew from the reading's state.
     void zeichnen(const QRect &rows);
     QRect aktiveZeilen() const;
+    // Line `z` at `ort`, its syllables in their colours when they are coloured.
+    void farbigZeichnen(QPainter &canvas, QPoint ort, const display::LeseZeile &z) const;
 
     const display::LesefingerSettings m_settings;
     QFont m_font;

@@ -3,6 +3,7 @@
 #include "display/core/frame.h"
 #include "display/core/glyphset.h"
 #include "display/core/refreshschedule.h"
+#include "display/ui/silbenfarbe.h"
 #include "exercise/ui/messages.h"
 
 #include <QKeyEvent>
@@ -51,6 +52,16 @@ void TForm1::initialise()
     const qint64 period = display::refreshPeriodNs(screen() ? screen()->refreshRate() : 0.0);
     m_motion = std::make_unique<AlternativZeile>(m_text, m_glyphs->widths(), m_glyphs->textHeight(),
                                                  m_settings.tempo, m_settings.spacing * 5, period);
+    if (QByteArray farben = display::silbenFarbenFuer(m_text, m_settings.silben);
+        !farben.isEmpty()) {
+        const display::SilbenGlyphSets sets = display::silbenGlyphSets(
+            style, QSize(AlternativZeile::kBreite, AlternativZeile::kHoehe), m_settings.silben);
+        if (sets.vollstaendig()) {
+            m_silbe1 = sets.farbe1;
+            m_silbe2 = sets.farbe2;
+            m_motion->setFarben(std::move(farben));
+        }
+    }
     if (!m_paused)
         startClock();
 }
@@ -67,6 +78,7 @@ void TForm1::onTick(qint64 refresh)
     // only the rows that hold ink now or held it before are touched.
     QRect inked;
     for (const display::PlacedGlyph &glyph : m_placed) {
+        // The syllable colours' glyphs have the same ink as the letter colour's.
         const QRect ink = m_glyphs->inkRect(glyph.code);
         if (!ink.isEmpty())
             inked |= QRect(0, m_motion->zeileY() + m_glyphs->inkOffset(glyph.code).y(),
@@ -78,7 +90,8 @@ void TForm1::onTick(qint64 refresh)
     m_inkRows = inked;
     if (rows.isEmpty())
         return;
-    display::composeFrame(bild(), rows, *m_glyphs, m_placed, m_motion->zeileY());
+    display::composeFrame(bild(), rows, *m_glyphs, m_placed, m_motion->zeileY(), nullptr, QPoint(),
+                          {m_silbe1.get(), m_silbe2.get()});
     zeigen(rows);
 }
 

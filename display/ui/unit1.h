@@ -40,6 +40,8 @@ private:
     const QString m_text;
     const display::DisplaySettings m_settings;
     std::shared_ptr<const display::GlyphSet> m_glyphs;
+    std::shared_ptr<const display::GlyphSet> m_silbe1; // the syllable colours, when coloured
+    std::shared_ptr<const display::GlyphSet> m_silbe2;
     std::unique_ptr<display::AlternativZeile> m_motion;
     std::vector<display::PlacedGlyph> m_placed;
     QRect m_inkRows; // the rows of the picture the last frame put ink in

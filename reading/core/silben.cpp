@@ -7,8 +7,10 @@
 
 #include <hyphen.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -78,6 +80,25 @@ void leseSilben(QStringView klein, bool *grenze)
         anfang = k;
         vokal = false;
     }
+}
+
+// The offsets of `stellen` inside the words the selection [von, bis) touches; all of
+// them when the selection is empty.
+QList<qsizetype> inWoertern(QStringView text, QList<qsizetype> stellen, qsizetype von,
+                            qsizetype bis)
+{
+    if (von == bis)
+        return stellen;
+    if (von > bis)
+        std::swap(von, bis);
+    von = std::clamp<qsizetype>(von, 0, text.size());
+    bis = std::clamp<qsizetype>(bis, 0, text.size());
+    while (von > 0 && text[von - 1] > u' ')
+        --von;
+    while (bis < text.size() && text[bis] > u' ')
+        ++bis;
+    stellen.removeIf([von, bis](qsizetype stelle) { return stelle < von || stelle >= bis; });
+    return stellen;
 }
 
 } // namespace
@@ -251,19 +272,27 @@ std::optional<QString> Silbentrenner::trennen(QStringView text)
     return result;
 }
 
+std::optional<QList<qsizetype>> Silbentrenner::trennstellen(QStringView text, qsizetype von,
+                                                            qsizetype bis)
+{
+    std::optional<QList<qsizetype>> stellen = textGrenzen(text);
+    if (stellen)
+        *stellen = inWoertern(text, std::move(*stellen), von, bis);
+    return stellen;
+}
+
 Silbentrenner &deutsch()
 {
     static Silbentrenner trenner(standardMuster());
     return trenner;
 }
 
-QString trennungEntfernen(QStringView text)
+QList<qsizetype> trennstriche(QStringView text, qsizetype von, qsizetype bis)
 {
     const auto buchstabe = [text](qsizetype k) {
         return k >= 0 && k < text.size() && text[k].isLetter();
     };
-    QString result;
-    result.reserve(text.size());
+    QList<qsizetype> stellen;
     QChar offen;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar ch = text[i];
@@ -274,10 +303,18 @@ QString trennungEntfernen(QStringView text)
         } else if (ch == u'-' && offen.isNull() && buchstabe(i - 1) && buchstabe(i + 1)) {
             const bool klein = text[i - 1].isLower() || (buchstabe(i + 2) && text[i + 2].isLower());
             if (!(text[i + 1].isUpper() && klein))
-                continue;
+                stellen.append(i);
         }
-        result += ch;
     }
+    return inWoertern(text, std::move(stellen), von, bis);
+}
+
+QString trennungEntfernen(QStringView text)
+{
+    QString result = text.toString();
+    const QList<qsizetype> stellen = trennstriche(text);
+    for (auto stelle = stellen.crbegin(); stelle != stellen.crend(); ++stelle)
+        result.remove(*stelle, 1);
     return result;
 }
 

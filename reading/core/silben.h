@@ -43,6 +43,10 @@ public:
     std::optional<QList<qsizetype>> textGrenzen(QStringView text);
     // The text with "-" at those places ("Silben trennen").
     std::optional<QString> trennen(QStringView text);
+    // "Silben trennen" in an editor: where a "-" goes into `text` (before each offset) in
+    // the words the selection [von, bis) touches, in every word when it is empty. The
+    // whole text is read, so a selection inside a gap pair changes nothing.
+    std::optional<QList<qsizetype>> trennstellen(QStringView text, qsizetype von, qsizetype bis);
 
 private:
     void wortGrenzen(QStringView wort, qsizetype versatz, QList<qsizetype> &result);
@@ -63,5 +67,8 @@ Silbentrenner &deutsch();
 // words of a compound ("Hasen-Schule", "E-Mail": a capital after it in a word not
 // written in capitals). Hyphens inside a gap pair stay: there they are hidden letters.
 QString trennungEntfernen(QStringView text);
+// The hyphens `trennungEntfernen` takes away, in the words the selection [von, bis) of
+// `text` touches (every word when it is empty), for an editor to delete.
+QList<qsizetype> trennstriche(QStringView text, qsizetype von = 0, qsizetype bis = 0);
 
 } // namespace silben

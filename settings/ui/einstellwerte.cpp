@@ -24,6 +24,17 @@ QFont inPunkten(const settings::FontSpec &schrift)
     return font;
 }
 
+display::SilbenAnsicht silbenAnsicht(const TForm10 &settings)
+{
+    const settings::SilbenEinstellungen werte = silben(settings);
+    display::SilbenAnsicht ansicht;
+    ansicht.automatisch = werte.automatisch;
+    ansicht.farbig = werte.farbig;
+    ansicht.farbe1 = settings::toQColor(werte.farbe1);
+    ansicht.farbe2 = settings::toQColor(werte.farbe2);
+    return ansicht;
+}
+
 } // namespace
 
 display::DisplaySettings anzeige(const TForm10 &settings, const QFont &hilfeSchrift,
@@ -38,6 +49,7 @@ display::DisplaySettings anzeige(const TForm10 &settings, const QFont &hilfeSchr
     result.spacing = settings.TrackBar1->value();
     result.helpFont = hilfeSchrift;
     result.neueUebung = neueUebung;
+    result.silben = silbenAnsicht(settings);
     return result;
 }
 
@@ -52,6 +64,7 @@ display::LesefingerSettings lesefinger(const TForm10 &settings, const QFont &hil
     result.tempo = gleit.tempo;
     result.helpFont = hilfeSchrift;
     result.neueUebung = neueUebung;
+    result.silben = gleit.silben;
     return result;
 }
 
@@ -63,6 +76,7 @@ display::FlashSettings kurzzeit(const TForm10 &settings)
     result.letterColor = settings::toQColor(schrift.color);
     result.background = settings.Panel5->color();
     result.delay = settings.TrackBar5->value();
+    result.silben = silbenAnsicht(settings);
     return result;
 }
 

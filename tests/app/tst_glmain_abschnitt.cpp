@@ -59,14 +59,15 @@ private slots:
     void menuOffersOnlyPastingWithoutASelection()
     {
         form->Memo1->setPlainText(u"Hause"_s);
-        QCOMPARE(openMenu(), QStringList{u"einfügen"_s});
+        QCOMPARE(openMenu(),
+                 (QStringList{u"einfügen"_s, u"Silben trennen"_s, u"Silbentrennung entfernen"_s}));
         form->PopupMenu1->close();
         select(2, 2);
-        QCOMPARE(
-            openMenu(),
-            (QStringList{u"ausscheiden"_s, u"kopieren"_s, u"einfügen"_s, u"löschen"_s,
-                         u"Abschnitt nicht nachschreiben"_s, u"Abschnitt als _ _ _ _ zeigen"_s,
-                         u"Abschnitt als [] zeigen"_s, u"Abschnitt zur Wortgruppe verbinden"_s}));
+        QCOMPARE(openMenu(),
+                 (QStringList{u"ausscheiden"_s, u"kopieren"_s, u"einfügen"_s, u"löschen"_s,
+                              u"Abschnitt nicht nachschreiben"_s, u"Abschnitt als _ _ _ _ zeigen"_s,
+                              u"Abschnitt als [] zeigen"_s, u"Abschnitt zur Wortgruppe verbinden"_s,
+                              u"Silben trennen"_s, u"Silbentrennung entfernen"_s}));
         form->PopupMenu1->close();
     }
 
@@ -91,6 +92,12 @@ private slots:
         QTest::addRow("joined over a line break")
             << u"AbschnittzurWortgrppeverbinden1"_s << u"der große\nHund bellt"_s << 4 << 16
             << u"der große\nHund_bellt"_s;
+        QTest::addRow("syllables of the selected word")
+            << u"Silbentrennen1"_s << u"Hase Katze"_s << 1 << 2 << u"Ha-se Katze"_s;
+        QTest::addRow("syllables of every word")
+            << u"Silbentrennen1"_s << u"Hase\nKatze"_s << 3 << 0 << u"Ha-se\nKat-ze"_s;
+        QTest::addRow("syllables taken out")
+            << u"Silbentrennungentfernen1"_s << u"Ha-se Kat-ze"_s << 7 << 1 << u"Ha-se Katze"_s;
     }
     void commandsLeaveTheClipboardAndUndoInOneStep()
     {

@@ -6,6 +6,7 @@
 #include "display/ui/lesefinger.h"
 #include "exercise/core/wiederholung.h"
 #include "exercise/ui/wiederholungsliste.h"
+#include "reading/core/silben.h"
 #include "settings/ui/einstell.h"
 #include "settings/ui/settingwidgets.h"
 #include "settings/ui/zusatzseite.h"
@@ -34,6 +35,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -634,6 +636,41 @@ private slots:
         QCOMPARE(zeilen[2], markiert);
         QVERIFY(form->ListBox1->selectedItems().isEmpty());
         QVERIFY(form->GroupBox4->isVisible());
+    }
+
+    // "Silben automatisch erkennen": syllable reading of a text the teacher typed without
+    // hyphens reveals it syllable by syllable at each Space, and shows no hyphen.
+    void syllableReadingFindsTheSyllables()
+    {
+        if (!silben::deutsch().bereit())
+            QSKIP("the German hyphenation patterns (hyphen-de) are not installed");
+        form->versteckteBefehleZeigen(true);
+        textLaden(u"Tiere.txt"_s, QByteArray("Die Katze frisst Zucker.\r\n"));
+        settings::Zusatzeinstellungen werte = app().Form10->Zusatz->werte();
+        const auto zurueck =
+            qScopeGuard([this, vorher = werte] { app().Form10->Zusatz->setzen(vorher); });
+        werte.silben.automatisch = true;
+        app().Form10->Zusatz->setzen(werte);
+
+        QStringList gezeigt;
+        auto lesen = [&](QWidget *w) {
+            const display::Lesefinger *lese = static_cast<TleseForm4 *>(w)->motion();
+            const QString &text = lese->text().zeichen;
+            QVERIFY(!text.contains(u'-'));
+            for (int i = 0; i < 100 && gezeigt.size() < 6; ++i) {
+                const QString jetzt = text.left(lese->gelesenBis());
+                if (!jetzt.isEmpty() && (gezeigt.isEmpty() || gezeigt.last() != jetzt)) {
+                    gezeigt << jetzt;
+                    QTest::keyClick(w, Qt::Key_Space);
+                }
+                QTest::qWait(20);
+            }
+            escape(w);
+        };
+        starten(form->BitBtn5, {{"TleseForm4", lesen}});
+        QCOMPARE(gezeigt,
+                 QStringList({u"Die "_s, u"Die Kat"_s, u"Die Katze "_s, u"Die Katze frisst "_s,
+                              u"Die Katze frisst Zu"_s, u"Die Katze frisst Zucker."_s}));
     }
 
     void aLongTextIsCutWhereAWordEnds()

@@ -1,5 +1,6 @@
 #include "display/ui/frameclock.h"
 #include "display/ui/kuzzeit.h"
+#include "reading/core/silben.h"
 #include "tests/display/pixelcount.h"
 
 #include <QLabel>
@@ -102,6 +103,29 @@ private slots:
         }
         QVERIFY(letterPixels(beforeTheWord.last(), form.Label2, rotAufWeiss) > 100);
         QCOMPARE(form.Label1->text(), u"Maus"_s);
+    }
+
+    // "Silben farbig": the flashed word in its syllables' two colours, none of it in the
+    // letter colour; the cue keeps the letter colour.
+    void theWordsSyllablesAreColoured()
+    {
+        if (!silben::deutsch().bereit())
+            QSKIP("the German hyphenation patterns (hyphen-de) are not installed");
+        TForm15 form;
+        FlashSettings farbig = kGelbAufBlau;
+        farbig.silben.farbig = true;
+        farbig.silben.farbe1 = QColor(0, 255, 0);
+        farbig.silben.farbe2 = QColor(255, 0, 255);
+        QImage word;
+        showing(form, u"Katze"_s, farbig, [&] {
+            QTRY_COMPARE_WITH_TIMEOUT(form.phase(), KurzzeitPhase::Wort, 3000);
+            word = form.grab().toImage();
+        });
+        const QRect wo = form.Label1->geometry();
+        QVERIFY(countPixels(word, wo, farbig.silben.farbe1.rgb()) > 100);
+        QVERIFY(countPixels(word, wo, farbig.silben.farbe2.rgb()) > 100);
+        QCOMPARE(letterPixels(word, form.Label1, farbig), 0);
+        QVERIFY(letterPixels(word, form.Label2, farbig) > 100);
     }
 
     // Closed from outside (the window manager), the showing ends at once, its clock

@@ -88,6 +88,48 @@ private slots:
         QTEST(silben::trennungEntfernen(text), "ohne");
     }
 
+    // The editor's "Silben trennen" and "Silbentrennung entfernen" on the words the
+    // selection touches, the whole text read for its gap pairs.
+    void editorCommandsOnTheSelectedWords_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("von");
+        QTest::addColumn<int>("bis");
+        QTest::addColumn<QString>("getrennt");
+        QTest::addRow("no selection: every word")
+            << u"Hase\nKatze"_s << 3 << 3 << u"Ha-se\nKat-ze"_s;
+        QTest::addRow("a selection inside a word takes the whole word")
+            << u"Hase Katze Tiger"_s << 7 << 8 << u"Hase Kat-ze Tiger"_s;
+        QTest::addRow("selected backwards, over a line break")
+            << u"Hase\nKatze Tiger"_s << 7 << 2 << u"Ha-se\nKat-ze Tiger"_s;
+        QTest::addRow("inside a gap pair nothing")
+            << u"die §Katze Tiger§ Esel"_s << 6 << 8 << u"die §Katze Tiger§ Esel"_s;
+        QTest::addRow("a gap pair's word skipped, the others split")
+            << u"Ka§t§ze Tiger"_s << 0 << 13 << u"Ka§t§ze Ti-ger"_s;
+        QTest::addRow("typed syllables stay as they are")
+            << u"Ha-se Katze"_s << 0 << 11 << u"Ha-se Kat-ze"_s;
+    }
+    void editorCommandsOnTheSelectedWords()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, von);
+        QFETCH(int, bis);
+        QFETCH(QString, getrennt);
+        QString ergebnis = text;
+        const QList<qsizetype> stellen = silben::deutsch().trennstellen(text, von, bis).value();
+        for (auto stelle = stellen.crbegin(); stelle != stellen.crend(); ++stelle)
+            ergebnis.insert(*stelle, u'-');
+        QCOMPARE(ergebnis, getrennt);
+
+        // Taken out again in the same words, whatever else the text holds.
+        const QString mitAnderen = u"Ro-se "_s + getrennt;
+        QString ohne = mitAnderen;
+        const QList<qsizetype> striche = silben::trennstriche(mitAnderen, von + 6, bis + 6);
+        for (auto strich = striche.crbegin(); strich != striche.crend(); ++strich)
+            ohne.remove(*strich, 1);
+        QCOMPARE(ohne, (von == bis ? u"Rose "_s : u"Ro-se "_s) + QString(text).remove(u'-'));
+    }
+
     void unusablePatternsAreSaidNotFatal_data()
     {
         QTest::addColumn<QByteArray>("inhalt"); // empty: no file at all

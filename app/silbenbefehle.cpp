@@ -1,0 +1,137 @@
+#include "app/silbenbefehle.h"
+
+#include "app/glmain.h"
+#include "app/laufbahnapp.h"
+#include "exercise/ui/firstshow.h"
+#include "exercise/ui/messages.h"
+#include "reading/core/silben.h"
+#include "settings/ui/einstellwerte.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTimer>
+
+#include <chrono>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Start-up comes first: the patterns are read once the window is on the screen.
+constexpr std::chrono::milliseconds kNachDemStart{1500};
+
+// Inserts "-" before each of `stellen` (ascending), or deletes the character at each,
+// in `editor`'s document as one undo step; the selection keeps its words.
+void aendern(QPlainTextEdit *editor, const QList<qsizetype> &stellen, bool einfuegen)
+{
+    if (stellen.isEmpty())
+        return;
+    QTextCursor auswahl = editor->textCursor();
+    const int anker = auswahl.anchor();
+    const int position = auswahl.position();
+    const auto verschoben = [&](int ort) {
+        int vorher = 0;
+        for (qsizetype stelle : stellen)
+            vorher += stelle < ort ? 1 : 0;
+        return einfuegen ? ort + vorher : ort - vorher;
+    };
+    QTextCursor cursor(editor->document());
+    cursor.beginEditBlock();
+    // From the end, so the offsets before each change still hold.
+    for (auto stelle = stellen.crbegin(); stelle != stellen.crend(); ++stelle) {
+        cursor.setPosition(int(*stelle));
+        if (einfuegen) {
+            cursor.insertText(u"-"_s);
+        } else {
+            cursor.setPosition(int(*stelle) + 1, QTextCursor::KeepAnchor);
+            cursor.removeSelectedText();
+        }
+    }
+    cursor.endEditBlock();
+    auswahl.setPosition(verschoben(anker));
+    auswahl.setPosition(verschoben(position), QTextCursor::KeepAnchor);
+    editor->setTextCursor(auswahl);
+}
+
+} // namespace
+
+SilbenBefehle::SilbenBefehle(TForm3 &form) : QObject(&form), m_form(form)
+{
+    setObjectName(u"SilbenBefehle"_s);
+    QMenu *menu = form.PopupMenu1;
+    Silbentrennen1 = new QAction(u"Silben trennen"_s, menu);
+    Silbentrennen1->setObjectName(u"Silbentrennen1"_s);
+    Silbentrennungentfernen1 = new QAction(u"Silbentrennung entfernen"_s, menu);
+    Silbentrennungentfernen1->setObjectName(u"Silbentrennungentfernen1"_s);
+    const QList<QAction *> alle = menu->actions();
+    const qsizetype nach = alle.indexOf(form.AbschnittzurWortgrppeverbinden1);
+    QAction *davor = nach >= 0 && nach + 1 < alle.size() ? alle[nach + 1] : nullptr;
+    menu->insertActions(davor, {Silbentrennen1, Silbentrennungentfernen1});
+    connect(Silbentrennen1, &QAction::triggered, this, &SilbenBefehle::trennen);
+    connect(Silbentrennungentfernen1, &QAction::triggered, this, &SilbenBefehle::trennungEntfernen);
+    // The teacher who opens the menu may ask for syllables next.
+    connect(menu, &QMenu::aboutToShow, this, [] { silben::deutsch().vorladen(); });
+    // The settings are loaded at the first paint and changed in their dialog: a while
+    // after start-up, and each time the main window is active again, syllables the
+    // settings want are read in the background.
+    whenFirstShown(&form, [this] {
+        QTimer::singleShot(kNachDemStart, this, [this] {
+            if (silbenGewuenscht())
+                silben::deutsch().vorladen();
+        });
+    });
+    form.installEventFilter(this);
+}
+
+bool SilbenBefehle::silbenGewuenscht() const
+{
+    const settings::SilbenEinstellungen werte = einstellwerte::silben(*laufbahn().Form10);
+    return werte.automatisch || werte.farbig;
+}
+
+bool SilbenBefehle::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &m_form && event->type() == QEvent::WindowActivate && silbenGewuenscht())
+        silben::deutsch().vorladen();
+    return QObject::eventFilter(watched, event);
+}
+
+void SilbenBefehle::laufBeginnt()
+{
+    if (m_gemeldet || !silbenGewuenscht() || silben::deutsch().bereit())
+        return;
+    m_gemeldet = true;
+    showWarning(&m_form, silben::deutsch().fehlermeldung() +
+                             u"\n\nDie Silben werden nicht erkannt und nicht farbig gezeigt."_s);
+}
+
+void SilbenBefehle::trennen()
+{
+    QPlainTextEdit *editor = m_form.Memo1;
+    const QTextCursor auswahl = editor->textCursor();
+    // The patterns may still be on their way in: that takes a moment the first time.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::optional<QList<qsizetype>> stellen = silben::deutsch().trennstellen(
+        editor->document()->toPlainText(), auswahl.anchor(), auswahl.position());
+    QGuiApplication::restoreOverrideCursor();
+    if (!stellen) {
+        showWarning(&m_form, silben::deutsch().fehlermeldung());
+        return;
+    }
+    aendern(editor, *stellen, true);
+}
+
+void SilbenBefehle::trennungEntfernen()
+{
+    QPlainTextEdit *editor = m_form.Memo1;
+    const QTextCursor auswahl = editor->textCursor();
+    aendern(editor,
+            silben::trennstriche(editor->document()->toPlainText(), auswahl.anchor(),
+                                 auswahl.position()),
+            false);
+}

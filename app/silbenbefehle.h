@@ -1,0 +1,38 @@
+#pragma once
+// The syllables in the main window: "Silben trennen" and "Silbentrennung entfernen" in
+// the exercise editor's menu, the German syllables read in the background before a run
+// needs them, and the one message when they cannot be found.
+
+#include <QObject>
+
+class TForm3;
+class QAction;
+
+class SilbenBefehle : public QObject {
+    Q_OBJECT
+public:
+    // Adds the two commands to `form`'s PopupMenu1 after the word-group command.
+    explicit SilbenBefehle(TForm3 &form);
+
+    // Before a run: when the settings want syllables and the dictionary is missing, the
+    // teacher is told once, and the run goes on without them.
+    void laufBeginnt();
+
+    // "Silben trennen": a "-" at the syllable boundaries of the words of Memo1 the
+    // selection touches (every word without a selection), one undo step.
+    void trennen();
+    // "Silbentrennung entfernen": those hyphens taken out again.
+    void trennungEntfernen();
+
+    QAction *Silbentrennen1;
+    QAction *Silbentrennungentfernen1;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool silbenGewuenscht() const;
+
+    TForm3 &m_form;
+    bool m_gemeldet = false;
+};
