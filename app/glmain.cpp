@@ -1,6 +1,9 @@
 #include "app/glmain.h"
 
 #include "app/aufbau.h"
+#include "app/druckbefehle.h"
+#include "app/editorbefehle.h"
+#include "app/ergebnisprotokoll.h"
 #include "app/info.h"
 #include "app/laufbahnapp.h"
 #include "app/symbole.h"
@@ -76,6 +79,7 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
     setObjectName(u"Form3"_s);
 
     m_werkzeugleiste = hauptfensterAufbauen(*this);
+    m_ergebnis = std::make_unique<Ergebnisprotokoll>(*RichEdit1, *RichEdit2, *Memo3, *Memo5);
 
     StatusBar1 = named(new QStatusBar, u"StatusBar1"_s);
     for (int panel = 0; panel < 2; ++panel) {
@@ -106,7 +110,7 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
     });
 
     connectCommands();
-    setUpSectionCommands();
+    m_editor = new EditorBefehle(*this, *Memo1, *PopupMenu1, *StatusBar1);
     FormCreate();
 }
 
@@ -122,9 +126,7 @@ void TForm3::connectCommands()
     connect(SpeedButton3, &QToolButton::clicked, this, &TForm3::speichern1Click);
     connect(speichernunter1, &QAction::triggered, this, &TForm3::speichernunter1Click);
     connect(Druckereinstellungen1, &QAction::triggered, this, &TForm3::Druckereinstellungen1Click);
-    connect(drucken1, &QAction::triggered, this, &TForm3::drucken1Click);
-    connect(SpeedButton4, &QToolButton::clicked, this, &TForm3::drucken1Click);
-    connect(alleTextedrucken1, &QAction::triggered, this, &TForm3::alleTextedrucken1Click);
+    new Druckbefehle(*this);
     connect(Info1, &QAction::triggered, this, &TForm3::Info1Click);
     connect(Programmende1, &QAction::triggered, this, &TForm3::Programmende1Click);
     connect(BitBtn8, &QPushButton::clicked, this, [] { laufbahn().Form10->exec(); });
@@ -156,11 +158,8 @@ void TForm3::connectCommands()
     connect(SpeedButton6, &QToolButton::clicked, this, &TForm3::SpeedButton6Click);
     connect(SpeedButton7, &QToolButton::clicked, this, &TForm3::SpeedButton7Click);
     connect(SpeedButton8, &QToolButton::clicked, this, &TForm3::SpeedButton8Click);
-    connect(SpeedButton5, &QToolButton::clicked, this, &TForm3::SpeedButton5Click);
-    connect(SpeedButton9, &QToolButton::clicked, this, &TForm3::SpeedButton9Click);
 
     connect(Memo1, &QPlainTextEdit::textChanged, this, &TForm3::Memo1Change);
-    connect(Memo1, &QPlainTextEdit::customContextMenuRequested, this, &TForm3::showMemo1Menu);
 }
 
 TForm3::Placement TForm3::placementOn(const QRect &availableGeometry, const QMargins &frame)
@@ -364,12 +363,6 @@ bool TForm3::confirmDiscardText()
     }
 }
 
-void TForm3::clearResults()
-{
-    RichEdit1->clear();
-    Memo3->clear();
-}
-
 void TForm3::showStep3()
 {
     GroupBox4->show();
@@ -414,7 +407,7 @@ void TForm3::neu1Click()
     Memo1->clear();
     Memo1->document()->setModified(false);
     setCurrentText(neuerText.toString());
-    clearResults();
+    m_ergebnis->textGewechselt();
     Memo1Change();
     Memo1->setFocus();
 }
@@ -429,7 +422,7 @@ void TForm3::ffnen1Click()
             zufallsfolge = false;
             setCurrentText(textName(path));
             GroupBox1->show();
-            clearResults();
+            m_ergebnis->textGewechselt();
         }
     }
     // Also after a cancelled dialog: the teacher may have changed the buttons by hand.
@@ -486,8 +479,7 @@ void TForm3::Programmende1Click()
 
 void TForm3::zuflligeWortfolge1Click()
 {
-    RichEdit1->clear();
-    Memo3->clear();
+    m_ergebnis->textGewechselt();
     zufallsfolge = true;
     setStatusText(0, u"zufällige Wortfolge"_s);
     QRandomGenerator random(quint32(QDateTime::currentMSecsSinceEpoch()));
@@ -532,14 +524,7 @@ void TForm3::SpeedButton8Click()
     schueler_update();
 }
 
-void TForm3::showMemo1Menu(const QPoint &pos)
+bool TForm3::lueckentextPruefen(QPlainTextEdit *editor, qsizetype laenge)
 {
-    const QPoint global = Memo1->viewport()->mapToGlobal(pos);
-    if (!PopupMenu1->isEmpty()) {
-        PopupMenu1->popup(global);
-        return;
-    }
-    QMenu *standard = Memo1->createStandardContextMenu();
-    standard->setAttribute(Qt::WA_DeleteOnClose);
-    standard->popup(global);
+    return m_editor->lueckentextPruefen(editor, laenge);
 }

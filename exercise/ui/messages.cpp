@@ -50,6 +50,8 @@ void showWriteError(QWidget *parent, const WriteResult &result, WrittenFile what
         {u"Die Wörter enthalten", u"einer Laufbahn-Textdatei",
          u"Die Wörter wurden nicht gespeichert."},
         {u"Der Eintrag enthält", u"der Schülerdatei", u"Die Schülerdatei bleibt unverändert."},
+        {u"Der Schriftname enthält", u"einer Einstellungsdatei",
+         u"Die Einstellungen wurden nicht gespeichert."},
     };
     const Worte &w = worte[int(what)];
     QStringList zeichen;

@@ -2,6 +2,7 @@
 
 #include "exercise/core/ansi.h"
 #include "exercise/core/fileio.h"
+#include "exercise/core/writeresult.h"
 #include "exercise/ui/firstshow.h"
 #include "exercise/ui/messages.h"
 #include "settings/core/loadrules.h"
@@ -458,11 +459,10 @@ void TForm10::applyRecord(const SettingsRecord &r)
 
 bool TForm10::einstellungen_speichern(const QString &FileName)
 {
-    IoError error;
-    if (writeSettingsFile(FileName, currentRecord(), &error))
-        return true;
-    showIoError(this, error);
-    return false;
+    const WriteResult result = writeSettingsFile(FileName, currentRecord());
+    if (!result.ok())
+        showWriteError(this, result, WrittenFile::Settings);
+    return result.ok();
 }
 
 bool TForm10::einstellungen_laden(const QString &FileName)

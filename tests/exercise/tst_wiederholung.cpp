@@ -158,7 +158,7 @@ void TestWiederholung::twoCopiesKeepEachOthersChanges()
     QVERIFY(b.herausnehmen(u"der_Baum"_s, &error));
     // Another exercise recorded on the computer of copy a.
     std::optional<pupilrecord::PupilFile> pupil = pupilrecord::PupilFile::load(lbs, &error);
-    QVERIFY(pupil->appendExercise(u"[09.12.2026] Tiere.txt"_s, {u"Igel"_s}, &error));
+    QVERIFY(pupil->appendExercise(u"[09.12.2026] Tiere.txt"_s, {u"Igel"_s}).ok());
     QVERIFY(a.nachUebung(pupil->text(), spaeter, &error));
     QVERIFY(b.ergebnis(u"Hund"_s, true, spaeter, &error));
 
