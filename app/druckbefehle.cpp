@@ -38,8 +38,7 @@ QString namedText(const TForm3 &form)
 
 QString loadedPupil(const TForm3 &form)
 {
-    const QString pupil = form.Edit1->text();
-    return pupil == TForm3::keinSchueler ? QString() : pupil;
+    return form.schuelerGeladen() ? form.Edit1->text() : QString();
 }
 
 printing::Layout singleLayout(const QList<printlayout::Heading> &headings, const QString &buffer)

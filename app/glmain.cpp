@@ -24,7 +24,6 @@
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -53,7 +52,6 @@
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTextEdit>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -236,23 +234,6 @@ QPrinter *TForm3::printer()
 
 // ---------------------------------------------------------------- services
 
-int TForm3::farbtiefe() const
-{
-    const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
-    return s ? s->depth() : 0;
-}
-
-void TForm3::Delay_ms(int ms)
-{
-    if (ms <= 0) {
-        QCoreApplication::processEvents();
-        return;
-    }
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 void TForm3::versteckteBefehleZeigen(bool zeigen)
 {
     m_versteckteBefehle = zeigen;
@@ -301,6 +282,11 @@ TForm3::TextState TForm3::textState() const
     if (name == keinText)
         return TextState::None;
     return name == neuerText ? TextState::New : TextState::Named;
+}
+
+bool TForm3::schuelerGeladen() const
+{
+    return Edit1->text() != keinSchueler;
 }
 
 void TForm3::setCurrentText(const QString &name)

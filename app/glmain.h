@@ -69,6 +69,8 @@ public:
     // The text state, read from Label6; only a named text is recorded in the pupil file.
     enum class TextState { None, New, Named };
     TextState textState() const;
+    // Whether a pupil is loaded, read from Edit1.
+    bool schuelerGeladen() const;
 
     // Where the main window opens on a screen: 809 x 606 centred, or filling the
     // screen's free area when the window with its frame does not fit into it (a
@@ -87,9 +89,8 @@ public:
     QString laufbahn_text;
     QString kurzzeit_wort;
 
-    // --- Services.
-    int farbtiefe() const;
-    void Delay_ms(int ms);
+    // --- Services. The displays read their screen's colour depth themselves, and
+    // nothing waits by spinning the event loop.
     void ShowTaskBar(bool show);
     // The printer every print and "Druckereinstellungen..." share; made on first use.
     QPrinter *printer();
