@@ -108,8 +108,8 @@ public:
     // written; outside one (a developer's try) at once, as the reading finger does.
     void fehlerMarkieren(const QString &word, int selectionStart, int selectionLength);
 
-    // --- The word comparison (glmain_vergleich.cpp).
-    // Its results are recorded here.
+    // --- The word comparison (glmain_vergleich.cpp): its results of a first run are
+    // recorded.
     void vergleichVerbinden(TForm14 *vergleich);
     // The rewrite going on: its target's raw forms, and whether it is recorded.
     void setNachschreibTeil(const lauf::Nachschreiben &teil) { m_teil = teil; }

@@ -32,9 +32,9 @@ using namespace settings;
 
 namespace {
 
-const QString fontHint = u"Klicken, um die Schrift zu ändern"_s;
-const QString colorHint = u"Klicken, um die Farbe zu ändern"_s;
-const QString backgroundHint = u"Klicken, um die Hintergrundfarbe zu ändern"_s;
+constexpr QStringView fontHint = u"Klicken, um die Schrift zu ändern";
+constexpr QStringView colorHint = u"Klicken, um die Farbe zu ändern";
+constexpr QStringView backgroundHint = u"Klicken, um die Hintergrundfarbe zu ändern";
 
 template <typename T> T *named(T *widget, const QString &name)
 {
@@ -42,11 +42,10 @@ template <typename T> T *named(T *widget, const QString &name)
     return widget;
 }
 
-FontLabel *makeLabel(const QString &name, const QString &caption, const QString &hint,
-                     QWidget *parent)
+FontLabel *makeLabel(const QString &name, const QString &caption, QStringView hint, QWidget *parent)
 {
     auto *label = named(new FontLabel(caption, parent), name);
-    label->setToolTip(hint);
+    label->setToolTip(hint.toString());
     return label;
 }
 
@@ -55,7 +54,7 @@ ColorPanel *makePanel(const QString &name, bool clickable, QWidget *parent)
     auto *panel = named(new ColorPanel(parent), name);
     panel->setClickable(clickable);
     if (clickable)
-        panel->setToolTip(backgroundHint);
+        panel->setToolTip(backgroundHint.toString());
     return panel;
 }
 
