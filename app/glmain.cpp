@@ -7,6 +7,7 @@
 #include "app/info.h"
 #include "app/laufbahnapp.h"
 #include "app/symbole.h"
+#include "app/textbefehle.h"
 #include "exercise/core/fileio.h"
 #include "exercise/core/markup.h"
 #include "exercise/core/textfile.h"
@@ -18,7 +19,6 @@
 #include "exercise/ui/messages.h"
 #include "settings/ui/einstell.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
 #include <QDateTime>
@@ -26,19 +26,13 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPainter>
-#include <QPainterPath>
-#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -48,15 +42,11 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
-#include <QVBoxLayout>
-#include <algorithm>
-#include <functional>
 
 #ifdef Q_OS_WIN
 #define NOMINMAX
@@ -64,13 +54,6 @@
 #endif
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-constexpr QStringView textFilter = u"Laufbahn / Text (*.txt)";
-constexpr QStringView oldTextFilter = u"alte DOS-Laufbahn (*.lbz)";
-
-} // namespace
 
 TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
 {
@@ -93,19 +76,6 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
 
     for (LazyFileDialog *dialog : {&OpenDialog1, &OpenDialog2, &SaveDialog1, &SaveDialog2})
         dialog->configure([](QFileDialog *made) { made->resize(760, 480); });
-    OpenDialog1.configure([](QFileDialog *dialog) {
-        dialog->setWindowTitle(u"Text laden"_s);
-        dialog->setFileMode(QFileDialog::ExistingFile);
-        dialog->setAcceptMode(QFileDialog::AcceptOpen);
-        dialog->setNameFilters({textFilter.toString(), oldTextFilter.toString()});
-    });
-    SaveDialog1.configure([](QFileDialog *dialog) {
-        dialog->setWindowTitle(u"Text speichern unter"_s);
-        dialog->setFileMode(QFileDialog::AnyFile);
-        dialog->setAcceptMode(QFileDialog::AcceptSave);
-        dialog->setNameFilter(textFilter.toString());
-        dialog->setDefaultSuffix(u"txt"_s);
-    });
 
     connectCommands();
     m_editor = new EditorBefehle(*this, *Memo1, *PopupMenu1, *StatusBar1);
@@ -116,13 +86,7 @@ TForm3::~TForm3() = default;
 
 void TForm3::connectCommands()
 {
-    connect(neu1, &QAction::triggered, this, &TForm3::neu1Click);
-    connect(SpeedButton1, &QToolButton::clicked, this, &TForm3::neu1Click);
-    connect(ffnen1, &QAction::triggered, this, &TForm3::ffnen1Click);
-    connect(SpeedButton2, &QToolButton::clicked, this, &TForm3::ffnen1Click);
-    connect(speichern1, &QAction::triggered, this, &TForm3::speichern1Click);
-    connect(SpeedButton3, &QToolButton::clicked, this, &TForm3::speichern1Click);
-    connect(speichernunter1, &QAction::triggered, this, &TForm3::speichernunter1Click);
+    m_textbefehle = new Textbefehle(*this, *m_ergebnis);
     connect(Druckereinstellungen1, &QAction::triggered, this, &TForm3::Druckereinstellungen1Click);
     new Druckbefehle(*this);
     connect(Info1, &QAction::triggered, this, &TForm3::Info1Click);
@@ -153,7 +117,6 @@ void TForm3::connectCommands()
     connect(FehlerauswertungdesaktuellenSchler1, &QAction::triggered, this,
             &TForm3::FehlerauswertungdesaktuellenSchler1Click);
 
-    connect(SpeedButton6, &QToolButton::clicked, this, &TForm3::SpeedButton6Click);
     connect(SpeedButton7, &QToolButton::clicked, this, &TForm3::SpeedButton7Click);
     connect(SpeedButton8, &QToolButton::clicked, this, &TForm3::SpeedButton8Click);
 
@@ -219,7 +182,7 @@ void TForm3::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    if (confirmDiscardText() && confirmLeavePupil())
+    if (m_textbefehle->confirmDiscardText() && confirmLeavePupil())
         event->accept();
     else
         event->ignore();
@@ -320,35 +283,6 @@ bool TForm3::loadText(const QString &path, bool oldFormat)
     return false;
 }
 
-bool TForm3::writeTextFile(const QString &path, const QString &text)
-{
-    const WriteResult result = textfile::writeText(path, text);
-    if (!result.ok())
-        showWriteError(this, result, WrittenFile::Text);
-    return result.ok();
-}
-
-bool TForm3::confirmDiscardText()
-{
-    if (!Memo1->document()->isModified() || Memo1->document()->isEmpty())
-        return true;
-    QMessageBox box(QMessageBox::Question, applicationTitle(), u"Änderungen am Text speichern?"_s,
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-    box.button(QMessageBox::Yes)->setText(u"Ja"_s);
-    box.button(QMessageBox::No)->setText(u"Nein"_s);
-    box.button(QMessageBox::Cancel)->setText(u"Abbrechen"_s);
-    box.setDefaultButton(QMessageBox::Yes);
-    box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
-    case QMessageBox::Yes:
-        return speichern1Click();
-    case QMessageBox::No:
-        return true;
-    default:
-        return false;
-    }
-}
-
 void TForm3::showStep3()
 {
     GroupBox4->show();
@@ -383,61 +317,6 @@ void TForm3::dateityp_feststellen()
         RadioButton3->setChecked(true);
         break;
     }
-}
-
-void TForm3::neu1Click()
-{
-    if (!confirmDiscardText())
-        return;
-    zufallsfolge = false;
-    Memo1->clear();
-    Memo1->document()->setModified(false);
-    setCurrentText(neuerText.toString());
-    m_ergebnis->textGewechselt();
-    Memo1Change();
-    Memo1->setFocus();
-}
-
-void TForm3::ffnen1Click()
-{
-    if (confirmDiscardText() && OpenDialog1->exec() == QDialog::Accepted &&
-        !OpenDialog1->selectedFiles().isEmpty()) {
-        const QString path = QDir::cleanPath(OpenDialog1->selectedFiles().constFirst());
-        const bool oldFormat = OpenDialog1->selectedNameFilter() == oldTextFilter;
-        if (loadText(path, oldFormat)) {
-            zufallsfolge = false;
-            setCurrentText(textName(path));
-            GroupBox1->show();
-            m_ergebnis->textGewechselt();
-        }
-    }
-    // Also after a cancelled dialog: the teacher may have changed the buttons by hand.
-    dateityp_feststellen();
-}
-
-bool TForm3::speichernunter1Click()
-{
-    if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
-        return false;
-    const QString path = QDir::cleanPath(SaveDialog1->selectedFiles().constFirst());
-    if (!writeTextFile(path, editorText(*Memo1->document())))
-        return false;
-    setCurrentText(textName(path));
-    zufallsfolge = false;
-    Memo1->document()->setModified(false);
-    return true;
-}
-
-bool TForm3::speichern1Click()
-{
-    const QString name = Label6->text();
-    // A random word order or a converted old text must never replace its source unasked.
-    if (textState() != TextState::Named || zufallsfolge || textfile::isOldTextName(name))
-        return speichernunter1Click();
-    if (!writeTextFile(textPath(name), editorText(*Memo1->document())))
-        return false;
-    Memo1->document()->setModified(false);
-    return true;
 }
 
 void TForm3::Druckereinstellungen1Click()
@@ -482,14 +361,6 @@ void TForm3::Fehlerverstecken1Click()
         GroupBox3->hide();
     else
         GroupBox3->setVisible(!GroupBox4->isHidden());
-}
-
-void TForm3::SpeedButton6Click()
-{
-    if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
-        return;
-    writeTextFile(QDir::cleanPath(SaveDialog1->selectedFiles().constFirst()),
-                  editorText(*Memo3->document()));
 }
 
 void TForm3::SpeedButton7Click()

@@ -40,6 +40,7 @@ class QWidget;
 class EditorBefehle;
 class Ergebnisprotokoll;
 class SchuelerAkte;
+class Textbefehle;
 class TForm9;
 class TForm12;
 class TForm17;
@@ -193,18 +194,11 @@ public:
     bool loadText(const QString &path, bool oldFormat = false);
     // Label6 and status panel 0 name the text.
     void setCurrentText(const QString &name);
-    // Asks "Änderungen am Text speichern?" when Memo1 holds unsaved changes; false when
-    // the teacher cancels (or saving fails), so the text must not be replaced.
-    bool confirmDiscardText();
     // Step 3: GroupBox4 shown, GroupBox3 too unless "Fehleranzeige verstecken" is checked.
     void showStep3();
     void hideStep3();
 
-    // --- Commands.
-    void neu1Click();
-    void ffnen1Click();
-    bool speichern1Click();
-    bool speichernunter1Click();
+    // --- Commands (the text commands are Textbefehle's, the prints Druckbefehle's).
     void Druckereinstellungen1Click();
     void Info1Click();
     void Programmende1Click();
@@ -214,7 +208,6 @@ public:
     void FehlerauswertungdesaktuellenSchler1Click();
     void Memo1Change();
     void dateityp_feststellen();
-    void SpeedButton6Click();
     void SpeedButton7Click();
     void SpeedButton8Click();
     void Button5Click();
@@ -342,8 +335,6 @@ private:
     void setUpPupilCommands();
     // Edit1 and status panel 1 name the loaded pupil.
     void schuelerZeigen();
-    // Writes `text` under `path`; reports unwritable characters and file errors.
-    bool writeTextFile(const QString &path, const QString &text);
     // The steps of a run (glmain_laufbahn.cpp). The buffer from the part of the editor's
     // text that fits, its markup checked; a cut is noted in the status bar.
     // `teil`, when given, takes the part of the editor's text that the buffer holds.
@@ -374,4 +365,5 @@ private:
     std::unique_ptr<Ergebnisprotokoll> m_ergebnis;
     // Memo1's menu and its markup check.
     EditorBefehle *m_editor = nullptr;
+    Textbefehle *m_textbefehle = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "app/ergebnisprotokoll.h"
 #include "app/laufbahnapp.h"
 #include "app/schuelerakte.h"
+#include "app/textbefehle.h"
 #include "exercise/core/textfile.h"
 #include "exercise/ui/messages.h"
 #include "exercise/ui/neuschueler.h"
@@ -83,7 +84,7 @@ void TForm3::ListBox1Click()
     const QString entry = m_schueler->gewaehlterEintrag();
     if (!m_schueler->geladen() || entry.isEmpty())
         return;
-    if (!confirmDiscardText()) {
+    if (!m_textbefehle->confirmDiscardText()) {
         // The list must go on naming the exercise whose words step 3 shows, or a
         // correction would land in another exercise.
         m_schueler->gezeigtenWaehlen();
