@@ -1,10 +1,14 @@
 #include "app/glmain.h"
 
 #include "app/aufbau.h"
+#include "app/druckbefehle.h"
+#include "app/editorbefehle.h"
+#include "app/ergebnisprotokoll.h"
 #include "app/info.h"
 #include "app/laufbahnapp.h"
 #include "app/silbenbefehle.h"
 #include "app/symbole.h"
+#include "app/textbefehle.h"
 #include "exercise/core/fileio.h"
 #include "exercise/core/markup.h"
 #include "exercise/core/textfile.h"
@@ -16,28 +20,20 @@
 #include "exercise/ui/messages.h"
 #include "settings/ui/einstell.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPainter>
-#include <QPainterPath>
-#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -47,16 +43,11 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTextEdit>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QVBoxLayout>
-#include <algorithm>
-#include <functional>
 
 #ifdef Q_OS_WIN
 #define NOMINMAX
@@ -65,18 +56,12 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-constexpr QStringView textFilter = u"Laufbahn / Text (*.txt)";
-constexpr QStringView oldTextFilter = u"alte DOS-Laufbahn (*.lbz)";
-
-} // namespace
-
 TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(u"Form3"_s);
 
     m_werkzeugleiste = hauptfensterAufbauen(*this);
+    m_ergebnis = std::make_unique<Ergebnisprotokoll>(*RichEdit1, *RichEdit2, *Memo3, *Memo5);
 
     StatusBar1 = named(new QStatusBar, u"StatusBar1"_s);
     for (int panel = 0; panel < 2; ++panel) {
@@ -92,22 +77,9 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
 
     for (LazyFileDialog *dialog : {&OpenDialog1, &OpenDialog2, &SaveDialog1, &SaveDialog2})
         dialog->configure([](QFileDialog *made) { made->resize(760, 480); });
-    OpenDialog1.configure([](QFileDialog *dialog) {
-        dialog->setWindowTitle(u"Text laden"_s);
-        dialog->setFileMode(QFileDialog::ExistingFile);
-        dialog->setAcceptMode(QFileDialog::AcceptOpen);
-        dialog->setNameFilters({textFilter.toString(), oldTextFilter.toString()});
-    });
-    SaveDialog1.configure([](QFileDialog *dialog) {
-        dialog->setWindowTitle(u"Text speichern unter"_s);
-        dialog->setFileMode(QFileDialog::AnyFile);
-        dialog->setAcceptMode(QFileDialog::AcceptSave);
-        dialog->setNameFilter(textFilter.toString());
-        dialog->setDefaultSuffix(u"txt"_s);
-    });
 
     connectCommands();
-    setUpSectionCommands();
+    m_editor = new EditorBefehle(*this, *Memo1, *PopupMenu1, *StatusBar1);
     m_silben = new SilbenBefehle(*this);
     FormCreate();
 }
@@ -116,17 +88,9 @@ TForm3::~TForm3() = default;
 
 void TForm3::connectCommands()
 {
-    connect(neu1, &QAction::triggered, this, &TForm3::neu1Click);
-    connect(SpeedButton1, &QToolButton::clicked, this, &TForm3::neu1Click);
-    connect(ffnen1, &QAction::triggered, this, &TForm3::ffnen1Click);
-    connect(SpeedButton2, &QToolButton::clicked, this, &TForm3::ffnen1Click);
-    connect(speichern1, &QAction::triggered, this, &TForm3::speichern1Click);
-    connect(SpeedButton3, &QToolButton::clicked, this, &TForm3::speichern1Click);
-    connect(speichernunter1, &QAction::triggered, this, &TForm3::speichernunter1Click);
+    m_textbefehle = new Textbefehle(*this, *m_ergebnis);
     connect(Druckereinstellungen1, &QAction::triggered, this, &TForm3::Druckereinstellungen1Click);
-    connect(drucken1, &QAction::triggered, this, &TForm3::drucken1Click);
-    connect(SpeedButton4, &QToolButton::clicked, this, &TForm3::drucken1Click);
-    connect(alleTextedrucken1, &QAction::triggered, this, &TForm3::alleTextedrucken1Click);
+    new Druckbefehle(*this);
     connect(Info1, &QAction::triggered, this, &TForm3::Info1Click);
     connect(Programmende1, &QAction::triggered, this, &TForm3::Programmende1Click);
     connect(BitBtn8, &QPushButton::clicked, this, [] { laufbahn().Form10->exec(); });
@@ -155,14 +119,10 @@ void TForm3::connectCommands()
     connect(FehlerauswertungdesaktuellenSchler1, &QAction::triggered, this,
             &TForm3::FehlerauswertungdesaktuellenSchler1Click);
 
-    connect(SpeedButton6, &QToolButton::clicked, this, &TForm3::SpeedButton6Click);
     connect(SpeedButton7, &QToolButton::clicked, this, &TForm3::SpeedButton7Click);
     connect(SpeedButton8, &QToolButton::clicked, this, &TForm3::SpeedButton8Click);
-    connect(SpeedButton5, &QToolButton::clicked, this, &TForm3::SpeedButton5Click);
-    connect(SpeedButton9, &QToolButton::clicked, this, &TForm3::SpeedButton9Click);
 
     connect(Memo1, &QPlainTextEdit::textChanged, this, &TForm3::Memo1Change);
-    connect(Memo1, &QPlainTextEdit::customContextMenuRequested, this, &TForm3::showMemo1Menu);
 }
 
 TForm3::Placement TForm3::placementOn(const QRect &availableGeometry, const QMargins &frame)
@@ -224,7 +184,7 @@ void TForm3::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    if (confirmDiscardText() && confirmLeavePupil())
+    if (m_textbefehle->confirmDiscardText() && confirmLeavePupil())
         event->accept();
     else
         event->ignore();
@@ -238,23 +198,6 @@ QPrinter *TForm3::printer()
 }
 
 // ---------------------------------------------------------------- services
-
-int TForm3::farbtiefe() const
-{
-    const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
-    return s ? s->depth() : 0;
-}
-
-void TForm3::Delay_ms(int ms)
-{
-    if (ms <= 0) {
-        QCoreApplication::processEvents();
-        return;
-    }
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 void TForm3::versteckteBefehleZeigen(bool zeigen)
 {
@@ -308,6 +251,11 @@ TForm3::TextState TForm3::textState() const
     return name == neuerText ? TextState::New : TextState::Named;
 }
 
+bool TForm3::schuelerGeladen() const
+{
+    return Edit1->text() != keinSchueler;
+}
+
 void TForm3::setCurrentText(const QString &name)
 {
     Label6->setText(name);
@@ -337,41 +285,6 @@ bool TForm3::loadText(const QString &path, bool oldFormat)
     }
     showIoError(this, error);
     return false;
-}
-
-bool TForm3::writeTextFile(const QString &path, const QString &text)
-{
-    const WriteResult result = textfile::writeText(path, text);
-    if (!result.ok())
-        showWriteError(this, result, WrittenFile::Text);
-    return result.ok();
-}
-
-bool TForm3::confirmDiscardText()
-{
-    if (!Memo1->document()->isModified() || Memo1->document()->isEmpty())
-        return true;
-    QMessageBox box(QMessageBox::Question, applicationTitle(), u"Änderungen am Text speichern?"_s,
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-    box.button(QMessageBox::Yes)->setText(u"Ja"_s);
-    box.button(QMessageBox::No)->setText(u"Nein"_s);
-    box.button(QMessageBox::Cancel)->setText(u"Abbrechen"_s);
-    box.setDefaultButton(QMessageBox::Yes);
-    box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
-    case QMessageBox::Yes:
-        return speichern1Click();
-    case QMessageBox::No:
-        return true;
-    default:
-        return false;
-    }
-}
-
-void TForm3::clearResults()
-{
-    RichEdit1->clear();
-    Memo3->clear();
 }
 
 void TForm3::showStep3()
@@ -410,61 +323,6 @@ void TForm3::dateityp_feststellen()
     }
 }
 
-void TForm3::neu1Click()
-{
-    if (!confirmDiscardText())
-        return;
-    zufallsfolge = false;
-    Memo1->clear();
-    Memo1->document()->setModified(false);
-    setCurrentText(neuerText.toString());
-    clearResults();
-    Memo1Change();
-    Memo1->setFocus();
-}
-
-void TForm3::ffnen1Click()
-{
-    if (confirmDiscardText() && OpenDialog1->exec() == QDialog::Accepted &&
-        !OpenDialog1->selectedFiles().isEmpty()) {
-        const QString path = QDir::cleanPath(OpenDialog1->selectedFiles().constFirst());
-        const bool oldFormat = OpenDialog1->selectedNameFilter() == oldTextFilter;
-        if (loadText(path, oldFormat)) {
-            zufallsfolge = false;
-            setCurrentText(textName(path));
-            GroupBox1->show();
-            clearResults();
-        }
-    }
-    // Also after a cancelled dialog: the teacher may have changed the buttons by hand.
-    dateityp_feststellen();
-}
-
-bool TForm3::speichernunter1Click()
-{
-    if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
-        return false;
-    const QString path = QDir::cleanPath(SaveDialog1->selectedFiles().constFirst());
-    if (!writeTextFile(path, editorText(*Memo1->document())))
-        return false;
-    setCurrentText(textName(path));
-    zufallsfolge = false;
-    Memo1->document()->setModified(false);
-    return true;
-}
-
-bool TForm3::speichern1Click()
-{
-    const QString name = Label6->text();
-    // A random word order or a converted old text must never replace its source unasked.
-    if (textState() != TextState::Named || zufallsfolge || textfile::isOldTextName(name))
-        return speichernunter1Click();
-    if (!writeTextFile(textPath(name), editorText(*Memo1->document())))
-        return false;
-    Memo1->document()->setModified(false);
-    return true;
-}
-
 void TForm3::Druckereinstellungen1Click()
 {
     QPrintDialog dialog(printer(), this);
@@ -490,8 +348,7 @@ void TForm3::Programmende1Click()
 
 void TForm3::zuflligeWortfolge1Click()
 {
-    RichEdit1->clear();
-    Memo3->clear();
+    m_ergebnis->textGewechselt();
     zufallsfolge = true;
     setStatusText(0, u"zufällige Wortfolge"_s);
     QRandomGenerator random(quint32(QDateTime::currentMSecsSinceEpoch()));
@@ -508,14 +365,6 @@ void TForm3::Fehlerverstecken1Click()
         GroupBox3->hide();
     else
         GroupBox3->setVisible(!GroupBox4->isHidden());
-}
-
-void TForm3::SpeedButton6Click()
-{
-    if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
-        return;
-    writeTextFile(QDir::cleanPath(SaveDialog1->selectedFiles().constFirst()),
-                  editorText(*Memo3->document()));
 }
 
 void TForm3::SpeedButton7Click()
@@ -536,14 +385,7 @@ void TForm3::SpeedButton8Click()
     schueler_update();
 }
 
-void TForm3::showMemo1Menu(const QPoint &pos)
+bool TForm3::lueckentextPruefen(QPlainTextEdit *editor, qsizetype laenge)
 {
-    const QPoint global = Memo1->viewport()->mapToGlobal(pos);
-    if (!PopupMenu1->isEmpty()) {
-        PopupMenu1->popup(global);
-        return;
-    }
-    QMenu *standard = Memo1->createStandardContextMenu();
-    standard->setAttribute(Qt::WA_DeleteOnClose);
-    standard->popup(global);
+    return m_editor->lueckentextPruefen(editor, laenge);
 }

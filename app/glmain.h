@@ -37,15 +37,15 @@ class QTextEdit;
 class QToolBar;
 class QToolButton;
 class QWidget;
+class EditorBefehle;
+class Ergebnisprotokoll;
 class SchuelerAkte;
 class SilbenBefehle;
+class Textbefehle;
 class TForm9;
 class TForm12;
 class TForm17;
 class TFormLernverlauf;
-namespace printing {
-struct PrintJob;
-}
 
 namespace display {
 struct FlashSettings;
@@ -71,6 +71,8 @@ public:
     // The text state, read from Label6; only a named text is recorded in the pupil file.
     enum class TextState { None, New, Named };
     TextState textState() const;
+    // Whether a pupil is loaded, read from Edit1.
+    bool schuelerGeladen() const;
 
     // Where the main window opens on a screen: 809 x 606 centred, or filling the
     // screen's free area when the window with its frame does not fit into it (a
@@ -88,12 +90,9 @@ public:
     // The display string of the last chunk shown; the hidden "Laufbahn alt" glides it.
     QString laufbahn_text;
     QString kurzzeit_wort;
-    // Read by the hidden reading-finger commands ("Silbenlesen" sets it).
-    bool silben_modus = false;
 
-    // --- Services.
-    int farbtiefe() const;
-    void Delay_ms(int ms);
+    // --- Services. The displays read their screen's colour depth themselves, and
+    // nothing waits by spinning the event loop.
     void ShowTaskBar(bool show);
     // The printer every print and "Druckereinstellungen..." share; made on first use.
     QPrinter *printer();
@@ -107,14 +106,12 @@ public:
     // Shows one display string full screen until it closes; marked words arrive
     // through fehlerMarkieren.
     void laufbahnZeigen(const QString &anzeigeText);
-    // A word marked on the display: appended to Memo3, coloured red in RichEdit1.
+    // A word marked on the display: in a run the chunk's raw word to Memo3, coloured once
+    // written; outside one (a developer's try) at once, as the reading finger does.
     void fehlerMarkieren(const QString &word, int selectionStart, int selectionLength);
-    // The same for a display that names the place in RichEdit1 itself (the reading
-    // finger, a developer's try): `word` to Memo3, its place red.
-    void wortMarkieren(const QString &word, int selectionStart, int selectionLength);
 
-    // --- The word comparison (glmain_vergleich.cpp).
-    // Its results are recorded here.
+    // --- The word comparison (glmain_vergleich.cpp): its results of a first run are
+    // recorded.
     void vergleichVerbinden(TForm14 *vergleich);
     // The rewrite going on: its target's raw forms, and whether it is recorded.
     void setNachschreibTeil(const lauf::Nachschreiben &teil) { m_teil = teil; }
@@ -122,11 +119,6 @@ public:
     writing::VergleichsEingabe vergleichsEingabe(const QString &geschrieben,
                                                  const QString &vorlage) const;
     markup::FileType dateityp() const;
-    // While a rewrite of a first run goes on: the wrong words as lines of Memo3, the
-    // target words coloured in RichEdit1, the written words in RichEdit2.
-    void vergleichEintragen(const writing::Vergleich &vergleich);
-    // Appends the pieces at the end of a result text, each in its colour.
-    static void anhaengen(QTextEdit *text, const QList<writing::TextStueck> &stuecke);
 
     // --- The section choice in running text (glmain_auswahl.cpp).
     void auswahlVerbinden(TForm13 *auswahl);
@@ -152,8 +144,6 @@ public:
     void schreibformenVerbinden(TForm9 *wort, TForm12 *gruppe);
     // The rewrite going on, laufbahn_text, how to show the chunk again, the praise.
     writing::NachschreibEingabe nachschreibEingabe() const;
-    // A finished rewrite: appended to Memo5, and when right to RichEdit1 and RichEdit2.
-    void nachschreibenEintragen(const writing::Auswertung &auswertung);
     // "Show again" from a rewrite form: the chunk once more on the display it chose.
     void wiederholungZeigen(const writing::Wiederholung &wiederholung);
 
@@ -205,18 +195,11 @@ public:
     bool loadText(const QString &path, bool oldFormat = false);
     // Label6 and status panel 0 name the text.
     void setCurrentText(const QString &name);
-    // Asks "Änderungen am Text speichern?" when Memo1 holds unsaved changes; false when
-    // the teacher cancels (or saving fails), so the text must not be replaced.
-    bool confirmDiscardText();
     // Step 3: GroupBox4 shown, GroupBox3 too unless "Fehleranzeige verstecken" is checked.
     void showStep3();
     void hideStep3();
 
-    // --- Commands.
-    void neu1Click();
-    void ffnen1Click();
-    bool speichern1Click();
-    bool speichernunter1Click();
+    // --- Commands (the text commands are Textbefehle's, the prints Druckbefehle's).
     void Druckereinstellungen1Click();
     void Info1Click();
     void Programmende1Click();
@@ -226,7 +209,6 @@ public:
     void FehlerauswertungdesaktuellenSchler1Click();
     void Memo1Change();
     void dateityp_feststellen();
-    void SpeedButton6Click();
     void SpeedButton7Click();
     void SpeedButton8Click();
     void Button5Click();
@@ -247,18 +229,6 @@ public:
     bool confirmLeavePupil();
     // The loaded pupil's file, or empty.
     QString schuelerPfad() const;
-
-    // Printing (glmain_drucken.cpp): the exercise text ("Text drucken", SpeedButton4), the
-    // wrong words (SpeedButton5), the written text (SpeedButton9) and the texts of a folder
-    // ("alle Texte drucken..."), each shown in the print preview first.
-    void drucken1Click();
-    void SpeedButton5Click();
-    void SpeedButton9Click();
-    void alleTextedrucken1Click();
-    // The size of Label8, the single prints' size.
-    int druckGroesse() const;
-    // Opens the preview of `job` for the printer chosen in "Druckereinstellungen...".
-    void druckvorschau(const printing::PrintJob &job);
 
     // --- Controls.
     QPlainTextEdit *Memo1;
@@ -349,34 +319,9 @@ public:
     LazyFileDialog SaveDialog1{this, QStringLiteral("SaveDialog1")};
     LazyFileDialog SaveDialog2{this, QStringLiteral("SaveDialog2")};
 
-    // --- Memo1's menu PopupMenu1 and its markup checked as it is typed
-    // (glmain_abschnitt.cpp).
-    QAction *ausscheiden1;
-    QAction *kopieren1;
-    QAction *einfgen1;
-    QAction *lschen1;
-    QAction *N6;
-    QAction *Abschnittnichtnachschreiben1;
-    QAction *Abschnittals1;
-    QAction *Abschnittalszeigen1;
-    QAction *N7;
-    QAction *AbschnittzurWortgrppeverbinden1;
-    // The items that need a selection follow the editor's selection as the menu opens.
-    void PopupMenu1Popup();
-    // Puts the selection of Memo1 inside a pair of `mark`, as one undo step.
-    void abschnittEinrahmen(QChar mark);
-    void AbschnittzurWortgrppeverbinden1Click();
-    // Before an exercise starts on the text of `editor` (Memo1, or Memo3 for a
-    // repetition): true when its markup is sound; else the warning naming the line is
-    // shown, the caret put on the broken pair, and false returned. With a `laenge`,
-    // only the start of the text that long is checked (what a long text's run takes).
+    // Before an exercise starts on the text of `editor`: its markup checked
+    // (EditorBefehle::lueckentextPruefen).
     bool lueckentextPruefen(QPlainTextEdit *editor, qsizetype laenge = -1);
-
-private:
-    void setUpSectionCommands();
-    // Underlines the first broken pair of Memo1 and names it in the status bar.
-    void showPairFault();
-    QLabel *m_pairFaultLabel = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -391,10 +336,6 @@ private:
     void setUpPupilCommands();
     // Edit1 and status panel 1 name the loaded pupil.
     void schuelerZeigen();
-    void showMemo1Menu(const QPoint &pos);
-    // Writes `text` under `path`; reports unwritable characters and file errors.
-    bool writeTextFile(const QString &path, const QString &text);
-    void clearResults();
     // The steps of a run (glmain_laufbahn.cpp). The buffer from the part of the editor's
     // text that fits, its markup checked; a cut is noted in the status bar.
     // `teil`, when given, takes the part of the editor's text that the buffer holds.
@@ -407,9 +348,6 @@ private:
     // After a first run of the hidden starts: the result recorded (when `geuebt` or a
     // word is wrong), step 3 shown.
     void versteckteUebungEintragen(bool geuebt);
-    // The words marked on a chunk's display, coloured where the chunk's words were
-    // appended to RichEdit1 from `ab` on.
-    void markierteWoerterFaerben(int ab, const lauf::MarkierteFaerben &markierte);
     void laufErgebnisEintragen();
     // The run going on, or none.
     lauf::Uebungslauf *m_lauf = nullptr;
@@ -425,4 +363,9 @@ private:
     bool m_firstShowPending = true;
     // The loaded pupil file with ListBox1 and Memo2.
     SchuelerAkte *m_schueler = nullptr;
+    // What a run leaves in RichEdit1, RichEdit2, Memo3 and Memo5.
+    std::unique_ptr<Ergebnisprotokoll> m_ergebnis;
+    // Memo1's menu and its markup check.
+    EditorBefehle *m_editor = nullptr;
+    Textbefehle *m_textbefehle = nullptr;
 };

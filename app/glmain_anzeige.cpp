@@ -3,6 +3,7 @@
 
 #include "app/glmain.h"
 
+#include "app/ergebnisprotokoll.h"
 #include "app/laufbahnapp.h"
 #include "display/ui/kuzzeit.h"
 #include "display/ui/laufunit4.h"
@@ -11,13 +12,8 @@
 #include "display/ui/unit4.h"
 #include "settings/ui/einstellwerte.h"
 
-#include <QAction>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QScopeGuard>
-#include <QTextCharFormat>
-#include <QTextCursor>
-#include <QTextEdit>
 
 display::DisplaySettings TForm3::anzeigeEinstellungen() const
 {
@@ -56,7 +52,10 @@ void TForm3::lesefingerZeigen(const QString &puffer, display::LeseModus modus)
     TleseForm4 form(puffer, modus,
                     einstellwerte::lesefinger(*laufbahn().Form10, Label7->font(), ersterLauf()),
                     this);
-    connect(&form, &TleseForm4::wordMarked, this, &TForm3::wortMarkieren);
+    connect(&form, &TleseForm4::wordMarked, this,
+            [this](const QString &word, int start, int length) {
+                m_ergebnis->wortMarkieren(word, start, length);
+            });
     form.exec();
 }
 
@@ -83,25 +82,8 @@ void TForm3::fehlerMarkieren(const QString &word, int selectionStart, int select
     // In a run the chunk knows its raw words; it colours them once they are written.
     if (m_lauf) {
         if (const std::optional<QString> roh = m_lauf->markiert(selectionStart))
-            Memo3->appendPlainText(*roh);
+            m_ergebnis->fehlerwortEintragen(*roh);
         return;
     }
-    wortMarkieren(word, selectionStart, selectionLength);
-}
-
-void TForm3::wortMarkieren(const QString &word, int selectionStart, int selectionLength)
-{
-    Memo3->appendPlainText(word);
-
-    // The display counts in its own string; a selection past the end of what the
-    // rewrite forms have written so far colours only what is there.
-    QTextCursor cursor(RichEdit1->document());
-    const int end = RichEdit1->document()->characterCount() - 1;
-    const int start = qBound(0, selectionStart, end);
-    cursor.setPosition(start);
-    cursor.setPosition(qBound(start, selectionStart + selectionLength, end),
-                       QTextCursor::KeepAnchor);
-    QTextCharFormat red;
-    red.setForeground(QColor(255, 0, 0));
-    cursor.mergeCharFormat(red);
+    m_ergebnis->wortMarkieren(word, selectionStart, selectionLength);
 }

@@ -61,7 +61,7 @@ void TForm3::Textauswertung1Click()
 
 void TForm3::FehlerauswertungdesaktuellenSchler1Click()
 {
-    if (Edit1->text() == keinSchueler) {
+    if (!schuelerGeladen()) {
         showInformation(this, u"Sie müssen zunächst einen Schüler laden."_s);
         return;
     }

@@ -4,6 +4,7 @@
 #include "app/glmain.h"
 
 #include "app/diktatlauf.h"
+#include "app/ergebnisprotokoll.h"
 #include "app/laufbahnapp.h"
 #include "app/laufsperre.h"
 #include "app/schuelerakte.h"
@@ -24,10 +25,6 @@
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QStatusBar>
-#include <QTextCharFormat>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTextEdit>
 
 using namespace Qt::StringLiterals;
 
@@ -66,19 +63,7 @@ void TForm3::BitBtn10Click()
 
 void TForm3::laufErgebnisEintragen()
 {
-    // A wrong word read back from the pupil file must not look like a header.
-    QStringList zeilen = editorText(*Memo3->document()).split(u'\n');
-    bool geaendert = false;
-    for (QString &zeile : zeilen) {
-        const QString inDatei = lauf::fehlerwortFuerDatei(zeile);
-        geaendert = geaendert || inDatei != zeile;
-        zeile = inDatei;
-    }
-    if (geaendert) {
-        QTextCursor cursor(Memo3->document());
-        cursor.select(QTextCursor::Document);
-        cursor.insertText(zeilen.join(u'\n'));
-    }
+    const QStringList zeilen = m_ergebnis->fehlerFuerDatei();
     m_schueler->nichtsZeigen();
     ListBox3->clear();
     ListBox3->addItems(pupilrecord::nonEmpty(zeilen));
@@ -107,12 +92,8 @@ std::optional<bool> TForm3::laufbahn_starten(const QString &puffer, bool neueUeb
 {
     if (!lob_laden())
         return std::nullopt;
-    if (neueUebung) {
-        RichEdit1->clear();
-        RichEdit2->clear();
-        Memo3->clear();
-        Memo5->clear();
-    }
+    if (neueUebung)
+        m_ergebnis->neuerLauf();
     lobBildInit();
 
     lauf::Uebungslauf lauf(
@@ -120,7 +101,7 @@ std::optional<bool> TForm3::laufbahn_starten(const QString &puffer, bool neueUeb
         einstellwerte::lauf(*laufbahn().Form10, dateityp(), alternativerLaufmodus1->isChecked()));
     const lauf::Fertig ende = laufFuehren(lauf);
 
-    RichEdit1->setTextCursor(QTextCursor(RichEdit1->document()));
+    m_ergebnis->anDenAnfang();
     showStep3();
     return ende.nachgeschrieben;
 }
@@ -134,16 +115,9 @@ void TForm3::lesenStarten(lauf::Art art, bool wiederholung)
         pufferFuellen(wiederholung ? Memo3 : Memo1, markup::BufferLayout::ReadingFinger, &text);
     if (!puffer)
         return;
-    silben_modus = art == lauf::Art::Silbenlesen;
     // A repetition leaves the results as they are: the display marks nothing in it.
-    if (!wiederholung) {
-        Memo3->clear();
-        // The display names a marked word's place in this text, a line break one character.
-        RichEdit1->clear();
-        QTextCharFormat schwarz;
-        schwarz.setForeground(QColor(0, 0, 0));
-        QTextCursor(RichEdit1->document()).insertText(text, schwarz);
-    }
+    if (!wiederholung)
+        m_ergebnis->lesetextVorlegen(text);
     lauf::LaufEinstellungen einstellungen =
         einstellwerte::lauf(*laufbahn().Form10, dateityp(), alternativerLaufmodus1->isChecked());
     einstellungen.art = art;
@@ -161,10 +135,7 @@ void TForm3::BitBtn2Click()
     if (!puffer || !lob_laden())
         return;
     // The rewrites fill the results as in a Laufbahn run.
-    RichEdit1->clear();
-    RichEdit2->clear();
-    Memo3->clear();
-    Memo5->clear();
+    m_ergebnis->neuerLauf();
     lobBildInit();
     lauf::LaufEinstellungen einstellungen =
         einstellwerte::lauf(*laufbahn().Form10, dateityp(), alternativerLaufmodus1->isChecked());
@@ -181,7 +152,7 @@ void TForm3::versteckteUebungEintragen(bool geuebt)
     // was no exercise.
     if (geuebt || ListBox3->count() > 0)
         uebungEintragen(pupilrecord::ExerciseKind::Other);
-    RichEdit1->setTextCursor(QTextCursor(RichEdit1->document()));
+    m_ergebnis->anDenAnfang();
     showStep3();
 }
 
@@ -201,7 +172,7 @@ lauf::Fertig TForm3::laufFuehren(lauf::Uebungslauf &lauf)
                 abschnittWaehlen(lauf.puffer(), waehlen->satzNr, waehlen->abschnittEnde);
             lauf.gewaehlt(wahl.abschnitt, wahl.satz_nr, wahl.abschnitt_ende);
         } else if (const auto *zeigen = std::get_if<lauf::Zeigen>(&schritt)) {
-            ab = RichEdit1->document()->characterCount() - 1;
+            ab = m_ergebnis->vorlageEnde();
             diktat.darbieten(*zeigen, [&] { abschnittZeigen(*zeigen); });
         } else if (const auto *teil = std::get_if<lauf::Nachschreiben>(&schritt)) {
             m_teil = *teil;
@@ -211,7 +182,7 @@ lauf::Fertig TForm3::laufFuehren(lauf::Uebungslauf &lauf)
                 form.nachschreiben(teil->ziel, diktat.eingabe(nachschreibEingabe()),
                                    einstellwerte::nachschreiben(*laufbahn().Form10)));
         } else if (const auto *markiert = std::get_if<lauf::MarkierteFaerben>(&schritt)) {
-            markierteWoerterFaerben(ab, *markiert);
+            m_ergebnis->markierteFaerben(ab, *markiert);
         } else {
             return std::get<lauf::Fertig>(schritt);
         }
@@ -257,28 +228,4 @@ void TForm3::abschnittZeigen(const lauf::Zeigen &zeigen)
     }
     repaint();
     QCoreApplication::processEvents();
-}
-
-void TForm3::markierteWoerterFaerben(int ab, const lauf::MarkierteFaerben &markierte)
-{
-    // The chunk's target words were appended behind `ab` in their order; a word marked
-    // on the display is found there by its place among the words written.
-    QTextDocument *dokument = RichEdit1->document();
-    QTextCharFormat rot;
-    rot.setForeground(QColor(255, 0, 0));
-    int suchAb = ab;
-    for (int stelle = 0; stelle < markierte.woerter.size(); ++stelle) {
-        const QString &ziel = markierte.woerter[stelle].ziel;
-        if (ziel.isEmpty())
-            continue;
-        const QTextCursor fund = dokument->find(
-            ziel, suchAb, QTextDocument::FindCaseSensitively | QTextDocument::FindWholeWords);
-        if (fund.isNull())
-            break;
-        suchAb = fund.selectionEnd();
-        if (markierte.markiert.contains(stelle)) {
-            QTextCursor markieren = fund;
-            markieren.mergeCharFormat(rot);
-        }
-    }
 }

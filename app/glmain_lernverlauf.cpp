@@ -32,13 +32,12 @@ void TForm3::lernverlaufVerbinden(TFormLernverlauf *lernverlauf)
     connect(Lernverlauf1, &QAction::triggered, this, &TForm3::Lernverlauf1Click);
     // The menu says why the command cannot be chosen yet.
     Optionen1->setToolTipsVisible(true);
-    const auto schuelerGeladen = [this](const QString &name) {
-        const bool geladen = name != keinSchueler;
-        Lernverlauf1->setEnabled(geladen);
-        Lernverlauf1->setToolTip(geladen ? Lernverlauf1->text() : ohneSchueler());
+    const auto freigeben = [this] {
+        Lernverlauf1->setEnabled(schuelerGeladen());
+        Lernverlauf1->setToolTip(schuelerGeladen() ? Lernverlauf1->text() : ohneSchueler());
     };
-    connect(Edit1, &QLineEdit::textChanged, this, schuelerGeladen);
-    schuelerGeladen(Edit1->text());
+    connect(Edit1, &QLineEdit::textChanged, this, freigeben);
+    freigeben();
     connect(lernverlauf, &TFormLernverlauf::druckauftrag, this,
             [this, lernverlauf](const printing::PrintJob &job) {
                 printing::Druckvorschau preview(job, printer(), lernverlauf);
@@ -48,7 +47,7 @@ void TForm3::lernverlaufVerbinden(TFormLernverlauf *lernverlauf)
 
 void TForm3::Lernverlauf1Click()
 {
-    if (Edit1->text() == keinSchueler || !m_schueler->geladen()) {
+    if (!schuelerGeladen() || !m_schueler->geladen()) {
         showInformation(this, ohneSchueler());
         return;
     }

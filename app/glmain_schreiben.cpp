@@ -3,6 +3,7 @@
 
 #include "app/glmain.h"
 
+#include "app/ergebnisprotokoll.h"
 #include "app/laufbahnapp.h"
 #include "app/ws_black.h"
 #include "display/ui/kuzzeit.h"
@@ -12,16 +13,15 @@
 
 #include <QAction>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScopeGuard>
-#include <QTextCursor>
 
 void TForm3::schreibformenVerbinden(TForm9 *wort, TForm12 *gruppe)
 {
     for (Nachschreiben *form :
          {static_cast<Nachschreiben *>(wort), static_cast<Nachschreiben *>(gruppe)}) {
-        connect(form, &Nachschreiben::ausgewertet, this, &TForm3::nachschreibenEintragen);
+        connect(form, &Nachschreiben::ausgewertet, this,
+                [this](const writing::Auswertung &a) { m_ergebnis->nachschreibenEintragen(a); });
         connect(form, &Nachschreiben::nochmalZeigen, this, &TForm3::wiederholungZeigen);
     }
 }
@@ -39,15 +39,6 @@ writing::NachschreibEingabe TForm3::nachschreibEingabe() const
     for (int i = 0; i < ListBox4->count(); ++i)
         eingabe.lobZeilen << ListBox4->item(i)->text();
     return eingabe;
-}
-
-void TForm3::nachschreibenEintragen(const writing::Auswertung &auswertung)
-{
-    QTextCursor druck(Memo5->document());
-    druck.movePosition(QTextCursor::End);
-    druck.insertText(auswertung.druckText);
-    anhaengen(RichEdit1, auswertung.vorlageText);
-    anhaengen(RichEdit2, auswertung.geschriebenText);
 }
 
 void TForm3::wiederholungZeigen(const writing::Wiederholung &wiederholung)

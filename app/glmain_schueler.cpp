@@ -3,10 +3,11 @@
 
 #include "app/glmain.h"
 
+#include "app/ergebnisprotokoll.h"
 #include "app/laufbahnapp.h"
 #include "app/schuelerakte.h"
+#include "app/textbefehle.h"
 #include "exercise/core/textfile.h"
-#include "exercise/ui/editortext.h"
 #include "exercise/ui/messages.h"
 #include "exercise/ui/neuschueler.h"
 
@@ -21,22 +22,6 @@
 #include <QTextEdit>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The lines of a memo as a file holds them: none for an empty memo, and no empty line
-// after a final line break.
-QStringList memoLines(const QPlainTextEdit *memo)
-{
-    QString text = editorText(*memo->document());
-    if (text.isEmpty())
-        return {};
-    if (text.endsWith(u'\n'))
-        text.chop(1);
-    return text.split(u'\n');
-}
-
-} // namespace
 
 void TForm3::setUpPupilCommands()
 {
@@ -86,8 +71,7 @@ void TForm3::ffnen2Click()
         return;
     }
     Button5->show();
-    RichEdit1->clear();
-    Memo3->clear();
+    m_ergebnis->textGewechselt();
     // The last pupil's words must not stay behind in the hidden step 3.
     ListBox3->clear();
     hideStep3();
@@ -100,7 +84,7 @@ void TForm3::ListBox1Click()
     const QString entry = m_schueler->gewaehlterEintrag();
     if (!m_schueler->geladen() || entry.isEmpty())
         return;
-    if (!confirmDiscardText()) {
+    if (!m_textbefehle->confirmDiscardText()) {
         // The list must go on naming the exercise whose words step 3 shows, or a
         // correction would land in another exercise.
         m_schueler->gezeigtenWaehlen();
@@ -143,7 +127,7 @@ void TForm3::uebungEintragen(pupilrecord::ExerciseKind kind)
     if (textState() != TextState::Named)
         return;
     const SchuelerAkte::Eingetragen ergebnis =
-        m_schueler->eintragen(kind, Label6->text(), memoLines(Memo3));
+        m_schueler->eintragen(kind, Label6->text(), m_ergebnis->fehlerZeilen());
     if (ergebnis.woerter) {
         ListBox3->clear();
         ListBox3->addItems(pupilrecord::nonEmpty(*ergebnis.woerter));
@@ -154,13 +138,13 @@ void TForm3::uebungEintragen(pupilrecord::ExerciseKind kind)
 
 bool TForm3::confirmLeavePupil()
 {
-    const IoError error = m_schueler->ungeschriebeneSchreiben();
-    if (!error.failed())
+    const WriteResult written = m_schueler->ungeschriebeneSchreiben();
+    if (written.ok())
         return true;
     return askYesNo(
         this,
         u"Die Schülerdatei konnte nicht gespeichert werden (%1). Ohne sie "
-        u"weitermachen? Die letzten Änderungen gehen dann verloren."_s.arg(error.message()),
+        u"weitermachen? Die letzten Änderungen gehen dann verloren."_s.arg(written.io.message()),
         true);
 }
 
@@ -172,8 +156,7 @@ void TForm3::Button5Click()
     Edit2->clear();
     setStatusText(1, keinSchueler.toString());
     m_schueler->vergessen();
-    RichEdit1->clear();
-    Memo3->clear();
+    m_ergebnis->textGewechselt();
     hideStep3();
     Button5->hide();
 }

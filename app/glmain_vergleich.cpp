@@ -3,18 +3,19 @@
 
 #include "app/glmain.h"
 
+#include "app/ergebnisprotokoll.h"
 #include "app/laufbahnapp.h"
 #include "settings/ui/einstellwerte.h"
 
-#include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QTextCharFormat>
-#include <QTextCursor>
-#include <QTextEdit>
 
 void TForm3::vergleichVerbinden(TForm14 *vergleich)
 {
-    connect(vergleich, &TForm14::verglichen, this, &TForm3::vergleichEintragen);
+    // Only a first run is recorded.
+    connect(vergleich, &TForm14::verglichen, this, [this](const writing::Vergleich &ergebnis) {
+        if (m_teil.neueUebung)
+            m_ergebnis->vergleichEintragen(ergebnis);
+    });
 }
 
 writing::VergleichsEingabe TForm3::vergleichsEingabe(const QString &geschrieben,
@@ -41,26 +42,4 @@ markup::FileType TForm3::dateityp() const
     if (RadioButton2->isChecked())
         return markup::FileType::Wortgruppen;
     return markup::FileType::Text;
-}
-
-void TForm3::vergleichEintragen(const writing::Vergleich &vergleich)
-{
-    if (!m_teil.neueUebung)
-        return;
-    for (const QString &wort : vergleich.fehler)
-        Memo3->appendPlainText(wort);
-    anhaengen(RichEdit1, vergleich.vorlageText);
-    anhaengen(RichEdit2, vergleich.geschriebenText);
-}
-
-void TForm3::anhaengen(QTextEdit *text, const QList<writing::TextStueck> &stuecke)
-{
-    // Straight into the document, so the user's clipboard is never touched.
-    QTextCursor cursor(text->document());
-    cursor.movePosition(QTextCursor::End);
-    for (const writing::TextStueck &stueck : stuecke) {
-        QTextCharFormat format;
-        format.setForeground(stueck.farbe);
-        cursor.insertText(stueck.text, format);
-    }
 }

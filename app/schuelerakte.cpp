@@ -133,8 +133,7 @@ SchuelerAkte::Eingetragen SchuelerAkte::eintragen(pupilrecord::ExerciseKind art,
     if (!m_datei)
         return ergebnis;
     const QString eintrag = pupilrecord::makeEntry(art, QDateTime::currentDateTime(), textName);
-    m_datei->appendExercise(eintrag, woerter, &ergebnis.schreiben.io,
-                            &ergebnis.schreiben.unencodable);
+    ergebnis.schreiben = m_datei->appendExercise(eintrag, woerter);
     if (ergebnis.schreiben.unencodable.isEmpty())
         emit eingetragen();
     // Step 3 now shows this run's words: an earlier exercise chosen again must show its
@@ -157,19 +156,21 @@ WriteResult SchuelerAkte::korrigieren(const QStringList &woerter)
     // Only the exercise whose words step 3 shows may take them.
     if (!m_datei || eintrag.isEmpty() || eintrag != m_gezeigt)
         return ergebnis;
-    m_datei->updateWords(eintrag, woerter, &ergebnis.io, &ergebnis.unencodable);
+    ergebnis = m_datei->updateWords(eintrag, woerter);
     if (ergebnis.unencodable.isEmpty())
         emit eingetragen();
     auffuellen(eintrag);
     return ergebnis;
 }
 
-IoError SchuelerAkte::ungeschriebeneSchreiben()
+WriteResult SchuelerAkte::ungeschriebeneSchreiben()
 {
-    IoError error;
-    if (m_datei && m_datei->hasUnwrittenChanges() && m_datei->writeUnwritten(&error))
+    if (!m_datei || !m_datei->hasUnwrittenChanges())
+        return {};
+    const WriteResult ergebnis = m_datei->writeUnwritten();
+    if (ergebnis.ok())
         auffuellen(gewaehlterEintrag());
-    return error;
+    return ergebnis;
 }
 
 void SchuelerAkte::auffuellen(const QString &auswahl)

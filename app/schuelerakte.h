@@ -58,7 +58,7 @@ public:
     // happens otherwise.
     WriteResult korrigieren(const QStringList &woerter);
     // Before the pupil is let go: changes whose write failed are written now.
-    IoError ungeschriebeneSchreiben();
+    WriteResult ungeschriebeneSchreiben();
 
 signals:
     // The teacher chose an entry: with the mouse (once the button is released), with the

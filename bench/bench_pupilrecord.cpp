@@ -107,7 +107,7 @@ int runPupilRecord()
     const QStringList words = pupil->wordsOf(repeatedEntry);
     const double collectMs = double(timer.nsecsElapsed()) / 1e6;
     timer.restart();
-    if (!pupil->updateWords(repeatedEntry, words.mid(1), &error))
+    if (!pupil->updateWords(repeatedEntry, words.mid(1)).ok())
         return 1;
     const double correctMs = double(timer.nsecsElapsed()) / 1e6;
 

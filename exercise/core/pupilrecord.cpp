@@ -544,22 +544,17 @@ std::optional<PupilFile> PupilFile::load(const QString &path, IoError *error)
     return PupilFile(path, std::move(lines), read);
 }
 
-std::optional<PupilFile> PupilFile::create(const QString &path, const QString &name, IoError *error,
-                                           QString *unencodable)
+CreatedFile PupilFile::create(const QString &path, const QString &name)
 {
+    CreatedFile created;
     RecordLines lines;
     lines.append(asOneLine(name));
     const ansi::Encoded bytes = lines.toBytes();
-    if (unencodable)
-        *unencodable = bytes.unencodable;
-    if (!bytes.ok()) {
-        if (error)
-            *error = {};
-        return std::nullopt;
-    }
-    if (!writeFileAtomically(path, bytes.bytes, error))
-        return std::nullopt;
-    return PupilFile(path, std::move(lines), Fingerprint::of(bytes.bytes));
+    created.written.unencodable = bytes.unencodable;
+    if (!bytes.ok() || !writeFileAtomically(path, bytes.bytes, &created.written.io))
+        return created;
+    created.file = PupilFile(path, std::move(lines), Fingerprint::of(bytes.bytes));
+    return created;
 }
 
 QString PupilFile::fullName() const
@@ -577,16 +572,14 @@ QStringList PupilFile::wordsOf(const QString &entry) const
     return collectWordsOf(m_lines, entry);
 }
 
-bool PupilFile::appendExercise(const QString &entry, const QStringList &words, IoError *error,
-                               QString *unencodable)
+WriteResult PupilFile::appendExercise(const QString &entry, const QStringList &words)
 {
-    return apply({true, entry, words, {}}, error, unencodable);
+    return apply({true, entry, words, {}});
 }
 
-bool PupilFile::updateWords(const QString &entry, const QStringList &words, IoError *error,
-                            QString *unencodable)
+WriteResult PupilFile::updateWords(const QString &entry, const QStringList &words)
 {
-    return apply({false, entry, words, collectedBlocksOf(m_lines, entry)}, error, unencodable);
+    return apply({false, entry, words, collectedBlocksOf(m_lines, entry)});
 }
 
 RecordLines PupilFile::applyTo(RecordLines lines, const Change &change)
@@ -596,28 +589,33 @@ RecordLines PupilFile::applyTo(RecordLines lines, const Change &change)
     return correct(lines, change.entry, change.words, &change.replaced);
 }
 
-bool PupilFile::apply(Change change, IoError *error, QString *unencodable)
+WriteResult PupilFile::apply(Change change)
 {
-    const QString refused =
+    WriteResult result;
+    result.unencodable =
         ansi::unencodableCharacters(QString(change.entry + change.words.join(u'\n')));
-    if (unencodable)
-        *unencodable = refused;
-    if (!refused.isEmpty()) {
-        if (error)
-            *error = {};
-        return false;
-    }
+    if (!result.unencodable.isEmpty())
+        return result;
     const bool isAppend = change.isAppend;
     m_lines = applyTo(std::move(m_lines), change);
     m_unwritten.push_back(std::move(change));
-    return write(error, !isAppend);
+    writeInto(result, !isAppend);
+    return result;
 }
 
-bool PupilFile::writeUnwritten(IoError *error)
+WriteResult PupilFile::writeUnwritten()
 {
-    if (error)
-        *error = {};
-    return m_unwritten.empty() || write(error, true);
+    WriteResult result;
+    if (!m_unwritten.empty())
+        writeInto(result, true);
+    return result;
+}
+
+void PupilFile::writeInto(WriteResult &result, bool reportKeptCorrections)
+{
+    // A failure must never read as success, whatever path it took.
+    if (!write(&result.io, reportKeptCorrections) && !result.io.failed())
+        result.io = {IoError::WriteFailed};
 }
 
 bool PupilFile::write(IoError *error, bool reportKeptCorrections)

@@ -5,6 +5,7 @@
 
 #include "exercise/core/ansi.h"
 #include "exercise/core/fileio.h"
+#include "exercise/core/writeresult.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -135,12 +136,13 @@ bool underRecordLock(const QString &recordPath, std::chrono::milliseconds wait,
 // takes no new file, and so no lock file, the record itself is locked and only appended
 // to: a correction there is kept and refused with IoError::AppendOnly.
 // A change whose write fails stays in memory and is written with the next change.
+struct CreatedFile;
 class PupilFile {
 public:
     static std::optional<PupilFile> load(const QString &path, IoError *error);
-    // Writes a record holding only the name line, replacing any file at `path`.
-    static std::optional<PupilFile> create(const QString &path, const QString &name, IoError *error,
-                                           QString *unencodable = nullptr);
+    // Writes a record holding only the name line, replacing any file at `path`. A name
+    // Windows-1252 cannot store writes nothing.
+    [[nodiscard]] static CreatedFile create(const QString &path, const QString &name);
 
     const QString &path() const { return m_path; }
     // The record as it stands, including changes whose write failed: as lines, and as
@@ -156,18 +158,16 @@ public:
     // IoError::Locked, keeping the change for the next write.
     void setLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
     // Tries again to write changes whose write failed, merged with what is on disk now.
-    // True when nothing is left unwritten.
-    bool writeUnwritten(IoError *error);
+    // Ok when nothing is left unwritten.
+    [[nodiscard]] WriteResult writeUnwritten();
 
     // Both change the record and write it. Words or an entry holding characters
-    // Windows-1252 cannot store are refused before anything changes: false, `unencodable`
-    // lists them and `error` stays clear. On a file error the change is kept in `lines()`
-    // and `error` says what failed. Afterwards `lines()` may also hold what another
+    // Windows-1252 cannot store are refused before anything changes: the result lists
+    // them and holds no file error. On a file error the change is kept in `lines()` and
+    // the result says what failed. Afterwards `lines()` may also hold what another
     // program recorded in the meantime.
-    bool appendExercise(const QString &entry, const QStringList &words, IoError *error,
-                        QString *unencodable = nullptr);
-    bool updateWords(const QString &entry, const QStringList &words, IoError *error,
-                     QString *unencodable = nullptr);
+    [[nodiscard]] WriteResult appendExercise(const QString &entry, const QStringList &words);
+    [[nodiscard]] WriteResult updateWords(const QString &entry, const QStringList &words);
 
 private:
     struct Change {
@@ -187,7 +187,8 @@ private:
     };
 
     PupilFile(QString path, RecordLines lines, Fingerprint onDisk);
-    bool apply(Change change, IoError *error, QString *unencodable);
+    WriteResult apply(Change change);
+    void writeInto(WriteResult &result, bool reportKeptCorrections);
     // True when nothing is left unwritten, or (unless `reportKeptCorrections`) when only
     // corrections a folder without new files cannot take are left.
     bool write(IoError *error, bool reportKeptCorrections);
@@ -200,6 +201,12 @@ private:
     Fingerprint m_onDisk;
     std::vector<Change> m_unwritten;
     std::chrono::milliseconds m_lockWait{5000};
+};
+
+// What `PupilFile::create` made: the file, or nothing and why.
+struct CreatedFile {
+    std::optional<PupilFile> file;
+    WriteResult written;
 };
 
 } // namespace pupilrecord

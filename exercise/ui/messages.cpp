@@ -52,6 +52,8 @@ void showWriteError(QWidget *parent, const WriteResult &result, WrittenFile what
         {u"Der Eintrag enthält", u"der Schülerdatei", u"Die Schülerdatei bleibt unverändert."},
         {u"Die Wiederholung enthält", u"der Wiederholungsdatei",
          u"Die Wiederholung bleibt unverändert."},
+        {u"Der Schriftname enthält", u"einer Einstellungsdatei",
+         u"Die Einstellungen wurden nicht gespeichert."},
     };
     const Worte &w = worte[int(what)];
     QStringList zeichen;

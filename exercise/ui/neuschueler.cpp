@@ -84,12 +84,10 @@ std::optional<pupilrecord::PupilFile> TForm2::schuelerAnlegen(const QString &sta
     if (pupilrecord::fileExists(*path) && !confirmOverwritePupilFile(owner))
         return std::nullopt;
 
-    WriteResult result;
-    std::optional<pupilrecord::PupilFile> pupil =
-        pupilrecord::PupilFile::create(*path, name, &result.io, &result.unencodable);
-    if (!pupil)
-        showWriteError(owner, result, WrittenFile::PupilRecord);
-    return pupil;
+    pupilrecord::CreatedFile created = pupilrecord::PupilFile::create(*path, name);
+    if (!created.file)
+        showWriteError(owner, created.written, WrittenFile::PupilRecord);
+    return std::move(created.file);
 }
 
 bool confirmOverwritePupilFile(QWidget *parent)

@@ -1,7 +1,6 @@
 #include "exercise/ui/printing.h"
 
 #include "exercise/core/fileio.h"
-#include "exercise/ui/filedialog.h"
 #include "exercise/ui/messages.h"
 
 #include <QAction>
@@ -99,6 +98,15 @@ Druckvorschau::Druckvorschau(PrintJob job, QPrinter *printer, QWidget *parent)
 {
     setObjectName(u"Druckvorschau"_s);
     setWindowTitle(u"Druckvorschau: "_s + m_job.title);
+    m_pdfDialog.configure([fileName = m_job.fileName](QFileDialog *dialog) {
+        dialog->setWindowTitle(u"Als PDF speichern"_s);
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        dialog->setNameFilter(u"PDF-Datei (*.pdf)"_s);
+        dialog->setDefaultSuffix(u"pdf"_s);
+        dialog->resize(760, 480);
+        dialog->selectFile(fileName);
+    });
     printer->setDocName(m_job.title);
     m_preview = findChild<QPrintPreviewWidget *>();
     connect(this, &QPrintPreviewDialog::paintRequested, this, &Druckvorschau::paint);
@@ -173,15 +181,6 @@ void Druckvorschau::drucken()
 
 void Druckvorschau::alsPdfSpeichern()
 {
-    if (!m_pdfDialog) {
-        m_pdfDialog = makeFileDialog(this, u"PdfDialog"_s, u"Als PDF speichern"_s);
-        m_pdfDialog->setAcceptMode(QFileDialog::AcceptSave);
-        m_pdfDialog->setFileMode(QFileDialog::AnyFile);
-        m_pdfDialog->setNameFilter(u"PDF-Datei (*.pdf)"_s);
-        m_pdfDialog->setDefaultSuffix(u"pdf"_s);
-        m_pdfDialog->resize(760, 480);
-        m_pdfDialog->selectFile(m_job.fileName);
-    }
     if (m_pdfDialog->exec() != QDialog::Accepted || m_pdfDialog->selectedFiles().isEmpty())
         return;
     if (savePdf(m_pdfDialog->selectedFiles().constFirst()))

@@ -4,6 +4,7 @@
 // teacher prints or saves a PDF.
 
 #include "exercise/core/printlayout.h"
+#include "exercise/ui/lazyfiledialog.h"
 
 #include <QByteArray>
 #include <QFont>
@@ -15,7 +16,6 @@
 #include <functional>
 
 class QAction;
-class QFileDialog;
 class QPageLayout;
 class QPagedPaintDevice;
 class QPaintDevice;
@@ -79,7 +79,7 @@ private:
     QPrintPreviewWidget *m_preview = nullptr;
     QAction *m_printAction = nullptr;
     QAction *m_pdfAction = nullptr;
-    QFileDialog *m_pdfDialog = nullptr;
+    LazyFileDialog m_pdfDialog{this, QStringLiteral("PdfDialog")};
     bool m_painted = false;
 };
 

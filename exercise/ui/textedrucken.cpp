@@ -1,7 +1,6 @@
 #include "exercise/ui/textedrucken.h"
 
 #include "exercise/core/printjobs.h"
-#include "exercise/ui/filedialog.h"
 #include "exercise/ui/sprachwechsel.h"
 
 #include <QDir>
@@ -22,6 +21,12 @@ TForm8::TForm8(QWidget *parent)
       BitBtn2(new QPushButton(u"Abbrechen"_s, this)), m_folderButton(new QToolButton(this))
 {
     setObjectName(u"Form8"_s);
+    m_folderDialog.configure([](QFileDialog *dialog) {
+        dialog->setWindowTitle(u"Ordner wählen"_s);
+        dialog->setFileMode(QFileDialog::Directory);
+        dialog->setOption(QFileDialog::ShowDirsOnly);
+        dialog->resize(760, 480);
+    });
     Label1->setObjectName(u"Label1"_s);
     Edit1->setObjectName(u"Edit1"_s);
     BitBtn1->setObjectName(u"BitBtn1"_s);
@@ -62,12 +67,6 @@ TForm8::TForm8(QWidget *parent)
 
 void TForm8::chooseFolder()
 {
-    if (!m_folderDialog) {
-        m_folderDialog = makeFileDialog(this, u"OrdnerDialog"_s, u"Ordner wählen"_s);
-        m_folderDialog->setFileMode(QFileDialog::Directory);
-        m_folderDialog->setOption(QFileDialog::ShowDirsOnly);
-        m_folderDialog->resize(760, 480);
-    }
     const QString typedFolder = printjobs::folderPattern(Edit1->text()).folder;
     if (QFileInfo(typedFolder).isDir())
         m_folderDialog->setDirectory(typedFolder);

@@ -3,9 +3,10 @@
 // with a file pattern, typed or built from a folder chosen beside it.
 // Opened by the main window's menu "Extras" -> "alle Texte drucken...".
 
+#include "exercise/ui/lazyfiledialog.h"
+
 #include <QDialog>
 
-class QFileDialog;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -30,5 +31,5 @@ private:
     void chooseFolder();
 
     QToolButton *m_folderButton;
-    QFileDialog *m_folderDialog = nullptr;
+    LazyFileDialog m_folderDialog{this, QStringLiteral("OrdnerDialog")};
 };

@@ -235,9 +235,19 @@ std::optional<SettingsRecord> readSettingsFile(const QString &path, IoError *err
     return readSettingsRecord(*bytes, error);
 }
 
-bool writeSettingsFile(const QString &path, const SettingsRecord &record, IoError *error)
+WriteResult writeSettingsFile(const QString &path, const SettingsRecord &record)
 {
-    return writeFileAtomically(path, writeSettingsRecord(record), error);
+    WriteResult result;
+    for (const FontSpec *font : {&record.selectionFont, &record.displayFont, &record.writingFont,
+                                 &record.comparisonFont}) {
+        for (const QChar ch : ansi::unencodableCharacters(font->name)) {
+            if (!result.unencodable.contains(ch))
+                result.unencodable += ch;
+        }
+    }
+    if (result.unencodable.isEmpty())
+        writeFileAtomically(path, writeSettingsRecord(record), &result.io);
+    return result;
 }
 
 } // namespace settings

@@ -2,6 +2,7 @@
 // The settings file: one record of 236 bytes with every stored setting of the settings
 // dialog, integers little-endian, no header, version or checksum.
 
+#include "exercise/core/writeresult.h"
 #include "settings/core/colorvalue.h"
 #include "settings/core/fontspec.h"
 
@@ -74,7 +75,8 @@ std::optional<SettingsRecord> readSettingsRecord(QByteArrayView bytes, IoError *
 std::optional<SettingsRecord> readSettingsFile(const QString &path, IoError *error);
 
 // Writes a settings file through a temporary file, so a failed write leaves the old
-// file whole.
-bool writeSettingsFile(const QString &path, const SettingsRecord &record, IoError *error);
+// file whole. A font name with characters Windows-1252 cannot store writes nothing:
+// the file would name another font.
+[[nodiscard]] WriteResult writeSettingsFile(const QString &path, const SettingsRecord &record);
 
 } // namespace settings

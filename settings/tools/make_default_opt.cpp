@@ -30,10 +30,10 @@ int main(int argc, char *argv[])
     form.Panel4->setCaption(u"¬"_s);
     // Written by the dialog's own record code, but a failure goes to the console: a
     // message box would wait for a user the tool does not have.
-    IoError error;
-    if (!settings::writeSettingsFile(arguments[1], form.currentRecord(), &error)) {
+    const WriteResult result = settings::writeSettingsFile(arguments[1], form.currentRecord());
+    if (!result.ok()) {
         std::fprintf(stderr, "make_default_opt: %s: %s\n", qPrintable(arguments[1]),
-                     qPrintable(error.message()));
+                     qPrintable(result.io.failed() ? result.io.message() : result.unencodable));
         return 1;
     }
     return 0;

@@ -2,6 +2,7 @@
 
 #include "exercise/core/ansi.h"
 #include "exercise/core/fileio.h"
+#include "exercise/core/writeresult.h"
 #include "exercise/ui/firstshow.h"
 #include "exercise/ui/messages.h"
 #include "settings/core/loadrules.h"
@@ -33,9 +34,9 @@ using namespace settings;
 
 namespace {
 
-const QString fontHint = u"Klicken, um die Schrift zu ändern"_s;
-const QString colorHint = u"Klicken, um die Farbe zu ändern"_s;
-const QString backgroundHint = u"Klicken, um die Hintergrundfarbe zu ändern"_s;
+constexpr QStringView fontHint = u"Klicken, um die Schrift zu ändern";
+constexpr QStringView colorHint = u"Klicken, um die Farbe zu ändern";
+constexpr QStringView backgroundHint = u"Klicken, um die Hintergrundfarbe zu ändern";
 
 template <typename T> T *named(T *widget, const QString &name)
 {
@@ -43,11 +44,10 @@ template <typename T> T *named(T *widget, const QString &name)
     return widget;
 }
 
-FontLabel *makeLabel(const QString &name, const QString &caption, const QString &hint,
-                     QWidget *parent)
+FontLabel *makeLabel(const QString &name, const QString &caption, QStringView hint, QWidget *parent)
 {
     auto *label = named(new FontLabel(caption, parent), name);
-    label->setToolTip(hint);
+    label->setToolTip(hint.toString());
     return label;
 }
 
@@ -56,7 +56,7 @@ ColorPanel *makePanel(const QString &name, bool clickable, QWidget *parent)
     auto *panel = named(new ColorPanel(parent), name);
     panel->setClickable(clickable);
     if (clickable)
-        panel->setToolTip(backgroundHint);
+        panel->setToolTip(backgroundHint.toString());
     return panel;
 }
 
@@ -464,17 +464,12 @@ void TForm10::applyRecord(const SettingsRecord &r)
 
 bool TForm10::einstellungen_speichern(const QString &FileName)
 {
-    IoError error;
-    if (!writeSettingsFile(FileName, currentRecord(), &error)) {
-        showIoError(this, error);
-        return false;
-    }
-    const WriteResult zusatz = zusatzeinstellungenSchreiben(zusatzdatei(FileName), Zusatz->werte());
-    if (!zusatz.ok()) {
-        showIoError(this, zusatz.io);
-        return false;
-    }
-    return true;
+    WriteResult result = writeSettingsFile(FileName, currentRecord());
+    if (result.ok())
+        result = zusatzeinstellungenSchreiben(zusatzdatei(FileName), Zusatz->werte());
+    if (!result.ok())
+        showWriteError(this, result, WrittenFile::Settings);
+    return result.ok();
 }
 
 bool TForm10::einstellungen_laden(const QString &FileName)

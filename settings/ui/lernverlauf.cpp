@@ -1,7 +1,6 @@
 #include "settings/ui/lernverlauf.h"
 
 #include "exercise/core/fileio.h"
-#include "exercise/ui/filedialog.h"
 #include "exercise/ui/firstshow.h"
 #include "exercise/ui/messages.h"
 
@@ -295,6 +294,14 @@ TFormLernverlauf::TFormLernverlauf(QWidget *parent) : QDialog(parent)
     setObjectName(u"FormLernverlauf"_s);
     setWindowTitle(u"Lernverlauf"_s);
     resize(1000, 880);
+    SaveDialog1.configure([](QFileDialog *dialog) {
+        dialog->setWindowTitle(u"Diagramm als Bild speichern"_s);
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        dialog->setNameFilter(u"PNG-Bild (*.png)"_s);
+        dialog->setDefaultSuffix(u"png"_s);
+        dialog->resize(760, 480);
+    });
 
     Label1 = named(new QLabel, u"Label1"_s);
     QFont bold = Label1->font();
@@ -486,14 +493,6 @@ void TFormLernverlauf::drucken()
 void TFormLernverlauf::bildSpeichern()
 {
     const bool phaenomene = Seiten->currentIndex() == 1;
-    if (!SaveDialog1) {
-        SaveDialog1 = makeFileDialog(this, u"SaveDialog1"_s, u"Diagramm als Bild speichern"_s);
-        SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
-        SaveDialog1->setFileMode(QFileDialog::AnyFile);
-        SaveDialog1->setNameFilter(u"PNG-Bild (*.png)"_s);
-        SaveDialog1->setDefaultSuffix(u"png"_s);
-        SaveDialog1->resize(760, 480);
-    }
     SaveDialog1->selectFile(m_name + (phaenomene ? u" Phänomene.png"_s : u" Lernverlauf.png"_s));
     if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
         return;

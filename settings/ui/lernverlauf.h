@@ -3,6 +3,7 @@
 // spelling phenomenon, to print or save as a picture. Created once at start-up; the main
 // window's pupil menu fills it with init and shows it.
 
+#include "exercise/ui/lazyfiledialog.h"
 #include "exercise/ui/printing.h"
 #include "settings/core/lernverlauf.h"
 
@@ -15,7 +16,6 @@
 class QCheckBox;
 class QChartView;
 class QDateEdit;
-class QFileDialog;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -56,7 +56,7 @@ public:
     QChartView *VerlaufsDiagramm = nullptr;
     QChartView *PhaenomenDiagramm = nullptr;
     // Made when a picture is first saved.
-    QFileDialog *SaveDialog1 = nullptr;
+    LazyFileDialog SaveDialog1{this, QStringLiteral("SaveDialog1")};
 
 signals:
     // A print the teacher asked for, to be shown in the print preview over this window.

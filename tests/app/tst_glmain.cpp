@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -26,7 +25,6 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTextEdit>
-#include <QTimer>
 #include <QToolButton>
 #include <vector>
 
@@ -653,19 +651,6 @@ private slots:
         form->Druckereinstellungen1->trigger();
         QVERIFY(printDialog);
         QVERIFY(form->printer());
-    }
-
-    void delayKeepsEventsFlowing()
-    {
-        bool fired = false;
-        QTimer::singleShot(10, [&fired] { fired = true; });
-        QElapsedTimer clock;
-        clock.start();
-        form->Delay_ms(60);
-        QVERIFY(fired);
-        QVERIFY(clock.elapsed() >= 55);
-        form->Delay_ms(0);
-        QVERIFY(form->farbtiefe() > 0);
     }
 
     void windowPlacement_data()

@@ -35,8 +35,10 @@ int main(int argc, char **argv)
     for (int i = 0; i < count; ++i) {
         const QString name = u"Kopie%1-%2.txt"_s.arg(copy).arg(i);
         const QString entry = makeEntry(ExerciseKind::Laufbahn, QDateTime::currentDateTime(), name);
-        if (!pupil->appendExercise(entry, {u"Wort%1_%2"_s.arg(copy).arg(i)}, &error)) {
-            err << "append " << i << ": " << error.message() << Qt::endl;
+        const WriteResult appended =
+            pupil->appendExercise(entry, {u"Wort%1_%2"_s.arg(copy).arg(i)});
+        if (!appended.ok()) {
+            err << "append " << i << ": " << appended.io.message() << Qt::endl;
             ++failed;
         }
         // Where a correction cannot be written it is kept; it does not count here.
@@ -45,11 +47,14 @@ int main(int argc, char **argv)
             QStringList words = pupil->wordsOf(first);
             for (QString &word : words)
                 word = word == word.toLower() ? word.toUpper() : word.toLower();
-            pupil->updateWords(first, words, &error);
+            (void)pupil->updateWords(first, words);
         }
     }
-    for (int attempt = 0; !pupil->writeUnwritten(&error); ++attempt) {
-        err << "left over: " << error.message() << Qt::endl;
+    for (int attempt = 0;; ++attempt) {
+        const WriteResult leftOver = pupil->writeUnwritten();
+        if (leftOver.ok())
+            break;
+        err << "left over: " << leftOver.io.message() << Qt::endl;
         if (attempt == 10)
             return 1;
     }

@@ -446,10 +446,9 @@ private slots:
         }
         // The name really makes a file that reads back as the record's first line.
         IoError error;
-        const std::optional<PupilFile> created =
-            PupilFile::create(*filePathFor(dir.path(), name), name, &error);
-        QVERIFY2(created, qPrintable(error.message()));
-        QCOMPARE(PupilFile::load(created->path(), &error)->fullName(), name);
+        const CreatedFile created = PupilFile::create(*filePathFor(dir.path(), name), name);
+        QVERIFY2(created.file, qPrintable(created.written.io.message()));
+        QCOMPARE(PupilFile::load(created.file->path(), &error)->fullName(), name);
     }
 
     void newAndLoadedPupilAgree()
@@ -457,7 +456,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(u"Anna Beispiel.lbs"_s);
         IoError error;
-        std::optional<PupilFile> created = PupilFile::create(path, u"Anna Beispiel"_s, &error);
+        std::optional<PupilFile> created = PupilFile::create(path, u"Anna Beispiel"_s).file;
         QVERIFY(created);
         QCOMPARE(fileBytes(path), QByteArray("Anna Beispiel\r\n"));
         QCOMPARE(created->lines(), QStringList{u"Anna Beispiel"_s});
@@ -468,9 +467,9 @@ private slots:
         QCOMPARE(loaded->firstName(), u"Anna"_s);
 
         // A new pupil replaces the old record completely (the caller asked before).
-        QVERIFY(loaded->appendExercise(u"e"_s, {u"Hund"_s}, &error));
+        QVERIFY(loaded->appendExercise(u"e"_s, {u"Hund"_s}).ok());
         QVERIFY(fileExists(path));
-        QVERIFY(PupilFile::create(path, u"Anna Beispiel"_s, &error));
+        QVERIFY(PupilFile::create(path, u"Anna Beispiel"_s).file);
         QCOMPARE(fileBytes(path), QByteArray("Anna Beispiel\r\n"));
 
         QVERIFY(!PupilFile::load(dir.filePath(u"fehlt.lbs"_s), &error));
@@ -486,13 +485,12 @@ private slots:
         IoError error;
         std::optional<PupilFile> pupil = PupilFile::load(path, &error);
         QVERIFY(pupil);
-        QVERIFY(pupil->appendExercise(u"[07.12.2026] Woerter.txt"_s, {u"Straße"_s, u"der_Hund"_s},
-                                      &error));
-        QVERIFY(!error.failed());
+        QVERIFY(pupil->appendExercise(u"[07.12.2026] Woerter.txt"_s, {u"Straße"_s, u"der_Hund"_s})
+                    .ok());
         QCOMPARE(fileBytes(path), QByteArray("Mia\r\n~a\r\nHund\r\n~[07.12.2026] Woerter.txt\r\n"
                                              "Stra\xdf"
                                              "e\r\nder_Hund\r\n"));
-        QVERIFY(pupil->updateWords(u"a"_s, {}, &error));
+        QVERIFY(pupil->updateWords(u"a"_s, {}).ok());
         QCOMPARE(fileBytes(path), QByteArray("Mia\r\n~a\r\n~[07.12.2026] Woerter.txt\r\n"
                                              "Stra\xdf"
                                              "e\r\nder_Hund\r\n"));
@@ -506,15 +504,13 @@ private slots:
         const QString path = dir.filePath(u"Mia.lbs"_s);
         QVERIFY(putBytes(path, twoExercises));
         IoError error;
-        QString unencodable;
         std::optional<PupilFile> pupil = PupilFile::load(path, &error);
-        QVERIFY(!pupil->appendExercise(u"[07.12.2026] Woerter.txt"_s, {u"Hund"_s, u"Ωmega"_s},
-                                       &error, &unencodable));
-        QCOMPARE(unencodable, u"Ω"_s);
-        QVERIFY(!error.failed());
-        QVERIFY(!pupil->updateWords(u"[07.12.2026] Geschichte.txt"_s, {u"Baumॐ"_s}, &error,
-                                    &unencodable));
-        QCOMPARE(unencodable, u"ॐ"_s);
+        const WriteResult appended =
+            pupil->appendExercise(u"[07.12.2026] Woerter.txt"_s, {u"Hund"_s, u"Ωmega"_s});
+        QCOMPARE(appended.unencodable, u"Ω"_s);
+        QVERIFY(!appended.io.failed());
+        QCOMPARE(pupil->updateWords(u"[07.12.2026] Geschichte.txt"_s, {u"Baumॐ"_s}).unencodable,
+                 u"ॐ"_s);
         QCOMPARE(pupil->lines(), parse(twoExercises));
         QCOMPARE(fileBytes(path), twoExercises);
         QVERIFY(!pupil->hasUnwrittenChanges());
@@ -530,9 +526,9 @@ private slots:
         std::optional<PupilFile> first = PupilFile::load(path, &error);
         std::optional<PupilFile> second = PupilFile::load(path, &error);
 
-        QVERIFY(first->appendExercise(u"[07.12.2026 - 10:00:00] a.txt"_s, {u"eins"_s}, &error));
-        QVERIFY(second->appendExercise(u"[07.12.2026 - 10:00:05] b.txt"_s, {u"zwei"_s}, &error));
-        QVERIFY(first->appendExercise(u"[07.12.2026 - 10:30:00] c.txt"_s, {u"drei"_s}, &error));
+        QVERIFY(first->appendExercise(u"[07.12.2026 - 10:00:00] a.txt"_s, {u"eins"_s}).ok());
+        QVERIFY(second->appendExercise(u"[07.12.2026 - 10:00:05] b.txt"_s, {u"zwei"_s}).ok());
+        QVERIFY(first->appendExercise(u"[07.12.2026 - 10:30:00] c.txt"_s, {u"drei"_s}).ok());
 
         const QStringList onDisk = parse(fileBytes(path));
         QCOMPARE(first->lines(), onDisk);
@@ -557,11 +553,10 @@ private slots:
         std::optional<PupilFile> classroom = PupilFile::load(path, &error);
 
         // Meanwhile the other computer records a run and corrects another exercise.
-        QVERIFY(classroom->appendExercise(u"[07.12.2026] Geschichte.txt"_s, {u"Wald"_s}, &error));
-        QVERIFY(classroom->updateWords(u"[07.12.2026] Geschichte.txt"_s, {u"baum"_s}, &error));
+        QVERIFY(classroom->appendExercise(u"[07.12.2026] Geschichte.txt"_s, {u"Wald"_s}).ok());
+        QVERIFY(classroom->updateWords(u"[07.12.2026] Geschichte.txt"_s, {u"baum"_s}).ok());
 
-        QVERIFY(
-            teacher->updateWords(u"[07.12.2026 - 09:00:00] Woerter.txt"_s, {u"hund"_s}, &error));
+        QVERIFY(teacher->updateWords(u"[07.12.2026 - 09:00:00] Woerter.txt"_s, {u"hund"_s}).ok());
         const QStringList expected{u"Mia"_s,  u"~[07.12.2026 - 09:00:00] Woerter.txt"_s,
                                    u"hund"_s, u"~[07.12.2026] Geschichte.txt"_s,
                                    u"baum"_s, u"~[07.12.2026] Geschichte.txt"_s,
@@ -580,10 +575,10 @@ private slots:
         IoError error;
         std::optional<PupilFile> teacher = PupilFile::load(path, &error);
         std::optional<PupilFile> classroom = PupilFile::load(path, &error);
-        QVERIFY(classroom->appendExercise(u"y"_s, {}, &error));
-        QVERIFY(classroom->appendExercise(u"x"_s, {u"3"_s}, &error));
+        QVERIFY(classroom->appendExercise(u"y"_s, {}).ok());
+        QVERIFY(classroom->appendExercise(u"x"_s, {u"3"_s}).ok());
         QCOMPARE(teacher->wordsOf(u"x"_s), (QStringList{u"1"_s, u"2"_s}));
-        QVERIFY(teacher->updateWords(u"x"_s, {u"2"_s}, &error));
+        QVERIFY(teacher->updateWords(u"x"_s, {u"2"_s}).ok());
         QCOMPARE(parse(fileBytes(path)), (QStringList{u"Mia"_s, u"~x"_s, u"2"_s, u"~y"_s, u"~z"_s,
                                                       u"~x"_s, u"~y"_s, u"~x"_s, u"3"_s}));
     }
@@ -602,9 +597,9 @@ private slots:
         const QString away = dir.filePath(u"Klasse-weg"_s);
         QVERIFY(QDir().rename(folder, away));
         QVERIFY(putBytes(folder, "kein Ordner"));
-        QVERIFY(!pupil->appendExercise(u"e1"_s, {u"Hund"_s}, &error));
-        QVERIFY(error.failed());
-        QVERIFY(!error.message().isEmpty());
+        const WriteResult failed = pupil->appendExercise(u"e1"_s, {u"Hund"_s});
+        QVERIFY(failed.io.failed());
+        QVERIFY(!failed.io.message().isEmpty());
         QCOMPARE(fileBytes(away + u"/Mia.lbs"_s), twoExercises);
         // The exercise stays in memory and is written with the next change.
         QVERIFY(pupil->hasUnwrittenChanges());
@@ -614,7 +609,7 @@ private slots:
         QVERIFY(QDir().rename(away, folder));
         // Meanwhile another computer recorded an exercise there.
         QVERIFY(putBytes(path, twoExercises + "~e0\r\nMaus\r\n"));
-        QVERIFY(pupil->appendExercise(u"e2"_s, {u"Katze"_s}, &error));
+        QVERIFY(pupil->appendExercise(u"e2"_s, {u"Katze"_s}).ok());
         QVERIFY(!pupil->hasUnwrittenChanges());
         QCOMPARE(fileBytes(path), twoExercises + "~e0\r\nMaus\r\n~e1\r\nHund\r\n~e2\r\nKatze\r\n");
     }
@@ -679,13 +674,14 @@ private slots:
             QSKIP("nothing here write-protects a folder or a file for this user");
 
         const QString woerter = u"[07.12.2026 - 09:00:00] Woerter.txt"_s;
-        const bool written = correcting ? pupil->updateWords(woerter, {u"Hund"_s}, &error)
-                                        : pupil->appendExercise(u"e1"_s, {u"Hund"_s}, &error);
+        const WriteResult result = correcting ? pupil->updateWords(woerter, {u"Hund"_s})
+                                              : pupil->appendExercise(u"e1"_s, {u"Hund"_s});
+        const bool written = result.ok();
         const QByteArray changed =
             correcting ? QByteArray("Mia\r\n~[07.12.2026 - 09:00:00] Woerter.txt\r\nHund\r\n"
                                     "~[07.12.2026] Geschichte.txt\r\nBaum\r\n")
                        : QByteArray(twoExercises + "~e1\r\nHund\r\n");
-        QCOMPARE(error.failed() ? error.message() : QString(), message);
+        QCOMPARE(result.io.failed() ? result.io.message() : QString(), message);
         QCOMPARE(written, message.isEmpty());
         QCOMPARE(pupil->hasUnwrittenChanges(), !written);
         QCOMPARE(pupil->lines(), parse(changed));
@@ -695,7 +691,7 @@ private slots:
         folder.reset();
         QFile::remove(lockPath);
         QDir().rmdir(lockPath);
-        QVERIFY(pupil->writeUnwritten(&error));
+        QVERIFY(pupil->writeUnwritten().ok());
         QCOMPARE(fileBytes(path), changed);
         QVERIFY(!QFile::exists(lockPath));
     }
@@ -803,17 +799,17 @@ private slots:
         // Something that cannot be read stands where the record was.
         QVERIFY(QFile::remove(path));
         QVERIFY(QDir().mkdir(path));
-        QVERIFY(!teacher->appendExercise(u"x"_s, {u"5"_s}, &error));
+        QVERIFY(!teacher->appendExercise(u"x"_s, {u"5"_s}).ok());
         QCOMPARE(teacher->wordsOf(u"x"_s), (QStringList{u"1"_s, u"5"_s}));
-        QVERIFY(!teacher->updateWords(u"x"_s, {u"1"_s, u"fünf"_s}, &error));
+        QVERIFY(!teacher->updateWords(u"x"_s, {u"1"_s, u"fünf"_s}).ok());
         QVERIFY(teacher->hasUnwrittenChanges());
 
         QVERIFY(QDir().rmdir(path));
         QVERIFY(putBytes(path, start));
-        QVERIFY(classroom->appendExercise(u"x"_s, {u"9"_s}, &error));
-        QVERIFY(classroom->appendExercise(u"w"_s, {}, &error));
+        QVERIFY(classroom->appendExercise(u"x"_s, {u"9"_s}).ok());
+        QVERIFY(classroom->appendExercise(u"w"_s, {}).ok());
 
-        QVERIFY(teacher->writeUnwritten(&error));
+        QVERIFY(teacher->writeUnwritten().ok());
         const QStringList expected{u"Mia"_s, u"~x"_s, u"1"_s,  u"fünf"_s, u"~y"_s,
                                    u"~x"_s,  u"9"_s,  u"~w"_s, u"~x"_s};
         QCOMPARE(parse(fileBytes(path)), expected);
@@ -831,13 +827,12 @@ private slots:
         // Something that cannot be read stands at the path now: no blind overwrite.
         QVERIFY(QFile::remove(path));
         QVERIFY(QDir().mkdir(path));
-        QVERIFY(!pupil->appendExercise(u"e1"_s, {}, &error));
-        QCOMPARE(error.message(), u"Dateizugriff verweigert"_s);
+        QCOMPARE(pupil->appendExercise(u"e1"_s, {}).io.message(), u"Dateizugriff verweigert"_s);
         QVERIFY(QFileInfo(path).isDir());
 
         // A deleted record is written anew from memory.
         QVERIFY(QDir().rmdir(path));
-        QVERIFY(pupil->appendExercise(u"e2"_s, {}, &error));
+        QVERIFY(pupil->appendExercise(u"e2"_s, {}).ok());
         QCOMPARE(fileBytes(path), twoExercises + "~e1\r\n~e2\r\n");
     }
 };

@@ -159,7 +159,7 @@ void TestWiederholung::twoCopiesKeepEachOthersChanges()
     QVERIFY(b.herausnehmen(u"der_Baum"_s).ok());
     // Another exercise recorded on the computer of copy a.
     std::optional<pupilrecord::PupilFile> pupil = pupilrecord::PupilFile::load(lbs, &error);
-    QVERIFY(pupil->appendExercise(u"[09.12.2026] Tiere.txt"_s, {u"Igel"_s}, &error));
+    QVERIFY(pupil->appendExercise(u"[09.12.2026] Tiere.txt"_s, {u"Igel"_s}).ok());
     QVERIFY(a.nachUebung(pupil->text(), spaeter).ok());
     QVERIFY(b.ergebnisse({{u"Hund"_s, true}}, spaeter).ok());
 

@@ -255,14 +255,23 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"neu.opt"_s);
-        IoError error;
-        QVERIFY(writeSettingsFile(path, distinctRecord(), &error));
-        QVERIFY(writeSettingsFile(path, dialogDefaults(), &error));
+        QVERIFY(writeSettingsFile(path, distinctRecord()).ok());
+        QVERIFY(writeSettingsFile(path, dialogDefaults()).ok());
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), defaultRecordBytes());
-        QVERIFY(!writeSettingsFile(dir.filePath(u"weg/neu.opt"_s), dialogDefaults(), &error));
-        QCOMPARE(error.code, int(IoError::PathNotFound));
+        const WriteResult missingFolder =
+            writeSettingsFile(dir.filePath(u"weg/neu.opt"_s), dialogDefaults());
+        QCOMPARE(missingFolder.io.code, int(IoError::PathNotFound));
+        // A font name the file cannot hold would come back naming another font.
+        SettingsRecord greek = dialogDefaults();
+        greek.writingFont.name = u"ΩΣ Sans Ω"_s;
+        const WriteResult refused = writeSettingsFile(path, greek);
+        QCOMPARE(refused.unencodable, u"ΩΣ"_s);
+        QVERIFY(!refused.io.failed());
+        QFile after(path);
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), defaultRecordBytes());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"neu.opt"_s});
     }
 };

@@ -1,8 +1,6 @@
-// The main window's prints: the exercise text, the wrong words, the text the pupil wrote
-// and every text of a folder, laid out on the shared page and shown in the preview first.
+#include "app/druckbefehle.h"
 
 #include "app/glmain.h"
-
 #include "app/laufbahnapp.h"
 #include "exercise/core/fileio.h"
 #include "exercise/core/printjobs.h"
@@ -22,6 +20,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QToolButton>
 #include <cstdlib>
 
 using namespace Qt::StringLiterals;
@@ -39,8 +38,7 @@ QString namedText(const TForm3 &form)
 
 QString loadedPupil(const TForm3 &form)
 {
-    const QString pupil = form.Edit1->text();
-    return pupil == TForm3::keinSchueler ? QString() : pupil;
+    return form.schuelerGeladen() ? form.Edit1->text() : QString();
 }
 
 printing::Layout singleLayout(const QList<printlayout::Heading> &headings, const QString &buffer)
@@ -52,60 +50,70 @@ printing::Layout singleLayout(const QList<printlayout::Heading> &headings, const
 
 } // namespace
 
-int TForm3::druckGroesse() const
+Druckbefehle::Druckbefehle(TForm3 &fenster) : QObject(&fenster), m_fenster(fenster)
 {
-    const QFont font = Label8->font();
+    connect(fenster.drucken1, &QAction::triggered, this, &Druckbefehle::drucken1Click);
+    connect(fenster.SpeedButton4, &QToolButton::clicked, this, &Druckbefehle::drucken1Click);
+    connect(fenster.alleTextedrucken1, &QAction::triggered, this,
+            &Druckbefehle::alleTextedrucken1Click);
+    connect(fenster.SpeedButton5, &QToolButton::clicked, this, &Druckbefehle::SpeedButton5Click);
+    connect(fenster.SpeedButton9, &QToolButton::clicked, this, &Druckbefehle::SpeedButton9Click);
+}
+
+int Druckbefehle::druckGroesse() const
+{
+    const QFont font = m_fenster.Label8->font();
     return font.pixelSize() > 0 ? std::abs(settings::sizeForHeight(-font.pixelSize()))
                                 : font.pointSize();
 }
 
-void TForm3::druckvorschau(const printing::PrintJob &job)
+void Druckbefehle::druckvorschau(const printing::PrintJob &job)
 {
-    printing::Druckvorschau preview(job, printer(), this);
+    printing::Druckvorschau preview(job, m_fenster.printer(), &m_fenster);
     preview.exec();
 }
 
-void TForm3::drucken1Click()
+void Druckbefehle::drucken1Click()
 {
-    const QString name = namedText(*this);
-    const QString buffer =
-        printjobs::printBuffer(Memo1->toPlainText(), Sonderzeichennichtdrucken1->isChecked());
+    const QString name = namedText(m_fenster);
+    const QString buffer = printjobs::printBuffer(
+        m_fenster.Memo1->toPlainText(), m_fenster.Sonderzeichennichtdrucken1->isChecked());
     druckvorschau({name.isEmpty() ? u"Text"_s : name,
                    name.isEmpty() ? u"Text.pdf"_s : QFileInfo(name).completeBaseName() + u".pdf"_s,
                    einstellwerte::druckSchrift(*laufbahn().Form10, druckGroesse()),
                    singleLayout(printjobs::exerciseTextHeadings(name), buffer)});
 }
 
-void TForm3::SpeedButton5Click()
+void Druckbefehle::SpeedButton5Click()
 {
     // German whatever the system's language, as in the pupil file.
     const QString date = QDate::currentDate().toString(u"dd.MM.yyyy");
-    const QString buffer =
-        printjobs::printBuffer(Memo3->toPlainText(), Sonderzeichennichtdrucken1->isChecked());
-    druckvorschau(
-        {u"Fehler"_s, u"Fehler.pdf"_s,
-         einstellwerte::druckSchrift(*laufbahn().Form10, druckGroesse()),
-         singleLayout(printjobs::wrongWordsHeadings(date, loadedPupil(*this), namedText(*this)),
-                      buffer)});
-}
-
-void TForm3::SpeedButton9Click()
-{
-    const QListWidgetItem *entry = ListBox1->currentItem();
-    const QString selectedEntry = entry && entry->isSelected() ? entry->text() : QString();
-    // The marks stay: what the pupil wrote is printed as written.
-    const QString buffer = printjobs::printBuffer(Memo5->toPlainText(), false);
-    druckvorschau({u"Ergebnis"_s, u"Ergebnis.pdf"_s,
+    const QString buffer = printjobs::printBuffer(
+        m_fenster.Memo3->toPlainText(), m_fenster.Sonderzeichennichtdrucken1->isChecked());
+    druckvorschau({u"Fehler"_s, u"Fehler.pdf"_s,
                    einstellwerte::druckSchrift(*laufbahn().Form10, druckGroesse()),
-                   singleLayout(printjobs::writtenTextHeadings(namedText(*this), loadedPupil(*this),
-                                                               selectedEntry),
+                   singleLayout(printjobs::wrongWordsHeadings(date, loadedPupil(m_fenster),
+                                                              namedText(m_fenster)),
                                 buffer)});
 }
 
-void TForm3::alleTextedrucken1Click()
+void Druckbefehle::SpeedButton9Click()
+{
+    const QListWidgetItem *entry = m_fenster.ListBox1->currentItem();
+    const QString selectedEntry = entry && entry->isSelected() ? entry->text() : QString();
+    // The marks stay: what the pupil wrote is printed as written.
+    const QString buffer = printjobs::printBuffer(m_fenster.Memo5->toPlainText(), false);
+    druckvorschau({u"Ergebnis"_s, u"Ergebnis.pdf"_s,
+                   einstellwerte::druckSchrift(*laufbahn().Form10, druckGroesse()),
+                   singleLayout(printjobs::writtenTextHeadings(
+                                    namedText(m_fenster), loadedPupil(m_fenster), selectedEntry),
+                                buffer)});
+}
+
+void Druckbefehle::alleTextedrucken1Click()
 {
     TForm8 &dialog = *laufbahn().Form8;
-    dialog.Edit1->setText(QDir::toNativeSeparators(startverzeichnis + u"*.txt"_s));
+    dialog.Edit1->setText(QDir::toNativeSeparators(m_fenster.startverzeichnis + u"*.txt"_s));
     if (dialog.exec() != QDialog::Accepted)
         return;
 
@@ -118,7 +126,7 @@ void TForm3::alleTextedrucken1Click()
         IoError error;
         const std::optional<QString> text = textfile::readText(file, &error);
         if (!text) {
-            showError(this, error.message() + u".\n\n"_s + QDir::toNativeSeparators(file));
+            showError(&m_fenster, error.message() + u".\n\n"_s + QDir::toNativeSeparators(file));
             return;
         }
         texts.append({QDir::toNativeSeparators(file), printjobs::printBuffer(*text, false)});

@@ -1,7 +1,4 @@
-// The exercise editor's context menu: the clipboard commands and the commands that put
-// the gap markup around the selected text, and the markup checked as the teacher types.
-
-#include "app/glmain.h"
+#include "app/editorbefehle.h"
 
 #include "exercise/core/markup.h"
 #include "exercise/ui/editortext.h"
@@ -42,10 +39,12 @@ void replaceSelection(QPlainTextEdit *editor, const std::function<QString(QStrin
 
 } // namespace
 
-void TForm3::setUpSectionCommands()
+EditorBefehle::EditorBefehle(QWidget &fenster, QPlainTextEdit &editor, QMenu &menue,
+                             QStatusBar &status)
+    : QObject(&fenster), m_fenster(fenster), m_editor(editor), m_menue(menue)
 {
     auto item = [this](const QString &name, const QString &caption) {
-        QAction *action = PopupMenu1->addAction(caption);
+        QAction *action = m_menue.addAction(caption);
         action->setObjectName(name);
         return action;
     };
@@ -57,25 +56,26 @@ void TForm3::setUpSectionCommands()
     einfgen1->setShortcut(QKeySequence::Paste);
     lschen1 = item(u"lschen1"_s, u"löschen"_s);
     lschen1->setShortcut(QKeySequence::Delete);
-    N6 = PopupMenu1->addSeparator();
+    N6 = m_menue.addSeparator();
     N6->setObjectName(u"N6"_s);
     Abschnittnichtnachschreiben1 =
         item(u"Abschnittnichtnachschreiben1"_s, u"Abschnitt nicht nachschreiben"_s);
     Abschnittals1 = item(u"Abschnittals1"_s, u"Abschnitt als _ _ _ _ zeigen"_s);
     Abschnittalszeigen1 = item(u"Abschnittalszeigen1"_s, u"Abschnitt als [] zeigen"_s);
-    N7 = PopupMenu1->addSeparator();
+    N7 = m_menue.addSeparator();
     N7->setObjectName(u"N7"_s);
     AbschnittzurWortgrppeverbinden1 =
         item(u"AbschnittzurWortgrppeverbinden1"_s, u"Abschnitt zur Wortgruppe verbinden"_s);
 
-    connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm3::PopupMenu1Popup);
-    connect(ausscheiden1, &QAction::triggered, Memo1, &QPlainTextEdit::cut);
-    connect(kopieren1, &QAction::triggered, Memo1, &QPlainTextEdit::copy);
-    connect(einfgen1, &QAction::triggered, Memo1, &QPlainTextEdit::paste);
+    connect(&m_menue, &QMenu::aboutToShow, this, &EditorBefehle::PopupMenu1Popup);
+    connect(&m_editor, &QPlainTextEdit::customContextMenuRequested, this, &EditorBefehle::showMenu);
+    connect(ausscheiden1, &QAction::triggered, &m_editor, &QPlainTextEdit::cut);
+    connect(kopieren1, &QAction::triggered, &m_editor, &QPlainTextEdit::copy);
+    connect(einfgen1, &QAction::triggered, &m_editor, &QPlainTextEdit::paste);
     connect(lschen1, &QAction::triggered, this, [this] {
-        QTextCursor cursor = Memo1->textCursor();
+        QTextCursor cursor = m_editor.textCursor();
         cursor.removeSelectedText();
-        Memo1->setTextCursor(cursor);
+        m_editor.setTextCursor(cursor);
     });
     connect(Abschnittnichtnachschreiben1, &QAction::triggered, this,
             [this] { abschnittEinrahmen(markup::notRewrittenMark); });
@@ -84,7 +84,7 @@ void TForm3::setUpSectionCommands()
     connect(Abschnittalszeigen1, &QAction::triggered, this,
             [this] { abschnittEinrahmen(markup::omittedPartMark); });
     connect(AbschnittzurWortgrppeverbinden1, &QAction::triggered, this,
-            &TForm3::AbschnittzurWortgrppeverbinden1Click);
+            [this] { replaceSelection(&m_editor, markup::joinWordGroup); });
 
     m_pairFaultLabel = new ElidedLabel;
     m_pairFaultLabel->setObjectName(u"Lueckenfehler"_s);
@@ -93,49 +93,56 @@ void TForm3::setUpSectionCommands()
     red.setColor(QPalette::WindowText, QColor(200, 0, 0));
     m_pairFaultLabel->setPalette(red);
     m_pairFaultLabel->hide();
-    StatusBar1->addPermanentWidget(m_pairFaultLabel, 0);
-    connect(Memo1, &QPlainTextEdit::textChanged, this, &TForm3::showPairFault);
+    status.addPermanentWidget(m_pairFaultLabel, 0);
+    connect(&m_editor, &QPlainTextEdit::textChanged, this, &EditorBefehle::showPairFault);
 }
 
-void TForm3::PopupMenu1Popup()
+void EditorBefehle::PopupMenu1Popup()
 {
-    const bool selected = Memo1->textCursor().hasSelection();
+    const bool selected = m_editor.textCursor().hasSelection();
     for (QAction *action : {ausscheiden1, kopieren1, lschen1, Abschnittnichtnachschreiben1,
                             Abschnittals1, Abschnittalszeigen1, AbschnittzurWortgrppeverbinden1})
         action->setEnabled(selected);
     einfgen1->setEnabled(true);
 }
 
-void TForm3::abschnittEinrahmen(QChar mark)
+void EditorBefehle::showMenu(const QPoint &pos)
 {
-    replaceSelection(Memo1,
+    const QPoint global = m_editor.viewport()->mapToGlobal(pos);
+    if (!m_menue.isEmpty()) {
+        m_menue.popup(global);
+        return;
+    }
+    QMenu *standard = m_editor.createStandardContextMenu();
+    standard->setAttribute(Qt::WA_DeleteOnClose);
+    standard->popup(global);
+}
+
+void EditorBefehle::abschnittEinrahmen(QChar mark)
+{
+    replaceSelection(&m_editor,
                      [mark](QStringView selected) { return markup::wrapInPair(selected, mark); });
 }
 
-void TForm3::AbschnittzurWortgrppeverbinden1Click()
+void EditorBefehle::showPairFault()
 {
-    replaceSelection(Memo1, markup::joinWordGroup);
-}
-
-void TForm3::showPairFault()
-{
-    const markup::PairFault fault = markup::findPairFault(Memo1->toPlainText());
+    const markup::PairFault fault = markup::findPairFault(m_editor.toPlainText());
     QList<QTextEdit::ExtraSelection> marks;
     if (fault.broken()) {
         QTextEdit::ExtraSelection mark;
-        mark.cursor = QTextCursor(Memo1->document());
+        mark.cursor = QTextCursor(m_editor.document());
         mark.cursor.setPosition(int(fault.opening));
         mark.cursor.setPosition(int(fault.end), QTextCursor::KeepAnchor);
         mark.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
         mark.format.setUnderlineColor(QColor(255, 0, 0));
         marks.append(mark);
     }
-    Memo1->setExtraSelections(marks);
+    m_editor.setExtraSelections(marks);
     m_pairFaultLabel->setText(markup::pairFaultMessage(fault));
     m_pairFaultLabel->setVisible(fault.broken());
 }
 
-bool TForm3::lueckentextPruefen(QPlainTextEdit *editor, qsizetype laenge)
+bool EditorBefehle::lueckentextPruefen(QPlainTextEdit *editor, qsizetype laenge)
 {
     const QString text = editorText(*editor->document(), laenge);
     const QString warning = markup::pairFaultWarning(text);
@@ -145,10 +152,10 @@ bool TForm3::lueckentextPruefen(QPlainTextEdit *editor, qsizetype laenge)
     cursor.setPosition(int(markup::findPairFault(text).opening));
     editor->setTextCursor(cursor);
     editor->ensureCursorVisible();
-    showWarning(this, warning);
+    showWarning(&m_fenster, warning);
     // The keyboard goes back to the broken pair, not to whatever had it before the box.
     if (editor->isVisible()) {
-        activateWindow();
+        m_fenster.activateWindow();
         editor->setFocus(Qt::OtherFocusReason);
     }
     return false;
