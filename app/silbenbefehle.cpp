@@ -16,6 +16,7 @@
 #include <QTextDocument>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 
 using namespace Qt::StringLiterals;
@@ -69,7 +70,11 @@ SilbenBefehle::SilbenBefehle(TForm3 &form) : QObject(&form), m_form(form)
     Silbentrennungentfernen1 = new QAction(u"Silbentrennung entfernen"_s, menu);
     Silbentrennungentfernen1->setObjectName(u"Silbentrennungentfernen1"_s);
     const QList<QAction *> alle = menu->actions();
-    const qsizetype nach = alle.indexOf(form.AbschnittzurWortgrppeverbinden1);
+    // After the join command, the last of the section commands.
+    const auto verbinden = std::find_if(alle.begin(), alle.end(), [](const QAction *a) {
+        return a->objectName() == "AbschnittzurWortgrppeverbinden1"_L1;
+    });
+    const qsizetype nach = verbinden == alle.end() ? -1 : verbinden - alle.begin();
     QAction *davor = nach >= 0 && nach + 1 < alle.size() ? alle[nach + 1] : nullptr;
     menu->insertActions(davor, {Silbentrennen1, Silbentrennungentfernen1});
     connect(Silbentrennen1, &QAction::triggered, this, &SilbenBefehle::trennen);
