@@ -77,6 +77,7 @@ SilbenBefehle::SilbenBefehle(TForm3 &form) : QObject(&form), m_form(form)
     const qsizetype nach = verbinden == alle.end() ? -1 : verbinden - alle.begin();
     QAction *davor = nach >= 0 && nach + 1 < alle.size() ? alle[nach + 1] : nullptr;
     menu->insertActions(davor, {Silbentrennen1, Silbentrennungentfernen1});
+    menu->insertSeparator(Silbentrennen1);
     connect(Silbentrennen1, &QAction::triggered, this, &SilbenBefehle::trennen);
     connect(Silbentrennungentfernen1, &QAction::triggered, this, &SilbenBefehle::trennungEntfernen);
     // The teacher who opens the menu may ask for syllables next.
