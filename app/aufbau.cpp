@@ -38,55 +38,52 @@ void buildMenus(TForm3 &f)
 {
     QMenuBar *bar = f.menuBar();
     bar->setObjectName(u"MainMenu1"_s);
-    auto action = [&f](QMenu *menu, const QString &name, const QString &caption) {
+    auto action = [&f](QMenu *menu, const QString &name, const QString &caption = {}) {
         QAction *a = menu->addAction(caption);
         a->setObjectName(name);
         return a;
     };
-    auto checkItem = [&](QMenu *menu, const QString &name, const QString &caption) {
+    auto checkItem = [&](QMenu *menu, const QString &name, const QString &caption = {}) {
         QAction *a = action(menu, name, caption);
         a->setCheckable(true);
         return a;
     };
 
-    f.Datei1 = named(bar->addMenu(u"&Datei"_s), u"Datei1"_s);
-    f.neu1 = action(f.Datei1, u"neu1"_s, u"Neu"_s);
+    f.Datei1 = named(bar->addMenu(QString()), u"Datei1"_s);
+    f.neu1 = action(f.Datei1, u"neu1"_s);
     f.neu1->setShortcut(QKeySequence::New);
-    f.ffnen1 = action(f.Datei1, u"ffnen1"_s, u"Öffnen..."_s);
+    f.ffnen1 = action(f.Datei1, u"ffnen1"_s);
     f.ffnen1->setShortcut(QKeySequence::Open);
-    f.speichern1 = action(f.Datei1, u"speichern1"_s, u"Speichern"_s);
+    f.speichern1 = action(f.Datei1, u"speichern1"_s);
     f.speichern1->setShortcut(QKeySequence::Save);
-    f.speichernunter1 = action(f.Datei1, u"speichernunter1"_s, u"Speichern unter..."_s);
+    f.speichernunter1 = action(f.Datei1, u"speichernunter1"_s);
     f.Datei1->addSeparator();
-    f.drucken1 = action(f.Datei1, u"drucken1"_s, u"Text drucken"_s);
+    f.drucken1 = action(f.Datei1, u"drucken1"_s);
     f.drucken1->setShortcut(QKeySequence::Print);
-    f.Druckereinstellungen1 =
-        action(f.Datei1, u"Druckereinstellungen1"_s, u"Druckereinstellungen..."_s);
+    f.Druckereinstellungen1 = action(f.Datei1, u"Druckereinstellungen1"_s);
     f.Datei1->addSeparator();
-    f.Info1 = action(f.Datei1, u"Info1"_s, u"Info..."_s);
+    f.Info1 = action(f.Datei1, u"Info1"_s);
     f.Datei1->addSeparator();
-    f.Programmende1 = action(f.Datei1, u"Programmende1"_s, u"Programmende"_s);
+    f.Programmende1 = action(f.Datei1, u"Programmende1"_s);
 
-    f.Optionen1 = named(bar->addMenu(u"&Schüler"_s), u"Optionen1"_s);
-    f.neu2 = action(f.Optionen1, u"neu2"_s, u"Neu..."_s);
-    f.ffnen2 = action(f.Optionen1, u"ffnen2"_s, u"Öffnen..."_s);
+    f.Optionen1 = named(bar->addMenu(QString()), u"Optionen1"_s);
+    f.neu2 = action(f.Optionen1, u"neu2"_s);
+    f.ffnen2 = action(f.Optionen1, u"ffnen2"_s);
     f.Lernverlauf1 = action(f.Optionen1, u"Lernverlauf1"_s, u"Lernverlauf..."_s);
 
-    f.Optionen2 = named(bar->addMenu(u"&Optionen"_s), u"Optionen2"_s);
-    f.zuflligeWortfolge1 = action(f.Optionen2, u"zuflligeWortfolge1"_s, u"zufällige Wortfolge"_s);
+    f.Optionen2 = named(bar->addMenu(QString()), u"Optionen2"_s);
+    f.zuflligeWortfolge1 = action(f.Optionen2, u"zuflligeWortfolge1"_s);
     f.Optionen2->addSeparator();
-    f.Fehlerverstecken1 =
-        checkItem(f.Optionen2, u"Fehlerverstecken1"_s, u"Fehleranzeige verstecken"_s);
-    f.Sonderzeichennichtdrucken1 =
-        checkItem(f.Optionen2, u"Sonderzeichennichtdrucken1"_s, u"Sonderzeichen nicht drucken"_s);
+    f.Fehlerverstecken1 = checkItem(f.Optionen2, u"Fehlerverstecken1"_s);
+    f.Sonderzeichennichtdrucken1 = checkItem(f.Optionen2, u"Sonderzeichennichtdrucken1"_s);
     f.alternativerLaufmodus1 =
         checkItem(f.Optionen2, u"alternativerLaufmodus1"_s, u"alternativer Laufmodus"_s);
 
-    f.Extras1 = named(bar->addMenu(u"&Extras"_s), u"Extras1"_s);
-    f.alleTextedrucken1 = action(f.Extras1, u"alleTextedrucken1"_s, u"alle Texte drucken..."_s);
-    f.Textauswertung1 = action(f.Extras1, u"Textauswertung1"_s, u"Textauswertung..."_s);
+    f.Extras1 = named(bar->addMenu(QString()), u"Extras1"_s);
+    f.alleTextedrucken1 = action(f.Extras1, u"alleTextedrucken1"_s);
+    f.Textauswertung1 = action(f.Extras1, u"Textauswertung1"_s);
     f.FehlerauswertungdesaktuellenSchler1 =
-        action(f.Extras1, u"FehlerauswertungdesaktuellenSchler1"_s, u"Fehlerauswertung..."_s);
+        action(f.Extras1, u"FehlerauswertungdesaktuellenSchler1"_s);
     f.N5 = f.Extras1->addSeparator();
     f.N5->setObjectName(u"N5"_s);
     f.N5->setVisible(false);
@@ -103,10 +100,10 @@ QToolBar *buildToolBar(TForm3 &f)
     toolBar->setFloatable(false);
     toolBar->toggleViewAction()->setEnabled(false);
     toolBar->setIconSize(QSize(20, 20));
-    f.SpeedButton1 = speedButton(u"SpeedButton1"_s, newTextIcon(), u"neuer Text"_s);
-    f.SpeedButton2 = speedButton(u"SpeedButton2"_s, openTextIcon(), u"Text laden"_s);
-    f.SpeedButton3 = speedButton(u"SpeedButton3"_s, saveIcon(), u"Text speichern"_s);
-    f.SpeedButton4 = speedButton(u"SpeedButton4"_s, printerIcon(), u"Text drucken"_s);
+    f.SpeedButton1 = speedButton(u"SpeedButton1"_s, newTextIcon());
+    f.SpeedButton2 = speedButton(u"SpeedButton2"_s, openTextIcon());
+    f.SpeedButton3 = speedButton(u"SpeedButton3"_s, saveIcon());
+    f.SpeedButton4 = speedButton(u"SpeedButton4"_s, printerIcon());
     for (QToolButton *button : {f.SpeedButton1, f.SpeedButton2, f.SpeedButton3, f.SpeedButton4})
         toolBar->addWidget(button);
     return toolBar;
@@ -114,7 +111,7 @@ QToolBar *buildToolBar(TForm3 &f)
 
 QGroupBox *buildStep1(TForm3 &f)
 {
-    f.GroupBox2 = named(new QGroupBox(u"1. Schritt: Übung laden / erstellen"_s), u"GroupBox2"_s);
+    f.GroupBox2 = named(new QGroupBox, u"GroupBox2"_s);
     auto *layout = new QVBoxLayout(f.GroupBox2);
     layout->setSpacing(6);
 
@@ -131,16 +128,16 @@ QGroupBox *buildStep1(TForm3 &f)
     layout->addWidget(f.Memo1, 1);
 
     auto *pupilButtons = new QHBoxLayout;
-    f.Button3 = named(new QPushButton(u"neuer Schüler"_s), u"Button3"_s);
-    f.Button2 = named(new QPushButton(u"Schüler laden"_s), u"Button2"_s);
-    f.Button5 = hiddenButton(u"Button5"_s, u"Textbezogen"_s);
+    f.Button3 = named(new QPushButton, u"Button3"_s);
+    f.Button2 = named(new QPushButton, u"Button2"_s);
+    f.Button5 = hiddenButton(u"Button5"_s);
     pupilButtons->addWidget(f.Button3);
     pupilButtons->addWidget(f.Button2);
     pupilButtons->addWidget(f.Button5);
     pupilButtons->addStretch(1);
     layout->addLayout(pupilButtons);
 
-    f.Label5 = named(new QLabel(u"alte Übungen des Schülers:"_s), u"Label5"_s);
+    f.Label5 = named(new QLabel, u"Label5"_s);
     f.ListBox1 = named(new QListWidget, u"ListBox1"_s);
     f.Label5->setBuddy(f.ListBox1);
     f.ListBox1->setFixedHeight(120);
@@ -151,34 +148,34 @@ QGroupBox *buildStep1(TForm3 &f)
 
 QGroupBox *buildStep2(TForm3 &f)
 {
-    f.GroupBox1 = named(new QGroupBox(u"2. Schritt: Übung starten"_s), u"GroupBox1"_s);
+    f.GroupBox1 = named(new QGroupBox, u"GroupBox1"_s);
     auto *grid = new QGridLayout(f.GroupBox1);
     grid->setHorizontalSpacing(10);
 
-    f.RadioGroup1 = named(new QGroupBox(u"Datei-Typ"_s), u"RadioGroup1"_s);
+    f.RadioGroup1 = named(new QGroupBox, u"RadioGroup1"_s);
     auto *types = new QVBoxLayout(f.RadioGroup1);
     types->setSpacing(2);
-    f.RadioButton1 = named(new QRadioButton(u"Wörter"_s), u"RadioButton1"_s);
-    f.RadioButton2 = named(new QRadioButton(u"Wortgruppen"_s), u"RadioButton2"_s);
-    f.RadioButton3 = named(new QRadioButton(u"Text"_s), u"RadioButton3"_s);
+    f.RadioButton1 = named(new QRadioButton, u"RadioButton1"_s);
+    f.RadioButton2 = named(new QRadioButton, u"RadioButton2"_s);
+    f.RadioButton3 = named(new QRadioButton, u"RadioButton3"_s);
     f.RadioButton1->setChecked(true);
     types->addWidget(f.RadioButton1);
     types->addWidget(f.RadioButton2);
     types->addWidget(f.RadioButton3);
 
-    f.GroupBox5 = named(new QGroupBox(u"Vorname des Schülers"_s), u"GroupBox5"_s);
+    f.GroupBox5 = named(new QGroupBox, u"GroupBox5"_s);
     auto *firstName = new QVBoxLayout(f.GroupBox5);
     firstName->setSpacing(2);
     f.Edit2 = named(new QLineEdit, u"Edit2"_s);
     // The name goes into every praise line: a long one would make a praise of any size.
     f.Edit2->setMaxLength(40);
-    f.Label1 = named(new QLabel(u"Eingabe optional"_s), u"Label1"_s);
+    f.Label1 = named(new QLabel, u"Label1"_s);
     f.Label1->setEnabled(false);
     firstName->addWidget(f.Edit2);
     firstName->addWidget(f.Label1);
     firstName->addStretch(1);
 
-    f.BitBtn10 = named(new QPushButton(startIcon(), u"Laufbahn starten"_s), u"BitBtn10"_s);
+    f.BitBtn10 = named(new QPushButton(startIcon(), QString()), u"BitBtn10"_s);
     f.BitBtn10->setIconSize(QSize(20, 20));
     f.BitBtn10->setMinimumHeight(34);
     {
@@ -186,7 +183,7 @@ QGroupBox *buildStep2(TForm3 &f)
         red.setColor(QPalette::ButtonText, Qt::red);
         f.BitBtn10->setPalette(red);
     }
-    f.BitBtn8 = named(new QPushButton(u"Einstellungen..."_s), u"BitBtn8"_s);
+    f.BitBtn8 = named(new QPushButton, u"BitBtn8"_s);
     f.BitBtn8->setMinimumHeight(34);
     f.BitBtn1 = hiddenButton(u"BitBtn1"_s, u"Lesefinger"_s);
     f.BitBtn5 = hiddenButton(u"BitBtn5"_s, u"Silbenlesen"_s);
@@ -210,7 +207,7 @@ QGroupBox *buildStep2(TForm3 &f)
 
 QGroupBox *buildStep3(TForm3 &f)
 {
-    f.GroupBox3 = named(new QGroupBox(u"3. Schritt: Fehler ansehen"_s), u"GroupBox3"_s);
+    f.GroupBox3 = named(new QGroupBox, u"GroupBox3"_s);
     auto *layout = new QHBoxLayout(f.GroupBox3);
 
     auto *wordColumn = new QVBoxLayout;
@@ -235,7 +232,7 @@ QGroupBox *buildStep3(TForm3 &f)
     f.RichEdit1 = named(new QTextEdit, u"RichEdit1"_s);
     f.RichEdit1->setReadOnly(true);
     original->addWidget(f.RichEdit1);
-    f.PageControl1->addTab(f.TabSheet1, u"Orginal-Text"_s);
+    f.PageControl1->addTab(f.TabSheet1, QString());
 
     f.TabSheet2 = named(new QWidget, u"TabSheet2"_s);
     auto *written = new QVBoxLayout(f.TabSheet2);
@@ -246,7 +243,7 @@ QGroupBox *buildStep3(TForm3 &f)
     written->addWidget(f.RichEdit2, 1);
     f.SpeedButton9 = speedButton(u"SpeedButton9"_s, QIcon(), u"geschriebenen Text drucken"_s);
     written->addWidget(f.SpeedButton9, 0, Qt::AlignRight);
-    f.PageControl1->addTab(f.TabSheet2, u"geschriebener Text"_s);
+    f.PageControl1->addTab(f.TabSheet2, QString());
     layout->addWidget(f.PageControl1, 1);
 
     followLongestEntry(f.ListBox3, f.GroupBox3, 120);
@@ -267,8 +264,8 @@ QGroupBox *buildStep4(TForm3 &f)
 {
     f.GroupBox4 = named(new QGroupBox, u"GroupBox4"_s);
     auto *layout = new QHBoxLayout(f.GroupBox4);
-    f.Label4 = named(new QLabel(u"Fehler wiederholen mit:"_s), u"Label4"_s);
-    f.BitBtn3 = named(new QPushButton(startIcon(), u"Laufbahn"_s), u"BitBtn3"_s);
+    f.Label4 = named(new QLabel, u"Label4"_s);
+    f.BitBtn3 = named(new QPushButton(startIcon(), QString()), u"BitBtn3"_s);
     f.BitBtn4 = hiddenButton(u"BitBtn4"_s, u"Lesefinger"_s);
     f.BitBtn6 = hiddenButton(u"BitBtn6"_s, u"Silbenlesen"_s);
     layout->addWidget(f.Label4);
@@ -314,7 +311,8 @@ void buildHiddenControls(TForm3 &f, QWidget *owner)
     f.Label8->setFont(printFont);
 }
 
-// The captions that change with the language shown; the constructor has set them in German.
+// The captions that follow the language shown, set here only: once the window is built and
+// again at each change of language.
 void beschriften(TForm3 &f)
 {
     f.Datei1->setTitle(QCoreApplication::translate("TForm3", "&Datei"));

@@ -39,7 +39,6 @@ QPixmap programLogo()
 TForm7::TForm7(QWidget *parent) : QDialog(parent)
 {
     setObjectName(u"Form7"_s);
-    setWindowTitle(u"Info"_s);
     setModal(true);
 
     Image1 = new QLabel;
@@ -47,20 +46,18 @@ TForm7::TForm7(QWidget *parent) : QDialog(parent)
     Image1->setPixmap(programLogo());
     Image1->setAlignment(Qt::AlignTop);
 
-    Label1 = new QLabel(u"Laufbahn II"_s);
+    Label1 = new QLabel;
     Label1->setObjectName(u"Label1"_s);
     QFont title = Label1->font();
     title.setBold(true);
     title.setPointSizeF(title.pointSizeF() > 0 ? title.pointSizeF() * 1.8 : 18);
     Label1->setFont(title);
-    Label2 = new QLabel(u"Version 2.0"_s);
+    Label2 = new QLabel;
     Label2->setObjectName(u"Label2"_s);
-    Label3 =
-        new QLabel(u"Lesen und Rechtschreiben üben:\n"
-                   "Wörter, Wortgruppen und Texte lesen und aus dem Gedächtnis nachschreiben."_s);
+    Label3 = new QLabel;
     Label3->setObjectName(u"Label3"_s);
     Label3->setWordWrap(true);
-    Label4 = new QLabel(u"Für Schülerinnen und Schüler der Grundschule."_s);
+    Label4 = new QLabel;
     Label4->setObjectName(u"Label4"_s);
     Label4->setWordWrap(true);
 

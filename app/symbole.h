@@ -26,5 +26,5 @@ QIcon startIcon();
 // pointing down, the second up, their tips at x = 24/25.
 QPixmap pointerImage(bool pointingDown);
 // A start button the window holds but never shows.
-QPushButton *hiddenButton(const QString &name, const QString &caption);
-QToolButton *speedButton(const QString &name, const QIcon &icon, const QString &hint);
+QPushButton *hiddenButton(const QString &name, const QString &caption = {});
+QToolButton *speedButton(const QString &name, const QIcon &icon, const QString &hint = {});

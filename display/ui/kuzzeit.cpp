@@ -62,7 +62,6 @@ TForm15::TForm15(QWidget *parent) : DisplayWindow(Showing::Maximized, parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     Label2 = makeLabel(u"Label2"_s, this);
-    Label2->setText(u"Achtung!"_s);
     QFont cue(u"Arial"_s);
     cue.setPixelSize(40);
     cue.setBold(true);

@@ -30,5 +30,6 @@ private:
 
 void beiSprachwechsel(QWidget *form, std::function<void()> beschriften)
 {
+    beschriften();
     new Sprachwechsel(form, std::move(beschriften));
 }

@@ -16,9 +16,9 @@
 using namespace Qt::StringLiterals;
 
 TForm8::TForm8(QWidget *parent)
-    : QDialog(parent), Label1(new QLabel(u"Pfad eingeben:"_s, this)), Edit1(new QLineEdit(this)),
-      BitBtn1(new QPushButton(u"Texte drucken"_s, this)),
-      BitBtn2(new QPushButton(u"Abbrechen"_s, this)), m_folderButton(new QToolButton(this))
+    : QDialog(parent), Label1(new QLabel(this)), Edit1(new QLineEdit(this)),
+      BitBtn1(new QPushButton(this)), BitBtn2(new QPushButton(this)),
+      m_folderButton(new QToolButton(this))
 {
     setObjectName(u"Form8"_s);
     m_folderDialog.configure([](QFileDialog *dialog) {
@@ -35,7 +35,6 @@ TForm8::TForm8(QWidget *parent)
     m_folderButton->setText(u"..."_s);
     m_folderButton->setToolTip(u"Ordner wählen"_s);
 
-    setWindowTitle(u"Texte drucken"_s);
     resize(408, 125);
     setMinimumWidth(408);
     Label1->setBuddy(Edit1);

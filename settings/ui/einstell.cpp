@@ -44,9 +44,9 @@ template <typename T> T *named(T *widget, const QString &name)
     return widget;
 }
 
-FontLabel *makeLabel(const QString &name, const QString &caption, QStringView hint, QWidget *parent)
+FontLabel *makeLabel(const QString &name, QStringView hint, QWidget *parent)
 {
-    auto *label = named(new FontLabel(caption, parent), name);
+    auto *label = named(new FontLabel(QString(), parent), name);
     label->setToolTip(hint.toString());
     return label;
 }
@@ -89,14 +89,11 @@ quint8 characterByte(const ColorPanel *panel)
 TForm10::TForm10(QWidget *parent) : QDialog(parent)
 {
     setObjectName(u"Form10"_s);
-    setWindowTitle(u"Einstellungen"_s);
 
     PageControl1 = named(new QTabWidget(this), u"PageControl1"_s);
-    PageControl1->addTab(makeReactionPage(), u"Reaktion auf Fehler"_s);
-    PageControl1->addTab(makeTextSelectionPage(), u"Text-Auswahl"_s);
-    PageControl1->addTab(makeGlidePage(), u"Laufbahn"_s);
-    PageControl1->addTab(makeWritingPage(), u"Nachschreiben"_s);
-    PageControl1->addTab(makeMiscPage(), u"Sonstiges"_s);
+    for (QWidget *page : {makeReactionPage(), makeTextSelectionPage(), makeGlidePage(),
+                          makeWritingPage(), makeMiscPage()})
+        PageControl1->addTab(page, QString());
     Zusatz = new Zusatzseite;
     PageControl1->addTab(Zusatz, u"Silben und Diktat"_s);
     PageControl1->setCurrentIndex(4);
@@ -106,8 +103,8 @@ TForm10::TForm10(QWidget *parent) : QDialog(parent)
         PageControl1->tabBar()->setStyle(compact);
     }
 
-    BitBtn2 = named(new QPushButton(u"speichern..."_s, this), u"BitBtn2"_s);
-    BitBtn3 = named(new QPushButton(u"laden..."_s, this), u"BitBtn3"_s);
+    BitBtn2 = named(new QPushButton(this), u"BitBtn2"_s);
+    BitBtn3 = named(new QPushButton(this), u"BitBtn3"_s);
     BitBtn1 = named(new QPushButton(u"OK"_s, this), u"BitBtn1"_s);
     // The style's icons are read from image files and an icon theme: not at start-up.
     whenFirstShown(this, [this] {
@@ -156,8 +153,8 @@ TForm10::TForm10(QWidget *parent) : QDialog(parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-QSlider *TForm10::addTrackBar(QVBoxLayout *layout, const QString &name, const QString &caption,
-                              settings::Range range, std::function<QString(int)> format)
+QSlider *TForm10::addTrackBar(QVBoxLayout *layout, const QString &name, settings::Range range,
+                              std::function<QString(int)> format)
 {
     auto *slider = named(new QSlider(Qt::Horizontal, this), name);
     slider->setRange(range.min, range.max);
@@ -167,7 +164,7 @@ QSlider *TForm10::addTrackBar(QVBoxLayout *layout, const QString &name, const QS
     slider->setPageStep(step);
 
     // The caption above, the value at the right.
-    auto *label = new QLabel(caption);
+    auto *label = new QLabel;
     label->setBuddy(slider);
     layout->addWidget(label);
     auto *value = new QLabel(this);
@@ -189,31 +186,21 @@ QSlider *TForm10::addTrackBar(QVBoxLayout *layout, const QString &name, const QS
 QWidget *TForm10::makeReactionPage()
 {
     auto *page = named(new QWidget, u"TabSheet2"_s);
-    RadioGroup1 = named(new QGroupBox(u"Reaktion auf Fehler"_s, page), u"RadioGroup1"_s);
-    const QString captions[] = {
-        u"keine unmittelbare Reaktion - Kontrolle mit Lesefinger"_s,
-        u"Fehler nicht annehmen"_s,
-        u"falsche Buchstaben markieren"_s,
-        u"bei einem Fehler Wort rot färben"_s,
-        u"bei einem Fehler Hintergrund rot färben"_s,
-        u"keine Reaktion"_s,
-        u"Bei Fehler Wort löschen"_s,
-    };
+    RadioGroup1 = named(new QGroupBox(page), u"RadioGroup1"_s);
     QRadioButton **members[] = {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4,
                                 &RadioButton5, &RadioButton6, &RadioButton7};
     auto *reactions = new QVBoxLayout(RadioGroup1);
     for (int i = 0; i < reactionCount; ++i) {
-        auto *button =
-            named(new QRadioButton(captions[i], RadioGroup1), u"RadioButton%1"_s.arg(i + 1));
+        auto *button = named(new QRadioButton(RadioGroup1), u"RadioButton%1"_s.arg(i + 1));
         reactions->addWidget(button);
         *members[i] = button;
         m_reactions.append(button);
     }
 
-    RadioGroup2 = named(new RadioGroup(u"Lob"_s, {u"kein Lob"_s, u"Text"_s, u"Bild"_s}, page),
-                        u"RadioGroup2"_s);
-    RadioGroup3 = named(new RadioGroup(u"Bildelemente"_s, {u"3x3"_s, u"4x4"_s, u"5x5"_s}, page),
-                        u"RadioGroup3"_s);
+    // No praise, a praise text, a picture.
+    RadioGroup2 = named(new RadioGroup(QString(), QStringList(3), page), u"RadioGroup2"_s);
+    RadioGroup3 =
+        named(new RadioGroup(QString(), {u"3x3"_s, u"4x4"_s, u"5x5"_s}, page), u"RadioGroup3"_s);
     auto *row = new QHBoxLayout;
     row->addWidget(RadioGroup2);
     row->addWidget(RadioGroup3);
@@ -228,18 +215,17 @@ QWidget *TForm10::makeReactionPage()
 QWidget *TForm10::makeTextSelectionPage()
 {
     auto *page = named(new QWidget, u"TabSheet4"_s);
-    auto *words = new QGroupBox(u"Wörter"_s, page);
+    auto *words = new QGroupBox(page);
     auto *wordsLayout = new QVBoxLayout(words);
-    TrackBar4 =
-        addTrackBar(wordsLayout, u"TrackBar4"_s, u"Anzahl der Wörter:"_s, wordsPerPassRange);
+    TrackBar4 = addTrackBar(wordsLayout, u"TrackBar4"_s, wordsPerPassRange);
 
-    auto *text = new QGroupBox(u"Text"_s, page);
+    auto *text = new QGroupBox(page);
     Panel7 = makePanel(u"Panel7"_s, true, text);
     // Not a stored setting: it starts from the button face at every program start.
     Panel7->setColorValue(colors::clBtnFace);
     Panel8 = makePanel(u"Panel8"_s, true, Panel7);
-    Label14 = makeLabel(u"Label14"_s, u"Schriftart"_s, fontHint, Panel8);
-    Label15 = makeLabel(u"Label15"_s, u"Farbe Auswahl"_s, colorHint, Panel8);
+    Label14 = makeLabel(u"Label14"_s, fontHint, Panel8);
+    Label15 = makeLabel(u"Label15"_s, colorHint, Panel8);
     Label15->setFontSpec(FontSpec::make(u"Arial"_s, -19, FontSpec::Bold, colors::clBlue));
     auto *inner = new QVBoxLayout(Panel8);
     inner->addWidget(Label14, 3);
@@ -263,28 +249,26 @@ QWidget *TForm10::makeTextSelectionPage()
 QWidget *TForm10::makeGlidePage()
 {
     auto *page = named(new QWidget, u"TabSheet1"_s);
-    auto *glide = new QGroupBox(u"Einstellungen Laufbahn"_s, page);
+    auto *glide = new QGroupBox(page);
     auto *glideLayout = new QVBoxLayout(glide);
-    TrackBar2 = addTrackBar(glideLayout, u"TrackBar2"_s, u"Geschwindigkeit:"_s, glideSpeedRange);
-    TrackBar1 = addTrackBar(glideLayout, u"TrackBar1"_s, u"Abstand:"_s, glideSpacingRange);
+    TrackBar2 = addTrackBar(glideLayout, u"TrackBar2"_s, glideSpeedRange);
+    TrackBar1 = addTrackBar(glideLayout, u"TrackBar1"_s, glideSpacingRange);
     Panel1 = makePanel(u"Panel1"_s, true, glide);
     Panel1->setToolTip(u"Klicken, um Schrift und Farben der Laufbahn zu ändern"_s);
     Panel1->setMinimumHeight(86);
-    Label1 = makeLabel(u"Label1"_s, u"Schriftart"_s, Panel1->toolTip(), Panel1);
+    Label1 = makeLabel(u"Label1"_s, Panel1->toolTip(), Panel1);
     Label1->setAlignment(Qt::AlignCenter);
     auto *panelLayout = new QVBoxLayout(Panel1);
     panelLayout->setContentsMargins(2, 2, 2, 2);
     panelLayout->addWidget(Label1);
     glideLayout->addWidget(Panel1, 1);
 
-    auto *shortTime = new QGroupBox(u"Kurzzeitdarstellung für Wörter"_s, page);
+    auto *shortTime = new QGroupBox(page);
     auto *shortTimeLayout = new QVBoxLayout(shortTime);
-    CheckBox1 = named(
-        new QCheckBox(u"für Wörter statt der Laufbahn Kurzzeitdarstellung verwenden"_s, shortTime),
-        u"CheckBox1"_s);
+    CheckBox1 = named(new QCheckBox(shortTime), u"CheckBox1"_s);
     shortTimeLayout->addWidget(CheckBox1);
     // Each step is 50 milliseconds of display time.
-    TrackBar5 = addTrackBar(shortTimeLayout, u"TrackBar5"_s, u"Verzögerung:"_s, shortTimeDelayRange,
+    TrackBar5 = addTrackBar(shortTimeLayout, u"TrackBar5"_s, shortTimeDelayRange,
                             [](int v) { return u"%1 ms"_s.arg(v * 50); });
 
     auto *layout = new QVBoxLayout(page);
@@ -298,9 +282,9 @@ QWidget *TForm10::makeWritingPage()
     auto *page = named(new QWidget, u"TabSheet3"_s);
     Panel5 = makePanel(u"Panel5"_s, true, page);
     Panel2 = makePanel(u"Panel2"_s, true, Panel5);
-    Label4 = makeLabel(u"Label4"_s, u"Schriftart"_s, fontHint, Panel2);
-    Label11 = makeLabel(u"Label11"_s, u"Farbe Fehler"_s, colorHint, Panel2);
-    Label10 = makeLabel(u"Label10"_s, u"Farbe Lesefinger"_s, colorHint, Panel5);
+    Label4 = makeLabel(u"Label4"_s, fontHint, Panel2);
+    Label11 = makeLabel(u"Label11"_s, colorHint, Panel2);
+    Label10 = makeLabel(u"Label10"_s, colorHint, Panel5);
     const FontSpec captionFont = FontSpec::make(u"Arial"_s, -19, FontSpec::Bold, colors::clRed);
     Label11->setFontSpec(captionFont);
     Label10->setFontSpec(captionFont);
@@ -314,8 +298,7 @@ QWidget *TForm10::makeWritingPage()
 
     auto *finger = new QGroupBox(u"Lesefinger"_s, page);
     auto *fingerLayout = new QVBoxLayout(finger);
-    TrackBar3 = addTrackBar(fingerLayout, u"TrackBar3"_s, u"Geschwindigkeit Lesefinger:"_s,
-                            readingFingerSpeedRange);
+    TrackBar3 = addTrackBar(fingerLayout, u"TrackBar3"_s, readingFingerSpeedRange);
 
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(Panel5, 1);
@@ -326,11 +309,11 @@ QWidget *TForm10::makeWritingPage()
 QWidget *TForm10::makeMiscPage()
 {
     auto *page = named(new QWidget, u"TabSheet5"_s);
-    auto *comparison = new QGroupBox(u"Vergleich"_s, page);
+    auto *comparison = new QGroupBox(page);
     Panel6 = makePanel(u"Panel6"_s, true, comparison);
-    Label7 = makeLabel(u"Label7"_s, u"Schriftart"_s, fontHint, Panel6);
-    Label12 = makeLabel(u"Label12"_s, u"Farbe Vergleich"_s, colorHint, Panel6);
-    Label13 = makeLabel(u"Label13"_s, u"Farbe Fehler"_s, colorHint, Panel6);
+    Label7 = makeLabel(u"Label7"_s, fontHint, Panel6);
+    Label12 = makeLabel(u"Label12"_s, colorHint, Panel6);
+    Label13 = makeLabel(u"Label13"_s, colorHint, Panel6);
     Label12->setFontSpec(FontSpec::make(u"Arial"_s, -19, FontSpec::Bold, colors::clBlue));
     Label13->setFontSpec(FontSpec::make(u"Arial"_s, -19, FontSpec::Bold, colors::clRed));
     auto *panelLayout = new QVBoxLayout(Panel6);
@@ -339,19 +322,17 @@ QWidget *TForm10::makeMiscPage()
     colours->addWidget(Label12);
     colours->addWidget(Label13);
     panelLayout->addLayout(colours, 1);
-    CheckBox2 = named(new QCheckBox(u"kein Vergleich (Diktatmodus)"_s, comparison), u"CheckBox2"_s);
-    CheckBox3 = named(new QCheckBox(u"ganze Wortgruppe als Fehler speichern"_s, comparison),
-                      u"CheckBox3"_s);
+    CheckBox2 = named(new QCheckBox(comparison), u"CheckBox2"_s);
+    CheckBox3 = named(new QCheckBox(comparison), u"CheckBox3"_s);
     auto *comparisonLayout = new QVBoxLayout(comparison);
     comparisonLayout->addWidget(Panel6, 1);
     comparisonLayout->addWidget(CheckBox2);
     comparisonLayout->addWidget(CheckBox3);
 
-    auto *gaps = new QGroupBox(u"Ausgelassene Zeichen / Fragen und Antworten"_s, page);
+    auto *gaps = new QGroupBox(page);
     auto *gapsLayout = new QFormLayout(gaps);
-    const auto characterRow = [gaps, gapsLayout](const QString &caption, const QString &panelName,
-                                                 const QString &spinName, ColorPanel **panel,
-                                                 SpinButton **spin) {
+    const auto characterRow = [gaps, gapsLayout](const QString &panelName, const QString &spinName,
+                                                 ColorPanel **panel, SpinButton **spin) {
         *panel = makePanel(panelName, false, gaps);
         (*panel)->setFixedSize(34, 28);
         (*panel)->setColorValue(colors::clBtnFace);
@@ -361,12 +342,10 @@ QWidget *TForm10::makeMiscPage()
         row->addWidget(*panel);
         row->addWidget(*spin);
         row->addStretch();
-        gapsLayout->addRow(caption, row);
+        gapsLayout->addRow(new QLabel, row);
     };
-    characterRow(u"Zeichen für ausgelassenen Buchstaben:"_s, u"Panel3"_s, u"SpinButton1"_s, &Panel3,
-                 &SpinButton1);
-    characterRow(u"Zeichen für ausgelassenen Wortteil:"_s, u"Panel4"_s, u"SpinButton2"_s, &Panel4,
-                 &SpinButton2);
+    characterRow(u"Panel3"_s, u"SpinButton1"_s, &Panel3, &SpinButton1);
+    characterRow(u"Panel4"_s, u"SpinButton2"_s, &Panel4, &SpinButton2);
 
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(comparison, 1);

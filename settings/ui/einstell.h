@@ -126,10 +126,10 @@ private:
     QWidget *makeGlidePage();
     QWidget *makeWritingPage();
     QWidget *makeMiscPage();
-    // A track bar named `name` over `range`, its caption above and its value (as
-    // `format` writes it) at its right, added to `layout`.
-    QSlider *addTrackBar(QVBoxLayout *layout, const QString &name, const QString &caption,
-                         settings::Range range, std::function<QString(int)> format = {});
+    // A track bar named `name` over `range`, a label for its caption above and its value
+    // (as `format` writes it) at its right, added to `layout`.
+    QSlider *addTrackBar(QVBoxLayout *layout, const QString &name, settings::Range range,
+                         std::function<QString(int)> format = {});
     void connectControls();
 
     void chooseDisplayFont();

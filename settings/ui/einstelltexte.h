@@ -4,6 +4,6 @@
 class TForm10;
 
 // Names the captions that have no member of their own (the group boxes, the labels above
-// the track bars and beside the gap characters) as the form designer named them, and has
-// the captions set again, through tr(), whenever the language changes.
+// the track bars and beside the gap characters) as the form designer named them, and sets
+// the captions, through tr(), now and again whenever the language changes.
 void einstellTexteNachfuehren(TForm10 &form);

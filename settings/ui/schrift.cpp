@@ -31,9 +31,6 @@ constexpr TForm5::ColorPair colorPairs[] = {
     {0x0000FF, 0x00FFFF}, // yellow on red
 };
 
-const QString pairCaptions[] = {u"Weiß auf Schwarz"_s, u"Gelb auf Blau"_s, u"Rot auf Schwarz"_s,
-                                u"Weiß auf Grün"_s, u"Gelb auf Rot"_s};
-
 // The pair's own colours on the button, so the choice is seen before it is made.
 void paintInPair(QRadioButton *button, const TForm5::ColorPair &pair)
 {
@@ -53,7 +50,6 @@ TForm5::ColorPair TForm5::colorPair(int button)
 TForm5::TForm5(QWidget *parent) : QDialog(parent)
 {
     setObjectName(u"Form5"_s);
-    setWindowTitle(u"Schrift"_s);
     resize(533, 365);
 
     FontListBox1 = new TFontListBox(this);
@@ -69,17 +65,17 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent)
         ListBox1->addItem(QString::number(size));
     ListBox1->setFixedWidth(56);
 
-    CheckBox1 = new QCheckBox(u"Fett"_s, this);
+    CheckBox1 = new QCheckBox(this);
     CheckBox1->setObjectName(u"CheckBox1"_s);
 
-    RadioGroup1 = new QGroupBox(u"Farben"_s, this);
+    RadioGroup1 = new QGroupBox(this);
     RadioGroup1->setObjectName(u"RadioGroup1"_s);
     auto *pairs = new QVBoxLayout(RadioGroup1);
     pairs->setSpacing(4);
     QRadioButton **buttons[] = {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4,
                                 &RadioButton5};
     for (int i = 0; i < 5; ++i) {
-        auto *button = new QRadioButton(pairCaptions[i], RadioGroup1);
+        auto *button = new QRadioButton(RadioGroup1);
         button->setObjectName(u"RadioButton%1"_s.arg(i + 1));
         pairs->addWidget(button);
         *buttons[i] = button;

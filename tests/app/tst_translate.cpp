@@ -35,6 +35,8 @@
 #include <QTest>
 #include <QTranslator>
 #include <array>
+#include <functional>
+#include <memory>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -314,6 +316,8 @@ private slots:
     // "español", a second "español" and "deutsch": only the listed captions change, and
     // everything comes back as it was.
     void switchAndBack();
+    // A form made after "español" starts with the Spanish captions of the list.
+    void formsMadeAfterTheSwitch();
     // The entries are hidden in a normal start and shown with the hidden commands.
     void entriesShownWithHiddenCommands();
 };
@@ -420,6 +424,34 @@ void TestTranslate::switchAndBack()
     QVERIFY2(zurueck.isEmpty(), qPrintable(zurueck));
     QCOMPARE(form->windowTitle(), titel);
     QCOMPARE(deutscheQtTexte(), qtDeutsch);
+}
+
+void TestTranslate::formsMadeAfterTheSwitch()
+{
+    form19().translatetoespanol();
+    const std::pair<const char16_t *, std::function<QWidget *()>> machen[] = {
+        {u"TForm5", [] { return new TForm5; }},   {u"TForm8", [] { return new TForm8; }},
+        {u"TForm9", [] { return new TForm9; }},   {u"TForm10", [] { return new TForm10; }},
+        {u"TForm11", [] { return new TForm11; }}, {u"TForm12", [] { return new TForm12; }},
+        {u"TForm13", [] { return new TForm13; }}, {u"TForm14", [] { return new TForm14; }},
+        {u"TForm15", [] { return new TForm15; }}, {u"TForm16", [] { return new TForm16; }},
+    };
+    for (const auto &[formName, neu] : machen) {
+        const std::unique_ptr<QWidget> gemacht(neu());
+        int geprueft = 0;
+        for (const auto &[name, objekt, eigenschaft, wert] : zuweisungen()) {
+            if (QStringView(name) != formName)
+                continue;
+            QObject *gefunden =
+                *objekt ? gemacht->findChild<QObject *>(QString::fromUtf16(objekt)) : gemacht.get();
+            QVERIFY2(gefunden, qPrintable(QString::fromUtf16(objekt)));
+            QCOMPARE(standVon(gefunden).value(QString::fromUtf16(eigenschaft)),
+                     QString::fromUtf16(wert));
+            ++geprueft;
+        }
+        QVERIFY2(geprueft > 0, qPrintable(QString::fromUtf16(formName)));
+    }
+    QCOMPARE(TForm7().Label1->text(), u"Cinta rodante II"_s);
 }
 
 void TestTranslate::entriesShownWithHiddenCommands()

@@ -25,7 +25,6 @@ TForm13::TForm13(QWidget *parent)
     BitBtn1->setObjectName(u"BitBtn1"_s);
     SpeedButton1->setObjectName(u"SpeedButton1"_s);
     SpeedButton2->setObjectName(u"SpeedButton2"_s);
-    setWindowTitle(u"Textabschnitt auswählen"_s);
     setMinimumSize(400, 300);
 
     // The pupil moves a caret through the sentence but can neither change nor select it.

@@ -11,7 +11,6 @@ using namespace Qt::StringLiterals;
 TForm11::TForm11(QWidget *parent) : QDialog(parent)
 {
     setObjectName(u"Form11"_s);
-    setWindowTitle(u"Lob"_s);
     setAutoFillBackground(true);
 
     Label1 = new QLabel(u"Prima"_s, this);

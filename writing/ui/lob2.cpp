@@ -47,7 +47,7 @@ TForm16::TForm16(QWidget *parent) : QDialog(parent)
         bildteile[std::size_t(i)] = piece;
     }
 
-    Button1 = new QPushButton(u"weiter"_s, this);
+    Button1 = new QPushButton(this);
     Button1->setObjectName(u"Button1"_s);
     QFont font(u"Arial"_s);
     font.setPixelSize(16);
@@ -72,8 +72,8 @@ TForm16::TForm16(QWidget *parent) : QDialog(parent)
     connect(m_loaded, &QFutureWatcher<praise::LoadedPicture>::finished, this,
             &TForm16::pictureLoaded);
 
-    layOut();
     beiSprachwechsel(this, [this] { Button1->setText(tr("weiter")); });
+    layOut();
 }
 
 TForm16::~TForm16()

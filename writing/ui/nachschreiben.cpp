@@ -205,7 +205,6 @@ Nachschreiben::Nachschreiben(writing::Nachschreibform form, QWidget *parent)
       Label2(new QLabel(this)), m_form(form), m_editor(new NachschreibEditor(this)),
       m_finger(new Lesefinger(this))
 {
-    setWindowTitle(u"Nachschreiben"_s);
     resize(800, 600);
     setAutoFillBackground(true);
 
@@ -220,7 +219,6 @@ Nachschreiben::Nachschreiben(writing::Nachschreibform form, QWidget *parent)
     Label1->setObjectName(u"Label1"_s);
     Label1->hide();
 
-    SpeedButton1->setText(u"fertig"_s);
     SpeedButton1->setToolButtonStyle(Qt::ToolButtonTextOnly);
     QFont knopfSchrift = SpeedButton1->font();
     knopfSchrift.setPixelSize(24);
@@ -232,7 +230,6 @@ Nachschreiben::Nachschreiben(writing::Nachschreibform form, QWidget *parent)
     SpeedButton3->setToolTip(u"Übung beenden"_s);
 
     Label2->setObjectName(u"Label2"_s);
-    Label2->setText(u"Wenn Du einen Fehler gefunden hast, kannst Du jetzt berichtigen"_s);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     QFont hinweis(u"Arial"_s);
     hinweis.setPixelSize(19);

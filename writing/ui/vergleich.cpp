@@ -97,11 +97,9 @@ TForm14::TForm14(QWidget *parent)
       m_flaeche(new VergleichsFlaeche(this)), m_scroll(new QScrollArea(this))
 {
     setObjectName(u"Form14"_s);
-    setWindowTitle(u"vergleichen"_s);
     resize(800, 600);
 
     SpeedButton1->setObjectName(u"SpeedButton1"_s);
-    SpeedButton1->setText(u"fertig"_s);
     SpeedButton1->setToolButtonStyle(Qt::ToolButtonTextOnly);
     QFont knopfSchrift = SpeedButton1->font();
     knopfSchrift.setPixelSize(20);
