@@ -25,6 +25,8 @@ FlashSettings flash(QColor letter, QColor background, int delay = 1)
 }
 
 const FlashSettings kGelbAufBlau = flash(Qt::yellow, QColor(0, 0, 160));
+// The word stands half a second, long enough for a busy machine's test to see it.
+const FlashSettings kGelbAufBlauLang = flash(Qt::yellow, QColor(0, 0, 160), 10);
 
 // Shows `wort` and runs `during` inside the showing's modal loop.
 display::KurzzeitMessung showing(TForm15 &form, const QString &wort, const FlashSettings &settings,
@@ -55,7 +57,7 @@ private slots:
         QImage cue;
         QImage word;
         const QString wort = u"<b>Hund</b>"_s;
-        const display::KurzzeitMessung m = showing(form, wort, kGelbAufBlau, [&] {
+        const display::KurzzeitMessung m = showing(form, wort, kGelbAufBlauLang, [&] {
             QVERIFY(form.isMaximized());
             QTRY_COMPARE(form.phase(), KurzzeitPhase::Achtung);
             cue = form.grab().toImage();
@@ -112,7 +114,7 @@ private slots:
         if (!silben::deutsch().bereit())
             QSKIP("the German hyphenation patterns (hyphen-de) are not installed");
         TForm15 form;
-        FlashSettings farbig = kGelbAufBlau;
+        FlashSettings farbig = kGelbAufBlauLang;
         farbig.silben.farbig = true;
         farbig.silben.farbe1 = QColor(0, 255, 0);
         farbig.silben.farbe2 = QColor(255, 0, 255);
