@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -14,6 +15,8 @@ using namespace Qt::StringLiterals;
 namespace settings {
 
 namespace {
+
+constexpr qint64 kGroessteDatei = 1 << 20;
 
 // One row per stored setting: a further setting is one more row.
 struct Schalter {
@@ -95,6 +98,9 @@ QString zusatzdatei(const QString &optDatei)
 Zusatzeinstellungen zusatzeinstellungenLesen(const QString &iniDatei)
 {
     Zusatzeinstellungen werte;
+    // A few hundred bytes are ours; a huge file is no settings file and is not read in.
+    if (QFileInfo(iniDatei).size() > kGroessteDatei)
+        return werte;
     const QSettings ini(iniDatei, QSettings::IniFormat);
     if (ini.status() != QSettings::NoError)
         return werte;
@@ -116,7 +122,7 @@ WriteResult zusatzeinstellungenSchreiben(const QString &iniDatei, const Zusatzei
     QTemporaryDir arbeit;
     const QString kopie = arbeit.filePath(u"zusatz.ini"_s);
     IoError ignoriert;
-    if (const auto alt = readWholeFile(iniDatei, &ignoriert, 1 << 20)) {
+    if (const auto alt = readWholeFile(iniDatei, &ignoriert, kGroessteDatei)) {
         if (!arbeit.isValid() || !writeFileAtomically(kopie, *alt, error))
             return result;
     }

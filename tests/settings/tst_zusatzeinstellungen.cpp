@@ -72,6 +72,8 @@ private slots:
             << farben;
         QTest::addRow("colours that are no colours")
             << "[Silben]\nfarbe1=blau\nfarbe2=#12345\n"_ba << standard;
+        QTest::addRow("a huge file is not read in")
+            << "[Diktat]\nvorlesen=true\n"_ba + QByteArray(2 << 20, ' ') << standard;
         QTest::addRow("a settings file by mistake") << QByteArray(236, '\xff') << standard;
     }
     void lesen()
