@@ -8,7 +8,6 @@
 #include "settings/ui/einstellwerte.h"
 
 #include <QAction>
-#include <QEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -91,20 +90,16 @@ SilbenBefehle::SilbenBefehle(TForm3 &form) : QObject(&form), m_form(form)
                 silben::deutsch().vorladen();
         });
     });
-    form.installEventFilter(this);
+    wheneverActivated(&form, [this] {
+        if (silbenGewuenscht())
+            silben::deutsch().vorladen();
+    });
 }
 
 bool SilbenBefehle::silbenGewuenscht() const
 {
     const settings::SilbenEinstellungen werte = einstellwerte::silben(*laufbahn().Form10);
     return werte.automatisch || werte.farbig;
-}
-
-bool SilbenBefehle::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == &m_form && event->type() == QEvent::WindowActivate && silbenGewuenscht())
-        silben::deutsch().vorladen();
-    return QObject::eventFilter(watched, event);
 }
 
 void SilbenBefehle::laufBeginnt()

@@ -27,9 +27,6 @@ public:
     QAction *Silbentrennen1;
     QAction *Silbentrennungentfernen1;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     bool silbenGewuenscht() const;
 

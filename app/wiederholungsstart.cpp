@@ -4,6 +4,7 @@
 #include "app/laufbahnapp.h"
 #include "app/schuelerakte.h"
 #include "app/symbole.h"
+#include "exercise/ui/firstshow.h"
 #include "exercise/ui/messages.h"
 #include "exercise/ui/wiederholungsliste.h"
 #include "settings/ui/einstellwerte.h"
@@ -12,7 +13,6 @@
 
 #include <QAction>
 #include <QBoxLayout>
-#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,28 +38,6 @@ QBoxLayout *spalteMit(QLayout *layout, QWidget *teil)
     }
     return nullptr;
 }
-
-// A day may pass while the program stays open: the count is taken again whenever the
-// window comes to the front.
-class Aktivierung : public QObject {
-public:
-    Aktivierung(QObject *fenster, std::function<void()> aktiv)
-        : QObject(fenster), m_aktiv(std::move(aktiv))
-    {
-        fenster->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::WindowActivate)
-            m_aktiv();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> m_aktiv;
-};
 
 } // namespace
 
@@ -107,7 +85,9 @@ Wiederholungsstart::Wiederholungsstart(TForm3 &form, TForm9 &wortform, TForm12 &
                 &Wiederholungsstart::schuelerGewechselt);
         connect(m_schueler, &SchuelerAkte::eingetragen, this, &Wiederholungsstart::eingetragen);
     }
-    new Aktivierung(&form, [this] {
+    // A day may pass while the program stays open: the count is taken again whenever the
+    // window comes to the front.
+    wheneverActivated(&form, [this] {
         if (!m_lauf)
             zaehlen();
     });

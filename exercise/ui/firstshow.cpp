@@ -29,7 +29,32 @@ private:
     std::function<void()> m_prepare;
 };
 
+class Activation : public QObject {
+public:
+    Activation(QWidget *window, std::function<void()> handler)
+        : QObject(window), m_handler(std::move(handler))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::WindowActivate && watched == parent())
+            m_handler();
+        return false;
+    }
+
+private:
+    std::function<void()> m_handler;
+};
+
 } // namespace
+
+void wheneverActivated(QWidget *window, std::function<void()> handler)
+{
+    new Activation(window, std::move(handler));
+}
 
 void whenFirstShown(QWidget *widget, std::function<void()> prepare)
 {

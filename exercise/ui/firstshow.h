@@ -10,3 +10,7 @@ class QWidget;
 // Runs `prepare` once, when `widget` is about to be shown for the first time (after its
 // children, before it is painted); at once when it is visible already.
 void whenFirstShown(QWidget *widget, std::function<void()> prepare);
+
+// Runs `handler` each time `window` becomes the active window (the teacher comes back to
+// it, a dialog over it closes); for what may have changed meanwhile, such as the date.
+void wheneverActivated(QWidget *window, std::function<void()> handler);
