@@ -81,7 +81,6 @@ Zusatzseite::Zusatzseite(QWidget *parent) : QWidget(parent)
     layout->addWidget(diktat);
     layout->addStretch();
 
-    connect(silbenFarbig, &QCheckBox::toggled, this, &Zusatzseite::abhaengigeFreigeben);
     connect(diktatVorlesen, &QCheckBox::toggled, this, &Zusatzseite::abhaengigeFreigeben);
     setzen({});
 }
@@ -111,11 +110,10 @@ void Zusatzseite::setzen(const settings::Zusatzeinstellungen &werte)
     abhaengigeFreigeben();
 }
 
-// Controls that only count with their switch on are greyed while it is off.
+// The dictation's controls count only with it on and are greyed while it is off. (The
+// colours may be chosen before they are switched on: a colour panel shows no grey.)
 void Zusatzseite::abhaengigeFreigeben()
 {
-    silbenFarbe1->setEnabled(silbenFarbig->isChecked());
-    silbenFarbe2->setEnabled(silbenFarbig->isChecked());
     diktatUndZeigen->setEnabled(diktatVorlesen->isChecked());
     diktatTempo->setEnabled(diktatVorlesen->isChecked());
 }
