@@ -1,5 +1,6 @@
 #include "tests/support/pictures.h"
 
+#include <QtGlobal>
 #include <cstdio> // jpeglib.h needs FILE
 #include <cstdlib>
 #include <vector>
@@ -47,6 +48,70 @@ QByteArray jpegInManyScans()
     const QByteArray bytes(reinterpret_cast<const char *>(out), qsizetype(size));
     std::free(out);
     return bytes;
+}
+
+QByteArray jpegPicture(const JpegSpec &spec)
+{
+    jpeg_compress_struct cinfo{};
+    jpeg_error_mgr errors{};
+    cinfo.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&cinfo);
+    unsigned char *out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &out, &size);
+    cinfo.image_width = JDIMENSION(spec.width);
+    cinfo.image_height = JDIMENSION(spec.height);
+    using Colour = JpegSpec::Colour;
+    const int components = spec.colour == Colour::Grey ? 1 : spec.colour == Colour::Cmyk ? 4 : 3;
+    cinfo.input_components = components;
+    cinfo.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 4 ? JCS_CMYK : JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, spec.quality, TRUE);
+    if (spec.colour != Colour::YCbCr420) {
+        for (int i = 0; i < components; ++i) {
+            cinfo.comp_info[i].h_samp_factor = 1;
+            cinfo.comp_info[i].v_samp_factor = 1;
+        }
+    }
+    cinfo.arith_code = spec.arithmetic;
+    cinfo.optimize_coding = FALSE;
+    if (spec.progressive)
+        jpeg_simple_progression(&cinfo);
+
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<JSAMPLE> row(std::size_t(spec.width) * std::size_t(components));
+    quint32 seed = 12345;
+    while (cinfo.next_scanline < cinfo.image_height) {
+        const int y = int(cinfo.next_scanline);
+        for (int x = 0; x < spec.width; ++x) {
+            for (int c = 0; c < components; ++c) {
+                seed = seed * 1664525u + 1013904223u;
+                const int grain = spec.grain > 0 ? int(seed >> 24) % (spec.grain + 1) : 0;
+                const int smooth = (x * (c + 1) * 255 / qMax(1, spec.width) +
+                                    y * (3 - c % 3) * 255 / qMax(1, spec.height)) / 4;
+                row[std::size_t(x * components + c)] = JSAMPLE(qBound(0, smooth + grain, 255));
+            }
+        }
+        JSAMPROW rows[] = {row.data()};
+        jpeg_write_scanlines(&cinfo, rows, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    const QByteArray bytes(reinterpret_cast<const char *>(out), qsizetype(size));
+    std::free(out);
+    return bytes;
+}
+
+QByteArray withLastScanRepeated(const QByteArray &jpeg, int times)
+{
+    const qsizetype lastScan = jpeg.lastIndexOf("\xFF\xDA");
+    const qsizetype end = jpeg.lastIndexOf("\xFF\xD9");
+    if (lastScan < 0 || end < lastScan)
+        return jpeg;
+    const QByteArray scan = jpeg.mid(lastScan, end - lastScan);
+    QByteArray repeated = jpeg.left(end);
+    repeated.append(scan.repeated(times)).append(jpeg.mid(end));
+    return repeated;
 }
 
 } // namespace testing

@@ -30,15 +30,39 @@ struct Options {
 };
 
 // What a picture may cost before it is decoded: a crafted header must not make the
-// program allocate gigabytes.
+// program allocate gigabytes, and a crafted scan script must not keep it busy for
+// seconds.
 struct Limits {
-    qint64 maxPixels = 50'000'000; // a 50-megapixel photo; 200 MB as a 32-bit image
+    qint64 maxPixels = 50'000'000; // a 50-megapixel photo
     // Progressive files: each scan is a pass over the whole picture, so a small file of
     // hundreds of scans costs seconds. Real photos use about ten.
     int maxScans = 100;
+    // The work of all scans together, each counted as its blocks times the coefficients
+    // of its band (an arithmetic-coded one `arithmeticWeight` times): a 50-megapixel
+    // photo, progressive 4:4:4 included, stays below it; a scan script that makes libjpeg
+    // go over the picture again and again does not.
+    qint64 maxWork = 420'000'000;
+    int arithmeticWeight = 3;
+    // What libjpeg may allocate: a progressive file keeps every coefficient (two bytes
+    // each) until its last scan, whatever size it is shown at.
+    qint64 maxMemoryBytes = 320LL << 20;
+    // The size the picture is shown at: it is decoded at the smallest of libjpeg's
+    // scales (eighths) that still covers it in both directions, never larger than the
+    // scale option asks. Empty: the option's scale.
+    QSize shownAt;
     // Set from another thread to stop a decoding that is no longer wanted.
     const std::atomic_bool *cancel = nullptr;
 };
+
+// What the markers of a JPEG file say it costs, counted without decoding anything: its
+// scans and their work as Limits counts it. A file whose markers cannot be followed
+// counts what was found up to there.
+struct Cost {
+    QSize size; // as the frame header claims it
+    int scans = 0;
+    qint64 work = 0;
+};
+Cost countCost(QByteArrayView bytes, int arithmeticWeight = Limits().arithmeticWeight);
 
 struct Result {
     std::optional<QImage> image;
