@@ -309,7 +309,8 @@ std::optional<QImage> decodeOtherPicture(const QByteArray &bytes, const PictureL
     reader.setAutoDetectImageFormat(false);
     const BmpHeader bmp = bmpHeader(bytes);
     const QSize size = reader.size().isValid() ? reader.size() : bmp.size;
-    if (size.isValid() && qint64(size.width()) * size.height() * pixelBytes > limits.maxPixels * 4) {
+    if (size.isValid() &&
+        qint64(size.width()) * size.height() > limits.maxPixels * 4 / pixelBytes) {
         *error = picture::reason(picture::Failure::TooLarge, size);
         return std::nullopt;
     }
