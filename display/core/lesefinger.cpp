@@ -279,7 +279,7 @@ void Lesefinger::silbenSchritt()
         while (n < laenge && !m_text.silbenEnde(start + n - 1))
             ++n;
         m_fingerX = m_praefix[n] + 1;
-    } else {
+    } else if (m_tempo.schritt > 0) {
         // With an automatic speed only whole syllables appear; the line's end is the
         // end of its last syllable.
         n = passend(m_fingerX + kVorlauf);
@@ -287,6 +287,10 @@ void Lesefinger::silbenSchritt()
             while (n > 0 && !m_text.silbenEnde(start + n - 1))
                 --n;
         }
+    } else {
+        // Only Space reveals: the pointer's lead must not show a syllable found after
+        // the one Space stopped at ("I" of "I-gel" being narrower than the lead).
+        n = m_gezeigt;
     }
     m_gezeigt = std::max(m_gezeigt, n);
     m_gelesenBis = start + m_gezeigt;
