@@ -2,10 +2,9 @@
 
 #include "app/glmain.h"
 #include "app/laufbahnapp.h"
+#include "exercise/ui/firstshow.h"
 #include "settings/ui/einstellwerte.h"
 #include "writing/ui/vorleser.h"
-
-#include "exercise/ui/firstshow.h"
 
 #include <QStatusBar>
 #include <QTimer>
@@ -102,8 +101,7 @@ void diktatVorbereiten(TForm3 &fenster)
         if (diktatGewuenscht())
             laufbahn().vorleser->vorbereiten();
     };
-    whenFirstShown(&fenster, [&fenster, vorbereiten] {
-        QTimer::singleShot(0, &fenster, vorbereiten);
-    });
+    whenFirstShown(&fenster,
+                   [&fenster, vorbereiten] { QTimer::singleShot(0, &fenster, vorbereiten); });
     wheneverActivated(&fenster, vorbereiten);
 }

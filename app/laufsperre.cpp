@@ -33,13 +33,13 @@ LaufSperre::LaufSperre(QMainWindow &window, const QList<QWidget *> &teile) : m_w
     // Only now, as the list holds still: each entry is watched through its index.
     for (qsizetype i = 0; i < m_aktionen.size(); ++i) {
         QAction *aktion = m_aktionen[i].aktion;
-        m_aktionen[i].wache = QObject::connect(aktion, &QAction::enabledChanged, aktion,
-                                               [this, i, aktion](bool an) {
-                                                   if (!an)
-                                                       return;
-                                                   m_aktionen[i].danach = true;
-                                                   aktion->setEnabled(false);
-                                               });
+        m_aktionen[i].wache =
+            QObject::connect(aktion, &QAction::enabledChanged, aktion, [this, i, aktion](bool an) {
+                if (!an)
+                    return;
+                m_aktionen[i].danach = true;
+                aktion->setEnabled(false);
+            });
     }
     for (QWidget *teil : teile) {
         if (teil->isEnabled()) {

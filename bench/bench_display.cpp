@@ -560,8 +560,8 @@ int runAll(const QString &program)
     for (const QString &mode :
          {u"compose"_s, u"glyphs"_s, u"window"_s, u"pacing"_s, u"pacing farbig"_s, u"alternative"_s,
           u"alternative farbig"_s, u"lesefinger"_s, u"lesefinger farbig"_s, u"flash"_s, u"record"_s,
-          u"review"_s, u"texts"_s, u"auswertung"_s, u"silben"_s, u"lernverlauf"_s, u"startup"_s, u"laufstart diktat"_s,
-          u"laufstart silben"_s}) {
+          u"review"_s, u"texts"_s, u"auswertung"_s, u"silben"_s, u"lernverlauf"_s, u"startup"_s,
+          u"laufstart diktat"_s, u"laufstart silben"_s}) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(program, mode.split(u' '));

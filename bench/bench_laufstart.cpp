@@ -25,7 +25,10 @@ namespace {
 // a pupil who stops at once.
 class ErstesFenster : public QObject {
 public:
-    explicit ErstesFenster(const QElapsedTimer &uhr) : m_uhr(uhr) { qApp->installEventFilter(this); }
+    explicit ErstesFenster(const QElapsedTimer &uhr) : m_uhr(uhr)
+    {
+        qApp->installEventFilter(this);
+    }
     ~ErstesFenster() override { qApp->removeEventFilter(this); }
     std::optional<double> ms;
 
@@ -93,8 +96,8 @@ int runLaufstart(const QString &art)
         while (!erstes.ms && uhr.elapsed() < 30000)
             warten(10);
         if (erstes.ms) {
-            QTextStream(stdout) << "laufstart_" << art << "_ms " << QString::number(*erstes.ms, 'g', 5)
-                                << Qt::endl;
+            QTextStream(stdout) << "laufstart_" << art << "_ms "
+                                << QString::number(*erstes.ms, 'g', 5) << Qt::endl;
             result = 0;
         }
         // The run ends as every window is left.

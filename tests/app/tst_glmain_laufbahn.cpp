@@ -137,8 +137,7 @@ bool zeigtText(QWidget *widget, const QString &text)
     QCoreApplication::processEvents();
     const QImage bild = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QFontMetrics metrics(widget->font());
-    QImage muster(metrics.horizontalAdvance(text) + 8, metrics.height() + 4,
-                  QImage::Format_RGB32);
+    QImage muster(metrics.horizontalAdvance(text) + 8, metrics.height() + 4, QImage::Format_RGB32);
     muster.fill(Qt::white);
     {
         QPainter maler(&muster);
@@ -385,8 +384,9 @@ private slots:
                                  {"TForm9", [](QWidget *w) { schreiben(w, u"Hund"_s); }},
                                  {"TForm9", escape}});
         QCOMPARE(form->RichEdit1->toPlainText(), u"Hund "_s);
-        const QString grund = sprache::grund(sprache::eingebaut() ? sprache::Fehler::KeinAusgabegeraet
-                                                                  : sprache::Fehler::NichtEingebaut);
+        const QString grund =
+            sprache::grund(sprache::eingebaut() ? sprache::Fehler::KeinAusgabegeraet
+                                                : sprache::Fehler::NichtEingebaut);
         QVERIFY(zeigtText(form->StatusBar1, grund));
         QVERIFY(!zeigtText(form->StatusBar1, TForm3::keinSchueler.toString()));
         // The next run starts afresh: the panels are back.
@@ -541,20 +541,20 @@ private slots:
         QTest::mouseClick(form->Button2, Qt::LeftButton);
         QVERIFY(wiederholung->Wiederholen->isEnabled());
         QStringList offen;
-        starten(form->BitBtn10,
-                {{"TLaufForm4",
-                  [&](QWidget *w) {
-                      QEvent aktiv(QEvent::WindowActivate);
-                      QApplication::sendEvent(form, &aktiv);
-                      if (wiederholung->Wiederholen->isEnabled())
-                          offen << u"Wiederholen"_s;
-                      if (wiederholung->Wiederholung1->isEnabled())
-                          offen << u"Wiederholung..."_s;
-                      // A click there starts nothing: the script has no window for it.
-                      QTest::mouseClick(wiederholung->Wiederholen, Qt::LeftButton);
-                      escape(w);
-                  }},
-                 {"TForm9", escape}});
+        starten(form->BitBtn10, {{"TLaufForm4",
+                                  [&](QWidget *w) {
+                                      QEvent aktiv(QEvent::WindowActivate);
+                                      QApplication::sendEvent(form, &aktiv);
+                                      if (wiederholung->Wiederholen->isEnabled())
+                                          offen << u"Wiederholen"_s;
+                                      if (wiederholung->Wiederholung1->isEnabled())
+                                          offen << u"Wiederholung..."_s;
+                                      // A click there starts nothing: the script has no window for
+                                      // it.
+                                      QTest::mouseClick(wiederholung->Wiederholen, Qt::LeftButton);
+                                      escape(w);
+                                  }},
+                                 {"TForm9", escape}});
         QVERIFY2(offen.isEmpty(), qPrintable(offen.join(u", "_s)));
         QCOMPARE(wiederholung->Faellig->text(), u"Wiederholung fällig: 1 Wort"_s);
         QVERIFY(wiederholung->Wiederholen->isEnabled());
@@ -784,7 +784,8 @@ private slots:
         textLaden(u"Lang.txt"_s, text);
         app().Form10->TrackBar4->setValue(10);
         starten(form->BitBtn10, {{"TLaufForm4", escape}, {"TForm9", escape}});
-        const QString hinweis = u"Der Text ist länger als 8000 Zeichen: geübt wird nur sein Anfang."_s;
+        const QString hinweis =
+            u"Der Text ist länger als 8000 Zeichen: geübt wird nur sein Anfang."_s;
         QVERIFY(zeigtText(form->StatusBar1, hinweis));
         // Another text loaded: its name is shown at once.
         textLaden(u"Kurz.txt"_s, "Hund\r\n");

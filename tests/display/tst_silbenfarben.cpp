@@ -67,8 +67,12 @@ private slots:
             << QStringList{u"Die "_s, u"Die Kat"_s, u"Die Katze "_s, u"Die Katze rennt."_s};
         QTest::addRow("a syllable of one letter is a stop of its own")
             << u"Hase und Igel laufen."_s << QList<qsizetype>{2, 10, 17} << true
-            << QStringList{u"Ha"_s,         u"Hase "_s,          u"Hase und "_s,
-                           u"Hase und I"_s, u"Hase und Igel "_s, u"Hase und Igel lau"_s,
+            << QStringList{u"Ha"_s,
+                           u"Hase "_s,
+                           u"Hase und "_s,
+                           u"Hase und I"_s,
+                           u"Hase und Igel "_s,
+                           u"Hase und Igel lau"_s,
                            u"Hase und Igel laufen."_s};
         QTest::addRow("found and typed, over a line break")
             << u"Ha-se\r\nEsel."_s << QList<qsizetype>{8} << true

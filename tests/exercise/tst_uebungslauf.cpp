@@ -136,28 +136,37 @@ private slots:
         QTest::addColumn<QString>("anzeige");
         QTest::addColumn<int>("stelle");
         QTest::addColumn<QString>("wort");
-        QTest::addRow("the first word")
-            << u"der Ha§us§e $a$  #"_s << QChar(u'_') << QChar(u'#') << u"der Ha__e #"_s << 0 << u"der"_s;
+        QTest::addRow("the first word") << u"der Ha§us§e $a$  #"_s << QChar(u'_') << QChar(u'#')
+                                        << u"der Ha__e #"_s << 0 << u"der"_s;
         QTest::addRow("on a word's first letter")
-            << u"der Ha§us§e $a$  #"_s << QChar(u'_') << QChar(u'#') << u"der Ha__e #"_s << 4 << u"Ha§us§e"_s;
-        QTest::addRow("one further on")
-            << u"der Ha§us§e $a$  #"_s << QChar(u'_') << QChar(u'#') << u"der Ha__e #"_s << 5 << u"Ha§us§e"_s;
+            << u"der Ha§us§e $a$  #"_s << QChar(u'_') << QChar(u'#') << u"der Ha__e #"_s << 4
+            << u"Ha§us§e"_s;
+        QTest::addRow("one further on") << u"der Ha§us§e $a$  #"_s << QChar(u'_') << QChar(u'#')
+                                        << u"der Ha__e #"_s << 5 << u"Ha§us§e"_s;
         QTest::addRow("a word shown as its placeholder")
-            << u"der Ha§us§e $a$  #"_s << QChar(u'_') << QChar(u'#') << u"der Ha__e #"_s << 10 << u"$a$"_s;
+            << u"der Ha§us§e $a$  #"_s << QChar(u'_') << QChar(u'#') << u"der Ha__e #"_s << 10
+            << u"$a$"_s;
         QTest::addRow("the blank between two words: the word before")
-            << u"Hund Katze  #"_s << QChar(u'_') << QChar(u'#') << u"Hund Katze"_s << 4 << u"Hund"_s;
+            << u"Hund Katze  #"_s << QChar(u'_') << QChar(u'#') << u"Hund Katze"_s << 4
+            << u"Hund"_s;
         QTest::addRow("a blank part placeholder: the word after it")
-            << u"Ha$u$se Hund  #"_s << QChar(u'_') << QChar(u' ') << u"Ha se Hund"_s << 6 << u"Hund"_s;
+            << u"Ha$u$se Hund  #"_s << QChar(u'_') << QChar(u' ') << u"Ha se Hund"_s << 6
+            << u"Hund"_s;
         QTest::addRow("a blank part placeholder: the word's end behind it")
-            << u"Ha$u$se Hund  #"_s << QChar(u'_') << QChar(u' ') << u"Ha se Hund"_s << 3 << u"Ha$u$se"_s;
+            << u"Ha$u$se Hund  #"_s << QChar(u'_') << QChar(u' ') << u"Ha se Hund"_s << 3
+            << u"Ha$u$se"_s;
         QTest::addRow("blank letter placeholders")
-            << u"H§un§d Katze  #"_s << QChar(u' ') << QChar(u'#') << u"H  d Katze"_s << 3 << u"H§un§d"_s;
+            << u"H§un§d Katze  #"_s << QChar(u' ') << QChar(u'#') << u"H  d Katze"_s << 3
+            << u"H§un§d"_s;
         QTest::addRow("blank letter placeholders: the word after them")
-            << u"H§un§d Katze  #"_s << QChar(u' ') << QChar(u'#') << u"H  d Katze"_s << 5 << u"Katze"_s;
+            << u"H§un§d Katze  #"_s << QChar(u' ') << QChar(u'#') << u"H  d Katze"_s << 5
+            << u"Katze"_s;
         QTest::addRow("an empty & pair standing as a word")
-            << u"Hund && Katze  #"_s << QChar(u'_') << QChar(u'#') << u"Hund  Katze"_s << 6 << u"Katze"_s;
+            << u"Hund && Katze  #"_s << QChar(u'_') << QChar(u'#') << u"Hund  Katze"_s << 6
+            << u"Katze"_s;
         QTest::addRow("an empty § pair standing as a word")
-            << u"Hund §§ Katze  #"_s << QChar(u'_') << QChar(u'#') << u"Hund  Katze"_s << 6 << u"Katze"_s;
+            << u"Hund §§ Katze  #"_s << QChar(u'_') << QChar(u'#') << u"Hund  Katze"_s << 6
+            << u"Katze"_s;
         QTest::addRow("the run-out after the words")
             << u"Hund Katze  #"_s << QChar(u'_') << QChar(u'#') << u"Hund Katze"_s << 12 << u"-"_s;
     }

@@ -54,25 +54,31 @@ private slots:
         QTest::addColumn<QString>("meldung");
         const QString keinTon = sprache::grund(sprache::Fehler::KeinAusgabegeraet);
         using A = lauf::Anzeige;
-        QTest::addRow("off") << false << true << QString() << A::Laufbahn << true << Darbietung{false, true}
-                             << QString();
+        QTest::addRow("off") << false << true << QString() << A::Laufbahn << true
+                             << Darbietung{false, true} << QString();
         QTest::addRow("spoken instead of the gliding line")
-            << true << false << QString() << A::Laufbahn << true << Darbietung{true, false} << QString();
+            << true << false << QString() << A::Laufbahn << true << Darbietung{true, false}
+            << QString();
         QTest::addRow("spoken instead of the flashed words")
-            << true << false << QString() << A::Kurzzeit << true << Darbietung{true, false} << QString();
+            << true << false << QString() << A::Kurzzeit << true << Darbietung{true, false}
+            << QString();
         QTest::addRow("spoken while the alternative line shows")
-            << true << true << QString() << A::Alternativ << true << Darbietung{true, true} << QString();
+            << true << true << QString() << A::Alternativ << true << Darbietung{true, true}
+            << QString();
         QTest::addRow("reading finger never spoken")
-            << true << false << QString() << A::Lesefinger << true << Darbietung{false, true} << QString();
+            << true << false << QString() << A::Lesefinger << true << Darbietung{false, true}
+            << QString();
         QTest::addRow("the whole text of Laufbahn alt never spoken")
-            << true << false << QString() << A::GleitAlt << true << Darbietung{false, true} << QString();
-        QTest::addRow("no sound: shown, and why")
-            << true << false << keinTon << A::Laufbahn << true << Darbietung{false, true} << keinTon;
+            << true << false << QString() << A::GleitAlt << true << Darbietung{false, true}
+            << QString();
+        QTest::addRow("no sound: shown, and why") << true << false << keinTon << A::Laufbahn << true
+                                                  << Darbietung{false, true} << keinTon;
         QTest::addRow("a voice not ready yet: shown, no word")
             << true << false << QString() << A::Laufbahn << false << Darbietung{false, true}
             << QString();
         QTest::addRow("off: no word about the sound")
-            << false << false << keinTon << A::Laufbahn << true << Darbietung{false, true} << QString();
+            << false << false << keinTon << A::Laufbahn << true << Darbietung{false, true}
+            << QString();
     }
     void dictationOfARun()
     {
