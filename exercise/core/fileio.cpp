@@ -1,7 +1,5 @@
 #include "exercise/core/fileio.h"
 
-#include "exercise/core/filelock.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -181,42 +179,22 @@ bool writeFileAtomically(const QString &path, QByteArrayView bytes, IoError *err
     return !failure.failed();
 }
 
-bool appendInPlace(const QString &path, std::chrono::milliseconds wait,
+bool appendInPlace(QFile &file, const QString &path,
                    const std::function<QByteArray(QByteArrayView current)> &tail, IoError *error)
 {
-    const QFileInfo info(path);
-    const filelock::Opened opened = filelock::openLocked(path, wait);
-    QFile file;
     IoError failure;
-    if (opened.state == filelock::Opened::Busy) {
-        failure = {IoError::Locked};
-    } else if (opened.state == filelock::Opened::NoLocks) {
-        failure = {IoError::NoFileLock, info.absolutePath()};
-    } else if (opened.state == filelock::Opened::OpenFailed) {
-        if (!info.absoluteDir().exists())
-            failure = {IoError::PathNotFound};
-        else if (!info.exists())
-            failure = {IoError::FileNotFound};
-        else
-            failure = {IoError::AccessDenied};
-    } else if (!file.open(opened.fd, QIODevice::ReadWrite | QIODevice::Unbuffered,
-                          QFileDevice::AutoCloseHandle)) {
-        failure = {IoError::AccessDenied};
-    }
-    if (!failure.failed()) {
-        const QByteArray old = file.readAll();
-        if (file.error() != QFileDevice::NoError) {
+    const QByteArray old = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        failure = ioErrorFor(file, path);
+    } else if (const QByteArray more = tail(old); !more.isEmpty()) {
+        // One write at the end: a program killed while writing leaves the old bytes whole
+        // and at most a torn last line behind them.
+        if (!file.seek(old.size()) || file.write(more) != more.size() || !file.flush()) {
             failure = ioErrorFor(file, path);
-        } else if (const QByteArray more = tail(old); !more.isEmpty()) {
-            // One write at the end: a program killed while writing leaves the old bytes
-            // whole and at most a torn last line behind them.
-            if (!file.seek(old.size()) || file.write(more) != more.size()) {
-                failure = ioErrorFor(file, path);
-                if (!failure.failed())
-                    failure = {IoError::WriteFailed};
-                file.unsetError();
-                file.resize(old.size());
-            }
+            if (!failure.failed())
+                failure = {IoError::WriteFailed};
+            file.unsetError();
+            file.resize(old.size());
         }
     }
     if (error)

@@ -5,10 +5,10 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-#include <chrono>
 #include <functional>
 #include <optional>
 
+class QFile;
 class QFileDevice;
 
 struct IoError {
@@ -60,12 +60,12 @@ std::optional<QByteArray> readFileStart(const QString &path, qint64 maxBytes, Io
 // is "Dateizugriff verweigert".
 bool writeFileAtomically(const QString &path, QByteArrayView bytes, IoError *error);
 
-// Appends to the file in place, for a folder that takes no new file, while holding a
-// lock on the file itself that every program writing it this way waits for (at most
-// `wait`, else Locked). `tail` gets the file's bytes as they stand under the lock and
-// gives what to append. Nothing already in the file is ever written over: an
-// interrupted write leaves it whole, and a failed one cuts the file back to it.
-bool appendInPlace(const QString &path, std::chrono::milliseconds wait,
+// Appends to `file` in place, for a folder that takes no new file: `file` is open for
+// reading and writing and locked (`filelock`) by the caller. `tail` gets the file's bytes
+// as they stand under the lock and gives what to append. Nothing already in the file is
+// ever written over: an interrupted write leaves it whole, and a failed one cuts the file
+// back to it.
+bool appendInPlace(QFile &file, const QString &path,
                    const std::function<QByteArray(QByteArrayView current)> &tail, IoError *error);
 
 // The error code for a failed open, read or commit of `file` at `path`.

@@ -345,20 +345,20 @@ std::optional<Stand> Stand::lesen(QByteArrayView bytes)
     return stand;
 }
 
-WiederholungsDatei::WiederholungsDatei(QString recordPath, QString pfad)
-    : m_recordPath(std::move(recordPath)), m_pfad(std::move(pfad))
+WiederholungsDatei::WiederholungsDatei(const QString &recordPath)
+    : m_datei(dateiZu(recordPath), recordPath, groessteDatei)
 {
 }
 
 WiederholungsDatei WiederholungsDatei::laden(const QString &recordPath, QStringView recordText,
                                              QDate heute, WriteResult *geschrieben)
 {
-    WiederholungsDatei datei(recordPath, dateiZu(recordPath));
+    WiederholungsDatei datei(recordPath);
     IoError lesefehler;
-    if (std::optional<QByteArray> bytes = readWholeFile(datei.m_pfad, &lesefehler, groessteDatei)) {
+    if (std::optional<QByteArray> bytes = readWholeFile(datei.pfad(), &lesefehler, groessteDatei)) {
         if (std::optional<Stand> stand = Stand::lesen(*bytes))
             datei.m_stand = std::move(*stand);
-        datei.m_aufPlatte = std::move(*bytes);
+        datei.m_datei.gelesen(*bytes);
     }
     WriteResult result = datei.nachUebung(recordText, heute);
     if (geschrieben)
@@ -421,42 +421,20 @@ WriteResult WiederholungsDatei::writeUnwritten()
 
 WriteResult WiederholungsDatei::schreiben()
 {
-    WriteResult result;
-    pupilrecord::underRecordLock(
-        m_recordPath, m_lockWait,
-        [this, &result](IoError *fehler) {
-            const bool ok = zusammenfuehrenUndSchreiben(result);
-            *fehler = result.io;
-            return ok;
-        },
-        &result.io);
-    return result;
-}
-
-bool WiederholungsDatei::zusammenfuehrenUndSchreiben(WriteResult &result)
-{
-    IoError lesefehler;
-    std::optional<QByteArray> aufPlatte = readWholeFile(m_pfad, &lesefehler, groessteDatei);
-    if (!aufPlatte && lesefehler.code != IoError::FileNotFound &&
-        lesefehler.code != IoError::TooLarge) {
-        // Without knowing what is on disk, writing could wipe out another program's work.
-        result.io = lesefehler;
-        return false;
-    }
-    if (aufPlatte && *aufPlatte != m_aufPlatte) {
+    geteilt::Schritte schritte;
+    schritte.nachtragen = [this](QByteArrayView aufPlatte) {
         // A damaged file on disk holds nothing to keep: what is here is written over it.
-        if (std::optional<Stand> dort = Stand::lesen(*aufPlatte)) {
+        if (std::optional<Stand> dort = Stand::lesen(aufPlatte)) {
             for (const Aenderung &aenderung : m_ungeschrieben)
                 anwenden(*dort, aenderung, false);
             m_stand = std::move(*dort);
         }
-    }
-    const std::optional<QByteArray> bytes = m_stand.speichern(&result.unencodable);
-    if (!bytes || !writeFileAtomically(m_pfad, *bytes, &result.io))
-        return false;
-    m_aufPlatte = *bytes;
-    m_ungeschrieben.clear();
-    return true;
+    };
+    schritte.inhalt = [this](WriteResult &result) { return m_stand.speichern(&result.unencodable); };
+    WriteResult result;
+    if (m_datei.schreiben(schritte, result) != geteilt::Geschrieben::Nicht)
+        m_ungeschrieben.clear();
+    return result;
 }
 
 } // namespace wiederholung

@@ -22,6 +22,7 @@
 // left out, and its word enters again from the record.
 
 #include "exercise/core/fileio.h"
+#include "exercise/core/geteiltedatei.h"
 #include "exercise/core/writeresult.h"
 
 #include <QByteArray>
@@ -116,8 +117,8 @@ private:
     QHash<QString, qsizetype> m_index;
 };
 
-// The review file of one pupil. Every change is written at once, atomically, while
-// holding the record's lock; before writing, the file is read again, and when another
+// The review file of one pupil. Every change is written at once, atomically, under the
+// locks of the record's own writes (`geteilt::GeteilteDatei`); before writing, the file is read again, and when another
 // program changed it since, the changes not yet written here are applied to what is on
 // disk, so that two computers reviewing one pupil keep each other's results. A change
 // whose write fails stays in memory and goes with the next write.
@@ -129,10 +130,10 @@ public:
     static WiederholungsDatei laden(const QString &recordPath, QStringView recordText, QDate heute,
                                     WriteResult *geschrieben = nullptr);
 
-    const QString &pfad() const { return m_pfad; }
+    const QString &pfad() const { return m_datei.pfad(); }
     const Stand &stand() const { return m_stand; }
     bool hasUnwrittenChanges() const { return !m_ungeschrieben.empty(); }
-    void setLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
+    void setLockWait(std::chrono::milliseconds wait) { m_datei.setLockWait(wait); }
 
     // After an exercise was recorded or corrected: the record's words taken in again.
     [[nodiscard]] WriteResult nachUebung(QStringView recordText, QDate heute);
@@ -160,19 +161,14 @@ private:
     };
     using Aenderung = std::variant<Abgleich, Ergebnis, Heraus>;
 
-    WiederholungsDatei(QString recordPath, QString pfad);
+    explicit WiederholungsDatei(const QString &recordPath);
     static void anwenden(Stand &stand, const Aenderung &aenderung, bool ersteMal);
     WriteResult aendern(Aenderung aenderung);
     WriteResult schreiben();
-    bool zusammenfuehrenUndSchreiben(WriteResult &result);
 
-    QString m_recordPath;
-    QString m_pfad;
+    geteilt::GeteilteDatei m_datei;
     Stand m_stand;
-    // What the file held as last read or written here (empty: no file).
-    QByteArray m_aufPlatte;
     std::vector<Aenderung> m_ungeschrieben;
-    std::chrono::milliseconds m_lockWait{5000};
 };
 
 } // namespace wiederholung
