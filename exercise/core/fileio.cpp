@@ -161,8 +161,10 @@ bool writeFileAtomically(const QString &path, QByteArrayView bytes, IoError *err
     IoError failure;
     if (!info.absoluteDir().exists()) {
         failure = {IoError::PathNotFound};
-    } else if (info.isDir() || (info.exists() && !info.isWritable())) {
-        // QSaveFile would call a write-protected file a write error.
+    } else if (info.exists() ? !info.isFile() || !info.isWritable() : info.isSymLink()) {
+        // Only a regular file is replaced: QSaveFile follows a link and would put a file in
+        // the place of the device it names, or make one where a dangling link points; a
+        // write-protected file it would call a write error.
         failure = {IoError::AccessDenied};
     } else if (!file.open(QIODevice::WriteOnly)) {
         failure = ioErrorFor(file, path);

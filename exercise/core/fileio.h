@@ -56,8 +56,9 @@ std::optional<QByteArray> readFileStart(const QString &path, qint64 maxBytes, Io
 // Writes the whole file through a temporary file that replaces the old one only when
 // everything was written: an interrupted or failed write leaves the old file whole.
 // Where the folder takes no new file but the file itself may be written, the file is
-// written in place; a failed write then puts the old bytes back. A write-protected file
-// is "Dateizugriff verweigert".
+// written in place; a failed write then puts the old bytes back. A write-protected file,
+// and anything that is not a regular file (after following links: a folder, a device, a
+// pipe, a dangling link), is "Dateizugriff verweigert" and stays as it is.
 bool writeFileAtomically(const QString &path, QByteArrayView bytes, IoError *error);
 
 // Appends to `file` in place, for a folder that takes no new file: `file` is open for
