@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QTime>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -206,6 +207,76 @@ Lines correct(const Lines &lines, const QString &entry, const QStringList &words
     return result;
 }
 
+// The numbers of `text` between the separator `trenner`, each of one to `stellen`
+// digits; nothing when anything else stands there. Read by hand: Qt's own date parser
+// takes longer than the whole of the rest of a large record.
+std::optional<QList<int>> zahlen(QStringView text, QChar trenner, int stellen)
+{
+    QList<int> result;
+    for (QStringView teil : text.split(trenner)) {
+        if (teil.isEmpty() || teil.size() > stellen)
+            return std::nullopt;
+        int zahl = 0;
+        for (QChar ch : teil) {
+            if (ch < u'0' || ch > u'9')
+                return std::nullopt;
+            zahl = zahl * 10 + (ch.unicode() - u'0');
+        }
+        result.append(zahl);
+    }
+    return result;
+}
+
+// A date as a German computer shows it in its short form, or as ISO writes it. Two-digit
+// years are read as the system did that wrote them: 30 to 99 in the 1900s, the rest in
+// the 2000s.
+std::optional<QDate> datumLesen(QStringView text)
+{
+    text = text.trimmed();
+    QDate date;
+    if (const auto teile = zahlen(text, u'.', 4); teile && teile->size() == 3) {
+        const int jahr = (*teile)[2];
+        const qsizetype stellen = text.size() - text.lastIndexOf(u'.') - 1;
+        if (stellen == 4)
+            date = QDate(jahr, (*teile)[1], (*teile)[0]);
+        else if (stellen == 2)
+            date = QDate(jahr < 30 ? 2000 + jahr : 1900 + jahr, (*teile)[1], (*teile)[0]);
+    } else if (const auto iso = zahlen(text, u'-', 4);
+               iso && iso->size() == 3 && text.indexOf(u'-') == 4) {
+        date = QDate((*iso)[0], (*iso)[1], (*iso)[2]);
+    }
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+// "H:mm:ss" or "H:mm", also with " AM" or " PM" after the hour of twelve.
+std::optional<QTime> zeitLesen(QStringView text)
+{
+    text = text.trimmed();
+    int zusatz = 0;
+    bool zwoelf = false;
+    if (text.endsWith(u" AM", Qt::CaseInsensitive) || text.endsWith(u" PM", Qt::CaseInsensitive)) {
+        zwoelf = true;
+        zusatz = text.endsWith(u"PM", Qt::CaseInsensitive) ? 12 : 0;
+        text.chop(3);
+    }
+    const auto teile = zahlen(text, u':', 2);
+    if (!teile || teile->size() < 2 || teile->size() > 3 || text.indexOf(u':') > 2 ||
+        text.size() - text.indexOf(u':') - 1 < 2)
+        return std::nullopt;
+    int stunde = (*teile)[0];
+    if (zwoelf) {
+        if (stunde < 1 || stunde > 12)
+            return std::nullopt;
+        stunde = stunde % 12 + zusatz;
+    }
+    const QTime time(stunde, (*teile)[1], teile->value(2, 0));
+    if (!time.isValid())
+        return std::nullopt;
+    return time;
+}
+
 bool isControl(QChar ch)
 {
     return ch.category() == QChar::Other_Control;
@@ -321,6 +392,27 @@ QString makeEntry(ExerciseKind kind, const QDateTime &end, const QString &textNa
     if (kind == ExerciseKind::Laufbahn)
         return u'[' + date + u" - "_s + end.time().toString(u"HH:mm:ss") + u"] "_s + textName;
     return u'[' + date + u"] "_s + textName;
+}
+
+EntryTime entryTime(QStringView entry)
+{
+    const qsizetype end = entry.indexOf(u"] ");
+    if (!entry.startsWith(u'[') || end < 0) {
+        // A heading someone wrote by hand, without the brackets, names no date; brackets
+        // that hold something and were not closed do.
+        return {entry.startsWith(u'[') ? EntryTime::Unreadable : EntryTime::Missing, {}, {}};
+    }
+    const QStringView inside = entry.sliced(1, end - 1);
+    if (inside.trimmed().isEmpty())
+        return {EntryTime::Missing, {}, {}};
+    const qsizetype separator = inside.indexOf(u" - ");
+    const std::optional<QDate> date = datumLesen(separator < 0 ? inside : inside.first(separator));
+    std::optional<QTime> time = QTime(12, 0);
+    if (separator >= 0)
+        time = zeitLesen(inside.sliced(separator + 3));
+    if (!date || !time || date->year() < 1990 || date->year() > 2100)
+        return {EntryTime::Unreadable, {}, {}};
+    return {EntryTime::Read, *date, *time};
 }
 
 QStringList appendExercise(QStringList lines, const QString &entry, const QStringList &words)

@@ -76,6 +76,21 @@ QStringList entries(const QStringList &lines);
 enum class ExerciseKind { Laufbahn, Other };
 QString makeEntry(ExerciseKind kind, const QDateTime &end, const QString &textName);
 
+// When an exercise ended, read from its entry "[dd.MM.yyyy - HH:mm:ss] name" or
+// "[dd.MM.yyyy] name": the one reader of an entry's date for everything that reads the
+// record. The date is the one the computer showed then, so the German short forms
+// "d.M.yyyy" and "d.M.yy" and "yyyy-MM-dd" are read as well, and "H:mm" and "h:mm:ss AM"
+// for the time; a date that could mean two days (12/7/2026) is not read, and neither is
+// a year before 1990 or after 2100, which no exercise was done in.
+struct EntryTime {
+    enum State { Read, Missing, Unreadable };
+    State state = Missing;
+    QDate date;
+    // Midday when the entry names no time, the middle of the day it was done on.
+    QTime time;
+};
+EntryTime entryTime(QStringView entry);
+
 // The header and the words appended at the end. An empty record first gets an empty
 // name line, so the header never takes the place of the name.
 QStringList appendExercise(QStringList lines, const QString &entry, const QStringList &words);

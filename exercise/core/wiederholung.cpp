@@ -41,14 +41,6 @@ QDate datumAm(QStringView text)
     return QDate(teile[2], teile[1], teile[0]);
 }
 
-// The day of an entry "[dd.MM.yyyy - hh:mm:ss] name" or "[dd.MM.yyyy] name".
-QDate datumDesEintrags(QStringView eintrag)
-{
-    if (!eintrag.startsWith(u'['))
-        return {};
-    return datumAm(eintrag.sliced(1));
-}
-
 void zweiStellen(QString &text, int zahl)
 {
     text += QChar(u'0' + zahl / 10);
@@ -146,9 +138,9 @@ std::vector<Erfassung> erfassungen(QStringView recordText, QDate heute)
             continue;
         if (pupilrecord::isHeader(zeile)) {
             imBlock = true;
-            datum = datumDesEintrags(zeile.sliced(1));
-            if (!datum.isValid())
-                datum = heute;
+            const pupilrecord::EntryTime zeit = pupilrecord::entryTime(zeile.sliced(1));
+            // A day after today, from a clock that ran ahead, counts as today.
+            datum = zeit.state == pupilrecord::EntryTime::Read ? std::min(zeit.date, heute) : heute;
             continue;
         }
         const QStringView wort = zeile.trimmed();
@@ -267,7 +259,7 @@ std::vector<Wort> Stand::faellige(QDate heute, qsizetype hoechstens) const
         const Wort &wort = m_woerter[i];
         if (!wort.inWiederholung())
             continue;
-        const qint64 tag = wort.letzte.toJulianDay() + abstandTage(wort.box);
+        const qint64 tag = std::min(wort.letzte, heute).toJulianDay() + abstandTage(wort.box);
         if (tag <= heuteTag)
             faellig.push_back({tag, i});
     }
@@ -359,6 +351,9 @@ WiederholungsDatei WiederholungsDatei::laden(const QString &recordPath, QStringV
         if (std::optional<Stand> stand = Stand::lesen(*bytes))
             datei.m_stand = std::move(*stand);
         datei.m_datei.gelesen(*bytes);
+        // A review dated after today, from a clock that ran ahead, counts as today's.
+        for (Wort &wort : datei.m_stand.m_woerter)
+            wort.letzte = std::min(wort.letzte, heute);
     }
     WriteResult result = datei.nachUebung(recordText, heute);
     if (geschrieben)

@@ -67,7 +67,8 @@ struct Wort {
 };
 
 // What the record holds of one wrong word: how often, and the day of the exercise that
-// recorded it last (an entry without a readable date counts as recorded `heute`).
+// recorded it last (an entry without a readable date, or dated after `heute`, counts as
+// recorded `heute`).
 struct Erfassung {
     QString text;
     qsizetype anzahl = 0;
@@ -95,7 +96,8 @@ public:
     void herausnehmen(const QString &text);
 
     // The words due `heute`: at most `hoechstens`, the one due longest first; equal days in
-    // the order the words were first recorded.
+    // the order the words were first recorded. A review dated after `heute` counts as one
+    // made `heute`.
     std::vector<Wort> faellige(QDate heute, qsizetype hoechstens = faelligHoechstens) const;
     qsizetype anzahlFaellig(QDate heute) const;
     // The words in the review, sorted by the day they come due, then by box.
@@ -110,6 +112,7 @@ public:
     bool operator==(const Stand &) const = default;
 
 private:
+    friend class WiederholungsDatei;
     Wort *findeZumAendern(const QString &text);
     void hinzufuegen(Wort wort);
 

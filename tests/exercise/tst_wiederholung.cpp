@@ -88,6 +88,8 @@ private slots:
     void copiesWithDifferentRightsReviewAtOnce_data();
     void copiesWithDifferentRightsReviewAtOnce();
     void teacherTakesWordOut();
+    void daysAfterTodayCountAsToday_data();
+    void daysAfterTodayCountAsToday();
 };
 
 void TestWiederholung::boxRules_data()
@@ -287,6 +289,39 @@ void TestWiederholung::teacherTakesWordOut()
     QCOMPARE(fenster.Label1->text(), u"1 Wort in der Wiederholung, heute fällig: 1"_s);
     QCOMPARE(Stand::lesen(fileBytes(dir.filePath(u"Mia.wdh"_s)))->finde(u"der_Baum"_s)->box, 0);
     QCOMPARE(fileBytes(lbs), record);
+}
+
+// A clock that ran ahead dated a review or an exercise after today: the word comes due
+// as if it was reviewed or recorded today, also when it is recorded wrong again.
+void TestWiederholung::daysAfterTodayCountAsToday_data()
+{
+    QTest::addColumn<QByteArray>("datei");
+    QTest::addColumn<QByteArray>("lbs");
+    const QByteArray kopf = "Laufbahn-Wiederholung 1\r\n";
+    QTest::addRow("reviewed after today")
+        << kopf + "1;31.12.2099;1;W;Hund\r\n" << QByteArray("Mia\r\n~[05.12.2026] a\r\nHund\r\n");
+    QTest::addRow("recorded after today")
+        << QByteArray() << QByteArray("Mia\r\n~[31.12.2099] a\r\nHund\r\n");
+    QTest::addRow("reviewed after today, then recorded wrong again")
+        << kopf + "3;31.12.2099;1;W;Hund\r\n"
+        << QByteArray("Mia\r\n~[05.12.2026] a\r\nHund\r\n~[06.12.2026] b\r\nHund\r\n");
+}
+
+void TestWiederholung::daysAfterTodayCountAsToday()
+{
+    QFETCH(QByteArray, datei);
+    QFETCH(QByteArray, lbs);
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(u"Mia.lbs"_s);
+    writeBytes(pfad, lbs);
+    if (!datei.isNull())
+        writeBytes(dateiZu(pfad), datei);
+    const WiederholungsDatei review = WiederholungsDatei::laden(pfad, recordText(pfad), montag);
+    const Wort *hund = review.stand().finde(u"Hund"_s);
+    QCOMPARE(hund->letzte, montag);
+    const QDate faellig = montag.addDays(abstandTage(hund->box));
+    QCOMPARE(review.stand().anzahlFaellig(faellig.addDays(-1)), qsizetype(0));
+    QCOMPARE(review.stand().anzahlFaellig(faellig), qsizetype(1));
 }
 
 QTEST_MAIN(TestWiederholung)
