@@ -20,6 +20,9 @@ QString IoError::message() const
         return QStringLiteral("Versuch hinter dem Dateiende zu lesen");
     case Locked:
         return QStringLiteral("Datei wird von einem anderen Programm benutzt");
+    case DiskFull:
+        return QStringLiteral("Der Datenträger mit dem Ordner „%1“ ist voll")
+            .arg(QDir::toNativeSeparators(path));
     case LockInTheWay:
         return QStringLiteral("Die Sperrdatei „%1“ ist liegen geblieben oder ein Ordner und "
                               "lässt sich nicht entfernen. Bitte löschen oder verschieben Sie "
@@ -64,7 +67,7 @@ IoError ioErrorFor(const QFileDevice &file, const QString &path)
     case QFileDevice::ResizeError: {
         const QStorageInfo storage(info.absolutePath());
         if (storage.isValid() && storage.bytesAvailable() == 0)
-            return {IoError::DiskFull};
+            return {IoError::DiskFull, info.absolutePath()};
         return {IoError::WriteFailed};
     }
     default:
@@ -175,6 +178,12 @@ bool writeFileAtomically(const QString &path, QByteArrayView bytes, IoError *err
         failure = ioErrorFor(file, path);
         if (!failure.failed())
             failure = {IoError::WriteFailed};
+        // The temporary file is gone again, and with it the space it filled: a disk that
+        // cannot take the whole file (and some room for its blocks) was full.
+        const QStorageInfo storage(info.absolutePath());
+        if ((failure.code == IoError::WriteFailed || failure.code == IoError::DiskFull) &&
+            storage.isValid() && storage.bytesAvailable() < bytes.size() + (64 << 10))
+            failure = {IoError::DiskFull, info.absolutePath()};
     }
     if (error)
         *error = failure;

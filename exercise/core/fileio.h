@@ -30,6 +30,7 @@ struct IoError {
         AppendOnly = 82,
         ReadPastEnd = 100,
         WriteFailed = 101,
+        // The disk holding the folder `path` is full.
         DiskFull = 112,
     };
     int code = None;
