@@ -37,15 +37,16 @@ bool fuerAlleLesbar(const QString &pfad, QFileDevice::Permissions dazu = {})
 
 } // namespace
 
-Klassenordner::Klassenordner() : m_temp(oberordner() + u"/laufbahn-klasse-XXXXXX"_s)
+Klassenordner::Klassenordner()
+    : m_temp(oberordner() + u"/laufbahn-klasse-XXXXXX"_s),
+      m_programme(u"/tmp/laufbahn-programme-XXXXXX"_s)
 {
 #ifdef Q_OS_UNIX
-    if (::geteuid() != 0 || !m_temp.isValid())
+    if (::geteuid() != 0 || !m_temp.isValid() || !m_programme.isValid())
         return;
-    // The test programs are copied next to the folder: the build folder may lie where
-    // the other accounts cannot go.
     m_ordner = m_temp.filePath(u"Klasse"_s);
-    m_bereit = fuerAlleLesbar(m_temp.path()) && QDir().mkdir(m_ordner) &&
+    m_bereit = fuerAlleLesbar(m_temp.path()) && fuerAlleLesbar(m_programme.path()) &&
+               QDir().mkdir(m_ordner) &&
                fuerAlleLesbar(m_ordner) &&
                ::chown(QFile::encodeName(m_ordner).constData(), lehrer, lehrer) == 0;
 #endif
@@ -75,12 +76,29 @@ bool Klassenordner::ablegen(const QString &name, const QByteArray &bytes)
 std::unique_ptr<QProcess> Klassenordner::starten(Konto konto, const QString &programm,
                                                  const QStringList &argumente)
 {
-    const QString kopie = m_temp.filePath(programm);
-    if (!QFileInfo::exists(kopie)) {
-        QFile::copy(QCoreApplication::applicationDirPath() + u'/' + programm, kopie);
-        fuerAlleLesbar(kopie);
+    const auto kopieren = [this](const QString &datei) {
+        const QString kopie = m_programme.filePath(QFileInfo(datei).fileName());
+        if (!QFileInfo::exists(kopie)) {
+            QFile::copy(datei, kopie);
+            fuerAlleLesbar(kopie);
+        }
+        return kopie;
+    };
+    const QString kopie = kopieren(QCoreApplication::applicationDirPath() + u'/' + programm);
+    // The sanitizers' suppression files, too, must be readable for the account.
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : {u"LSAN_OPTIONS"_s, u"ASAN_OPTIONS"_s, u"UBSAN_OPTIONS"_s}) {
+        if (!umgebung.contains(name))
+            continue;
+        QStringList optionen = umgebung.value(name).split(u':');
+        for (QString &option : optionen) {
+            if (option.startsWith(u"suppressions="_s))
+                option = u"suppressions="_s + kopieren(option.sliced(13));
+        }
+        umgebung.insert(name, optionen.join(u':'));
     }
     auto process = std::make_unique<QProcess>();
+    process->setProcessEnvironment(umgebung);
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
 #ifdef Q_OS_UNIX
     const unsigned id = konto == Konto::Lehrer ? lehrer : schueler;

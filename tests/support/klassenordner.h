@@ -28,6 +28,9 @@ public:
 
 private:
     QTemporaryDir m_temp;
+    // The test programs, copied where every account reaches them: the build folder may lie
+    // where the other accounts cannot go.
+    QTemporaryDir m_programme;
     QString m_ordner;
     bool m_bereit = false;
 };
