@@ -590,6 +590,14 @@ int runAll(const QString &program)
             figures.insert(name, ratio);
         }
     }
+    // A word list opens about as fast as running text of the same size.
+    if (figures.contains(u"text_open_16mib_wordlist_ms"_s) &&
+        figures.contains(u"text_open_16mib_story_ms"_s)) {
+        const double ratio = figures.value(u"text_open_16mib_wordlist_ms"_s) /
+                             figures.value(u"text_open_16mib_story_ms"_s);
+        figure("text_wordlist_vs_story", ratio);
+        figures.insert(u"text_wordlist_vs_story"_s, ratio);
+    }
     const Target targets[] = {
         {"compose_vs_naive_1920x1080", 0.05},
         {"compose_vs_naive_3840x2160", 0.05},
@@ -631,9 +639,13 @@ int runAll(const QString &program)
         {"text_read_16mib_ms", 1000},
         {"text_open_16mib_story_ms", 1000},
         {"text_keystroke_16mib_ms", 50},
+        {"text_keystroke_16mib_wordlist_ms", 50},
+        {"text_wordlist_vs_story", 3},
         {"random_order_350k_words_ms", 1000},
         {"auswertung_form_s", 2.0},
         {"silben_wngerman_ms", 1000},
+        {"silben_muster_vs_wngerman", 0.5},
+        {"silben_wngerman_abweichungen", 0},
         {"lernverlauf_open_ms", 1000},
         {"startup_ratio", 1.5},
         {"laufstart_diktat_ms", 1000},
