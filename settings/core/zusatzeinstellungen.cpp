@@ -1,6 +1,7 @@
 #include "settings/core/zusatzeinstellungen.h"
 
 #include "exercise/core/fileio.h"
+#include "settings/core/settingsrecord.h"
 
 #include <QColor>
 #include <QFile>
@@ -81,6 +82,78 @@ void farbeLesen(const QSettings &ini, const Farbe &f, Zusatzeinstellungen &werte
         f.feld(werte) = fromQColor(farbe);
 }
 
+QString farbeText(ColorValue wert);
+
+// What can be read of the INI file, for QSettings: only a regular file of a sensible size
+// is read; a byte-order mark and the lines before the first section that hold no setting
+// are left out, as QSettings would refuse the whole file for them. Nothing when there is
+// nothing to read; `fehler` then says why (FileNotFound, TooLarge: no file worth keeping).
+std::optional<QByteArray> lesbarerTeil(const QString &iniDatei, IoError *fehler)
+{
+    const std::optional<QByteArray> bytes = readWholeFile(iniDatei, fehler, kGroessteDatei);
+    if (!bytes)
+        return std::nullopt;
+    QByteArrayView rest = *bytes;
+    if (rest.startsWith("\xEF\xBB\xBF"))
+        rest = rest.sliced(3);
+    QByteArray lesbar;
+    lesbar.reserve(rest.size());
+    bool inAbschnitt = false;
+    while (!rest.isEmpty()) {
+        const qsizetype ende = rest.indexOf('\n');
+        const QByteArrayView zeile = ende < 0 ? rest : rest.first(ende + 1);
+        rest = rest.sliced(zeile.size());
+        inAbschnitt = inAbschnitt || zeile.trimmed().startsWith('[');
+        if (inAbschnitt || zeile.contains('='))
+            lesbar += zeile;
+    }
+    return lesbar;
+}
+
+// The INI file as it is to be written: the keys of `werte`, and every other key found in
+// what can be read of `iniDatei`.
+std::optional<QByteArray> zusatzBytes(const QString &iniDatei, const Zusatzeinstellungen &werte,
+                                      IoError *error)
+{
+    // QSettings writes where it likes and reports little: it writes a scratch file, whose
+    // bytes reach the real file through the atomic writer.
+    QTemporaryDir arbeit;
+    if (!arbeit.isValid()) {
+        *error = {IoError::WriteFailed};
+        return std::nullopt;
+    }
+    const QString alt = arbeit.filePath(u"alt.ini"_s);
+    const QString neu = arbeit.filePath(u"neu.ini"_s);
+    {
+        QSettings ini(neu, QSettings::IniFormat);
+        IoError lesefehler;
+        const std::optional<QByteArray> lesbar = lesbarerTeil(iniDatei, &lesefehler);
+        if (lesbar && writeFileAtomically(alt, *lesbar, &lesefehler)) {
+            const QSettings vorher(alt, QSettings::IniFormat);
+            for (const QString &schluessel : vorher.allKeys())
+                ini.setValue(schluessel, vorher.value(schluessel));
+        } else if (lesefehler.code != IoError::FileNotFound &&
+                   lesefehler.code != IoError::TooLarge) {
+            // Written over unread, the keys of other programs there would be lost.
+            *error = lesefehler;
+            return std::nullopt;
+        }
+        Zusatzeinstellungen eintraege = werte;
+        for (const Schalter &s : schalter)
+            ini.setValue(s.schluessel, s.feld(eintraege));
+        for (const Zahl &z : zahlen)
+            ini.setValue(z.schluessel, z.feld(eintraege));
+        for (const Farbe &f : farben)
+            ini.setValue(f.schluessel, farbeText(f.feld(eintraege)));
+        ini.sync();
+        if (ini.status() != QSettings::NoError) {
+            *error = {IoError::WriteFailed};
+            return std::nullopt;
+        }
+    }
+    return readWholeFile(neu, error);
+}
+
 QString farbeText(ColorValue wert)
 {
     return QColor(int(wert & 0xFF), int(wert >> 8 & 0xFF), int(wert >> 16 & 0xFF)).name();
@@ -98,12 +171,16 @@ QString zusatzdatei(const QString &optDatei)
 Zusatzeinstellungen zusatzeinstellungenLesen(const QString &iniDatei)
 {
     Zusatzeinstellungen werte;
-    // A few hundred bytes are ours; a huge file is no settings file and is not read in.
-    if (QFileInfo(iniDatei).size() > kGroessteDatei)
+    IoError fehler;
+    const std::optional<QByteArray> lesbar = lesbarerTeil(iniDatei, &fehler);
+    if (!lesbar || lesbar->isEmpty())
         return werte;
-    const QSettings ini(iniDatei, QSettings::IniFormat);
-    if (ini.status() != QSettings::NoError)
+    QTemporaryDir arbeit;
+    const QString kopie = arbeit.filePath(u"zusatz.ini"_s);
+    if (!arbeit.isValid() || !writeFileAtomically(kopie, *lesbar, &fehler))
         return werte;
+    // What QSettings could read is taken, also when something else there could not be.
+    const QSettings ini(kopie, QSettings::IniFormat);
     for (const Schalter &s : schalter)
         schalterLesen(ini, s, werte);
     for (const Zahl &z : zahlen)
@@ -116,35 +193,30 @@ Zusatzeinstellungen zusatzeinstellungenLesen(const QString &iniDatei)
 WriteResult zusatzeinstellungenSchreiben(const QString &iniDatei, const Zusatzeinstellungen &werte)
 {
     WriteResult result;
-    IoError *error = &result.io;
-    // QSettings writes where it likes and reports little: it writes a scratch copy, and the
-    // bytes reach the real file through the atomic writer.
-    QTemporaryDir arbeit;
-    const QString kopie = arbeit.filePath(u"zusatz.ini"_s);
+    if (const std::optional<QByteArray> bytes = zusatzBytes(iniDatei, werte, &result.io))
+        writeFileAtomically(iniDatei, *bytes, &result.io);
+    return result;
+}
+
+WriteResult einstellungenSchreiben(const QString &optDatei, const SettingsRecord &record,
+                                   const Zusatzeinstellungen &werte)
+{
+    WriteResult result;
+    const QString iniDatei = zusatzdatei(optDatei);
+    const std::optional<QByteArray> ini = zusatzBytes(iniDatei, werte, &result.io);
+    if (!ini)
+        return result;
+    IoError lesefehler;
+    const std::optional<QByteArray> altesOpt = readWholeFile(optDatei, &lesefehler, kGroessteDatei);
+    result = writeSettingsFile(optDatei, record);
+    if (!result.ok() || writeFileAtomically(iniDatei, *ini, &result.io))
+        return result;
+    // The settings file goes back to what it was, so that the two never disagree.
     IoError ignoriert;
-    if (const auto alt = readWholeFile(iniDatei, &ignoriert, kGroessteDatei)) {
-        if (!arbeit.isValid() || !writeFileAtomically(kopie, *alt, error))
-            return result;
-    }
-    if (QSettings(kopie, QSettings::IniFormat).status() != QSettings::NoError)
-        QFile::remove(kopie); // a damaged file is written anew
-    {
-        QSettings ini(kopie, QSettings::IniFormat);
-        Zusatzeinstellungen eintraege = werte;
-        for (const Schalter &s : schalter)
-            ini.setValue(s.schluessel, s.feld(eintraege));
-        for (const Zahl &z : zahlen)
-            ini.setValue(z.schluessel, z.feld(eintraege));
-        for (const Farbe &f : farben)
-            ini.setValue(f.schluessel, farbeText(f.feld(eintraege)));
-        ini.sync();
-        if (ini.status() != QSettings::NoError) {
-            error->code = IoError::WriteFailed;
-            return result;
-        }
-    }
-    if (const auto bytes = readWholeFile(kopie, error))
-        writeFileAtomically(iniDatei, *bytes, error);
+    if (altesOpt)
+        writeFileAtomically(optDatei, *altesOpt, &ignoriert);
+    else if (lesefehler.code == IoError::FileNotFound)
+        QFile::remove(optDatei);
     return result;
 }
 

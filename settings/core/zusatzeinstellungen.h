@@ -38,12 +38,23 @@ struct Zusatzeinstellungen {
 // The INI file that belongs to the settings file `optDatei`.
 QString zusatzdatei(const QString &optDatei);
 
-// Never fails: what cannot be read keeps its default, a number out of range is clamped.
+// Never fails and never waits: what cannot be read keeps its default, a number out of
+// range is clamped; a pipe, a device or a folder of that name is not read.
 Zusatzeinstellungen zusatzeinstellungenLesen(const QString &iniDatei);
 
 // Writes the keys of `werte` into `iniDatei`, keeping the keys of other programs or later
-// versions that are already there.
+// versions that are already there. A file that QSettings cannot read whole (a byte-order
+// mark, lines that are no settings) is written anew with what could be read of it.
 [[nodiscard]] WriteResult zusatzeinstellungenSchreiben(const QString &iniDatei,
                                                        const Zusatzeinstellungen &werte);
+
+struct SettingsRecord;
+
+// Saves the settings file `optDatei` and its INI file as one step: when the INI file
+// cannot be written, the settings file gets its old bytes back (a new one goes again), so
+// that the two never disagree.
+[[nodiscard]] WriteResult einstellungenSchreiben(const QString &optDatei,
+                                                 const SettingsRecord &record,
+                                                 const Zusatzeinstellungen &werte);
 
 } // namespace settings

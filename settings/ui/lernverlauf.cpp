@@ -409,7 +409,7 @@ TFormLernverlauf::TFormLernverlauf(QWidget *parent) : QDialog(parent)
 void TFormLernverlauf::init(const QStringList &schuelerZeilen)
 {
     m_name = schuelerZeilen.value(0);
-    m_verlauf = lernverlauf::verlauf(schuelerZeilen);
+    m_verlauf = lernverlauf::verlauf(schuelerZeilen, QDate::currentDate());
     Label1->setText(u"Lernverlauf von "_s + m_name);
     const qsizetype datiert = m_verlauf.datiert.size();
     LabelUebungen->setText(

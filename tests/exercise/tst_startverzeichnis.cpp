@@ -1,9 +1,11 @@
 #include "exercise/core/startverzeichnis.h"
 
+#include "exercise/core/fileio.h"
 #include "tests/support/files.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -72,6 +74,72 @@ private slots:
         const startverzeichnis::Vorbereitung unmade =
             startverzeichnis::vorbereiten(underAFile, shipped);
         QVERIFY(unmade.fehler.contains(QDir::toNativeSeparators(underAFile)));
+    }
+
+    // A list of what was offered that cannot be read as one: it is never written (nor
+    // what a link there names), and nothing the teacher deleted comes back.
+    void listThatIsNoListBringsNothingBack_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addRow("a link to a file elsewhere") << u"link"_s;
+        QTest::addRow("not UTF-8") << u"binary"_s;
+        QTest::addRow("a folder") << u"folder"_s;
+    }
+    void listThatIsNoListBringsNothingBack()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir root;
+        QDir(root.path()).mkdir(u"share"_s);
+        const QString shipped = root.filePath(u"share"_s);
+        const QString folder = root.filePath(u"Laufbahn"_s);
+        writeBytes(shipped + u"/Woerter.txt"_s, "H$u$nd\r\n");
+        QVERIFY(startverzeichnis::vorbereiten(folder, shipped).fehler.isEmpty());
+        QVERIFY(QFile::remove(folder + u"/Woerter.txt"_s));
+        const QString liste = folder + u"/.mitgeliefert"_s;
+        const QString elsewhere = root.filePath(u"notizen.txt"_s);
+        writeBytes(elsewhere, "Notizen\n");
+        QVERIFY(QFile::remove(liste));
+        if (kind == u"link"_s)
+            QVERIFY(QFile::link(elsewhere, liste));
+        else if (kind == u"binary"_s)
+            writeBytes(liste, "Woerter.txt\n\xff\xfe\n");
+        else
+            QVERIFY(QDir().mkdir(liste));
+        const QByteArray before = fileBytes(liste);
+        writeBytes(shipped + u"/Neu.txt"_s, "neu\r\n");
+
+        const startverzeichnis::Vorbereitung later = startverzeichnis::vorbereiten(folder, shipped);
+        QVERIFY(later.fehler.contains(QDir::toNativeSeparators(folder)));
+        QVERIFY(later.hinzugefuegt.isEmpty());
+        QVERIFY(!QFile::exists(folder + u"/Woerter.txt"_s));
+        QCOMPARE(fileBytes(liste), before);
+        QCOMPARE(fileBytes(elsewhere), QByteArray("Notizen\n"));
+        QCOMPARE(QFileInfo(liste).isSymLink(), kind == u"link"_s);
+    }
+
+    // The first copy fills the disk: the teacher is told that the disk with the start
+    // folder is full, and the file not copied is offered again at the next start.
+    void fullDiskIsNamed()
+    {
+        QTemporaryDir root;
+        QDir(root.path()).mkdir(u"share"_s);
+        QDir(root.path()).mkdir(u"disk"_s);
+        const QString shipped = root.filePath(u"share"_s);
+        testing::SmallDisk disk(root.filePath(u"disk"_s), 256);
+        if (!disk.holds())
+            QSKIP("only root can mount a small disk here");
+        const QString folder = root.filePath(u"disk/Laufbahn"_s);
+        writeBytes(shipped + u"/Bild.bmp"_s, QByteArray(1 << 20, 'B'));
+        writeBytes(shipped + u"/Woerter.txt"_s, "H$u$nd\r\n");
+
+        const startverzeichnis::Vorbereitung first = startverzeichnis::vorbereiten(folder, shipped);
+        QVERIFY2(first.fehler.contains(IoError{IoError::DiskFull, folder}.message()),
+                 qPrintable(first.fehler));
+        QCOMPARE(first.hinzugefuegt, QStringList{u"Woerter.txt"_s});
+        QVERIFY(!QFile::exists(folder + u"/Bild.bmp"_s));
+        writeBytes(shipped + u"/Bild.bmp"_s, "BM");
+        QCOMPARE(startverzeichnis::vorbereiten(folder, shipped).hinzugefuegt,
+                 QStringList{u"Bild.bmp"_s});
     }
 };
 
