@@ -3,6 +3,7 @@
 #include "exercise/core/pupilrecord.h"
 
 #include <QTime>
+#include <QTimeZone>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -10,6 +11,16 @@ using namespace Qt::StringLiterals;
 namespace lernverlauf {
 
 namespace {
+
+// The record's times count as UTC: Qt 6.5 names that zone, Qt 6.4 knows only the spec.
+QDateTime utc(QDate date, QTime time)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    return QDateTime(date, time, QTimeZone::utc());
+#else
+    return QDateTime(date, time, Qt::UTC);
+#endif
+}
 
 // The numbers of `text` between the separator `trenner`, each of one to `stellen`
 // digits; nothing when anything else stands there. Read by hand: Qt's own date parser
@@ -101,7 +112,7 @@ Zeitpunkt zeitpunkt(QStringView eintrag)
         time = zeitLesen(innen.sliced(trenner + 3));
     if (!date || !time)
         return {Datum::Unlesbar, {}};
-    return {Datum::Gelesen, QDateTime(*date, *time, Qt::UTC)};
+    return {Datum::Gelesen, utc(*date, *time)};
 }
 
 Verlauf verlauf(const QStringList &recordLines)
@@ -157,8 +168,8 @@ Vergleich vergleich(const QList<Uebung> &datiert, QDate von, QDate bis)
     Vergleich result;
     if (bis < von)
         std::swap(von, bis);
-    const QDateTime anfang(von, QTime(0, 0), Qt::UTC);
-    const QDateTime ende(bis.addDays(1), QTime(0, 0), Qt::UTC);
+    const QDateTime anfang = utc(von, QTime(0, 0));
+    const QDateTime ende = utc(bis.addDays(1), QTime(0, 0));
     const QDateTime mitte = anfang.addMSecs(anfang.msecsTo(ende) / 2);
     result.erste.von = anfang;
     result.erste.bis = mitte;
