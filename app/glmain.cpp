@@ -276,13 +276,12 @@ bool TForm3::loadText(const QString &path, bool oldFormat)
 {
     IoError error;
     {
-        // A long word list takes the editor seconds.
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         const auto normalCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-        const std::optional<QString> text =
+        std::optional<QString> text =
             oldFormat ? textfile::readOldText(path, &error) : textfile::readText(path, &error);
         if (text) {
-            Memo1->setPlainText(*text);
+            Memo1->setPlainText(inEditorBloecken(std::move(*text)));
             Memo1->document()->setModified(false);
             return true;
         }
