@@ -216,6 +216,12 @@ public:
     // Pupil commands (glmain_schueler.cpp).
     void neu2Click();
     void ffnen2Click();
+    // Loads the pupil file `pfad` as "Schüler laden" does; a file that cannot be read is
+    // reported and the pupil before stays.
+    void schuelerLaden(const QString &pfad);
+    // A file named at start (a double click in the file manager): a pupil file (.lbs) is
+    // loaded as "Schüler laden" does, any other file as a text as "Öffnen..." does.
+    void dateiOeffnen(const QString &pfad);
     void ListBox1Click();
     void schueler_update();
     // Records the exercise just ended in the pupil file, when a named text and a pupil

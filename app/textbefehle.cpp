@@ -101,17 +101,21 @@ void Textbefehle::ffnen1Click()
     LazyFileDialog &dialog = m_fenster.OpenDialog1;
     if (confirmDiscardText() && dialog->exec() == QDialog::Accepted &&
         !dialog->selectedFiles().isEmpty()) {
-        const QString path = QDir::cleanPath(dialog->selectedFiles().constFirst());
-        const bool oldFormat = dialog->selectedNameFilter() == oldTextFilter;
-        if (m_fenster.loadText(path, oldFormat)) {
-            m_fenster.zufallsfolge = false;
-            m_fenster.setCurrentText(m_fenster.textName(path));
-            m_fenster.GroupBox1->show();
-            m_ergebnis.textGewechselt();
-        }
+        textOeffnen(QDir::cleanPath(dialog->selectedFiles().constFirst()),
+                    dialog->selectedNameFilter() == oldTextFilter);
     }
     // Also after a cancelled dialog: the teacher may have changed the buttons by hand.
     m_fenster.dateityp_feststellen();
+}
+
+void Textbefehle::textOeffnen(const QString &path, bool oldFormat)
+{
+    if (m_fenster.loadText(path, oldFormat)) {
+        m_fenster.zufallsfolge = false;
+        m_fenster.setCurrentText(m_fenster.textName(path));
+        m_fenster.GroupBox1->show();
+        m_ergebnis.textGewechselt();
+    }
 }
 
 bool Textbefehle::speichernunter1Click()

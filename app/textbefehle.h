@@ -18,6 +18,9 @@ public:
 
     void neu1Click();
     void ffnen1Click();
+    // Loads the text file `path` (an old DOS text when `oldFormat`) as "Öffnen..." does;
+    // a file that cannot be read is reported and the text before stays.
+    void textOeffnen(const QString &path, bool oldFormat);
     bool speichern1Click();
     bool speichernunter1Click();
     void SpeedButton6Click();

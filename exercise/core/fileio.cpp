@@ -155,6 +155,18 @@ IoError writeInPlace(const QString &path, QByteArrayView bytes)
     return failure;
 }
 
+// A new file is its owner's alone (pupils' names and errors): only a folder its group may
+// write to, a class folder shared on purpose, lets the group read it too, and write it
+// where the umask allows. A file system without permissions keeps its own.
+void keepPrivate(QFileDevice &file, const QString &folder)
+{
+    QFileDevice::Permissions keep = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                    QFileDevice::ReadUser | QFileDevice::WriteUser;
+    if (QFileInfo(folder).permissions().testFlag(QFileDevice::WriteGroup))
+        keep |= QFileDevice::ReadGroup | QFileDevice::WriteGroup;
+    file.setPermissions(file.permissions() & keep);
+}
+
 } // namespace
 
 bool writeFileAtomically(const QString &path, QByteArrayView bytes, IoError *error)
@@ -174,16 +186,20 @@ bool writeFileAtomically(const QString &path, QByteArrayView bytes, IoError *err
         // A folder that takes no new file may still hold a file that can be written.
         if (failure.code == IoError::AccessDenied && info.isFile())
             failure = writeInPlace(path, bytes);
-    } else if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.commit()) {
-        failure = ioErrorFor(file, path);
-        if (!failure.failed())
-            failure = {IoError::WriteFailed};
-        // The temporary file is gone again, and with it the space it filled: a disk that
-        // cannot take the whole file (and some room for its blocks) was full.
-        const QStorageInfo storage(info.absolutePath());
-        if ((failure.code == IoError::WriteFailed || failure.code == IoError::DiskFull) &&
-            storage.isValid() && storage.bytesAvailable() < bytes.size() + (64 << 10))
-            failure = {IoError::DiskFull, info.absolutePath()};
+    } else {
+        if (!info.exists())
+            keepPrivate(file, info.absolutePath());
+        if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.commit()) {
+            failure = ioErrorFor(file, path);
+            if (!failure.failed())
+                failure = {IoError::WriteFailed};
+            // The temporary file is gone again, and with it the space it filled: a disk that
+            // cannot take the whole file (and some room for its blocks) was full.
+            const QStorageInfo storage(info.absolutePath());
+            if ((failure.code == IoError::WriteFailed || failure.code == IoError::DiskFull) &&
+                storage.isValid() && storage.bytesAvailable() < bytes.size() + (64 << 10))
+                failure = {IoError::DiskFull, info.absolutePath()};
+        }
     }
     if (error)
         *error = failure;

@@ -64,7 +64,12 @@ Vorbereitung vorbereiten(const QString &ordner, const QString &mitgeliefert)
     Vorbereitung ergebnis;
     const QDir ziel(ordner);
     if (!QFileInfo(ordner).isDir()) {
-        if (QFileInfo::exists(ordner) || !QDir().mkpath(ordner)) {
+        // Only its owner sees the pupils' records in it; a folder that is there already
+        // keeps what the teacher gave it.
+        const QString absolut = QFileInfo(ordner).absoluteFilePath();
+        if (QFileInfo::exists(ordner) || !QDir().mkpath(QFileInfo(absolut).path()) ||
+            !QDir().mkdir(absolut, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                       QFileDevice::ExeOwner)) {
             ergebnis.fehler =
                 u"Der Startordner „%1“ kann nicht angelegt werden."_s.arg(nativ(ordner));
             return ergebnis;

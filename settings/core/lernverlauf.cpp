@@ -3,11 +3,26 @@
 #include "exercise/core/pupilrecord.h"
 
 #include <QTime>
+#include <QTimeZone>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace lernverlauf {
+
+namespace {
+
+// The record's times count as UTC: Qt 6.5 names that zone, Qt 6.4 knows only the spec.
+QDateTime utc(QDate date, QTime time)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    return QDateTime(date, time, QTimeZone::utc());
+#else
+    return QDateTime(date, time, Qt::UTC);
+#endif
+}
+
+} // namespace
 
 Zeitpunkt zeitpunkt(QStringView eintrag, QDate heute)
 {
@@ -21,7 +36,7 @@ Zeitpunkt zeitpunkt(QStringView eintrag, QDate heute)
         break;
     }
     // A computer whose clock ran ahead did it today at the latest.
-    return {Datum::Gelesen, QDateTime(std::min(gelesen.date, heute), gelesen.time, Qt::UTC)};
+    return {Datum::Gelesen, utc(std::min(gelesen.date, heute), gelesen.time)};
 }
 
 Verlauf verlauf(const QStringList &recordLines, QDate heute)
@@ -77,8 +92,8 @@ Vergleich vergleich(const QList<Uebung> &datiert, QDate von, QDate bis)
     Vergleich result;
     if (bis < von)
         std::swap(von, bis);
-    const QDateTime anfang(von, QTime(0, 0), Qt::UTC);
-    const QDateTime ende(bis.addDays(1), QTime(0, 0), Qt::UTC);
+    const QDateTime anfang = utc(von, QTime(0, 0));
+    const QDateTime ende = utc(bis.addDays(1), QTime(0, 0));
     const QDateTime mitte = anfang.addMSecs(anfang.msecsTo(ende) / 2);
     result.erste.von = anfang;
     result.erste.bis = mitte;

@@ -7,7 +7,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using namespace Qt::StringLiterals;
 using testing::fileBytes;
@@ -140,6 +145,58 @@ private slots:
         writeBytes(shipped + u"/Bild.bmp"_s, "BM");
         QCOMPARE(startverzeichnis::vorbereiten(folder, shipped).hinzugefuegt,
                  QStringList{u"Bild.bmp"_s});
+    }
+
+    // Pupils' records are personal: a new start directory and the files made in it are
+    // its owner's alone, a folder the teacher had keeps its permissions, and a class
+    // folder shared on purpose (its group may write) shares the new files with the group.
+    void permissionsOfNewFolderAndFiles_data()
+    {
+        QTest::addColumn<int>("vorher"); // the folder's mode before the start; 0: missing
+        QTest::addColumn<int>("ordner");
+        QTest::addColumn<int>("datei");
+        QTest::newRow("new folder") << 0 << 0700 << 0600;
+        QTest::newRow("the teacher's folder") << 0755 << 0755 << 0600;
+        // The umask 022 still takes the group's write permission away.
+        QTest::newRow("class folder shared on purpose") << 02770 << 02770 << 0640;
+    }
+    void permissionsOfNewFolderAndFiles()
+    {
+#ifdef Q_OS_UNIX
+        QFETCH(int, vorher);
+        QFETCH(int, ordner);
+        QFETCH(int, datei);
+        const mode_t umaskVorher = ::umask(022);
+        const auto zurueck = qScopeGuard([umaskVorher] { ::umask(umaskVorher); });
+        QTemporaryDir root;
+        QDir(root.path()).mkdir(u"share"_s);
+        const QString shipped = root.filePath(u"share"_s);
+        writeBytes(shipped + u"/Woerter.txt"_s, "H$u$nd\r\n");
+        const QString folder = root.filePath(u"home/Laufbahn"_s);
+        if (vorher != 0) {
+            QVERIFY(QDir().mkpath(folder));
+            QCOMPARE(::chmod(QFile::encodeName(folder).constData(), mode_t(vorher)), 0);
+        }
+
+        const startverzeichnis::Vorbereitung start = startverzeichnis::vorbereiten(folder, shipped);
+        QVERIFY2(start.fehler.isEmpty(), qPrintable(start.fehler));
+        QCOMPARE(start.hinzugefuegt, QStringList{u"Woerter.txt"_s});
+        const auto mode = [](const QString &path) {
+            struct stat st {};
+            return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777)
+                                                                         : -1;
+        };
+        QCOMPARE(mode(folder), ordner);
+        QCOMPARE(mode(folder + u"/Woerter.txt"_s), datei);
+        QCOMPARE(mode(folder + u'/' + startverzeichnis::angebotenListe), datei);
+
+        // A file the teacher opened to others on purpose stays so when it is written again.
+        QCOMPARE(::chmod(QFile::encodeName(folder + u"/Woerter.txt"_s).constData(), 0644), 0);
+        QVERIFY(writeFileAtomically(folder + u"/Woerter.txt"_s, "Katze\r\n", nullptr));
+        QCOMPARE(mode(folder + u"/Woerter.txt"_s), 0644);
+#else
+        QSKIP("file modes are POSIX");
+#endif
     }
 };
 
