@@ -19,12 +19,14 @@
 //   laufbahn_bench review       the spaced review's due list and review file
 //   laufbahn_bench texts        opening a 16 MiB exercise text, a long random word order
 //   laufbahn_bench auswertung   the evaluation window on a whole German dictionary
+//   laufbahn_bench luecken      gaps set by every phenomenon in 100,000 words
 //   laufbahn_bench silben       reading syllables of a whole German dictionary
 //   laufbahn_bench lernverlauf  the progress window on a record of 10,000 exercises
 //   laufbahn_bench startup      the program's start-up against a bare window
 
 #include "bench/bench_auswertung.h"
 #include "bench/bench_lernverlauf.h"
+#include "bench/bench_luecken.h"
 #include "bench/bench_pupilrecord.h"
 #include "bench/bench_silben.h"
 #include "bench/bench_startup.h"
@@ -557,7 +559,8 @@ int runAll(const QString &program)
     for (const QString &mode :
          {u"compose"_s, u"glyphs"_s, u"window"_s, u"pacing"_s, u"pacing farbig"_s, u"alternative"_s,
           u"alternative farbig"_s, u"lesefinger"_s, u"lesefinger farbig"_s, u"flash"_s, u"record"_s,
-          u"review"_s, u"texts"_s, u"auswertung"_s, u"silben"_s, u"lernverlauf"_s, u"startup"_s}) {
+          u"review"_s, u"texts"_s, u"auswertung"_s, u"luecken"_s, u"silben"_s, u"lernverlauf"_s,
+          u"startup"_s}) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(program, mode.split(u' '));
@@ -629,6 +632,7 @@ int runAll(const QString &program)
         {"text_keystroke_16mib_ms", 50},
         {"random_order_350k_words_ms", 1000},
         {"auswertung_form_s", 2.0},
+        {"luecken_100000_words_ms", 500},
         {"silben_wngerman_ms", 1000},
         {"lernverlauf_open_ms", 1000},
         {"startup_ratio", 1.5},
@@ -696,6 +700,8 @@ int main(int argc, char **argv)
         return runTexts();
     if (mode == u"auswertung")
         return runAuswertung();
+    if (mode == u"luecken")
+        return runLuecken();
     if (mode == u"silben")
         return runSilben(argc - 1, argv + 1);
     if (mode == u"lernverlauf")

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <span>
 
 using namespace Qt::StringLiterals;
 
@@ -52,6 +53,26 @@ const Zahl zahlen[] = {
     {"Diktat/tempo"_L1, [](Zusatzeinstellungen &z) -> int & { return z.diktat.tempo; },
      DiktatEinstellungen::minTempo, DiktatEinstellungen::maxTempo},
 };
+
+// The choice of "Lücken setzen...", written by that dialog alone.
+const Schalter lueckenSchalter[] = {
+    {"Luecken/nurAuswahl"_L1,
+     [](Zusatzeinstellungen &z) -> bool & { return z.luecken.nurAuswahl; }},
+};
+const Zahl lueckenZahlen[] = {
+    {"Luecken/phaenomene"_L1, [](Zusatzeinstellungen &z) -> int & { return z.luecken.phaenomene; },
+     0, (1 << 26) - 1},
+    {"Luecken/art"_L1, [](Zusatzeinstellungen &z) -> int & { return z.luecken.art; }, 0, 2},
+};
+
+// The rows one writer writes.
+struct Tabellen {
+    std::span<const Schalter> schalter;
+    std::span<const Zahl> zahlen;
+    std::span<const Farbe> farben;
+};
+const Tabellen einstellungsTabellen{schalter, zahlen, farben};
+const Tabellen lueckenTabellen{lueckenSchalter, lueckenZahlen, {}};
 
 // Only what QSettings itself writes counts as a switch; anything else keeps the default.
 void schalterLesen(const QSettings &ini, const Schalter &s, Zusatzeinstellungen &werte)
@@ -104,16 +125,22 @@ Zusatzeinstellungen zusatzeinstellungenLesen(const QString &iniDatei)
     const QSettings ini(iniDatei, QSettings::IniFormat);
     if (ini.status() != QSettings::NoError)
         return werte;
-    for (const Schalter &s : schalter)
-        schalterLesen(ini, s, werte);
-    for (const Zahl &z : zahlen)
-        zahlLesen(ini, z, werte);
-    for (const Farbe &f : farben)
-        farbeLesen(ini, f, werte);
+    for (const Tabellen &tabellen : {einstellungsTabellen, lueckenTabellen}) {
+        for (const Schalter &s : tabellen.schalter)
+            schalterLesen(ini, s, werte);
+        for (const Zahl &z : tabellen.zahlen)
+            zahlLesen(ini, z, werte);
+        for (const Farbe &f : tabellen.farben)
+            farbeLesen(ini, f, werte);
+    }
     return werte;
 }
 
-WriteResult zusatzeinstellungenSchreiben(const QString &iniDatei, const Zusatzeinstellungen &werte)
+namespace {
+
+// Writes the rows of `tabellen` from `werte`, keeping every other key of the file.
+WriteResult schreiben(const QString &iniDatei, const Zusatzeinstellungen &werte,
+                      const Tabellen &tabellen)
 {
     WriteResult result;
     IoError *error = &result.io;
@@ -131,11 +158,11 @@ WriteResult zusatzeinstellungenSchreiben(const QString &iniDatei, const Zusatzei
     {
         QSettings ini(kopie, QSettings::IniFormat);
         Zusatzeinstellungen eintraege = werte;
-        for (const Schalter &s : schalter)
+        for (const Schalter &s : tabellen.schalter)
             ini.setValue(s.schluessel, s.feld(eintraege));
-        for (const Zahl &z : zahlen)
+        for (const Zahl &z : tabellen.zahlen)
             ini.setValue(z.schluessel, z.feld(eintraege));
-        for (const Farbe &f : farben)
+        for (const Farbe &f : tabellen.farben)
             ini.setValue(f.schluessel, farbeText(f.feld(eintraege)));
         ini.sync();
         if (ini.status() != QSettings::NoError) {
@@ -146,6 +173,20 @@ WriteResult zusatzeinstellungenSchreiben(const QString &iniDatei, const Zusatzei
     if (const auto bytes = readWholeFile(kopie, error))
         writeFileAtomically(iniDatei, *bytes, error);
     return result;
+}
+
+} // namespace
+
+WriteResult zusatzeinstellungenSchreiben(const QString &iniDatei, const Zusatzeinstellungen &werte)
+{
+    return schreiben(iniDatei, werte, einstellungsTabellen);
+}
+
+WriteResult lueckenwahlSchreiben(const QString &iniDatei, const LueckenEinstellungen &werte)
+{
+    Zusatzeinstellungen zusatz;
+    zusatz.luecken = werte;
+    return schreiben(iniDatei, zusatz, lueckenTabellen);
 }
 
 } // namespace settings

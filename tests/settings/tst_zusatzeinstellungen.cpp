@@ -75,6 +75,13 @@ private slots:
         QTest::addRow("a huge file is not read in")
             << "[Diktat]\nvorlesen=true\n"_ba + QByteArray(2 << 20, ' ') << standard;
         QTest::addRow("a settings file by mistake") << QByteArray(236, '\xff') << standard;
+        Zusatzeinstellungen luecken = standard;
+        luecken.luecken = {.phaenomene = 1 << 6 | 1 << 11, .art = 1, .nurAuswahl = false};
+        QTest::addRow("the last choice of gaps")
+            << "[Luecken]\nphaenomene=2112\nart=1\nnurAuswahl=false\n"_ba << luecken;
+        luecken.luecken = {.phaenomene = (1 << 26) - 1, .art = 2, .nurAuswahl = true};
+        QTest::addRow("a choice of gaps beyond the rows")
+            << "[Luecken]\nphaenomene=999999999\nart=7\n"_ba << luecken;
     }
     void lesen()
     {
@@ -104,6 +111,14 @@ private slots:
 
         writeBytes(pfad, "[Diktat\n\xff\xfe=\n"_ba);
         QVERIFY(settings::zusatzeinstellungenSchreiben(pfad, werte).ok());
+        QCOMPARE(settings::zusatzeinstellungenLesen(pfad), werte);
+
+        // The settings and the choice of gaps are saved apart: neither takes the other back.
+        const settings::LueckenEinstellungen luecken{
+            .phaenomene = 64, .art = 2, .nurAuswahl = false};
+        QVERIFY(settings::lueckenwahlSchreiben(pfad, luecken).ok());
+        QVERIFY(settings::zusatzeinstellungenSchreiben(pfad, werte).ok());
+        werte.luecken = luecken;
         QCOMPARE(settings::zusatzeinstellungenLesen(pfad), werte);
 
         const QString ohneOrdner = dir.filePath(u"fehlt/Klasse.ini"_s);
