@@ -104,7 +104,9 @@ void ueberlappendeStreichen(std::vector<Fund> &funde)
 QString lueckenSetzen(QStringView text, quint32 phaenomene, QChar zeichen, qsizetype von,
                       qsizetype bis)
 {
-    const qsizetype textEnde = text.indexOf(u'#') < 0 ? text.size() : text.indexOf(u'#');
+    qsizetype textEnde = text.indexOf(u'#');
+    if (textEnde < 0)
+        textEnde = text.size();
     von = std::clamp<qsizetype>(von, 0, text.size());
     bis = std::clamp<qsizetype>(bis < 0 ? text.size() : bis, von, textEnde < von ? von : textEnde);
     phaenomene &= markierbarePhaenomene;
