@@ -86,7 +86,9 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
         dialog->configure([](QFileDialog *made) { made->resize(760, 480); });
 
     connectCommands();
-    m_editor = new EditorBefehle(*this, *Memo1, *PopupMenu1, *StatusBar1);
+    m_editor = new EditorBefehle(*this, *Memo1, *PopupMenu1, *StatusBar1, [this]() -> QString {
+        return startverzeichnis + u"default.opt"_s;
+    });
     m_silben = new SilbenBefehle(*this);
     FormCreate();
 }

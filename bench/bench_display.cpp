@@ -19,6 +19,7 @@
 //   laufbahn_bench review       the spaced review's due list and review file
 //   laufbahn_bench texts        opening a 16 MiB exercise text, a long random word order
 //   laufbahn_bench auswertung   the evaluation window on a whole German dictionary
+//   laufbahn_bench luecken      gaps set by every phenomenon in 100,000 words
 //   laufbahn_bench silben       reading syllables of a whole German dictionary
 //   laufbahn_bench lernverlauf  the progress window on a record of 10,000 exercises
 //   laufbahn_bench startup      the program's start-up against a bare window
@@ -30,6 +31,7 @@
 #include "bench/bench_laufstart.h"
 #include "bench/bench_lernverlauf.h"
 #include "bench/bench_lobbild.h"
+#include "bench/bench_luecken.h"
 #include "bench/bench_pupilrecord.h"
 #include "bench/bench_silben.h"
 #include "bench/bench_startup.h"
@@ -562,7 +564,7 @@ int runAll(const QString &program)
     for (const QString &mode :
          {u"compose"_s, u"glyphs"_s, u"window"_s, u"pacing"_s, u"pacing farbig"_s, u"alternative"_s,
           u"alternative farbig"_s, u"lesefinger"_s, u"lesefinger farbig"_s, u"flash"_s, u"record"_s,
-          u"review"_s, u"texts"_s, u"auswertung"_s, u"silben"_s, u"lernverlauf"_s, u"lobbild"_s,
+          u"review"_s, u"texts"_s, u"auswertung"_s, u"luecken"_s, u"silben"_s, u"lernverlauf"_s, u"lobbild"_s,
           u"startup"_s, u"laufstart diktat"_s, u"laufstart silben"_s}) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -645,6 +647,7 @@ int runAll(const QString &program)
         {"text_wordlist_vs_story", 3},
         {"random_order_350k_words_ms", 1000},
         {"auswertung_form_s", 2.0},
+        {"luecken_100000_words_ms", 500},
         {"silben_wngerman_ms", 1000},
         {"silben_muster_vs_wngerman", 0.5},
         {"silben_wngerman_abweichungen", 0},
@@ -725,6 +728,8 @@ int main(int argc, char **argv)
         return runTexts();
     if (mode == u"auswertung")
         return runAuswertung();
+    if (mode == u"luecken")
+        return runLuecken();
     if (mode == u"silben")
         return runSilben(argc - 1, argv + 1);
     if (mode == u"lernverlauf")

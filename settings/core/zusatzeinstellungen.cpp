@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <span>
 
 using namespace Qt::StringLiterals;
 
@@ -53,6 +54,26 @@ const Zahl zahlen[] = {
     {"Diktat/tempo"_L1, [](Zusatzeinstellungen &z) -> int & { return z.diktat.tempo; },
      DiktatEinstellungen::minTempo, DiktatEinstellungen::maxTempo},
 };
+
+// The choice of "Lücken setzen...", written by that dialog alone.
+const Schalter lueckenSchalter[] = {
+    {"Luecken/nurAuswahl"_L1,
+     [](Zusatzeinstellungen &z) -> bool & { return z.luecken.nurAuswahl; }},
+};
+const Zahl lueckenZahlen[] = {
+    {"Luecken/phaenomene"_L1, [](Zusatzeinstellungen &z) -> int & { return z.luecken.phaenomene; },
+     0, (1 << 26) - 1},
+    {"Luecken/art"_L1, [](Zusatzeinstellungen &z) -> int & { return z.luecken.art; }, 0, 2},
+};
+
+// The rows one writer writes.
+struct Tabellen {
+    std::span<const Schalter> schalter;
+    std::span<const Zahl> zahlen;
+    std::span<const Farbe> farben;
+};
+const Tabellen einstellungsTabellen{schalter, zahlen, farben};
+const Tabellen lueckenTabellen{lueckenSchalter, lueckenZahlen, {}};
 
 // Only what QSettings itself writes counts as a switch; anything else keeps the default.
 void schalterLesen(const QSettings &ini, const Schalter &s, Zusatzeinstellungen &werte)
@@ -110,10 +131,10 @@ std::optional<QByteArray> lesbarerTeil(const QString &iniDatei, IoError *fehler)
     return lesbar;
 }
 
-// The INI file as it is to be written: the keys of `werte`, and every other key found in
-// what can be read of `iniDatei`.
+// The INI file as it is to be written: the keys of `tabellen` from `werte`, and every other
+// key found in what can be read of `iniDatei`.
 std::optional<QByteArray> zusatzBytes(const QString &iniDatei, const Zusatzeinstellungen &werte,
-                                      IoError *error)
+                                      const Tabellen &tabellen, IoError *error)
 {
     // QSettings writes where it likes and reports little: it writes a scratch file, whose
     // bytes reach the real file through the atomic writer.
@@ -139,11 +160,11 @@ std::optional<QByteArray> zusatzBytes(const QString &iniDatei, const Zusatzeinst
             return std::nullopt;
         }
         Zusatzeinstellungen eintraege = werte;
-        for (const Schalter &s : schalter)
+        for (const Schalter &s : tabellen.schalter)
             ini.setValue(s.schluessel, s.feld(eintraege));
-        for (const Zahl &z : zahlen)
+        for (const Zahl &z : tabellen.zahlen)
             ini.setValue(z.schluessel, z.feld(eintraege));
-        for (const Farbe &f : farben)
+        for (const Farbe &f : tabellen.farben)
             ini.setValue(f.schluessel, farbeText(f.feld(eintraege)));
         ini.sync();
         if (ini.status() != QSettings::NoError) {
@@ -181,21 +202,41 @@ Zusatzeinstellungen zusatzeinstellungenLesen(const QString &iniDatei)
         return werte;
     // What QSettings could read is taken, also when something else there could not be.
     const QSettings ini(kopie, QSettings::IniFormat);
-    for (const Schalter &s : schalter)
-        schalterLesen(ini, s, werte);
-    for (const Zahl &z : zahlen)
-        zahlLesen(ini, z, werte);
-    for (const Farbe &f : farben)
-        farbeLesen(ini, f, werte);
+    for (const Tabellen &tabellen : {einstellungsTabellen, lueckenTabellen}) {
+        for (const Schalter &s : tabellen.schalter)
+            schalterLesen(ini, s, werte);
+        for (const Zahl &z : tabellen.zahlen)
+            zahlLesen(ini, z, werte);
+        for (const Farbe &f : tabellen.farben)
+            farbeLesen(ini, f, werte);
+    }
     return werte;
 }
 
-WriteResult zusatzeinstellungenSchreiben(const QString &iniDatei, const Zusatzeinstellungen &werte)
+namespace {
+
+// Writes the rows of `tabellen` from `werte`, keeping every other key of the file.
+WriteResult schreiben(const QString &iniDatei, const Zusatzeinstellungen &werte,
+                      const Tabellen &tabellen)
 {
     WriteResult result;
-    if (const std::optional<QByteArray> bytes = zusatzBytes(iniDatei, werte, &result.io))
+    if (const std::optional<QByteArray> bytes = zusatzBytes(iniDatei, werte, tabellen, &result.io))
         writeFileAtomically(iniDatei, *bytes, &result.io);
     return result;
+}
+
+} // namespace
+
+WriteResult zusatzeinstellungenSchreiben(const QString &iniDatei, const Zusatzeinstellungen &werte)
+{
+    return schreiben(iniDatei, werte, einstellungsTabellen);
+}
+
+WriteResult lueckenwahlSchreiben(const QString &iniDatei, const LueckenEinstellungen &werte)
+{
+    Zusatzeinstellungen zusatz;
+    zusatz.luecken = werte;
+    return schreiben(iniDatei, zusatz, lueckenTabellen);
 }
 
 WriteResult einstellungenSchreiben(const QString &optDatei, const SettingsRecord &record,
@@ -203,7 +244,7 @@ WriteResult einstellungenSchreiben(const QString &optDatei, const SettingsRecord
 {
     WriteResult result;
     const QString iniDatei = zusatzdatei(optDatei);
-    const std::optional<QByteArray> ini = zusatzBytes(iniDatei, werte, &result.io);
+    const std::optional<QByteArray> ini = zusatzBytes(iniDatei, werte, einstellungsTabellen, &result.io);
     if (!ini)
         return result;
     IoError lesefehler;

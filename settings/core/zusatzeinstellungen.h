@@ -29,9 +29,18 @@ struct SilbenEinstellungen {
     bool operator==(const SilbenEinstellungen &) const = default;
 };
 
+// The last choice of "Lücken setzen..." in the editor's menu.
+struct LueckenEinstellungen {
+    int phaenomene = 0;     // one bit per phenomenon row of the evaluation
+    int art = 0;            // the kind of gap in the dialog's order: "§", "$", "&"
+    bool nurAuswahl = true; // only the selected part of the text, when there is one
+    bool operator==(const LueckenEinstellungen &) const = default;
+};
+
 struct Zusatzeinstellungen {
     DiktatEinstellungen diktat;
     SilbenEinstellungen silben;
+    LueckenEinstellungen luecken;
     bool operator==(const Zusatzeinstellungen &) const = default;
 };
 
@@ -45,8 +54,13 @@ Zusatzeinstellungen zusatzeinstellungenLesen(const QString &iniDatei);
 // Writes the keys of `werte` into `iniDatei`, keeping the keys of other programs or later
 // versions that are already there. A file that QSettings cannot read whole (a byte-order
 // mark, lines that are no settings) is written anew with what could be read of it.
+// The choice of "Lücken setzen..." is not among them: only that dialog writes it, so saving
+// the settings never takes it back.
 [[nodiscard]] WriteResult zusatzeinstellungenSchreiben(const QString &iniDatei,
                                                        const Zusatzeinstellungen &werte);
+// Writes the keys of the choice of "Lücken setzen...", keeping every other key.
+[[nodiscard]] WriteResult lueckenwahlSchreiben(const QString &iniDatei,
+                                               const LueckenEinstellungen &werte);
 
 struct SettingsRecord;
 

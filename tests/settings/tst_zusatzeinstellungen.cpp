@@ -86,6 +86,13 @@ private slots:
             << "\xEF\xBB\xBF[Diktat]\r\ntempo=150\r\n"_ba << diktat(false, 150, false);
         QTest::addRow("junk before a valid section")
             << "\x01\x02 kein Schluessel\n[Diktat]\nvorlesen=true\n"_ba << diktat(true, 120, false);
+        Zusatzeinstellungen luecken = standard;
+        luecken.luecken = {.phaenomene = 1 << 6 | 1 << 11, .art = 1, .nurAuswahl = false};
+        QTest::addRow("the last choice of gaps")
+            << "[Luecken]\nphaenomene=2112\nart=1\nnurAuswahl=false\n"_ba << luecken;
+        luecken.luecken = {.phaenomene = (1 << 26) - 1, .art = 2, .nurAuswahl = true};
+        QTest::addRow("a choice of gaps beyond the rows")
+            << "[Luecken]\nphaenomene=999999999\nart=7\n"_ba << luecken;
     }
     void lesen()
     {
@@ -127,6 +134,14 @@ private slots:
             QCOMPARE(settings::zusatzeinstellungenLesen(pfad), werte);
             QCOMPARE(fileBytes(pfad).contains("schluessel=wert"), fremdBleibt);
         }
+
+        // The settings and the choice of gaps are saved apart: neither takes the other back.
+        const settings::LueckenEinstellungen luecken{
+            .phaenomene = 64, .art = 2, .nurAuswahl = false};
+        QVERIFY(settings::lueckenwahlSchreiben(pfad, luecken).ok());
+        QVERIFY(settings::zusatzeinstellungenSchreiben(pfad, werte).ok());
+        werte.luecken = luecken;
+        QCOMPARE(settings::zusatzeinstellungenLesen(pfad), werte);
 
         const QString ohneOrdner = dir.filePath(u"fehlt/Klasse.ini"_s);
         QVERIFY(settings::zusatzeinstellungenSchreiben(ohneOrdner, werte).io.failed());
