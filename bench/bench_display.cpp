@@ -21,9 +21,11 @@
 //   laufbahn_bench auswertung   the evaluation window on a whole German dictionary
 //   laufbahn_bench silben       reading syllables of a whole German dictionary
 //   laufbahn_bench lernverlauf  the progress window on a record of 10,000 exercises
+//   laufbahn_bench klasse       the class overview on 30 pupils of 1,000 exercises each
 //   laufbahn_bench startup      the program's start-up against a bare window
 
 #include "bench/bench_auswertung.h"
+#include "bench/bench_klassenuebersicht.h"
 #include "bench/bench_lernverlauf.h"
 #include "bench/bench_pupilrecord.h"
 #include "bench/bench_silben.h"
@@ -557,7 +559,8 @@ int runAll(const QString &program)
     for (const QString &mode :
          {u"compose"_s, u"glyphs"_s, u"window"_s, u"pacing"_s, u"pacing farbig"_s, u"alternative"_s,
           u"alternative farbig"_s, u"lesefinger"_s, u"lesefinger farbig"_s, u"flash"_s, u"record"_s,
-          u"review"_s, u"texts"_s, u"auswertung"_s, u"silben"_s, u"lernverlauf"_s, u"startup"_s}) {
+          u"review"_s, u"texts"_s, u"auswertung"_s, u"silben"_s, u"lernverlauf"_s, u"klasse"_s,
+          u"startup"_s}) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(program, mode.split(u' '));
@@ -631,6 +634,7 @@ int runAll(const QString &program)
         {"auswertung_form_s", 2.0},
         {"silben_wngerman_ms", 1000},
         {"lernverlauf_open_ms", 1000},
+        {"klassenuebersicht_open_ms", 1000},
         {"startup_ratio", 1.5},
     };
     int missed = failures;
@@ -700,6 +704,8 @@ int main(int argc, char **argv)
         return runSilben(argc - 1, argv + 1);
     if (mode == u"lernverlauf")
         return runLernverlauf();
+    if (mode == u"klasse")
+        return runKlassenuebersicht();
     if (mode == u"startup")
         return runStartup(
             QCoreApplication::applicationFilePath(),

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -113,12 +114,17 @@ Zusatzeinstellungen zusatzeinstellungenLesen(const QString &iniDatei)
     return werte;
 }
 
-WriteResult zusatzeinstellungenSchreiben(const QString &iniDatei, const Zusatzeinstellungen &werte)
+namespace {
+
+const auto klassenordnerSchluessel = "Klassenuebersicht/ordner"_L1;
+
+// QSettings writes where it likes and reports little: it changes a scratch copy, and the
+// bytes reach the real file through the atomic writer. The keys of other programs or
+// later versions that are already there stay.
+WriteResult iniAendern(const QString &iniDatei, const std::function<void(QSettings &)> &aendern)
 {
     WriteResult result;
     IoError *error = &result.io;
-    // QSettings writes where it likes and reports little: it writes a scratch copy, and the
-    // bytes reach the real file through the atomic writer.
     QTemporaryDir arbeit;
     const QString kopie = arbeit.filePath(u"zusatz.ini"_s);
     IoError ignoriert;
@@ -130,13 +136,7 @@ WriteResult zusatzeinstellungenSchreiben(const QString &iniDatei, const Zusatzei
         QFile::remove(kopie); // a damaged file is written anew
     {
         QSettings ini(kopie, QSettings::IniFormat);
-        Zusatzeinstellungen eintraege = werte;
-        for (const Schalter &s : schalter)
-            ini.setValue(s.schluessel, s.feld(eintraege));
-        for (const Zahl &z : zahlen)
-            ini.setValue(z.schluessel, z.feld(eintraege));
-        for (const Farbe &f : farben)
-            ini.setValue(f.schluessel, farbeText(f.feld(eintraege)));
+        aendern(ini);
         ini.sync();
         if (ini.status() != QSettings::NoError) {
             error->code = IoError::WriteFailed;
@@ -146,6 +146,37 @@ WriteResult zusatzeinstellungenSchreiben(const QString &iniDatei, const Zusatzei
     if (const auto bytes = readWholeFile(kopie, error))
         writeFileAtomically(iniDatei, *bytes, error);
     return result;
+}
+
+} // namespace
+
+WriteResult zusatzeinstellungenSchreiben(const QString &iniDatei, const Zusatzeinstellungen &werte)
+{
+    return iniAendern(iniDatei, [&werte](QSettings &ini) {
+        Zusatzeinstellungen eintraege = werte;
+        for (const Schalter &s : schalter)
+            ini.setValue(s.schluessel, s.feld(eintraege));
+        for (const Zahl &z : zahlen)
+            ini.setValue(z.schluessel, z.feld(eintraege));
+        for (const Farbe &f : farben)
+            ini.setValue(f.schluessel, farbeText(f.feld(eintraege)));
+    });
+}
+
+QString klassenordnerLesen(const QString &iniDatei)
+{
+    if (QFileInfo(iniDatei).size() > kGroessteDatei)
+        return {};
+    const QSettings ini(iniDatei, QSettings::IniFormat);
+    if (ini.status() != QSettings::NoError)
+        return {};
+    return ini.value(klassenordnerSchluessel).toString();
+}
+
+WriteResult klassenordnerSchreiben(const QString &iniDatei, const QString &ordner)
+{
+    return iniAendern(iniDatei,
+                      [&ordner](QSettings &ini) { ini.setValue(klassenordnerSchluessel, ordner); });
 }
 
 } // namespace settings

@@ -46,4 +46,8 @@ Zusatzeinstellungen zusatzeinstellungenLesen(const QString &iniDatei);
 [[nodiscard]] WriteResult zusatzeinstellungenSchreiben(const QString &iniDatei,
                                                        const Zusatzeinstellungen &werte);
 
+// The folder the class overview last looked at, or an empty string.
+QString klassenordnerLesen(const QString &iniDatei);
+[[nodiscard]] WriteResult klassenordnerSchreiben(const QString &iniDatei, const QString &ordner);
+
 } // namespace settings
