@@ -261,11 +261,26 @@ QString datumText(QDate tag)
     return tag.isValid() ? QLocale(QLocale::German).toString(tag, u"dd.MM.yyyy"_s) : QString();
 }
 
-Tabelle schuelerTabelle(const Klasse &klasse)
+QList<Spalte> schuelerSpalten()
 {
-    Tabelle tabelle{{u"Name"_s, u"Übungen"_s, u"Übungen\nletzte 4 Wochen"_s, u"falsche\nWörter"_s,
-                     u"Fehler je Übung\nletzte 4 Wochen"_s, u"Fehler je Übung\n4 Wochen davor"_s,
-                     u"fällige\nWörter"_s, u"letzte\nÜbung"_s}};
+    return {
+        {u"Name"_s, u"Name"_s},
+        {u"Übungen"_s, u"Übungen"_s},
+        {u"Übungen\nletzte\n4 Wochen"_s, u"Übungen der letzten 4 Wochen"_s},
+        {u"falsche\nWörter"_s, u"falsche Wörter"_s},
+        {u"Fehler\nje Übung\n4 Wochen"_s, u"falsche Wörter je Übung in den letzten 4 Wochen"_s},
+        {u"Fehler\nje Übung\ndavor"_s, u"falsche Wörter je Übung in den 4 Wochen davor"_s},
+        {u"fällige\nWörter"_s, u"Wörter heute zur Wiederholung fällig"_s},
+        {u"letzte\nÜbung"_s, u"letzte Übung"_s},
+    };
+}
+
+Tabelle schuelerTabelle(const Klasse &klasse, Koepfe koepfe)
+{
+    QStringList kopf;
+    for (const Spalte &spalte : schuelerSpalten())
+        kopf.append(koepfe == Koepfe::Kurz ? spalte.kurz : spalte.lang);
+    Tabelle tabelle{kopf};
     for (const Schueler &s : klasse.schueler) {
         tabelle.append({s.name, zahl(s.uebungen), zahl(s.uebungenNeu), zahl(s.fehler),
                         jeUebungText(s.jeUebungNeu()), jeUebungText(s.jeUebungVorher()),

@@ -100,9 +100,18 @@ QList<GemeinsamesWort> gemeinsameFehlerwoerter(const Klasse &klasse, const Zeitr
 std::array<int, auswertung::phaenomenAnzahl> phaenomene(const Klasse &klasse,
                                                         const Zeitraum &zeitraum);
 
+// The pupils' table's columns: a short heading of up to three lines, so that every column
+// fits beside the names on a small screen and on paper, and the heading in full.
+struct Spalte {
+    QString kurz;
+    QString lang;
+};
+QList<Spalte> schuelerSpalten();
+
 // The tables, their heading row first, as the window shows them and the CSV holds them.
 using Tabelle = QList<QStringList>;
-Tabelle schuelerTabelle(const Klasse &klasse);
+enum class Koepfe { Kurz, Lang };
+Tabelle schuelerTabelle(const Klasse &klasse, Koepfe koepfe = Koepfe::Lang);
 Tabelle woerterTabelle(const QList<GemeinsamesWort> &woerter);
 Tabelle phaenomenTabelle(const std::array<int, auswertung::phaenomenAnzahl> &anzahlen);
 // "1,5": one decimal, a German comma; an empty text for nothing.

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QHBoxLayout>
@@ -27,6 +28,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -39,7 +41,7 @@ namespace {
 constexpr QSize bildGroesse(800, 900);
 constexpr int bildSchaerfe = 3;
 // The chart's rows need this much height to keep every caption readable.
-constexpr int diagrammHoehe = 620;
+constexpr int diagrammHoehe = 780;
 
 enum Seite { SchuelerSeite, WoerterSeite, PhaenomenSeite, UnlesbarSeite };
 
@@ -76,6 +78,10 @@ QTableView *neueTabelle(const QString &name, QStandardItemModel *modell)
     tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabelle->setAlternatingRowColors(true);
     tabelle->verticalHeader()->hide();
+    // Rows as high as a line of text: a class fits on a small screen.
+    const int zeile = tabelle->fontMetrics().height() + 6;
+    tabelle->verticalHeader()->setMinimumSectionSize(zeile);
+    tabelle->verticalHeader()->setDefaultSectionSize(zeile);
     tabelle->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     return tabelle;
 }
@@ -102,6 +108,8 @@ QChart *phaenomenDiagramm(const std::array<int, auswertung::phaenomenAnzahl> &an
     series->setBarWidth(0.8);
     series->setLabelsVisible(true);
     series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    // The theme writes the numbers in white, for inside the bars.
+    set->setLabelColor(Qt::black);
     chart->addSeries(series);
     auto *achse = new QBarCategoryAxis;
     achse->append(namen);
@@ -127,7 +135,7 @@ TFormKlassenuebersicht::TFormKlassenuebersicht(KlassenuebersichtWerte werte, QWi
 {
     setObjectName(u"FormKlassenuebersicht"_s);
     setWindowTitle(u"Klassenübersicht"_s);
-    resize(980, 720);
+    resize(980, 860);
     m_ordnerDialog.configure([](QFileDialog *dialog) {
         dialog->setWindowTitle(u"Ordner der Klasse wählen"_s);
         dialog->setFileMode(QFileDialog::Directory);
@@ -200,7 +208,7 @@ TFormKlassenuebersicht::TFormKlassenuebersicht(KlassenuebersichtWerte werte, QWi
     m_von->setDate(m_werte.heute.addDays(1 - klassenuebersicht::wochenTage));
     auto *zeile = new QHBoxLayout(m_zeitraumZeile);
     zeile->setContentsMargins(0, 0, 0, 0);
-    auto *zeitraumLabel = new QLabel(u"Übungen:"_s);
+    auto *zeitraumLabel = new QLabel(u"Fehlerwörter und Phänomene aus:"_s);
     zeitraumLabel->setBuddy(m_zeitraum);
     zeile->addWidget(zeitraumLabel);
     zeile->addWidget(m_zeitraum);
@@ -299,7 +307,21 @@ void TFormKlassenuebersicht::tabelleFuellen()
 {
     const klassenuebersicht::Tabelle tabelle = klassenuebersicht::schuelerTabelle(m_klasse);
     m_schuelerModell->clear();
-    m_schuelerModell->setHorizontalHeaderLabels(tabelle.value(0));
+    // Each heading says in full what its column counts when the pointer rests on it.
+    const auto spanne = [](const klassenuebersicht::Zeitraum &z) -> QString {
+        return u" ("_s + klassenuebersicht::datumText(z.von) + u" bis " +
+               klassenuebersicht::datumText(z.bis) + u")";
+    };
+    QList<klassenuebersicht::Spalte> spalten = klassenuebersicht::schuelerSpalten();
+    spalten[2].lang += spanne(klassenuebersicht::Zeitraum::letzteVierWochen(m_werte.heute));
+    spalten[4].lang += spanne(klassenuebersicht::Zeitraum::letzteVierWochen(m_werte.heute));
+    spalten[5].lang += spanne(klassenuebersicht::Zeitraum::vierWochenDavor(m_werte.heute));
+    int spalte = 0;
+    for (const klassenuebersicht::Spalte &s : std::as_const(spalten)) {
+        auto *kopf = new QStandardItem(s.kurz);
+        kopf->setToolTip(s.lang);
+        m_schuelerModell->setHorizontalHeaderItem(spalte++, kopf);
+    }
     for (qsizetype i = 0; i < m_klasse.schueler.size(); ++i) {
         const klassenuebersicht::Schueler &s = m_klasse.schueler[i];
         const QStringList &text = tabelle[i + 1];
@@ -316,9 +338,21 @@ void TFormKlassenuebersicht::tabelleFuellen()
         });
         m_schuelerModell->item(int(i), 0)->setToolTip(QDir::toNativeSeparators(s.datei));
     }
+    // The number columns as wide as their widest line and the sort mark, no wider, so that
+    // the names keep the rest of a small screen.
     QHeaderView *kopf = m_schuelerTabelle->horizontalHeader();
-    kopf->setSectionResizeMode(QHeaderView::ResizeToContents);
+    const QFontMetrics schrift = m_schuelerTabelle->fontMetrics();
+    const int rand = 2 * m_schuelerTabelle->style()->pixelMetric(QStyle::PM_HeaderMargin) + 16;
+    kopf->setSectionResizeMode(QHeaderView::Interactive);
     kopf->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int c = 1; c < m_schuelerModell->columnCount(); ++c) {
+        int breite = 0;
+        for (const QString &teil : m_schuelerModell->horizontalHeaderItem(c)->text().split(u'\n'))
+            breite = std::max(breite, schrift.horizontalAdvance(teil));
+        for (qsizetype r = 1; r < tabelle.size(); ++r)
+            breite = std::max(breite, schrift.horizontalAdvance(tabelle[r].value(c)));
+        kopf->resizeSection(c, breite + rand);
+    }
     m_schuelerTabelle->sortByColumn(0, Qt::AscendingOrder);
 }
 
@@ -411,7 +445,7 @@ void TFormKlassenuebersicht::seiteGewechselt()
 {
     const int seite = m_seiten->currentIndex();
     // The span is for the shared words and the phenomena; the pupils' table has its own.
-    m_zeitraumZeile->setVisible(seite == WoerterSeite || seite == PhaenomenSeite);
+    m_zeitraumZeile->setEnabled(seite == WoerterSeite || seite == PhaenomenSeite);
     m_csv->setEnabled(seite != UnlesbarSeite);
 }
 
@@ -471,8 +505,10 @@ void TFormKlassenuebersicht::drucken()
     job.font = m_werte.druckschrift;
     job.pictures = {phaenomenBild()};
     const QSize bild = job.pictures[0].deviceIndependentSize().toSize();
-    job.layout = [ueberschrift, tabelle = klassenuebersicht::schuelerTabelle(m_klasse), gemeinsam,
-                  zeitraum = zeitraumText(),
+    job.layout = [ueberschrift,
+                  tabelle =
+                      klassenuebersicht::schuelerTabelle(m_klasse, klassenuebersicht::Koepfe::Kurz),
+                  gemeinsam, zeitraum = zeitraumText(),
                   bild](QSize pageSize, const printlayout::TextMetrics &metrics) {
         return klassenuebersicht::druckseiten(pageSize, metrics, ueberschrift, tabelle, gemeinsam,
                                               zeitraum, bild);
