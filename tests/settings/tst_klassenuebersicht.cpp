@@ -133,6 +133,10 @@ private slots:
                                     u"gemeinsam Igel: \u00D6mer, Paul"_s,
                                     u"gemeinsam Katze: Anna, Cem"_s, u"gemeinsam Maus: Ben, Cem"_s};
 
+        QTest::addRow("a record another computer is writing is read as it stands")
+            << Dateien{{u"Anna.lbs"_s, akte({u"Anna"_s, u"~[07.12.2026] a"_s, u"Hund"_s})},
+                       {u"Anna.lbs.lock"_s, "4711\nlaufbahn\nlehrerzimmer\n"_ba}}
+            << 0 << false << QStringList{u"Anna|1|1|1|1,0||0|07.12.2026"_s};
         QTest::addRow("records that cannot be read are listed apart")
             << Dateien{{u"leer.lbs"_s, QByteArray()},
                        {u"bild.lbs"_s, QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)},
@@ -162,6 +166,57 @@ private slots:
         // Reading leaves the folder as it was: no review file, lock or copy is made.
         QCOMPARE(akte(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name)),
                  vorher);
+    }
+
+    void druckseitenBleibenImRahmen()
+    {
+        // Every character 8 pixels wide on a page of 800 x 1100 pixels: one pixel a unit.
+        const printlayout::TextMetrics metrics{
+            [](QStringView text) { return int(text.size()) * 8; }, 12};
+        klassenuebersicht::Tabelle tabelle{{}};
+        for (const klassenuebersicht::Spalte &spalte : klassenuebersicht::schuelerSpalten())
+            tabelle[0].append(spalte.kurz);
+        for (int i = 1; i <= 60; ++i) {
+            tabelle.append({u"Schülerin mit einem sehr langen Doppelnamen Nr. %1"_s.arg(i),
+                            u"1000"_s, u"28"_s, u"4321"_s, u"12,5"_s, u"0,0"_s, u"250"_s,
+                            u"07.12.2026"_s});
+        }
+        const QStringList gemeinsam(40, u"Wort (30): "_s + QStringList(30, u"Name"_s).join(u", "));
+        const QList<printlayout::Page> seiten =
+            klassenuebersicht::druckseiten(QSize(800, 1100), metrics, u"Klassenübersicht 4b"_s,
+                                           tabelle, gemeinsam, u"alle Übungen"_s, QSize(800, 900));
+
+        int namen = 0;
+        int koepfe = 0;
+        for (const printlayout::Page &seite : seiten) {
+            bool zeilen = false;
+            for (const printlayout::PrintedText &text : seite.texts) {
+                QVERIFY2(text.position.x() >= printlayout::frameLeft &&
+                             text.position.x() + metrics.width(text.text) <=
+                                 printlayout::frameRight,
+                         qPrintable(text.text));
+                QVERIFY2(text.position.y() < printlayout::pageBottom + 20, qPrintable(text.text));
+                if (text.text.startsWith(u"Schülerin"_s)) {
+                    ++namen;
+                    zeilen = true;
+                    QVERIFY(text.text.endsWith(u'…'));
+                }
+                koepfe += text.text == u"Name"_s;
+            }
+            // A page of the table begins with its headings.
+            if (zeilen)
+                --koepfe;
+        }
+        QCOMPARE(namen, 60);
+        QCOMPARE(koepfe, 0);
+        QVERIFY(seiten.size() >= 3);
+        // The chart on a page of its own, in the frame, in its own proportions.
+        const QList<printlayout::PrintedPicture> bilder = seiten.constLast().pictures;
+        QCOMPARE(bilder.size(), 1);
+        const QRect bild = bilder.constFirst().rect;
+        QVERIFY(bild.left() >= printlayout::frameLeft && bild.right() <= printlayout::frameRight);
+        QVERIFY(bild.bottom() <= printlayout::pageBottom);
+        QVERIFY(qAbs(bild.height() - bild.width() * 900 / 800) <= 1);
     }
 
     void csvFuerEineKleineKlasse()

@@ -102,6 +102,14 @@ private slots:
         QCOMPARE(settings::zusatzeinstellungenLesen(pfad), werte);
         QVERIFY(fileBytes(pfad).contains("schluessel=wert"));
 
+        // The class overview's folder and the settings page's values never take each
+        // other's place.
+        const QString ordner = u"/schule/Klasse 4ä; Frau Öz"_s;
+        QVERIFY(settings::klassenordnerSchreiben(pfad, ordner).ok());
+        QVERIFY(settings::zusatzeinstellungenSchreiben(pfad, werte).ok());
+        QCOMPARE(settings::klassenordnerLesen(pfad), ordner);
+        QCOMPARE(settings::zusatzeinstellungenLesen(pfad), werte);
+
         writeBytes(pfad, "[Diktat\n\xff\xfe=\n"_ba);
         QVERIFY(settings::zusatzeinstellungenSchreiben(pfad, werte).ok());
         QCOMPARE(settings::zusatzeinstellungenLesen(pfad), werte);
