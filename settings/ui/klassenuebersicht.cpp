@@ -4,6 +4,7 @@
 #include "exercise/ui/firstshow.h"
 #include "exercise/ui/messages.h"
 #include "settings/core/zusatzeinstellungen.h"
+#include "settings/ui/diagrammbild.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -15,8 +16,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
-#include <QGraphicsLayout>
-#include <QGraphicsScene>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHorizontalBarSeries>
@@ -39,7 +38,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr QSize bildGroesse(800, 900);
-constexpr int bildSchaerfe = 3;
 // The chart's rows need this much height to keep every caption readable.
 constexpr int diagrammHoehe = 780;
 
@@ -426,19 +424,7 @@ void TFormKlassenuebersicht::diagrammZeigen()
 
 QImage TFormKlassenuebersicht::phaenomenBild() const
 {
-    QGraphicsScene scene;
-    QChart *chart = phaenomenDiagramm(m_phaenomene, zeitraumText());
-    scene.addItem(chart);
-    chart->resize(bildGroesse);
-    chart->layout()->activate();
-    QImage image(bildGroesse * bildSchaerfe, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(bildSchaerfe);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF flaeche(QPointF(0, 0), QSizeF(bildGroesse));
-    scene.render(&painter, flaeche, flaeche);
-    return image;
+    return diagrammBild(phaenomenDiagramm(m_phaenomene, zeitraumText()), bildGroesse);
 }
 
 void TFormKlassenuebersicht::seiteGewechselt()
