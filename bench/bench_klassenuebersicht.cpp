@@ -28,10 +28,9 @@ QByteArray record(int pupil)
     const QDateTime start = QDateTime(QDate::currentDate().addDays(-3 * 365), QTime(8, 0));
     for (int n = 0; n < exercises; ++n) {
         const QDateTime when = start.addSecs(qint64(n) * 26 * 3600 + pupil * 60);
-        bytes += ansi::encode(u"~["_s + when.toString(u"dd.MM.yyyy - HH:mm:ss"_s) + u"] Text" +
-                              QString::number(n % 40) + u".txt")
-                     .bytes +
-                 "\r\n";
+        const QString header = u"~["_s + when.toString(u"dd.MM.yyyy - HH:mm:ss"_s) + u"] Text" +
+                               QString::number(n % 40) + u".txt";
+        bytes += ansi::encode(header).bytes + "\r\n";
         for (int w = 0; w < (n + pupil) % 9; ++w) {
             QString word = QString::fromUtf8(words[(n * 7 + w * 3 + pupil) % 15]);
             // Some words are each pupil's own.

@@ -173,8 +173,8 @@ TFormKlassenuebersicht::TFormKlassenuebersicht(KlassenuebersichtWerte werte, QWi
     m_woerterTabelle = neueTabelle(u"WoerterTabelle"_s, m_woerterModell);
     m_woerterTabelle->setWordWrap(false);
     m_wortliste = named(new QPushButton(u"als Wortliste in den Editor"_s), u"Wortliste"_s);
-    m_wortliste->setToolTip(u"Die gewählten Wörter werden der Text im Editor, als neue "
-                            "Übung für die ganze Klasse."_s);
+    m_wortliste->setToolTip(
+        u"Die markierten Wörter werden als neue Übung für die ganze Klasse in den Editor übernommen."_s);
     m_wortliste->setEnabled(false);
     auto *woerterLayout = new QVBoxLayout(woerterSeite);
     woerterLayout->addWidget(m_woerterTabelle, 1);
