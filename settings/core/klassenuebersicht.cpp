@@ -182,14 +182,13 @@ Klasse lesen(const QString &ordner, QDate heute)
     klasse.heute = heute;
     Woerter woerter(klasse);
     const QFileInfo ort(ordner);
-    if (!ort.isDir() || !ort.isReadable() || !ort.isExecutable()) {
+    if (!ort.isDir() || !ort.isReadable()) {
         klasse.ordnerFehler = ort.exists() ? u"Der Ordner kann nicht gelesen werden."_s
                                            : u"Den Ordner gibt es nicht."_s;
         return klasse;
     }
-    const QFileInfoList dateien =
-        QDir(ordner).entryInfoList(QStringList{QString(u"*"_s + pupilrecord::fileSuffix)},
-                                   QDir::Files | QDir::Hidden, QDir::Name);
+    const QFileInfoList dateien = QDir(ordner).entryInfoList(
+        QStringList{QString(u"*"_s + pupilrecord::fileSuffix)}, QDir::Files, QDir::Name);
     for (const QFileInfo &datei : dateien) {
         Schueler schueler;
         if (const auto grund = schuelerLesen(datei.filePath(), heute, woerter, schueler))

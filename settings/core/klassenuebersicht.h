@@ -80,8 +80,9 @@ struct Klasse {
     std::vector<quint32> phaenomenBits;
 };
 
-// Every "*.lbs" of the folder (not its subfolders), and the review file beside each. A
-// date after `heute` counts as `heute`.
+// Every "*.lbs" of the folder (not its subfolders, nor hidden files such as the copies
+// other systems leave on a share), and the review file beside each. A date after `heute`
+// counts as `heute`.
 Klasse lesen(const QString &ordner, QDate heute);
 
 // German alphabetical order, without regard to case: "Ärger" before "Bär".

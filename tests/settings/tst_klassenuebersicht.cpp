@@ -168,6 +168,29 @@ private slots:
                  vorher);
     }
 
+    void ordner_data()
+    {
+        QTest::addColumn<QString>("ordner"); // below a fresh folder
+        QTest::addColumn<QString>("fehler");
+        QTest::addRow("an empty folder has no pupils, and says no more") << u"leer"_s << QString();
+        QTest::addRow("a folder that is gone") << u"weg"_s << u"Den Ordner gibt es nicht."_s;
+        QTest::addRow("a file where the folder was")
+            << u"datei.lbs"_s << u"Der Ordner kann nicht gelesen werden."_s;
+    }
+
+    void ordner()
+    {
+        QFETCH(QString, ordner);
+        QFETCH(QString, fehler);
+        QTemporaryDir wurzel;
+        QVERIFY(QDir(wurzel.path()).mkdir(u"leer"_s));
+        QVERIFY(schreiben(wurzel.path(), {{u"datei.lbs"_s, akte({u"Anna"_s})}}));
+        const klassenuebersicht::Klasse klasse =
+            klassenuebersicht::lesen(QDir(wurzel.path()).filePath(ordner), heute);
+        QCOMPARE(klasse.ordnerFehler, fehler);
+        QVERIFY(klasse.schueler.isEmpty() && klasse.unlesbar.isEmpty());
+    }
+
     void druckseitenBleibenImRahmen()
     {
         // Every character 8 pixels wide on a page of 800 x 1100 pixels: one pixel a unit.
