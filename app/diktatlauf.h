@@ -7,6 +7,7 @@
 
 #include <QMetaObject>
 #include <functional>
+#include <optional>
 
 class TForm3;
 class Vorleser;
@@ -28,10 +29,20 @@ public:
 
 private:
     void melden(const QString &grund);
+    // True once the voice is loaded or known to be missing.
+    bool stimmeBereit();
 
     TForm3 &m_fenster;
     const lauf::Uebungslauf &m_lauf;
     Vorleser &m_vorleser;
+    settings::DiktatEinstellungen m_einstellungen;
+    // Why the computer cannot speak (empty: it can); nothing while the voice is loading.
+    std::optional<QString> m_hindernis;
     sprache::Diktat m_diktat;
     QMetaObject::Connection m_gescheitert;
 };
+
+// Loads the voice in the background as soon as the settings ask for speaking: after
+// start-up and whenever `fenster` comes to the front (the settings dialog closed), so
+// that no run waits for it.
+void diktatVorbereiten(TForm3 &fenster);

@@ -6,6 +6,7 @@
 #include "exercise/core/printjobs.h"
 #include "exercise/core/printlayout.h"
 #include "exercise/core/textfile.h"
+#include "exercise/ui/editortext.h"
 #include "exercise/ui/messages.h"
 #include "exercise/ui/printing.h"
 #include "exercise/ui/textedrucken.h"
@@ -76,8 +77,9 @@ void Druckbefehle::druckvorschau(const printing::PrintJob &job)
 void Druckbefehle::drucken1Click()
 {
     const QString name = namedText(m_fenster);
-    const QString buffer = printjobs::printBuffer(
-        m_fenster.Memo1->toPlainText(), m_fenster.Sonderzeichennichtdrucken1->isChecked());
+    const QString buffer =
+        printjobs::printBuffer(editorText(*m_fenster.Memo1->document()),
+                               m_fenster.Sonderzeichennichtdrucken1->isChecked());
     druckvorschau({name.isEmpty() ? u"Text"_s : name,
                    name.isEmpty() ? u"Text.pdf"_s : QFileInfo(name).completeBaseName() + u".pdf"_s,
                    einstellwerte::druckSchrift(*laufbahn().Form10, druckGroesse()),

@@ -1,5 +1,6 @@
 #include "app/laufbahnapp.h"
 
+#include "app/diktatlauf.h"
 #include "app/entwickler.h"
 #include "app/glmain.h"
 #include "app/info.h"
@@ -79,6 +80,7 @@ LaufbahnApp::LaufbahnApp()
                      &TForm19::translatetodeutsch);
     entwicklerEintraegeEinrichten(*Form3);
     wiederholungEinrichten(*Form3, *Form9, *Form12);
+    diktatVorbereiten(*Form3);
 }
 
 LaufbahnApp::~LaufbahnApp()

@@ -92,8 +92,9 @@ public:
 
     // What the status bar says as the run starts: why the chunks are shown after all.
     QString meldung() const;
-    // The next chunk, to be presented on `anzeige`.
-    Darbietung abschnitt(lauf::Anzeige anzeige);
+    // The next chunk, to be presented on `anzeige`. A chunk that comes before the voice
+    // is ready (`stimmeBereit` false) is shown as without a voice.
+    Darbietung abschnitt(lauf::Anzeige anzeige, bool stimmeBereit = true);
     // Speaking the chunk failed: the rest of the run is shown. True the first time, when
     // the status bar should say why.
     bool gescheitert();
