@@ -115,6 +115,7 @@ void TForm3::connectCommands()
     connect(BitBtn6, &QPushButton::clicked, this,
             [this] { lesenStarten(lauf::Art::Silbenlesen, true); });
 
+    klassenuebersichtEinrichten();
     connect(neu2, &QAction::triggered, this, &TForm3::neu2Click);
     connect(Button3, &QPushButton::clicked, this, &TForm3::neu2Click);
     connect(ffnen2, &QAction::triggered, this, &TForm3::ffnen2Click);

@@ -171,6 +171,9 @@ public:
     // "Lernverlauf..." (glmain_lernverlauf.cpp): the loaded pupil's progress as charts.
     void lernverlaufVerbinden(TFormLernverlauf *lernverlauf);
     void Lernverlauf1Click();
+    // "Klassenübersicht..." (glmain_klassenuebersicht.cpp): every pupil of a folder at a
+    // glance, always offered; its shared words may become the editor's text.
+    void Klassenuebersicht1Click();
 
     // --- The short-time display and the alternative gliding line (glmain_anzeige.cpp).
     // Flashes one word with Form15 (kurzzeit_wort := wort). `verzoegerung` stands in for
@@ -339,6 +342,7 @@ private:
     void firstShow();
 
     void connectCommands();
+    void klassenuebersichtEinrichten();
     void setUpPupilCommands();
     // Edit1 and status panel 1 name the loaded pupil.
     void schuelerZeigen();

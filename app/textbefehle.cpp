@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QToolButton>
 
@@ -83,10 +84,10 @@ bool Textbefehle::confirmDiscardText()
     }
 }
 
-void Textbefehle::neu1Click()
+bool Textbefehle::neu()
 {
     if (!confirmDiscardText())
-        return;
+        return false;
     m_fenster.zufallsfolge = false;
     m_fenster.Memo1->clear();
     m_fenster.Memo1->document()->setModified(false);
@@ -94,6 +95,24 @@ void Textbefehle::neu1Click()
     m_ergebnis.textGewechselt();
     m_fenster.Memo1Change();
     m_fenster.Memo1->setFocus();
+    return true;
+}
+
+void Textbefehle::neu1Click()
+{
+    neu();
+}
+
+bool Textbefehle::alsWortliste(const QStringList &woerter)
+{
+    if (!neu())
+        return false;
+    QString text;
+    for (const QString &wort : woerter)
+        text += wort + u' ';
+    QTextCursor(m_fenster.Memo1->document()).insertText(text);
+    m_fenster.dateityp_feststellen();
+    return true;
 }
 
 void Textbefehle::ffnen1Click()

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class Ergebnisprotokoll;
 class TForm3;
@@ -17,6 +18,9 @@ public:
     Textbefehle(TForm3 &fenster, Ergebnisprotokoll &ergebnis);
 
     void neu1Click();
+    // "Neu" with `woerter` as the new text, a word list: each word followed by a blank.
+    // False when the teacher keeps the unsaved text.
+    bool alsWortliste(const QStringList &woerter);
     void ffnen1Click();
     // Loads the text file `path` (an old DOS text when `oldFormat`) as "Öffnen..." does;
     // a file that cannot be read is reported and the text before stays.
@@ -29,6 +33,9 @@ public:
     bool confirmDiscardText();
 
 private:
+    // "Neu": the editor emptied after the question about unsaved changes; false when the
+    // teacher keeps the text.
+    bool neu();
     // Writes `text` under `path`; reports unwritable characters and file errors.
     bool writeTextFile(const QString &path, const QString &text);
 

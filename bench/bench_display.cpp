@@ -22,12 +22,14 @@
 //   laufbahn_bench luecken      gaps set by every phenomenon in 100,000 words
 //   laufbahn_bench silben       reading syllables of a whole German dictionary
 //   laufbahn_bench lernverlauf  the progress window on a record of 10,000 exercises
+//   laufbahn_bench klasse       the class overview on 30 pupils of 1,000 exercises each
 //   laufbahn_bench startup      the program's start-up against a bare window
 //   laufbahn_bench lobbild      praise pictures: phone photos and the costliest files
 //   laufbahn_bench laufstart diktat|silben  a run started while the voice or the
 //                               syllables are still being loaded
 
 #include "bench/bench_auswertung.h"
+#include "bench/bench_klassenuebersicht.h"
 #include "bench/bench_laufstart.h"
 #include "bench/bench_lernverlauf.h"
 #include "bench/bench_lobbild.h"
@@ -564,7 +566,8 @@ int runAll(const QString &program)
     for (const QString &mode :
          {u"compose"_s, u"glyphs"_s, u"window"_s, u"pacing"_s, u"pacing farbig"_s, u"alternative"_s,
           u"alternative farbig"_s, u"lesefinger"_s, u"lesefinger farbig"_s, u"flash"_s, u"record"_s,
-          u"review"_s, u"texts"_s, u"auswertung"_s, u"luecken"_s, u"silben"_s, u"lernverlauf"_s, u"lobbild"_s,
+          u"review"_s, u"texts"_s, u"auswertung"_s, u"luecken"_s, u"silben"_s, u"lernverlauf"_s, u"klasse"_s,
+          u"lobbild"_s,
           u"startup"_s, u"laufstart diktat"_s, u"laufstart silben"_s}) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -661,6 +664,7 @@ int runAll(const QString &program)
         {"praise_worst_time_peak_mib", 512},
         {"praise_worst_memory_cpu_ms", 1000},
         {"praise_worst_memory_peak_mib", 512},
+        {"klassenuebersicht_open_ms", 1000},
         {"startup_ratio", 1.5},
         {"laufstart_diktat_ms", 1000},
         {"laufstart_silben_ms", 1000},
@@ -738,6 +742,8 @@ int main(int argc, char **argv)
         return runLobbild(QCoreApplication::applicationFilePath());
     if (mode == u"lobbild-eins" && argc > 3)
         return runLobbildEins(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (mode == u"klasse")
+        return runKlassenuebersicht();
     if (mode == u"startup")
         return runStartup(
             QCoreApplication::applicationFilePath(),

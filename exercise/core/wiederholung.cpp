@@ -357,6 +357,19 @@ WiederholungsDatei::WiederholungsDatei(const QString &recordPath)
 {
 }
 
+Stand standLesen(const QString &recordPath, QStringView recordText, QDate heute)
+{
+    Stand stand;
+    IoError lesefehler;
+    if (const std::optional<QByteArray> bytes =
+            readWholeFile(dateiZu(recordPath), &lesefehler, groessteDatei)) {
+        if (std::optional<Stand> gelesen = Stand::lesen(*bytes))
+            stand = std::move(*gelesen);
+    }
+    stand.abgleichen(erfassungen(recordText, heute), true);
+    return stand;
+}
+
 WiederholungsDatei WiederholungsDatei::laden(const QString &recordPath, QStringView recordText,
                                              QDate heute, WriteResult *geschrieben)
 {

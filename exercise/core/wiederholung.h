@@ -120,6 +120,12 @@ private:
     QHash<QString, qsizetype> m_index;
 };
 
+// The review of a pupil as it stands, for a look from outside (the class overview): the
+// review file as it is, a missing or damaged one as empty, with what the record holds
+// taken in. Nothing is written and no lock is taken, so a pupil's own copy of the program
+// is never kept waiting.
+Stand standLesen(const QString &recordPath, QStringView recordText, QDate heute);
+
 // The review file of one pupil. Every change is written at once, atomically, under the
 // locks of the record's own writes (`geteilt::GeteilteDatei`); before writing, the file is read again, and when another
 // program changed it since, the changes not yet written here are applied to what is on

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <functional>
 #include <span>
 
 using namespace Qt::StringLiterals;
@@ -131,10 +132,10 @@ std::optional<QByteArray> lesbarerTeil(const QString &iniDatei, IoError *fehler)
     return lesbar;
 }
 
-// The INI file as it is to be written: the keys of `tabellen` from `werte`, and every other
-// key found in what can be read of `iniDatei`.
-std::optional<QByteArray> zusatzBytes(const QString &iniDatei, const Zusatzeinstellungen &werte,
-                                      const Tabellen &tabellen, IoError *error)
+// The INI file as it is to be written: the keys `setzen` sets, and every other key found in
+// what can be read of `iniDatei`.
+std::optional<QByteArray>
+zusatzBytes(const QString &iniDatei, const std::function<void(QSettings &)> &setzen, IoError *error)
 {
     // QSettings writes where it likes and reports little: it writes a scratch file, whose
     // bytes reach the real file through the atomic writer.
@@ -159,13 +160,7 @@ std::optional<QByteArray> zusatzBytes(const QString &iniDatei, const Zusatzeinst
             *error = lesefehler;
             return std::nullopt;
         }
-        Zusatzeinstellungen eintraege = werte;
-        for (const Schalter &s : tabellen.schalter)
-            ini.setValue(s.schluessel, s.feld(eintraege));
-        for (const Zahl &z : tabellen.zahlen)
-            ini.setValue(z.schluessel, z.feld(eintraege));
-        for (const Farbe &f : tabellen.farben)
-            ini.setValue(f.schluessel, farbeText(f.feld(eintraege)));
+        setzen(ini);
         ini.sync();
         if (ini.status() != QSettings::NoError) {
             *error = {IoError::WriteFailed};
@@ -189,38 +184,65 @@ QString zusatzdatei(const QString &optDatei)
     return optDatei + ".ini"_L1;
 }
 
-Zusatzeinstellungen zusatzeinstellungenLesen(const QString &iniDatei)
+namespace {
+
+// Hands what QSettings can read of `iniDatei` to `lesen`, also when something else there
+// could not be read; nothing when there is nothing to read.
+void iniLesen(const QString &iniDatei, const std::function<void(const QSettings &)> &lesen)
 {
-    Zusatzeinstellungen werte;
     IoError fehler;
     const std::optional<QByteArray> lesbar = lesbarerTeil(iniDatei, &fehler);
     if (!lesbar || lesbar->isEmpty())
-        return werte;
+        return;
     QTemporaryDir arbeit;
     const QString kopie = arbeit.filePath(u"zusatz.ini"_s);
     if (!arbeit.isValid() || !writeFileAtomically(kopie, *lesbar, &fehler))
-        return werte;
-    // What QSettings could read is taken, also when something else there could not be.
-    const QSettings ini(kopie, QSettings::IniFormat);
-    for (const Tabellen &tabellen : {einstellungsTabellen, lueckenTabellen}) {
-        for (const Schalter &s : tabellen.schalter)
-            schalterLesen(ini, s, werte);
-        for (const Zahl &z : tabellen.zahlen)
-            zahlLesen(ini, z, werte);
-        for (const Farbe &f : tabellen.farben)
-            farbeLesen(ini, f, werte);
-    }
+        return;
+    lesen(QSettings(kopie, QSettings::IniFormat));
+}
+
+const auto klassenordnerSchluessel = "Klassenuebersicht/ordner"_L1;
+
+} // namespace
+
+Zusatzeinstellungen zusatzeinstellungenLesen(const QString &iniDatei)
+{
+    Zusatzeinstellungen werte;
+    iniLesen(iniDatei, [&werte](const QSettings &ini) {
+        for (const Tabellen &tabellen : {einstellungsTabellen, lueckenTabellen}) {
+            for (const Schalter &s : tabellen.schalter)
+                schalterLesen(ini, s, werte);
+            for (const Zahl &z : tabellen.zahlen)
+                zahlLesen(ini, z, werte);
+            for (const Farbe &f : tabellen.farben)
+                farbeLesen(ini, f, werte);
+        }
+    });
     return werte;
 }
 
 namespace {
 
-// Writes the rows of `tabellen` from `werte`, keeping every other key of the file.
-WriteResult schreiben(const QString &iniDatei, const Zusatzeinstellungen &werte,
-                      const Tabellen &tabellen)
+// Sets the rows of `tabellen` from `werte`.
+std::function<void(QSettings &)> zeilenSetzen(const Zusatzeinstellungen &werte,
+                                              const Tabellen &tabellen)
+{
+    return [werte, tabellen](QSettings &ini) {
+        Zusatzeinstellungen eintraege = werte;
+        for (const Schalter &s : tabellen.schalter)
+            ini.setValue(s.schluessel, s.feld(eintraege));
+        for (const Zahl &z : tabellen.zahlen)
+            ini.setValue(z.schluessel, z.feld(eintraege));
+        for (const Farbe &f : tabellen.farben)
+            ini.setValue(f.schluessel, farbeText(f.feld(eintraege)));
+    };
+}
+
+// Writes what `setzen` sets, keeping every other key of the file.
+WriteResult schreiben(const QString &iniDatei, const std::function<void(QSettings &)> &setzen)
 {
     WriteResult result;
-    if (const std::optional<QByteArray> bytes = zusatzBytes(iniDatei, werte, tabellen, &result.io))
+    if (const std::optional<QByteArray> bytes = zusatzBytes(iniDatei, setzen, &result.io))
         writeFileAtomically(iniDatei, *bytes, &result.io);
     return result;
 }
@@ -229,14 +251,14 @@ WriteResult schreiben(const QString &iniDatei, const Zusatzeinstellungen &werte,
 
 WriteResult zusatzeinstellungenSchreiben(const QString &iniDatei, const Zusatzeinstellungen &werte)
 {
-    return schreiben(iniDatei, werte, einstellungsTabellen);
+    return schreiben(iniDatei, zeilenSetzen(werte, einstellungsTabellen));
 }
 
 WriteResult lueckenwahlSchreiben(const QString &iniDatei, const LueckenEinstellungen &werte)
 {
     Zusatzeinstellungen zusatz;
     zusatz.luecken = werte;
-    return schreiben(iniDatei, zusatz, lueckenTabellen);
+    return schreiben(iniDatei, zeilenSetzen(zusatz, lueckenTabellen));
 }
 
 WriteResult einstellungenSchreiben(const QString &optDatei, const SettingsRecord &record,
@@ -244,7 +266,8 @@ WriteResult einstellungenSchreiben(const QString &optDatei, const SettingsRecord
 {
     WriteResult result;
     const QString iniDatei = zusatzdatei(optDatei);
-    const std::optional<QByteArray> ini = zusatzBytes(iniDatei, werte, einstellungsTabellen, &result.io);
+    const std::optional<QByteArray> ini =
+        zusatzBytes(iniDatei, zeilenSetzen(werte, einstellungsTabellen), &result.io);
     if (!ini)
         return result;
     IoError lesefehler;
@@ -259,6 +282,21 @@ WriteResult einstellungenSchreiben(const QString &optDatei, const SettingsRecord
     else if (lesefehler.code == IoError::FileNotFound)
         QFile::remove(optDatei);
     return result;
+}
+
+QString klassenordnerLesen(const QString &iniDatei)
+{
+    QString ordner;
+    iniLesen(iniDatei, [&ordner](const QSettings &ini) {
+        ordner = ini.value(klassenordnerSchluessel).toString();
+    });
+    return ordner;
+}
+
+WriteResult klassenordnerSchreiben(const QString &iniDatei, const QString &ordner)
+{
+    return schreiben(iniDatei,
+                     [&ordner](QSettings &ini) { ini.setValue(klassenordnerSchluessel, ordner); });
 }
 
 } // namespace settings

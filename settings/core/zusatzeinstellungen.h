@@ -71,4 +71,8 @@ struct SettingsRecord;
                                                  const SettingsRecord &record,
                                                  const Zusatzeinstellungen &werte);
 
+// The folder the class overview last looked at, or an empty string.
+QString klassenordnerLesen(const QString &iniDatei);
+[[nodiscard]] WriteResult klassenordnerSchreiben(const QString &iniDatei, const QString &ordner);
+
 } // namespace settings

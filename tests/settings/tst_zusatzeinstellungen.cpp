@@ -135,6 +135,14 @@ private slots:
             QCOMPARE(fileBytes(pfad).contains("schluessel=wert"), fremdBleibt);
         }
 
+        // The class overview's folder and the settings page's values never take each
+        // other's place.
+        const QString ordner = u"/schule/Klasse 4ä; Frau Öz"_s;
+        QVERIFY(settings::klassenordnerSchreiben(pfad, ordner).ok());
+        QVERIFY(settings::zusatzeinstellungenSchreiben(pfad, werte).ok());
+        QCOMPARE(settings::klassenordnerLesen(pfad), ordner);
+        QCOMPARE(settings::zusatzeinstellungenLesen(pfad), werte);
+
         // The settings and the choice of gaps are saved apart: neither takes the other back.
         const settings::LueckenEinstellungen luecken{
             .phaenomene = 64, .art = 2, .nurAuswahl = false};
