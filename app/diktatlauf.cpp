@@ -1,6 +1,5 @@
 #include "app/diktatlauf.h"
 
-#include "app/glmain.h"
 #include "app/laufbahnapp.h"
 #include "settings/ui/einstellwerte.h"
 #include "writing/ui/vorleser.h"
@@ -21,15 +20,15 @@ sprache::Diktat diktatBeginnen(const settings::DiktatEinstellungen &einstellunge
 
 } // namespace
 
-DiktatLauf::DiktatLauf(TForm3 &fenster, const lauf::Uebungslauf &lauf)
-    : m_fenster(fenster), m_lauf(lauf), m_vorleser(*laufbahn().vorleser),
+DiktatLauf::DiktatLauf(QStatusBar &status, const lauf::Uebungslauf &lauf)
+    : m_status(status), m_lauf(lauf), m_vorleser(*laufbahn().vorleser),
       m_diktat(diktatBeginnen(einstellwerte::diktat(*laufbahn().Form10), m_vorleser))
 {
     melden(m_diktat.meldung());
     // The rewrite form open at the time shows the chunk itself.
-    m_gescheitert = QObject::connect(&m_vorleser, &Vorleser::nichtVorgelesen, &fenster,
+    m_gescheitert = QObject::connect(&m_vorleser, &Vorleser::nichtVorgelesen, &status,
                                      [this](const QString &grund) {
-                                         if (m_diktat.gescheitert())
+                                         if (m_diktat.abschalten())
                                              melden(grund);
                                      });
 }
@@ -48,14 +47,11 @@ void DiktatLauf::darbieten(const lauf::Zeigen &zeigen, const std::function<void(
         m_vorleser.vorlesen(m_lauf.abschnitt().roh, m_diktat.tempo());
     if (wie.zeigen)
         anzeigen();
-    else
-        m_fenster.laufbahn_text = zeigen.anzeigeText;
 }
 
-writing::NachschreibEingabe DiktatLauf::eingabe(writing::NachschreibEingabe eingabe) const
+writing::DiktatEingabe DiktatLauf::eingabe() const
 {
-    eingabe.diktat = m_diktat.eingabe(m_lauf.abschnitt().roh);
-    return eingabe;
+    return m_diktat.eingabe(m_lauf.abschnitt().roh);
 }
 
 void DiktatLauf::melden(const QString &grund)
@@ -63,6 +59,6 @@ void DiktatLauf::melden(const QString &grund)
     if (grund.isEmpty())
         return;
     // A note of this run's start (a text cut short) stays in front.
-    const QString vorher = m_fenster.StatusBar1->currentMessage();
-    m_fenster.StatusBar1->showMessage(vorher.isEmpty() ? grund : vorher + u"  "_s + grund);
+    const QString vorher = m_status.currentMessage();
+    m_status.showMessage(vorher.isEmpty() ? grund : vorher + u"  "_s + grund);
 }

@@ -8,28 +8,29 @@
 #include <QMetaObject>
 #include <functional>
 
-class TForm3;
+class QStatusBar;
+class QObject;
 class Vorleser;
 
 // Held for the length of a run; stops the speaking when the run ends.
 class DiktatLauf {
 public:
-    DiktatLauf(TForm3 &fenster, const lauf::Uebungslauf &lauf);
+    // Says in `status` why the computer cannot speak.
+    DiktatLauf(QStatusBar &status, const lauf::Uebungslauf &lauf);
     ~DiktatLauf();
     DiktatLauf(const DiktatLauf &) = delete;
     DiktatLauf &operator=(const DiktatLauf &) = delete;
 
     // Presents the chunk of `zeigen`: starts speaking it, without waiting, and/or shows
-    // it through `anzeigen`. A chunk not shown still leaves its display string for the
-    // rewrite forms.
+    // it through `anzeigen`.
     void darbieten(const lauf::Zeigen &zeigen, const std::function<void()> &anzeigen);
-    // `eingabe` with what the rewrite forms need to speak the current chunk again.
-    writing::NachschreibEingabe eingabe(writing::NachschreibEingabe eingabe) const;
+    // What the rewrite forms need to speak the current chunk again.
+    writing::DiktatEingabe eingabe() const;
 
 private:
     void melden(const QString &grund);
 
-    TForm3 &m_fenster;
+    QStatusBar &m_status;
     const lauf::Uebungslauf &m_lauf;
     Vorleser &m_vorleser;
     sprache::Diktat m_diktat;

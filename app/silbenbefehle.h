@@ -5,14 +5,17 @@
 
 #include <QObject>
 
-class TForm3;
 class QAction;
+class QMenu;
+class QPlainTextEdit;
+class QWidget;
 
 class SilbenBefehle : public QObject {
     Q_OBJECT
 public:
-    // Adds the two commands to `form`'s PopupMenu1 after the word-group command.
-    explicit SilbenBefehle(TForm3 &form);
+    // Adds the two commands on `editor` to its menu `menue` after the word-group command;
+    // `fenster` is the window they belong to.
+    SilbenBefehle(QWidget &fenster, QPlainTextEdit &editor, QMenu &menue);
 
     // Before a run: when the settings want syllables and the dictionary is missing, the
     // teacher is told once, and the run goes on without them.
@@ -30,6 +33,7 @@ public:
 private:
     bool silbenGewuenscht() const;
 
-    TForm3 &m_form;
+    QWidget &m_fenster;
+    QPlainTextEdit &m_editor;
     bool m_gemeldet = false;
 };

@@ -60,7 +60,7 @@ ColorPanel *makePanel(const QString &name, bool clickable, QWidget *parent)
     return panel;
 }
 
-// Tabs with less room around their captions, so all five fit across the dialog.
+// Tabs with less room around their captions, so all six fit across the dialog.
 class CompactTabStyle : public QProxyStyle {
 public:
     explicit CompactTabStyle(QStyle *base) : QProxyStyle(base) {}

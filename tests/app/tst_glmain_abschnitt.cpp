@@ -20,10 +20,10 @@ class TestGlmainAbschnitt : public QObject, protected testing::AppFixture {
 
     void select(int start, int length)
     {
-        QTextCursor cursor = form->Memo1->textCursor();
+        QTextCursor cursor = ui.Memo1->textCursor();
         cursor.setPosition(start);
         cursor.setPosition(start + length, QTextCursor::KeepAnchor);
-        form->Memo1->setTextCursor(cursor);
+        ui.Memo1->setTextCursor(cursor);
     }
 
     // Opens PopupMenu1 as a right click does and returns the items it offers.
@@ -31,11 +31,11 @@ class TestGlmainAbschnitt : public QObject, protected testing::AppFixture {
     {
         const QPoint at(10, 10);
         QContextMenuEvent click(QContextMenuEvent::Mouse, at,
-                                form->Memo1->viewport()->mapToGlobal(at));
-        QApplication::sendEvent(form->Memo1->viewport(), &click);
-        [[maybe_unused]] const bool shown = QTest::qWaitForWindowExposed(form->PopupMenu1);
+                                ui.Memo1->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(ui.Memo1->viewport(), &click);
+        [[maybe_unused]] const bool shown = QTest::qWaitForWindowExposed(ui.PopupMenu1);
         QStringList enabled;
-        for (const QAction *action : form->PopupMenu1->actions()) {
+        for (const QAction *action : ui.PopupMenu1->actions()) {
             if (action->isEnabled() && !action->isSeparator())
                 enabled << action->text();
         }
@@ -45,8 +45,8 @@ class TestGlmainAbschnitt : public QObject, protected testing::AppFixture {
     void choose(const QString &item)
     {
         openMenu();
-        form->PopupMenu1->findChild<QAction *>(item)->trigger();
-        form->PopupMenu1->close();
+        ui.PopupMenu1->findChild<QAction *>(item)->trigger();
+        ui.PopupMenu1->close();
     }
 
     QLabel *faultLabel() const { return form->findChild<QLabel *>(u"Lueckenfehler"_s); }
@@ -58,17 +58,17 @@ private slots:
 
     void menuOffersOnlyPastingWithoutASelection()
     {
-        form->Memo1->setPlainText(u"Hause"_s);
+        ui.Memo1->setPlainText(u"Hause"_s);
         QCOMPARE(openMenu(),
                  (QStringList{u"einfügen"_s, u"Silben trennen"_s, u"Silbentrennung entfernen"_s}));
-        form->PopupMenu1->close();
+        ui.PopupMenu1->close();
         select(2, 2);
         QCOMPARE(openMenu(),
                  (QStringList{u"ausscheiden"_s, u"kopieren"_s, u"einfügen"_s, u"löschen"_s,
                               u"Abschnitt nicht nachschreiben"_s, u"Abschnitt als _ _ _ _ zeigen"_s,
                               u"Abschnitt als [] zeigen"_s, u"Abschnitt zur Wortgruppe verbinden"_s,
                               u"Silben trennen"_s, u"Silbentrennung entfernen"_s}));
-        form->PopupMenu1->close();
+        ui.PopupMenu1->close();
     }
 
     void commandsLeaveTheClipboardAndUndoInOneStep_data()
@@ -108,45 +108,45 @@ private slots:
         QFETCH(QString, result);
 
         QApplication::clipboard()->setText(u"vom Lehrer kopiert"_s);
-        form->Memo1->setPlainText(text);
+        ui.Memo1->setPlainText(text);
         select(start, length);
         choose(item);
-        QCOMPARE(form->Memo1->toPlainText(), result);
+        QCOMPARE(ui.Memo1->toPlainText(), result);
         QCOMPARE(QApplication::clipboard()->text(), u"vom Lehrer kopiert"_s);
         // Joined words make a text without punctuation a list of word groups.
-        QCOMPARE(form->RadioButton2->isChecked(), result.contains(u'_'));
-        form->Memo1->undo();
-        QCOMPARE(form->Memo1->toPlainText(), text);
+        QCOMPARE(ui.RadioButton2->isChecked(), result.contains(u'_'));
+        ui.Memo1->undo();
+        QCOMPARE(ui.Memo1->toPlainText(), text);
     }
 
     void brokenMarkupIsMarkedWhereItIsTyped()
     {
-        form->Memo1->setPlainText(u"Hund\n"_s);
-        form->Memo1->moveCursor(QTextCursor::End);
-        QTest::keyClicks(form->Memo1, u"Ha$u"_s);
-        QList<QTextEdit::ExtraSelection> marks = form->Memo1->extraSelections();
+        ui.Memo1->setPlainText(u"Hund\n"_s);
+        ui.Memo1->moveCursor(QTextCursor::End);
+        QTest::keyClicks(ui.Memo1, u"Ha$u"_s);
+        QList<QTextEdit::ExtraSelection> marks = ui.Memo1->extraSelections();
         QCOMPARE(marks.size(), 1);
         QCOMPARE(marks[0].cursor.selectedText(), u"$u"_s);
         QCOMPARE(marks[0].format.underlineStyle(), QTextCharFormat::WaveUnderline);
         QVERIFY(faultLabel()->isVisible());
         QCOMPARE(faultLabel()->text(), u"Zeile 2: Lücke nicht geschlossen"_s);
 
-        QTest::keyClicks(form->Memo1, u" s$e"_s);
-        QCOMPARE(form->Memo1->extraSelections()[0].cursor.selectedText(), u"$u s$"_s);
+        QTest::keyClicks(ui.Memo1, u" s$e"_s);
+        QCOMPARE(ui.Memo1->extraSelections()[0].cursor.selectedText(), u"$u s$"_s);
         QCOMPARE(faultLabel()->text(), u"Zeile 2: Leerzeichen in einer Lücke"_s);
 
         // The start refuses the text, names the line and puts the caret on the pair.
         QString warning;
         testing::answerNextMessageBox(QMessageBox::Ok, &warning);
-        QVERIFY(!form->lueckentextPruefen(form->Memo1));
+        QVERIFY(!form->lueckentextPruefen(ui.Memo1));
         QVERIFY(warning.contains(u"Zeile 2: Leerzeichen in einer Lücke"_s));
-        QCOMPARE(form->Memo1->textCursor().position(), 7);
+        QCOMPARE(ui.Memo1->textCursor().position(), 7);
 
         select(9, 1);
-        QTest::keyClick(form->Memo1, Qt::Key_Delete);
-        QVERIFY(form->Memo1->extraSelections().isEmpty());
+        QTest::keyClick(ui.Memo1, Qt::Key_Delete);
+        QVERIFY(ui.Memo1->extraSelections().isEmpty());
         QVERIFY(faultLabel()->isHidden());
-        QVERIFY(!testing::opensDialog([this] { QVERIFY(form->lueckentextPruefen(form->Memo1)); }));
+        QVERIFY(!testing::opensDialog([this] { QVERIFY(form->lueckentextPruefen(ui.Memo1)); }));
     }
 };
 

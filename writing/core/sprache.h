@@ -94,9 +94,9 @@ public:
     QString meldung() const;
     // The next chunk, to be presented on `anzeige`.
     Darbietung abschnitt(lauf::Anzeige anzeige);
-    // Speaking the chunk failed: the rest of the run is shown. True the first time, when
-    // the status bar should say why.
-    bool gescheitert();
+    // Speaking the chunk failed: switches the speaking off, so the rest of the run is
+    // shown. True when it was on, the one time the status bar should say why.
+    [[nodiscard]] bool abschalten();
     // What the rewrite forms get for the current chunk `abschnitt` (with its markup).
     writing::DiktatEingabe eingabe(const QString &abschnitt) const;
     int tempo() const { return m_einstellungen.tempo; }
