@@ -1,7 +1,7 @@
 #include "app/textbefehle.h"
 
 #include "exercise/core/textfile.h"
-#include "exercise/core/writeresult.h"
+#include "exercise/core/fileio.h"
 #include "exercise/ui/editortext.h"
 #include "exercise/ui/lazyfiledialog.h"
 #include "exercise/ui/messages.h"

@@ -156,7 +156,7 @@ IoError writeInPlace(const QString &path, QByteArrayView bytes)
 
 } // namespace
 
-bool writeFileAtomically(const QString &path, QByteArrayView bytes, IoError *error)
+WriteResult writeFileAtomically(const QString &path, QByteArrayView bytes)
 {
     QSaveFile file(path);
     const QFileInfo info(path);
@@ -176,13 +176,11 @@ bool writeFileAtomically(const QString &path, QByteArrayView bytes, IoError *err
         if (!failure.failed())
             failure = {IoError::WriteFailed};
     }
-    if (error)
-        *error = failure;
-    return !failure.failed();
+    return {failure, {}};
 }
 
-bool appendInPlace(const QString &path, std::chrono::milliseconds wait,
-                   const std::function<QByteArray(QByteArrayView current)> &tail, IoError *error)
+WriteResult appendInPlace(const QString &path, std::chrono::milliseconds wait,
+                          const std::function<QByteArray(QByteArrayView current)> &tail)
 {
     const QFileInfo info(path);
     const filelock::Opened opened = filelock::openLocked(path, wait);
@@ -219,7 +217,5 @@ bool appendInPlace(const QString &path, std::chrono::milliseconds wait,
             }
         }
     }
-    if (error)
-        *error = failure;
-    return !failure.failed();
+    return {failure, {}};
 }

@@ -503,24 +503,33 @@ bool fileExists(const QString &path)
     return QFileInfo::exists(path);
 }
 
-bool underRecordLock(const QString &recordPath, std::chrono::milliseconds wait,
-                     const std::function<bool(IoError *)> &work, IoError *error)
+WriteResult underRecordLock(const QString &recordPath, std::chrono::milliseconds wait,
+                            const std::function<WriteResult()> &work)
 {
-    if (const std::optional<bool> done = underLockFile(recordPath, wait, work, error))
-        return *done;
+    WriteResult result;
+    const auto arbeit = [&](IoError *error) {
+        result = work();
+        if (error)
+            *error = result.io;
+        return result.ok();
+    };
+    IoError lockError;
+    if (const std::optional<bool> done = underLockFile(recordPath, wait, arbeit, &lockError)) {
+        // Not done and no result of the work: the lock was not to be had.
+        if (!*done && result.ok())
+            result.io = lockError;
+        return result;
+    }
     // Where no lock file can be made, the record itself is the lock, as for its appends.
     const filelock::Opened opened = filelock::openLocked(recordPath, wait);
-    if (opened.state == filelock::Opened::Busy) {
-        if (error)
-            *error = {IoError::Locked};
-        return false;
-    }
+    if (opened.state == filelock::Opened::Busy)
+        return {{IoError::Locked}, {}};
     QFile held;
     if (opened.state == filelock::Opened::Locked)
         held.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     // A file system without locks, or a record that cannot be opened to be locked: the
     // work is still done, as every program on that folder has to.
-    return work(error);
+    return work();
 }
 
 PupilFile::Fingerprint PupilFile::Fingerprint::of(QByteArrayView bytes)
@@ -551,7 +560,10 @@ CreatedFile PupilFile::create(const QString &path, const QString &name)
     lines.append(asOneLine(name));
     const ansi::Encoded bytes = lines.toBytes();
     created.written.unencodable = bytes.unencodable;
-    if (!bytes.ok() || !writeFileAtomically(path, bytes.bytes, &created.written.io))
+    if (!bytes.ok())
+        return created;
+    created.written.io = writeFileAtomically(path, bytes.bytes).io;
+    if (created.written.io.failed())
         return created;
     created.file = PupilFile(path, std::move(lines), Fingerprint::of(bytes.bytes));
     return created;
@@ -655,10 +667,9 @@ bool PupilFile::appendUnderRecordLock(IoError *error, bool reportKeptCorrections
         written = Fingerprint::of(QByteArray(current.toByteArray() + bytes));
         return bytes;
     };
-    IoError failure;
-    if (!appendInPlace(m_path, m_lockWait, tail, &failure)) {
+    if (const WriteResult appended = appendInPlace(m_path, m_lockWait, tail); !appended.ok()) {
         if (error)
-            *error = failure;
+            *error = appended.io;
         return false;
     }
     // Corrections stay unwritten, after the appends now on disk, as the next write that
@@ -702,7 +713,10 @@ bool PupilFile::mergeAndWrite(IoError *error)
             *error = {IoError::WriteFailed};
         return false;
     }
-    if (!writeFileAtomically(m_path, bytes.bytes, error))
+    const WriteResult written = writeFileAtomically(m_path, bytes.bytes);
+    if (error)
+        *error = written.io;
+    if (!written.ok())
         return false;
     m_onDisk = Fingerprint::of(bytes.bytes);
     m_unwritten.clear();

@@ -5,7 +5,6 @@
 
 #include "exercise/core/ansi.h"
 #include "exercise/core/fileio.h"
-#include "exercise/core/writeresult.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -121,9 +120,9 @@ bool fileExists(const QString &path);
 // Runs `work` while holding the lock a record's own writes take, so that a file kept
 // beside the record is read, merged and written by one program at a time, as the record
 // is. When another program holds the lock longer than `wait`, `work` does not run and
-// the result is false with IoError::Locked; otherwise it is what `work` returns.
-bool underRecordLock(const QString &recordPath, std::chrono::milliseconds wait,
-                     const std::function<bool(IoError *)> &work, IoError *error);
+// the result is IoError::Locked; otherwise it is what `work` returns.
+[[nodiscard]] WriteResult underRecordLock(const QString &recordPath, std::chrono::milliseconds wait,
+                                          const std::function<WriteResult()> &work);
 
 // A loaded or created pupil file. Every change is written at once, atomically. Before
 // writing, the file is read again: when another program changed it since it was read
@@ -187,7 +186,7 @@ private:
     };
 
     PupilFile(QString path, RecordLines lines, Fingerprint onDisk);
-    WriteResult apply(Change change);
+    [[nodiscard]] WriteResult apply(Change change);
     void writeInto(WriteResult &result, bool reportKeptCorrections);
     // True when nothing is left unwritten, or (unless `reportKeptCorrections`) when only
     // corrections a folder without new files cannot take are left.

@@ -421,27 +421,20 @@ WriteResult WiederholungsDatei::writeUnwritten()
 
 WriteResult WiederholungsDatei::schreiben()
 {
-    WriteResult result;
-    pupilrecord::underRecordLock(
-        m_recordPath, m_lockWait,
-        [this, &result](IoError *fehler) {
-            const bool ok = zusammenfuehrenUndSchreiben(result);
-            *fehler = result.io;
-            return ok;
-        },
-        &result.io);
-    return result;
+    return pupilrecord::underRecordLock(m_recordPath, m_lockWait,
+                                        [this] { return zusammenfuehrenUndSchreiben(); });
 }
 
-bool WiederholungsDatei::zusammenfuehrenUndSchreiben(WriteResult &result)
+WriteResult WiederholungsDatei::zusammenfuehrenUndSchreiben()
 {
+    WriteResult result;
     IoError lesefehler;
     std::optional<QByteArray> aufPlatte = readWholeFile(m_pfad, &lesefehler, groessteDatei);
     if (!aufPlatte && lesefehler.code != IoError::FileNotFound &&
         lesefehler.code != IoError::TooLarge) {
         // Without knowing what is on disk, writing could wipe out another program's work.
         result.io = lesefehler;
-        return false;
+        return result;
     }
     if (aufPlatte && *aufPlatte != m_aufPlatte) {
         // A damaged file on disk holds nothing to keep: what is here is written over it.
@@ -452,11 +445,14 @@ bool WiederholungsDatei::zusammenfuehrenUndSchreiben(WriteResult &result)
         }
     }
     const std::optional<QByteArray> bytes = m_stand.speichern(&result.unencodable);
-    if (!bytes || !writeFileAtomically(m_pfad, *bytes, &result.io))
-        return false;
-    m_aufPlatte = *bytes;
-    m_ungeschrieben.clear();
-    return true;
+    if (!bytes)
+        return result;
+    result = writeFileAtomically(m_pfad, *bytes);
+    if (result.ok()) {
+        m_aufPlatte = *bytes;
+        m_ungeschrieben.clear();
+    }
+    return result;
 }
 
 } // namespace wiederholung

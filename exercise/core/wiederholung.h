@@ -22,7 +22,6 @@
 // left out, and its word enters again from the record.
 
 #include "exercise/core/fileio.h"
-#include "exercise/core/writeresult.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -162,9 +161,9 @@ private:
 
     WiederholungsDatei(QString recordPath, QString pfad);
     static void anwenden(Stand &stand, const Aenderung &aenderung, bool ersteMal);
-    WriteResult aendern(Aenderung aenderung);
-    WriteResult schreiben();
-    bool zusammenfuehrenUndSchreiben(WriteResult &result);
+    [[nodiscard]] WriteResult aendern(Aenderung aenderung);
+    [[nodiscard]] WriteResult schreiben();
+    [[nodiscard]] WriteResult zusammenfuehrenUndSchreiben();
 
     QString m_recordPath;
     QString m_pfad;

@@ -123,7 +123,9 @@ WriteResult zusatzeinstellungenSchreiben(const QString &iniDatei, const Zusatzei
     const QString kopie = arbeit.filePath(u"zusatz.ini"_s);
     IoError ignoriert;
     if (const auto alt = readWholeFile(iniDatei, &ignoriert, kGroessteDatei)) {
-        if (!arbeit.isValid() || !writeFileAtomically(kopie, *alt, error))
+        if (!arbeit.isValid())
+            return result;
+        if (result = writeFileAtomically(kopie, *alt); !result.ok())
             return result;
     }
     if (QSettings(kopie, QSettings::IniFormat).status() != QSettings::NoError)
@@ -144,7 +146,7 @@ WriteResult zusatzeinstellungenSchreiben(const QString &iniDatei, const Zusatzei
         }
     }
     if (const auto bytes = readWholeFile(kopie, error))
-        writeFileAtomically(iniDatei, *bytes, error);
+        result = writeFileAtomically(iniDatei, *bytes);
     return result;
 }
 

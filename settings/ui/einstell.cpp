@@ -2,7 +2,6 @@
 
 #include "exercise/core/ansi.h"
 #include "exercise/core/fileio.h"
-#include "exercise/core/writeresult.h"
 #include "exercise/ui/firstshow.h"
 #include "exercise/ui/messages.h"
 #include "settings/core/loadrules.h"
