@@ -18,7 +18,6 @@
 #include "writing/ui/schreib2.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPlainTextEdit>

@@ -4,11 +4,9 @@
 #include "settings/ui/einstell.h"
 
 #include <QCoreApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QRadioButton>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;

@@ -15,7 +15,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestGlmainAbschnitt : public QObject, protected testing::AppFixture {
+class TestEditorBefehle : public QObject, protected testing::AppFixture {
     Q_OBJECT
 
     void select(int start, int length)
@@ -150,5 +150,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGlmainAbschnitt)
-#include "tst_glmain_abschnitt.moc"
+QTEST_MAIN(TestEditorBefehle)
+#include "tst_editorbefehle.moc"

@@ -73,7 +73,7 @@ Answer printTexts(const std::function<void(TForm8 &)> &setUp)
 
 } // namespace
 
-class TestGlmainDrucken : public QObject, protected testing::AppFixture {
+class TestDruckbefehle : public QObject, protected testing::AppFixture {
     Q_OBJECT
 
     QString native(const QString &name) const { return QDir::toNativeSeparators(path(name)); }
@@ -228,5 +228,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGlmainDrucken)
-#include "tst_glmain_drucken.moc"
+QTEST_MAIN(TestDruckbefehle)
+#include "tst_druckbefehle.moc"
