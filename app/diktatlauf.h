@@ -7,9 +7,10 @@
 
 #include <QMetaObject>
 #include <functional>
+#include <optional>
 
 class QStatusBar;
-class QObject;
+class QWidget;
 class Vorleser;
 
 // Held for the length of a run; stops the speaking when the run ends.
@@ -29,10 +30,20 @@ public:
 
 private:
     void melden(const QString &grund);
+    // True once the voice is loaded or known to be missing.
+    bool stimmeBereit();
 
     QStatusBar &m_status;
     const lauf::Uebungslauf &m_lauf;
     Vorleser &m_vorleser;
+    settings::DiktatEinstellungen m_einstellungen;
+    // Why the computer cannot speak (empty: it can); nothing while the voice is loading.
+    std::optional<QString> m_hindernis;
     sprache::Diktat m_diktat;
     QMetaObject::Connection m_gescheitert;
 };
+
+// Loads the voice in the background as soon as the settings ask for speaking: after
+// start-up and whenever `fenster` comes to the front (the settings dialog closed), so
+// that no run waits for it.
+void diktatVorbereiten(QWidget &fenster);

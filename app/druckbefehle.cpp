@@ -5,6 +5,7 @@
 #include "exercise/core/printjobs.h"
 #include "exercise/core/printlayout.h"
 #include "exercise/core/textfile.h"
+#include "exercise/ui/editortext.h"
 #include "exercise/ui/messages.h"
 #include "exercise/ui/printing.h"
 #include "exercise/ui/textedrucken.h"
@@ -59,7 +60,7 @@ void Druckbefehle::druckvorschau(const printing::PrintJob &job)
 void Druckbefehle::drucken1Click()
 {
     const QString name = m_quellen.textName();
-    const QString buffer = printjobs::printBuffer(m_quellen.text.toPlainText(),
+    const QString buffer = printjobs::printBuffer(editorText(*m_quellen.text.document()),
                                                   m_quellen.ohneSonderzeichen.isChecked());
     druckvorschau({name.isEmpty() ? u"Text"_s : name,
                    name.isEmpty() ? u"Text.pdf"_s : QFileInfo(name).completeBaseName() + u".pdf"_s,

@@ -126,7 +126,8 @@ void EditorBefehle::abschnittEinrahmen(QChar mark)
 
 void EditorBefehle::showPairFault()
 {
-    const markup::PairFault fault = markup::findPairFault(m_editor.toPlainText());
+    // The text as a run will take it: a no-break space stays what it is.
+    const markup::PairFault fault = markup::findPairFault(editorText(*m_editor.document()));
     QList<QTextEdit::ExtraSelection> marks;
     if (fault.broken()) {
         QTextEdit::ExtraSelection mark;

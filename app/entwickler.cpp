@@ -88,7 +88,9 @@ void nachschreibenProbe(TForm3 &form, QPlainTextEdit &text, bool nurWort)
         return;
     if (lob == writing::Lob::Bild && !laufbahn().Form16->isInitialised())
         form.lobBildInit();
-    QString zeile = text.document()->firstBlock().text().trimmed();
+    // A long word list's first block holds many lines.
+    QString zeile =
+        text.document()->firstBlock().text().section(QChar::LineSeparator, 0, 0).trimmed();
     if (nurWort)
         zeile = zeile.section(u' ', 0, 0);
     const lauf::Nachschreiben teil = probeAbschnitt(form, zeile, !nurWort);

@@ -73,6 +73,13 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
     m_statusPanels[0]->setFixedWidth(400);
     StatusBar1->addPermanentWidget(m_statusPanels[0], 0);
     StatusBar1->addPermanentWidget(m_statusPanels[1], 1);
+    // The panels fill the bar, so a message (a text cut short, a dictation that cannot
+    // speak) takes the bar over them until the next run starts or a panel changes; then
+    // the panels are back.
+    connect(StatusBar1, &QStatusBar::messageChanged, this, [this](const QString &meldung) {
+        for (QLabel *panel : m_statusPanels)
+            panel->setVisible(meldung.isEmpty());
+    });
     setStatusText(0, keinText.toString());
     setStatusText(1, keinSchueler.toString());
 
@@ -286,8 +293,11 @@ void TForm3::ShowTaskBar(bool show)
 
 void TForm3::setStatusText(int panel, const QString &text)
 {
-    if (panel >= 0 && panel < 2)
-        m_statusPanels[panel]->setText(text);
+    if (panel < 0 || panel >= 2 || m_statusPanels[panel]->text() == text)
+        return;
+    m_statusPanels[panel]->setText(text);
+    // What changed is shown at once, over a message from before.
+    StatusBar1->clearMessage();
 }
 
 QString TForm3::statusText(int panel) const
@@ -329,13 +339,12 @@ bool TForm3::loadText(const QString &path, bool oldFormat)
 {
     IoError error;
     {
-        // A long word list takes the editor seconds.
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         const auto normalCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-        const std::optional<QString> text =
+        std::optional<QString> text =
             oldFormat ? textfile::readOldText(path, &error) : textfile::readText(path, &error);
         if (text) {
-            Memo1->setPlainText(*text);
+            Memo1->setPlainText(inEditorBloecken(std::move(*text)));
             Memo1->document()->setModified(false);
             return true;
         }

@@ -5,6 +5,7 @@
 
 #include "app/ergebnisprotokoll.h"
 #include "app/laufbahnapp.h"
+#include "app/silbenbefehle.h"
 #include "display/ui/kuzzeit.h"
 #include "display/ui/laufunit4.h"
 #include "display/ui/lesefinger.h"
@@ -17,7 +18,11 @@
 
 display::DisplaySettings TForm3::anzeigeEinstellungen() const
 {
-    return einstellwerte::anzeige(*laufbahn().Form10, Label7->font(), ersterLauf());
+    display::DisplaySettings settings =
+        einstellwerte::anzeige(*laufbahn().Form10, Label7->font(), ersterLauf());
+    // Syllables still being read are not waited for: a later chunk has them.
+    settings.silben = m_silben->ansicht(settings.silben);
+    return settings;
 }
 
 bool TForm3::ersterLauf() const
@@ -47,9 +52,10 @@ void TForm3::lesefingerZeigen(const QString &puffer, display::LeseModus modus)
 {
     ShowTaskBar(false);
     const auto showTaskBar = qScopeGuard([this] { ShowTaskBar(true); });
-    TleseForm4 form(puffer, modus,
-                    einstellwerte::lesefinger(*laufbahn().Form10, Label7->font(), ersterLauf()),
-                    this);
+    display::LesefingerSettings settings =
+        einstellwerte::lesefinger(*laufbahn().Form10, Label7->font(), ersterLauf());
+    settings.silben = m_silben->ansicht(settings.silben);
+    TleseForm4 form(puffer, modus, settings, this);
     connect(&form, &TleseForm4::wordMarked, this,
             [this](const QString &word, int start, int length) {
                 m_ergebnis->wortMarkieren(word, start, length);
@@ -69,6 +75,7 @@ display::KurzzeitMessung TForm3::kurzzeitZeigen(const QString &wort,
                                                 std::optional<int> verzoegerung)
 {
     display::FlashSettings settings = einstellwerte::kurzzeit(*laufbahn().Form10);
+    settings.silben = m_silben->ansicht(settings.silben);
     if (verzoegerung)
         settings.delay = *verzoegerung;
     return laufbahn().Form15->zeigen(wort, settings);

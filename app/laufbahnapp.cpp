@@ -1,5 +1,6 @@
 #include "app/laufbahnapp.h"
 
+#include "app/diktatlauf.h"
 #include "app/glmain.h"
 #include "app/info.h"
 #include "app/leer.h"
@@ -70,6 +71,7 @@ LaufbahnApp::LaufbahnApp()
     Form_black = std::make_unique<TForm_black>();
     Form19 = std::make_unique<TForm19>(*Form3, *Form10, *Form7);
     Form3->uebersetzungVerbinden(Form19.get());
+    diktatVorbereiten(*Form3);
 }
 
 LaufbahnApp::~LaufbahnApp()

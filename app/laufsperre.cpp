@@ -25,11 +25,21 @@ LaufSperre::LaufSperre(QMainWindow &window, const QList<QWidget *> &teile) : m_w
     sammeln(window.menuBar()->actions(), alle);
     sammeln(window.actions(), alle);
     // A disabled action takes its shortcut with it.
+    m_aktionen.reserve(alle.size());
     for (QAction *aktion : std::as_const(alle)) {
-        if (aktion->isEnabled()) {
-            aktion->setEnabled(false);
-            m_aktionen << aktion;
-        }
+        m_aktionen.append({aktion, aktion->isEnabled(), {}});
+        aktion->setEnabled(false);
+    }
+    // Only now, as the list holds still: each entry is watched through its index.
+    for (qsizetype i = 0; i < m_aktionen.size(); ++i) {
+        QAction *aktion = m_aktionen[i].aktion;
+        m_aktionen[i].wache =
+            QObject::connect(aktion, &QAction::enabledChanged, aktion, [this, i, aktion](bool an) {
+                if (!an)
+                    return;
+                m_aktionen[i].danach = true;
+                aktion->setEnabled(false);
+            });
     }
     for (QWidget *teil : teile) {
         if (teil->isEnabled()) {
@@ -41,9 +51,11 @@ LaufSperre::LaufSperre(QMainWindow &window, const QList<QWidget *> &teile) : m_w
 
 LaufSperre::~LaufSperre()
 {
-    for (const QPointer<QAction> &aktion : std::as_const(m_aktionen)) {
-        if (aktion)
-            aktion->setEnabled(true);
+    for (const Eintrag &eintrag : std::as_const(m_aktionen))
+        QObject::disconnect(eintrag.wache);
+    for (const Eintrag &eintrag : std::as_const(m_aktionen)) {
+        if (eintrag.aktion && eintrag.danach)
+            eintrag.aktion->setEnabled(true);
     }
     for (const QPointer<QWidget> &teil : std::as_const(m_teile)) {
         if (teil)

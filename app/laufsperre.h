@@ -3,6 +3,7 @@
 // button handled between two displays would change the text or the pupil mid-run.
 
 #include <QList>
+#include <QMetaObject>
 #include <QPointer>
 
 class QAction;
@@ -11,7 +12,9 @@ class QWidget;
 
 // Held for the length of a run: takes away every menu entry and shortcut of `window` and
 // the widgets in `teile`; gives back what was enabled before, and the keyboard to the
-// window, however the run ends.
+// window, however the run ends. An entry that other code enables during the run (a count
+// taken again when the window comes to the front) stays disabled until the run ends and
+// is enabled then.
 class LaufSperre {
 public:
     LaufSperre(QMainWindow &window, const QList<QWidget *> &teile);
@@ -20,7 +23,13 @@ public:
     LaufSperre &operator=(const LaufSperre &) = delete;
 
 private:
+    struct Eintrag {
+        QPointer<QAction> aktion;
+        bool danach = false; // enabled after the run
+        QMetaObject::Connection wache;
+    };
+
     QPointer<QMainWindow> m_window;
-    QList<QPointer<QAction>> m_aktionen;
+    QList<Eintrag> m_aktionen;
     QList<QPointer<QWidget>> m_teile;
 };

@@ -15,14 +15,10 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <chrono>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Start-up comes first: the patterns are read once the window is on the screen.
-constexpr std::chrono::milliseconds kNachDemStart{1500};
 
 // Inserts "-" before each of `stellen` (ascending), or deletes the character at each,
 // in `editor`'s document as one undo step; the selection keeps its words.
@@ -81,19 +77,36 @@ SilbenBefehle::SilbenBefehle(QWidget &fenster, QPlainTextEdit &editor, QMenu &me
     connect(Silbentrennungentfernen1, &QAction::triggered, this, &SilbenBefehle::trennungEntfernen);
     // The teacher who opens the menu may ask for syllables next.
     connect(menu, &QMenu::aboutToShow, this, [] { silben::deutsch().vorladen(); });
-    // The settings are loaded at the first paint and changed in their dialog: a while
-    // after start-up, and each time the main window is active again, syllables the
-    // settings want are read in the background.
-    whenFirstShown(&fenster, [this] {
-        QTimer::singleShot(kNachDemStart, this, [this] {
-            if (silbenGewuenscht())
-                silben::deutsch().vorladen();
-        });
-    });
-    wheneverActivated(&fenster, [this] {
-        if (silbenGewuenscht())
-            silben::deutsch().vorladen();
-    });
+    // The settings are loaded at the first paint and changed in their dialog: once the
+    // window is on the screen, and each time it is active again, syllables the settings
+    // want are read in the background.
+    whenFirstShown(&fenster, [this] { QTimer::singleShot(0, this, &SilbenBefehle::vorbereiten); });
+    wheneverActivated(&fenster, [this] { vorbereiten(); });
+}
+
+SilbenBefehle::~SilbenBefehle()
+{
+    if (m_leser.joinable())
+        m_leser.join();
+}
+
+void SilbenBefehle::vorbereiten()
+{
+    if (m_stand != Stand::Offen || !silbenGewuenscht())
+        return;
+    m_stand = Stand::Lesen;
+    m_leser = std::thread(
+        [this] { m_stand = silben::deutsch().bereit() ? Stand::Bereit : Stand::Fehlt; });
+}
+
+display::SilbenAnsicht SilbenBefehle::ansicht(display::SilbenAnsicht gewuenscht)
+{
+    if ((gewuenscht.automatisch || gewuenscht.farbig) && !bereit()) {
+        vorbereiten();
+        gewuenscht.automatisch = false;
+        gewuenscht.farbig = false;
+    }
+    return gewuenscht;
 }
 
 bool SilbenBefehle::silbenGewuenscht() const
@@ -104,7 +117,8 @@ bool SilbenBefehle::silbenGewuenscht() const
 
 void SilbenBefehle::laufBeginnt()
 {
-    if (m_gemeldet || !silbenGewuenscht() || silben::deutsch().bereit())
+    vorbereiten();
+    if (m_gemeldet || !silbenGewuenscht() || m_stand != Stand::Fehlt)
         return;
     m_gemeldet = true;
     showWarning(&m_fenster, silben::deutsch().fehlermeldung() +

@@ -22,8 +22,11 @@
 //   laufbahn_bench silben       reading syllables of a whole German dictionary
 //   laufbahn_bench lernverlauf  the progress window on a record of 10,000 exercises
 //   laufbahn_bench startup      the program's start-up against a bare window
+//   laufbahn_bench laufstart diktat|silben  a run started while the voice or the
+//                               syllables are still being loaded
 
 #include "bench/bench_auswertung.h"
+#include "bench/bench_laufstart.h"
 #include "bench/bench_lernverlauf.h"
 #include "bench/bench_pupilrecord.h"
 #include "bench/bench_silben.h"
@@ -557,7 +560,8 @@ int runAll(const QString &program)
     for (const QString &mode :
          {u"compose"_s, u"glyphs"_s, u"window"_s, u"pacing"_s, u"pacing farbig"_s, u"alternative"_s,
           u"alternative farbig"_s, u"lesefinger"_s, u"lesefinger farbig"_s, u"flash"_s, u"record"_s,
-          u"review"_s, u"texts"_s, u"auswertung"_s, u"silben"_s, u"lernverlauf"_s, u"startup"_s}) {
+          u"review"_s, u"texts"_s, u"auswertung"_s, u"silben"_s, u"lernverlauf"_s, u"startup"_s,
+          u"laufstart diktat"_s, u"laufstart silben"_s}) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(program, mode.split(u' '));
@@ -585,6 +589,14 @@ int runAll(const QString &program)
             figure(name.toLatin1().constData(), ratio);
             figures.insert(name, ratio);
         }
+    }
+    // A word list opens about as fast as running text of the same size.
+    if (figures.contains(u"text_open_16mib_wordlist_ms"_s) &&
+        figures.contains(u"text_open_16mib_story_ms"_s)) {
+        const double ratio = figures.value(u"text_open_16mib_wordlist_ms"_s) /
+                             figures.value(u"text_open_16mib_story_ms"_s);
+        figure("text_wordlist_vs_story", ratio);
+        figures.insert(u"text_wordlist_vs_story"_s, ratio);
     }
     const Target targets[] = {
         {"compose_vs_naive_1920x1080", 0.05},
@@ -627,11 +639,17 @@ int runAll(const QString &program)
         {"text_read_16mib_ms", 1000},
         {"text_open_16mib_story_ms", 1000},
         {"text_keystroke_16mib_ms", 50},
+        {"text_keystroke_16mib_wordlist_ms", 50},
+        {"text_wordlist_vs_story", 3},
         {"random_order_350k_words_ms", 1000},
         {"auswertung_form_s", 2.0},
         {"silben_wngerman_ms", 1000},
+        {"silben_muster_vs_wngerman", 0.5},
+        {"silben_wngerman_abweichungen", 0},
         {"lernverlauf_open_ms", 1000},
         {"startup_ratio", 1.5},
+        {"laufstart_diktat_ms", 1000},
+        {"laufstart_silben_ms", 1000},
     };
     int missed = failures;
     for (const Target &target : targets) {
@@ -706,5 +724,7 @@ int main(int argc, char **argv)
             argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(LAUFBAHN_PROGRAM), figure);
     if (mode == u"bare")
         return runBareWindow();
+    if (mode == u"laufstart")
+        return runLaufstart(argc > 2 ? QString::fromLocal8Bit(argv[2]) : u"diktat"_s);
     return runAll(QCoreApplication::applicationFilePath());
 }

@@ -1,8 +1,11 @@
 #include "bench/bench_silben.h"
 
 #include "bench/messen.h"
+#include "exercise/core/fileio.h"
 #include "exercise/core/textfile.h"
 #include "reading/core/silben.h"
+#include "reading/core/trennmuster.h"
+#include "tests/support/libhyphen.h"
 
 #include <QElapsedTimer>
 #include <QTextStream>
@@ -36,6 +39,37 @@ void trenneAlle(benchmark::State &state, const QStringList *woerter)
     }
 }
 
+// Every word of the list through the program's reader and through libhyphen's own
+// reading of the same file: the words whose breaks differ, each reported.
+int abweichungen(const QStringList &woerter)
+{
+    const QString datei = silben::standardMuster();
+    const std::optional<QByteArray> inhalt = readWholeFile(datei, nullptr);
+    const testing::Libhyphen libhyphen(datei);
+    if (!inhalt || !libhyphen.geladen())
+        return -1;
+    const silben::Trennmuster muster = silben::Trennmuster::lesen(*inhalt);
+    int anders = 0;
+    for (const QString &wort : woerter) {
+        const QString klein = wort.toLower();
+        QByteArray bytes(klein.size() * 3, Qt::Uninitialized);
+        QList<qsizetype> letztesByte(klein.size());
+        const qsizetype laenge =
+            ansi::encodeIn(klein, muster.zeichensatz(), bytes.data(), letztesByte.data());
+        if (laenge < 0)
+            continue;
+        bytes.truncate(laenge);
+        const QByteArray erwartet = libhyphen.libhyphen(bytes);
+        const QByteArray gefunden = libhyphen.leser(muster, bytes);
+        if (gefunden != erwartet) {
+            ++anders;
+            QTextStream(stderr) << "anders getrennt: " << wort << ' ' << gefunden << " statt "
+                                << erwartet << Qt::endl;
+        }
+    }
+    return anders;
+}
+
 } // namespace
 
 int runSilben(int argc, char **argv)
@@ -55,7 +89,8 @@ int runSilben(int argc, char **argv)
         QTextStream(stderr) << silben::deutsch().fehlermeldung() << Qt::endl;
         return 1;
     }
-    figure("silben_muster_ms", double(uhr.nsecsElapsed()) / 1e6);
+    const double musterMs = double(uhr.nsecsElapsed()) / 1e6;
+    figure("silben_muster_ms", musterMs);
 
     benchmark::RegisterBenchmark("silben_wngerman", trenneAlle, &woerter)
         ->Repetitions(3)
@@ -70,5 +105,13 @@ int runSilben(int argc, char **argv)
         return 1;
     figure("silben_wngerman_ms", bester->second * 1e3);
     figure("silben_wngerman_cpu_ms", besteCpuMs);
+    // Ready long before a dictionary is through: a run started at once never waits.
+    figure("silben_muster_vs_wngerman", musterMs / (bester->second * 1e3));
+    const int anders = abweichungen(woerter);
+    if (anders < 0) {
+        QTextStream(stderr) << "libhyphen reads no patterns" << Qt::endl;
+        return 1;
+    }
+    figure("silben_wngerman_abweichungen", anders);
     return 0;
 }

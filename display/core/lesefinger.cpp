@@ -279,7 +279,7 @@ void Lesefinger::silbenSchritt()
         while (n < laenge && !m_text.silbenEnde(start + n - 1))
             ++n;
         m_fingerX = m_praefix[n] + 1;
-    } else {
+    } else if (m_tempo.schritt > 0) {
         // With an automatic speed only whole syllables appear; the line's end is the
         // end of its last syllable.
         n = passend(m_fingerX + kVorlauf);
@@ -287,6 +287,10 @@ void Lesefinger::silbenSchritt()
             while (n > 0 && !m_text.silbenEnde(start + n - 1))
                 --n;
         }
+    } else {
+        // Only Space reveals: the pointer's lead must not show a syllable found after
+        // the one Space stopped at ("I" of "I-gel" being narrower than the lead).
+        n = m_gezeigt;
     }
     m_gezeigt = std::max(m_gezeigt, n);
     m_gelesenBis = start + m_gezeigt;
@@ -406,6 +410,10 @@ KeyEffect Lesefinger::keyDown(int qtKey)
     const int n = m_text.size();
     // Page keys pressed before the reading has acted on one go on from where it leads.
     const int hier = m_sprung ? m_lesePos : m_zeilenStart;
+    // Once the reading has ended only "s" starts it again.
+    const bool seitenTaste = qtKey == Qt::Key_PageUp || qtKey == Qt::Key_PageDown;
+    if (m_phase == Phase::Ende && seitenTaste)
+        return KeyEffect::None;
     switch (qtKey) {
     case Qt::Key_F1:
         m_hilfe = true;
@@ -447,17 +455,22 @@ std::optional<LeseMarkierung> Lesefinger::markWord() const
     const int n = m_text.size();
     if (n == 0)
         return std::nullopt;
+    // A word goes up to the next blank of the buffer: a word group's joins, shown as
+    // blanks, are inside it.
+    const auto trennt = [&](int i) {
+        return z[i] == u' ' && m_text.puffer[m_text.quelle[i]] != markup::groupJoin;
+    };
     // The word the pointer or the revealed part has reached; on the blanks after a
     // word, that word; before anything is revealed, the text's first word.
     int a = std::clamp(m_gelesenBis - 1, 0, n - 1);
-    while (a > 0 && z[a] == u' ')
+    while (a > 0 && trennt(a))
         --a;
-    while (a > 0 && z[a - 1] != u' ')
+    while (a > 0 && !trennt(a - 1))
         --a;
-    while (a < n && z[a] == u' ')
+    while (a < n && trennt(a))
         ++a;
     int e = a;
-    while (e < n && z[e] != u' ')
+    while (e < n && !trennt(e))
         ++e;
     if (e == a)
         return std::nullopt;

@@ -62,15 +62,21 @@ Abschnitt abschnittZerlegen(QStringView abschnitt)
     return zerlegt;
 }
 
-int wortStelle(QStringView anzeige, int selectionStart)
+int wortStelle(QStringView abschnitt, QChar letterPlaceholder, QChar partPlaceholder,
+               int anzeigeStelle)
 {
+    const markup::MappedDisplay anzeige =
+        markup::mappedDisplay(abschnitt, letterPlaceholder, partPlaceholder);
+    if (anzeigeStelle < 0 || anzeigeStelle >= anzeige.sources.size())
+        return -1;
+    // A placeholder stands for its pair, which lies inside its word.
+    const qsizetype bis = anzeige.sources[anzeigeStelle].position;
     int anfaenge = 0;
-    const qsizetype bis = std::min<qsizetype>(selectionStart, anzeige.size() - 1);
     for (qsizetype i = 0; i <= bis; ++i) {
-        if (anzeige[i] != u' ' && (i == 0 || anzeige[i - 1] == u' '))
+        if (!istLuecke(abschnitt[i]) && (i == 0 || istLuecke(abschnitt[i - 1])))
             ++anfaenge;
     }
-    return std::max(anfaenge - 1, 0);
+    return anfaenge - 1;
 }
 
 Uebungstext uebungstext(QStringView editorText)

@@ -38,11 +38,14 @@ struct Abschnitt {
 // A chunk cut from the buffer or chosen in the text, split into its words.
 Abschnitt abschnittZerlegen(QStringView abschnitt);
 
-// The word place (from 0) of a word marked on a display string that starts at
-// `selectionStart`. The display keeps every blank of the chunk, so the place is the
-// same in the raw chunk. The gliding line gives the start behind the blank before the
-// word, or 0 for the first word; a start one further on names the same word.
-int wortStelle(QStringView anzeige, int selectionStart);
+// The word place (from 0) of the word whose display shows character `anzeigeStelle` of
+// the display string of `abschnitt` (a chunk as `abschnittZerlegen` keeps it, shown with
+// these placeholders). The place is found through the chunk's own words, never through
+// the blanks of the display: a placeholder may be a blank, and a gap pair with nothing
+// in it, standing as a word, shows nothing. A blank between two words names the word
+// before it; past the chunk's words (its run-out, its end mark) there is none: -1.
+int wortStelle(QStringView abschnitt, QChar letterPlaceholder, QChar partPlaceholder,
+               int anzeigeStelle);
 
 // The part of an editor text an exercise takes: all of it when it fits into the 8000
 // characters of the buffer (a line break counts twice), else the text up to the last

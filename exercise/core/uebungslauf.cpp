@@ -67,7 +67,8 @@ std::optional<QString> Uebungslauf::markiert(int selectionStart)
 {
     if (m_phase != Phase::Schreiben)
         return std::nullopt;
-    const int stelle = wortStelle(m_anzeigeText, selectionStart);
+    const int stelle = wortStelle(m_abschnitt.roh, m_einstellungen.letterPlaceholder,
+                                  m_einstellungen.partPlaceholder, selectionStart);
     if (stelle < 0 || stelle >= m_abschnitt.woerter.size())
         return std::nullopt;
     // In a review a word the pupil is unsure of counts as wrong; it joins no word list.

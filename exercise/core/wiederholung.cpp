@@ -1,6 +1,7 @@
 #include "exercise/core/wiederholung.h"
 
 #include "exercise/core/ansi.h"
+#include "exercise/core/markup.h"
 #include "exercise/core/pupilrecord.h"
 
 #include <QFileInfo>
@@ -12,6 +13,20 @@ namespace wiederholung {
 namespace {
 
 const QString kopfzeile = u"Laufbahn-Wiederholung 1"_s;
+
+// True when the pupil writes nothing of `wort`: all of it lies inside "&" pairs or is
+// gap marks, so a review could show it but never judge it.
+bool nichtsZuSchreiben(QStringView wort)
+{
+    bool gezeigt = false;
+    for (QChar ch : wort) {
+        if (ch == markup::notRewrittenMark)
+            gezeigt = !gezeigt;
+        else if (!gezeigt && !markup::isPairMark(ch) && ch != markup::groupJoin && ch != u' ')
+            return false;
+    }
+    return true;
+}
 
 // Far more than the words of a lifetime of exercises: a larger file is no review file,
 // and is not read into memory.
@@ -152,7 +167,7 @@ std::vector<Erfassung> erfassungen(QStringView recordText, QDate heute)
             continue;
         }
         const QStringView wort = zeile.trimmed();
-        if (!imBlock || wort.isEmpty())
+        if (!imBlock || wort.isEmpty() || nichtsZuSchreiben(wort))
             continue;
         qsizetype &stelle = index[wort];
         if (stelle == 0) {

@@ -73,7 +73,7 @@ struct Erfassung {
 };
 // Every wrong word of a record, given as its lines joined by "\n" (`PupilFile::text()`),
 // in the order the words first occur. Blanks around a word are not part of it; empty
-// lines are no words.
+// lines are no words, nor are words with nothing to write (all inside "&" pairs).
 std::vector<Erfassung> erfassungen(QStringView recordText, QDate heute);
 
 class Stand {

@@ -3,6 +3,15 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+namespace {
+
+// From this many lines on, short lines share a block ...
+constexpr qsizetype kVieleZeilen = 5000;
+// ... as long as the block stays within the length of a paragraph of running text.
+constexpr qsizetype kBlocklaenge = 1000;
+
+} // namespace
+
 QString editorText(const QTextDocument &document, qsizetype maxLength)
 {
     QString text;
@@ -28,6 +37,27 @@ QString editorText(const QTextDocument &document, qsizetype maxLength)
         default:
             break;
         }
+    }
+    return text;
+}
+
+QString inEditorBloecken(QString text)
+{
+    if (text.count(u'\n') < kVieleZeilen)
+        return text;
+    QChar *zeichen = text.data();
+    const qsizetype laenge = text.size();
+    qsizetype blockAnfang = 0;
+    qsizetype zeilenende = text.indexOf(u'\n');
+    while (zeilenende >= 0) {
+        qsizetype naechstes = zeilenende + 1;
+        while (naechstes < laenge && zeichen[naechstes] != u'\n')
+            ++naechstes;
+        if (naechstes - blockAnfang <= kBlocklaenge)
+            zeichen[zeilenende] = QChar::LineSeparator;
+        else
+            blockAnfang = zeilenende + 1;
+        zeilenende = naechstes < laenge ? naechstes : -1;
     }
     return text;
 }

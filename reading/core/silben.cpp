@@ -1,7 +1,9 @@
 #include "reading/core/silben.h"
 
 #include "exercise/core/ansi.h"
+#include "exercise/core/fileio.h"
 #include "exercise/core/markup.h"
+#include "reading/core/trennmuster.h"
 
 #include <QFileInfo>
 
@@ -19,6 +21,8 @@ namespace {
 
 // No German word is longer; a longer run of letters is no word to be read in syllables.
 constexpr qsizetype kLaengstesWort = 80;
+// The German patterns take a megabyte; a file many times larger is none.
+constexpr qint64 kGroessteMusterdatei = 64 * 1024 * 1024;
 
 // The vowels of Windows-1252 in small letters, looked up for every letter of a text.
 constexpr std::array<bool, 256> kVokale = [] {
@@ -103,9 +107,15 @@ QList<qsizetype> inWoertern(QStringView text, QList<qsizetype> stellen, qsizetyp
 
 } // namespace
 
+// The patterns as this program reads them; libhyphen's own reading only for a file with
+// breaks that change letters, which only libhyphen applies.
 struct Silbentrenner::Muster {
+    Trennmuster eigene;
     HyphenDict *dict = nullptr;
     ansi::Charset zeichensatz = ansi::Charset::Unsupported;
+    Muster() = default;
+    Muster(const Muster &) = delete;
+    Muster &operator=(const Muster &) = delete;
     ~Muster()
     {
         if (dict)
@@ -137,12 +147,16 @@ bool Silbentrenner::bereit()
         const QFileInfo datei(m_datei);
         if (!datei.isFile() || !datei.isReadable())
             return;
-        auto muster = std::make_unique<Muster>();
-        muster->dict = hnj_hyphen_load(QFile::encodeName(m_datei).constData());
-        if (!muster->dict)
+        const std::optional<QByteArray> inhalt =
+            readWholeFile(m_datei, nullptr, kGroessteMusterdatei);
+        if (!inhalt)
             return;
-        muster->zeichensatz = ansi::charsetNamed(muster->dict->cset);
-        if (muster->zeichensatz != ansi::Charset::Unsupported && muster->dict->num_states > 1)
+        auto muster = std::make_unique<Muster>();
+        muster->eigene = Trennmuster::lesen(*inhalt);
+        muster->zeichensatz = muster->eigene.zeichensatz();
+        if (muster->eigene.zustand() == Trennmuster::Zustand::MitErsatz)
+            muster->dict = hnj_hyphen_load(QFile::encodeName(m_datei).constData());
+        if (muster->eigene.zustand() == Trennmuster::Zustand::Bereit || muster->dict)
             m_muster = std::move(muster);
     });
     return m_muster != nullptr;
@@ -179,18 +193,25 @@ void Silbentrenner::wortGrenzen(QStringView wort, qsizetype versatz, QList<qsize
         ansi::encodeIn(kleinesWort, m_muster->zeichensatz, bytes.data(), letztesByte.data());
     if (laenge < 0)
         return;
+    // libhyphen looks for hyphens and apostrophes in the word as a C string.
+    bytes[std::size_t(laenge)] = '\0';
 
-    HyphenDict *dict = m_muster->dict;
     std::array<char, 3 * kLaengstesWort + 5> trennstellen;
     char **ersatz = nullptr;
     int *stelle = nullptr;
     int *schnitt = nullptr;
-    hnj_hyphen_hyphenate3(dict, bytes.data(), int(laenge), trennstellen.data(), nullptr, &ersatz,
-                          &stelle, &schnitt, 1, 1, dict->clhmin, dict->crhmin);
+    HyphenDict *dict = m_muster->dict;
+    if (dict) {
+        hnj_hyphen_hyphenate3(dict, bytes.data(), int(laenge), trennstellen.data(), nullptr,
+                              &ersatz, &stelle, &schnitt, 1, 1, dict->clhmin, dict->crhmin);
+    } else {
+        m_muster->eigene.trennen(bytes.data(), int(laenge), trennstellen.data());
+    }
 
     std::array<bool, kLaengstesWort + 1> grenze{};
     for (qsizetype k = 1; k < n; ++k) {
-        const qsizetype b = letztesByte[k - 1];
+        // libhyphen counts UTF-8 in characters at the end, this program's reading in bytes.
+        const qsizetype b = dict && dict->utf8 ? k - 1 : letztesByte[k - 1];
         // A break that changes letters ("Schiff-fahrt" from old spelling) is no syllable
         // boundary of the word as written.
         grenze[k] = (trennstellen[b] & 1) && !(ersatz && ersatz[b]);

@@ -1,6 +1,7 @@
 #pragma once
-// Reading syllables of German words, found with the hyphenation patterns of libhyphen
-// and the rules of a first reading book: "O-fen", "A-bend", "Zu-cker", "Flüs-se".
+// Reading syllables of German words, found with the hyphenation patterns of Debian's
+// "hyphen-de" (read by `Trennmuster`, breaking words as libhyphen does) and the rules of a
+// first reading book: "O-fen", "A-bend", "Zu-cker", "Flüs-se".
 // What syllable reading, coloured syllables and the editor's "Silben trennen" share.
 
 #include <QList>
@@ -28,8 +29,8 @@ public:
     // or cannot be used, and `fehlermeldung()` says so to the teacher.
     bool bereit();
     QString fehlermeldung() const;
-    // Reading the German patterns takes seconds: this starts it on a thread of its own,
-    // so that the first syllables asked for need not wait that long.
+    // Reading the German patterns takes a few hundredths of a second: this starts it on a
+    // thread of its own, so that not even those hold up the first syllables asked for.
     void vorladen();
 
     // Where the syllables of `wort`, a run of letters, begin: offsets from 1, ascending.

@@ -1,4 +1,6 @@
 #include "app/glmain.h"
+#include "exercise/core/printlayout.h"
+#include "exercise/ui/printing.h"
 #include "tests/app/appfixture.h"
 #include "tests/support/dialogs.h"
 
@@ -9,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QTest>
 #include <QTextCursor>
@@ -147,6 +150,30 @@ private slots:
         QVERIFY(ui.Memo1->extraSelections().isEmpty());
         QVERIFY(faultLabel()->isHidden());
         QVERIFY(!testing::opensDialog([this] { QVERIFY(form->lueckentextPruefen(ui.Memo1)); }));
+    }
+
+    // A no-break space is part of its word wherever the text goes: the check as it is
+    // typed, the check at the start and the print read the same text.
+    void aNoBreakSpaceInAPairIsPartOfTheWord()
+    {
+        const QString wort = u"Ha$u\u00a0s$e"_s;
+        ui.Memo1->setPlainText(u"Hund\n"_s);
+        ui.Memo1->moveCursor(QTextCursor::End);
+        QTest::keyClicks(ui.Memo1, wort);
+        QVERIFY(ui.Memo1->extraSelections().isEmpty());
+        QVERIFY(faultLabel()->isHidden());
+        QVERIFY(!testing::opensDialog([this] { QVERIFY(form->lueckentextPruefen(ui.Memo1)); }));
+
+        QStringList gedruckt;
+        testing::answerNextDialog(
+            testing::as<printing::Druckvorschau>([&](printing::Druckvorschau &vorschau) {
+                for (const printlayout::PrintedText &text :
+                     printing::layOut(vorschau.job(), vorschau.printer()).value(0).texts)
+                    gedruckt << text.text;
+                vorschau.reject();
+            }));
+        ui.drucken1->trigger();
+        QVERIFY2(gedruckt.join(u'|').contains(wort), qPrintable(gedruckt.join(u'|')));
     }
 };
 

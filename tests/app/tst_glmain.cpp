@@ -1,6 +1,7 @@
 #include "app/glmain.h"
 #include "app/laufbahnapp.h"
 #include "exercise/core/textfile.h"
+#include "exercise/ui/editortext.h"
 #include "exercise/ui/printing.h"
 #include "settings/ui/fehler.h"
 #include "tests/app/appfixture.h"
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -249,6 +251,43 @@ private slots:
         testing::answerNextFileDialog(path(u"Gemischt.txt"_s));
         ui.speichern1->trigger();
         QCOMPARE(readFile(u"Gemischt.txt"_s), bytes.replace("\r\n", " \r\n"));
+    }
+
+    // A word list of thousands of lines opens at once: the teacher sees one word a line as
+    // in any text, moves, types and saves as there.
+    void openingALongWordList()
+    {
+        QByteArray liste;
+        for (int i = 0; i < 6000; ++i)
+            liste += "Wort" + QByteArray::number(i) + "\r\n";
+        writeFile(u"Liste.txt"_s, liste);
+        openText(u"Liste.txt"_s);
+        QVERIFY(ui.RadioButton1->isChecked());
+        QVERIFY(ui.Memo1->document()->blockCount() < 1000);
+
+        // The editor shows what the same lines a block each show. (Its scroll bar, as with
+        // long paragraphs, counts the lines of a block once it has laid them out.)
+        ui.Memo1->setCursorWidth(0);
+        const QImage gesammelt = ui.Memo1->viewport()->grab().toImage();
+        const QString text = ui.Memo1->toPlainText();
+        ui.Memo1->setPlainText(text);
+        ui.Memo1->document()->setModified(false);
+        QCOMPARE(ui.Memo1->document()->blockCount(), 6000);
+        QCOMPARE(ui.Memo1->viewport()->grab().toImage(), gesammelt);
+        ui.Memo1->setCursorWidth(1);
+
+        openText(u"Liste.txt"_s);
+        QCOMPARE(editorText(*ui.Memo1->document()), text);
+        // Three lines down from the start is the fourth word; a line break typed in it
+        // is saved as one.
+        ui.Memo1->moveCursor(QTextCursor::Start);
+        for (int zeile = 0; zeile < 3; ++zeile)
+            QTest::keyClick(ui.Memo1, Qt::Key_Down);
+        QTest::keyClick(ui.Memo1, Qt::Key_Right);
+        QCOMPARE(ui.Memo1->textCursor().position(), text.indexOf(u"Wort3"_s) + 1);
+        QTest::keyClick(ui.Memo1, Qt::Key_Return);
+        QVERIFY(!opensDialog([this] { ui.speichern1->trigger(); }));
+        QCOMPARE(readFile(u"Liste.txt"_s), QByteArray(liste).replace("Wort3\r\n", "W\r\nort3\r\n"));
     }
 
     void openingAnOldDosText()

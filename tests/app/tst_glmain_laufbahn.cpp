@@ -1,5 +1,6 @@
 #include "app/glmain.h"
 #include "app/laufbahnapp.h"
+#include "app/silbenbefehle.h"
 #include "app/wiederholungsstart.h"
 #include "app/ws_black.h"
 #include "display/ui/kuzzeit.h"
@@ -31,6 +32,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -46,6 +48,8 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 
 using namespace Qt::StringLiterals;
@@ -123,6 +127,62 @@ QString rot(const QTextEdit *text)
         }
     }
     return rote;
+}
+
+// True when a grab of `widget` shows `text` as the widget draws it, in its font and its
+// text colour: the text is rendered apart, and the pixels its letters fill are looked for
+// in the grab at every place, where they must be of the text colour and the pixels they
+// leave free between them must not.
+bool zeigtText(QWidget *widget, const QString &text)
+{
+    QCoreApplication::processEvents();
+    const QImage bild = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QFontMetrics metrics(widget->font());
+    QImage muster(metrics.horizontalAdvance(text) + 8, metrics.height() + 4, QImage::Format_RGB32);
+    muster.fill(Qt::white);
+    {
+        QPainter maler(&muster);
+        maler.setFont(widget->font());
+        maler.setPen(Qt::black);
+        maler.drawText(muster.rect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    }
+    QList<QPoint> voll, frei;
+    QRect rahmen;
+    for (int y = 0; y < muster.height(); ++y) {
+        for (int x = 0; x < muster.width(); ++x) {
+            const int grau = qGray(muster.pixel(x, y));
+            if (grau < 40) {
+                voll << QPoint(x, y);
+                rahmen |= QRect(x, y, 1, 1);
+            } else if (grau > 250) {
+                frei << QPoint(x, y);
+            }
+        }
+    }
+    if (voll.isEmpty())
+        return false;
+    frei.removeIf([&](QPoint p) { return !rahmen.contains(p); });
+    const QRgb tinte = widget->palette().color(QPalette::WindowText).rgb();
+    const auto istTinte = [tinte](QRgb farbe) {
+        return std::abs(qRed(farbe) - qRed(tinte)) + std::abs(qGreen(farbe) - qGreen(tinte)) +
+                   std::abs(qBlue(farbe) - qBlue(tinte)) <
+               90;
+    };
+    // Letters drawn at another fraction of a pixel differ at their edges: most pixels
+    // must agree, as no other text or picture would.
+    for (int oy = -rahmen.top(); oy + rahmen.bottom() < bild.height(); ++oy) {
+        for (int ox = -rahmen.left(); ox + rahmen.right() < bild.width(); ++ox) {
+            const auto treffer = [&](const QList<QPoint> &punkte, bool tintig) {
+                return std::count_if(punkte.cbegin(), punkte.cend(), [&](QPoint p) {
+                    return istTinte(bild.pixel(p.x() + ox, p.y() + oy)) == tintig;
+                });
+            };
+            const qsizetype richtig = treffer(voll, true) + treffer(frei, false);
+            if (richtig * 100 >= (voll.size() + frei.size()) * 97)
+                return true;
+        }
+    }
+    return false;
 }
 
 QByteArray lines(const QStringList &zeilen)
@@ -321,12 +381,19 @@ private slots:
         app().Form10->RadioGroup2->setItemIndex(0);
         app().Form10->RadioButton6->setChecked(true);
         starten(ui.BitBtn10, {{"TLaufForm4", escape},
-                              {"TForm9", [](QWidget *w) { schreiben(w, u"Hund"_s); }},
-                              {"TForm9", escape}});
+                                 {"TForm9", [](QWidget *w) { schreiben(w, u"Hund"_s); }},
+                                 {"TForm9", escape}});
         QCOMPARE(ui.RichEdit1->toPlainText(), u"Hund "_s);
-        QCOMPARE(ui.StatusBar1->currentMessage(),
-                 sprache::grund(sprache::eingebaut() ? sprache::Fehler::KeinAusgabegeraet
-                                                     : sprache::Fehler::NichtEingebaut));
+        const QString grund =
+            sprache::grund(sprache::eingebaut() ? sprache::Fehler::KeinAusgabegeraet
+                                                : sprache::Fehler::NichtEingebaut);
+        QVERIFY(zeigtText(ui.StatusBar1, grund));
+        QVERIFY(!zeigtText(ui.StatusBar1, TForm3::keinSchueler.toString()));
+        // The next run starts afresh: the panels are back.
+        app().Form10->Zusatz->diktatVorlesen->setChecked(false);
+        starten(ui.BitBtn10, {{"TLaufForm4", escape}, {"TForm9", escape}});
+        QVERIFY(!zeigtText(ui.StatusBar1, grund));
+        QVERIFY(zeigtText(ui.StatusBar1, TForm3::keinSchueler.toString()));
     }
 
     void aRunLeftWithoutWritingIsNotRecorded()
@@ -460,6 +527,38 @@ private slots:
 
         QTest::mouseClick(ui.Button5, Qt::LeftButton);
         QVERIFY(!wiederholung->Zeile->isVisible());
+    }
+
+    // Words due for review leave "Wiederholen" and "Wiederholung..." to the teacher, but
+    // not while another run goes on, even when the main window comes to the front then.
+    void theReviewWaitsWhileARunGoesOn()
+    {
+        Wiederholungsstart *wiederholung = form->findChild<Wiederholungsstart *>();
+        wiederholung->setHeute([] { return QDate(2026, 12, 7); });
+        textLaden(u"Tiere.txt"_s, "Katze\r\n");
+        writeFile(u"Ben.lbs"_s, lines({u"Ben"_s, u"~[01.12.2026] Tiere.txt"_s, u"Hund"_s}));
+        testing::answerInTurn({testing::fileAnswer(path(u"Ben.lbs"_s))});
+        QTest::mouseClick(ui.Button2, Qt::LeftButton);
+        QVERIFY(wiederholung->Wiederholen->isEnabled());
+        QStringList offen;
+        starten(ui.BitBtn10, {{"TLaufForm4",
+                                  [&](QWidget *w) {
+                                      QEvent aktiv(QEvent::WindowActivate);
+                                      QApplication::sendEvent(form, &aktiv);
+                                      if (wiederholung->Wiederholen->isEnabled())
+                                          offen << u"Wiederholen"_s;
+                                      if (wiederholung->Wiederholung1->isEnabled())
+                                          offen << u"Wiederholung..."_s;
+                                      // A click there starts nothing: the script has no window for
+                                      // it.
+                                      QTest::mouseClick(wiederholung->Wiederholen, Qt::LeftButton);
+                                      escape(w);
+                                  }},
+                                 {"TForm9", escape}});
+        QVERIFY2(offen.isEmpty(), qPrintable(offen.join(u", "_s)));
+        QCOMPARE(wiederholung->Faellig->text(), u"Wiederholung fällig: 1 Wort"_s);
+        QVERIFY(wiederholung->Wiederholen->isEnabled());
+        QVERIFY(wiederholung->Wiederholung1->isEnabled());
     }
 
     void aTextWithoutAPupilIsRewrittenSectionBySection()
@@ -651,6 +750,11 @@ private slots:
             qScopeGuard([this, vorher = werte] { app().Form10->Zusatz->setzen(vorher); });
         werte.silben.automatisch = true;
         app().Form10->Zusatz->setzen(werte);
+        // The settings dialog closed: the main window is in front and has the syllables
+        // read in the background; a run started before they are ready would not wait.
+        QEvent aktiv(QEvent::WindowActivate);
+        QApplication::sendEvent(form, &aktiv);
+        QTRY_VERIFY(form->findChild<SilbenBefehle *>()->bereit());
 
         QStringList gezeigt;
         auto lesen = [&](QWidget *w) {
@@ -680,7 +784,13 @@ private slots:
         textLaden(u"Lang.txt"_s, text);
         app().Form10->TrackBar4->setValue(10);
         starten(ui.BitBtn10, {{"TLaufForm4", escape}, {"TForm9", escape}});
-        QVERIFY(ui.StatusBar1->currentMessage().contains(u"8000"_s));
+        const QString hinweis =
+            u"Der Text ist länger als 8000 Zeichen: geübt wird nur sein Anfang."_s;
+        QVERIFY(zeigtText(ui.StatusBar1, hinweis));
+        // Another text loaded: its name is shown at once.
+        textLaden(u"Kurz.txt"_s, "Hund\r\n");
+        QVERIFY(!zeigtText(ui.StatusBar1, hinweis));
+        QVERIFY(zeigtText(ui.StatusBar1, u"aktueller Text: Kurz.txt"_s));
     }
 };
 

@@ -99,25 +99,6 @@ private slots:
         QCOMPARE(markup::targetString(zerlegt.roh).simplified(), ziel);
     }
 
-    void aMarkedWordIsFoundByItsPlace_data()
-    {
-        QTest::addColumn<int>("selectionStart");
-        QTest::addColumn<int>("stelle");
-        // "Ha__e" for "Ha§us§e": the display keeps the blanks of the chunk.
-        QTest::addRow("the first word") << 0 << 0;
-        QTest::addRow("behind the blank before the word") << 5 << 1;
-        QTest::addRow("on the word's first letter") << 4 << 1;
-        QTest::addRow("a word shown as the placeholder #") << 11 << 2;
-    }
-    void aMarkedWordIsFoundByItsPlace()
-    {
-        QFETCH(int, selectionStart);
-        QFETCH(int, stelle);
-        const QString anzeige = markup::displayString(u"der Ha§us§e  $a$"_s, u'_', u'#');
-        QCOMPARE(anzeige.left(13), u"der Ha__e  # "_s);
-        QCOMPARE(lauf::wortStelle(anzeige, selectionStart), stelle);
-    }
-
     void aLongTextIsCutWhereAWordEnds_data()
     {
         QTest::addColumn<QString>("text");

@@ -125,6 +125,72 @@ private slots:
         QVERIFY(std::holds_alternative<lauf::Fertig>(lauf.next()));
     }
 
+    // A word marked on a chunk's display is recorded as the word shown there, whatever
+    // the placeholders look like: the display position is mapped through the chunk's
+    // own words. "-": nothing is recorded.
+    void aMarkedWordIsTheWordRecorded_data()
+    {
+        QTest::addColumn<QString>("puffer");
+        QTest::addColumn<QChar>("buchstabe"); // the "§" placeholder
+        QTest::addColumn<QChar>("teil");      // the "$" placeholder
+        QTest::addColumn<QString>("anzeige");
+        QTest::addColumn<int>("stelle");
+        QTest::addColumn<QString>("wort");
+        QTest::addRow("the first word") << u"der Ha§us§e $a$  #"_s << QChar(u'_') << QChar(u'#')
+                                        << u"der Ha__e #"_s << 0 << u"der"_s;
+        QTest::addRow("on a word's first letter")
+            << u"der Ha§us§e $a$  #"_s << QChar(u'_') << QChar(u'#') << u"der Ha__e #"_s << 4
+            << u"Ha§us§e"_s;
+        QTest::addRow("one further on") << u"der Ha§us§e $a$  #"_s << QChar(u'_') << QChar(u'#')
+                                        << u"der Ha__e #"_s << 5 << u"Ha§us§e"_s;
+        QTest::addRow("a word shown as its placeholder")
+            << u"der Ha§us§e $a$  #"_s << QChar(u'_') << QChar(u'#') << u"der Ha__e #"_s << 10
+            << u"$a$"_s;
+        QTest::addRow("the blank between two words: the word before")
+            << u"Hund Katze  #"_s << QChar(u'_') << QChar(u'#') << u"Hund Katze"_s << 4
+            << u"Hund"_s;
+        QTest::addRow("a blank part placeholder: the word after it")
+            << u"Ha$u$se Hund  #"_s << QChar(u'_') << QChar(u' ') << u"Ha se Hund"_s << 6
+            << u"Hund"_s;
+        QTest::addRow("a blank part placeholder: the word's end behind it")
+            << u"Ha$u$se Hund  #"_s << QChar(u'_') << QChar(u' ') << u"Ha se Hund"_s << 3
+            << u"Ha$u$se"_s;
+        QTest::addRow("blank letter placeholders")
+            << u"H§un§d Katze  #"_s << QChar(u' ') << QChar(u'#') << u"H  d Katze"_s << 3
+            << u"H§un§d"_s;
+        QTest::addRow("blank letter placeholders: the word after them")
+            << u"H§un§d Katze  #"_s << QChar(u' ') << QChar(u'#') << u"H  d Katze"_s << 5
+            << u"Katze"_s;
+        QTest::addRow("an empty & pair standing as a word")
+            << u"Hund && Katze  #"_s << QChar(u'_') << QChar(u'#') << u"Hund  Katze"_s << 6
+            << u"Katze"_s;
+        QTest::addRow("an empty § pair standing as a word")
+            << u"Hund §§ Katze  #"_s << QChar(u'_') << QChar(u'#') << u"Hund  Katze"_s << 6
+            << u"Katze"_s;
+        QTest::addRow("the run-out after the words")
+            << u"Hund Katze  #"_s << QChar(u'_') << QChar(u'#') << u"Hund Katze"_s << 12 << u"-"_s;
+    }
+    void aMarkedWordIsTheWordRecorded()
+    {
+        QFETCH(QString, puffer);
+        QFETCH(QChar, buchstabe);
+        QFETCH(QChar, teil);
+        QFETCH(QString, anzeige);
+        QFETCH(int, stelle);
+        QFETCH(QString, wort);
+        lauf::LaufEinstellungen einstellungen;
+        einstellungen.woerterProAbschnitt = 3;
+        einstellungen.letterPlaceholder = buchstabe;
+        einstellungen.partPlaceholder = teil;
+        lauf::Uebungslauf lauf(puffer, true, einstellungen);
+        const lauf::Schritt schritt = lauf.next();
+        const auto *zeigen = std::get_if<lauf::Zeigen>(&schritt);
+        QVERIFY(zeigen);
+        QCOMPARE(zeigen->anzeigeText.left(markup::displayStringEnd(zeigen->anzeigeText)).trimmed(),
+                 anzeige);
+        QCOMPARE(lauf.markiert(stelle).value_or(u"-"_s), wort);
+    }
+
     // The kinds of run on the whole text: read once, or glided once and then rewritten
     // word by word, whatever the file type.
     void theWholeTextRuns_data()

@@ -1,3 +1,4 @@
+#include "exercise/core/ansi.h"
 #include "exercise/core/pupilrecord.h"
 #include "exercise/core/wiederholung.h"
 #include "exercise/ui/wiederholungsliste.h"
@@ -52,6 +53,8 @@ private slots:
     void twoCopiesKeepEachOthersChanges();
     void twoProgramsReviewAtOnce();
     void teacherTakesWordOut();
+    void aWordWithNothingToWriteIsNotReviewed_data();
+    void aWordWithNothingToWriteIsNotReviewed();
 };
 
 void TestWiederholung::boxRules_data()
@@ -221,6 +224,33 @@ void TestWiederholung::teacherTakesWordOut()
     QCOMPARE(fenster.Label1->text(), u"1 Wort in der Wiederholung, heute fällig: 1"_s);
     QCOMPARE(Stand::lesen(fileBytes(dir.filePath(u"Mia.wdh"_s)))->finde(u"der_Baum"_s)->box, 0);
     QCOMPARE(fileBytes(lbs), record);
+}
+
+void TestWiederholung::aWordWithNothingToWriteIsNotReviewed_data()
+{
+    QTest::addColumn<QString>("wort");
+    QTest::addColumn<bool>("geuebt");
+    QTest::addRow("a word inside an & pair") << u"&Hund&"_s << false;
+    QTest::addRow("a word group inside one") << u"&Der_Hund&"_s << false;
+    QTest::addRow("each word of a group inside one") << u"&Der&_&Hund&"_s << false;
+    QTest::addRow("an empty pair") << u"\u00a7\u00a7"_s << false;
+    QTest::addRow("a group half shown") << u"&Der&_Hund"_s << true;
+    QTest::addRow("a word with hidden letters") << u"H\u00a7u\u00a7nd"_s << true;
+}
+
+void TestWiederholung::aWordWithNothingToWriteIsNotReviewed()
+{
+    QFETCH(QString, wort);
+    QFETCH(bool, geuebt);
+    const QString text = u"Mia\n~[01.12.2026] a.txt\n"_s + wort;
+    QCOMPARE(erfassungen(text, montag).size(), geuebt ? 1u : 0u);
+    // A review file written before keeps it no longer.
+    std::optional<Stand> s = Stand::lesen(
+        ansi::encode(QString(u"Laufbahn-Wiederholung 1\r\n1;01.12.2026;1;W;"_s + wort + u"\r\n"_s))
+            .bytes);
+    QVERIFY(s);
+    s->abgleichen(erfassungen(text, montag), true);
+    QCOMPARE(s->faellige(montag).size(), geuebt ? 1u : 0u);
 }
 
 QTEST_MAIN(TestWiederholung)

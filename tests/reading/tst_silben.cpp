@@ -136,6 +136,7 @@ private slots:
         QTest::addRow("missing") << QByteArray();
         QTest::addRow("empty") << QByteArray("\n");
         QTest::addRow("unknown character set") << QByteArray("KOI8-R\n1ba\n");
+        QTest::addRow("no pattern, only a comment") << QByteArray("ISO8859-1\n% leer\n");
     }
     void unusablePatternsAreSaidNotFatal()
     {

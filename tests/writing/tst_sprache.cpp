@@ -49,26 +49,36 @@ private slots:
         QTest::addColumn<bool>("undZeigen");
         QTest::addColumn<QString>("hindernis");
         QTest::addColumn<lauf::Anzeige>("anzeige");
+        QTest::addColumn<bool>("bereit"); // the voice is loaded
         QTest::addColumn<Darbietung>("darbietung");
         QTest::addColumn<QString>("meldung");
         const QString keinTon = sprache::grund(sprache::Fehler::KeinAusgabegeraet);
         using A = lauf::Anzeige;
-        QTest::addRow("off") << false << true << QString() << A::Laufbahn << Darbietung{false, true}
-                             << QString();
+        QTest::addRow("off") << false << true << QString() << A::Laufbahn << true
+                             << Darbietung{false, true} << QString();
         QTest::addRow("spoken instead of the gliding line")
-            << true << false << QString() << A::Laufbahn << Darbietung{true, false} << QString();
+            << true << false << QString() << A::Laufbahn << true << Darbietung{true, false}
+            << QString();
         QTest::addRow("spoken instead of the flashed words")
-            << true << false << QString() << A::Kurzzeit << Darbietung{true, false} << QString();
+            << true << false << QString() << A::Kurzzeit << true << Darbietung{true, false}
+            << QString();
         QTest::addRow("spoken while the alternative line shows")
-            << true << true << QString() << A::Alternativ << Darbietung{true, true} << QString();
+            << true << true << QString() << A::Alternativ << true << Darbietung{true, true}
+            << QString();
         QTest::addRow("reading finger never spoken")
-            << true << false << QString() << A::Lesefinger << Darbietung{false, true} << QString();
+            << true << false << QString() << A::Lesefinger << true << Darbietung{false, true}
+            << QString();
         QTest::addRow("the whole text of Laufbahn alt never spoken")
-            << true << false << QString() << A::GleitAlt << Darbietung{false, true} << QString();
-        QTest::addRow("no sound: shown, and why")
-            << true << false << keinTon << A::Laufbahn << Darbietung{false, true} << keinTon;
+            << true << false << QString() << A::GleitAlt << true << Darbietung{false, true}
+            << QString();
+        QTest::addRow("no sound: shown, and why") << true << false << keinTon << A::Laufbahn << true
+                                                  << Darbietung{false, true} << keinTon;
+        QTest::addRow("a voice not ready yet: shown, no word")
+            << true << false << QString() << A::Laufbahn << false << Darbietung{false, true}
+            << QString();
         QTest::addRow("off: no word about the sound")
-            << false << false << keinTon << A::Laufbahn << Darbietung{false, true} << QString();
+            << false << false << keinTon << A::Laufbahn << true << Darbietung{false, true}
+            << QString();
     }
     void dictationOfARun()
     {
@@ -76,11 +86,12 @@ private slots:
         QFETCH(bool, undZeigen);
         QFETCH(QString, hindernis);
         QFETCH(lauf::Anzeige, anzeige);
+        QFETCH(bool, bereit);
         QFETCH(Darbietung, darbietung);
         QFETCH(QString, meldung);
         sprache::Diktat diktat({vorlesen, 150, undZeigen}, hindernis);
         QCOMPARE(diktat.meldung(), meldung);
-        QCOMPARE(diktat.abschnitt(anzeige), darbietung);
+        QCOMPARE(diktat.abschnitt(anzeige, bereit), darbietung);
         const QString abschnitt = u"der_Hu§n§d"_s;
         writing::DiktatEingabe eingabe{darbietung.vorlesen, darbietung.zeigen, 150,
                                        darbietung.vorlesen ? abschnitt : QString()};

@@ -57,12 +57,12 @@ QString Diktat::meldung() const
     return m_einstellungen.vorlesen ? m_hindernis : QString();
 }
 
-Diktat::Darbietung Diktat::abschnitt(lauf::Anzeige anzeige)
+Diktat::Darbietung Diktat::abschnitt(lauf::Anzeige anzeige, bool stimmeBereit)
 {
     const bool sprechbar = anzeige == lauf::Anzeige::Laufbahn ||
                            anzeige == lauf::Anzeige::Alternativ ||
                            anzeige == lauf::Anzeige::Kurzzeit;
-    const bool vorlesen = m_an && sprechbar;
+    const bool vorlesen = m_an && sprechbar && stimmeBereit;
     m_jetzt = {vorlesen, !vorlesen || m_einstellungen.vorlesenUndZeigen};
     return m_jetzt;
 }

@@ -92,8 +92,9 @@ public:
 
     // What the status bar says as the run starts: why the chunks are shown after all.
     QString meldung() const;
-    // The next chunk, to be presented on `anzeige`.
-    Darbietung abschnitt(lauf::Anzeige anzeige);
+    // The next chunk, to be presented on `anzeige`. A chunk that comes before the voice
+    // is ready (`stimmeBereit` false) is shown as without a voice.
+    Darbietung abschnitt(lauf::Anzeige anzeige, bool stimmeBereit = true);
     // Speaking the chunk failed: switches the speaking off, so the rest of the run is
     // shown. True when it was on, the one time the status bar should say why.
     [[nodiscard]] bool abschalten();

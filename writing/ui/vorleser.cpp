@@ -2,6 +2,8 @@
 
 #include "writing/core/sprache.h"
 
+#include <utility>
+
 #ifdef LAUFBAHN_SPRACHE
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -113,6 +115,25 @@ QString Vorleser::hindernis()
     return sprache::grund(sprache::Stimme::instanz().starten());
 }
 
+void Vorleser::vorbereiten()
+{
+    if (std::exchange(m_vorbereitet, true))
+        return;
+    // Ahead of any synthesis: the one worker takes its jobs in turn.
+    m_synthese.start([this] { m_stimme = int(sprache::Stimme::instanz().starten()); });
+}
+
+std::optional<QString> Vorleser::hindernisOhneWarten()
+{
+    if (!ausgabeVorhanden())
+        return sprache::grund(sprache::Fehler::KeinAusgabegeraet);
+    vorbereiten();
+    const int stimme = m_stimme;
+    if (stimme < 0)
+        return std::nullopt;
+    return sprache::grund(sprache::Fehler(stimme));
+}
+
 void Vorleser::abspielen(const sprache::Klang &klang)
 {
     const QAudioDevice geraet = ausgabegeraet(m_ausgabe);
@@ -178,6 +199,13 @@ bool Vorleser::ausgabeVorhanden() const
 QString Vorleser::hindernis()
 {
     return sprache::grund(sprache::Fehler::NichtEingebaut);
+}
+
+void Vorleser::vorbereiten() {}
+
+std::optional<QString> Vorleser::hindernisOhneWarten()
+{
+    return hindernis();
 }
 
 void Vorleser::abspielen(const sprache::Klang &) {}

@@ -7,7 +7,9 @@
 #include <QString>
 #include <QThreadPool>
 
+#include <atomic>
 #include <memory>
+#include <optional>
 #include <stop_token>
 
 namespace sprache {
@@ -38,6 +40,11 @@ public:
     // missing), or empty. Loads espeak-ng at its first call, which takes a moment: ask once
     // before a run, not for every chunk.
     QString hindernis();
+    // Has espeak-ng and its voice loaded on the worker thread, once; returns at once.
+    void vorbereiten();
+    // `hindernis` without waiting: nothing while the voice is still being loaded (which
+    // this starts when nobody has).
+    std::optional<QString> hindernisOhneWarten();
 
 signals:
     // Speaking failed; the German reason is meant for the status bar, the chunk should be
@@ -60,5 +67,7 @@ private:
     int m_nummer = 0; // of the latest reading; results of older ones are dropped
     std::stop_source m_halt;
     QThreadPool m_synthese;
+    bool m_vorbereitet = false;
+    std::atomic<int> m_stimme{-1}; // the voice's `sprache::Fehler` once loaded
     std::unique_ptr<Wiedergabe> m_wiedergabe;
 };
