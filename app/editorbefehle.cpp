@@ -4,11 +4,15 @@
 #include "exercise/ui/editortext.h"
 #include "exercise/ui/elidedlabel.h"
 #include "exercise/ui/messages.h"
+#include "settings/core/luecken.h"
+#include "settings/core/zusatzeinstellungen.h"
+#include "settings/ui/lueckendialog.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -40,8 +44,9 @@ void replaceSelection(QPlainTextEdit *editor, const std::function<QString(QStrin
 } // namespace
 
 EditorBefehle::EditorBefehle(QWidget &fenster, QPlainTextEdit &editor, QMenu &menue,
-                             QStatusBar &status)
-    : QObject(&fenster), m_fenster(fenster), m_editor(editor), m_menue(menue)
+                             QStatusBar &status, std::function<QString()> einstellungsdatei)
+    : QObject(&fenster), m_fenster(fenster), m_editor(editor), m_menue(menue),
+      m_einstellungsdatei(std::move(einstellungsdatei))
 {
     auto item = [this](const QString &name, const QString &caption) {
         QAction *action = m_menue.addAction(caption);
@@ -66,6 +71,9 @@ EditorBefehle::EditorBefehle(QWidget &fenster, QPlainTextEdit &editor, QMenu &me
     N7->setObjectName(u"N7"_s);
     AbschnittzurWortgrppeverbinden1 =
         item(u"AbschnittzurWortgrppeverbinden1"_s, u"Abschnitt zur Wortgruppe verbinden"_s);
+    N8 = m_menue.addSeparator();
+    N8->setObjectName(u"N8"_s);
+    Lueckensetzen1 = item(u"Lueckensetzen1"_s, u"Lücken setzen..."_s);
 
     connect(&m_menue, &QMenu::aboutToShow, this, &EditorBefehle::PopupMenu1Popup);
     connect(&m_editor, &QPlainTextEdit::customContextMenuRequested, this, &EditorBefehle::showMenu);
@@ -85,6 +93,7 @@ EditorBefehle::EditorBefehle(QWidget &fenster, QPlainTextEdit &editor, QMenu &me
             [this] { abschnittEinrahmen(markup::omittedPartMark); });
     connect(AbschnittzurWortgrppeverbinden1, &QAction::triggered, this,
             [this] { replaceSelection(&m_editor, markup::joinWordGroup); });
+    connect(Lueckensetzen1, &QAction::triggered, this, &EditorBefehle::lueckenSetzen);
 
     m_pairFaultLabel = new ElidedLabel;
     m_pairFaultLabel->setObjectName(u"Lueckenfehler"_s);
@@ -122,6 +131,60 @@ void EditorBefehle::abschnittEinrahmen(QChar mark)
 {
     replaceSelection(&m_editor,
                      [mark](QStringView selected) { return markup::wrapInPair(selected, mark); });
+}
+
+void EditorBefehle::lueckenSetzen()
+{
+    const QString ini = settings::zusatzdatei(m_einstellungsdatei());
+    QTextCursor cursor = m_editor.textCursor();
+    LueckenDialog dialog(settings::zusatzeinstellungenLesen(ini).luecken, cursor.hasSelection(),
+                         &m_fenster);
+    const std::optional<settings::LueckenEinstellungen> wahl = dialog.waehlen();
+    if (!wahl)
+        return;
+    // A choice that cannot be remembered (a folder the teacher may not write) is no
+    // reason to refuse the gaps: next time the dialog shows the last choice it could keep.
+    (void)settings::lueckenwahlSchreiben(ini, *wahl);
+
+    const QString text = editorText(*m_editor.document());
+    const bool nurAuswahl = wahl->nurAuswahl && cursor.hasSelection();
+    const qsizetype von = nurAuswahl ? cursor.selectionStart() : 0;
+    const qsizetype bis = nurAuswahl ? cursor.selectionEnd() : text.size();
+    const QString neu = auswertung::lueckenSetzen(text, quint32(wahl->phaenomene),
+                                                  LueckenDialog::zeichen(wahl->art), von, bis);
+    if (neu == text) {
+        showInformation(&m_fenster, nurAuswahl ? u"Im markierten Abschnitt steht kein Wort mit "
+                                                 u"den gewählten Rechtschreibfällen."_s
+                                               : u"Im Text steht kein Wort mit den gewählten "
+                                                 u"Rechtschreibfällen."_s);
+        return;
+    }
+    // Marks are only inserted: the part between the first and the last one is replaced.
+    qsizetype vorne = von;
+    while (text[vorne] == neu[vorne])
+        ++vorne;
+    qsizetype hinten = 0;
+    while (text[text.size() - 1 - hinten] == neu[neu.size() - 1 - hinten])
+        ++hinten;
+    // Where the caret stood in the text, it stands in the marked one.
+    qsizetype caret = 0;
+    for (qsizetype i = 0; i < cursor.position(); ++caret)
+        i += text[i] == neu[caret];
+    const int scrollen = m_editor.verticalScrollBar()->value();
+    cursor.setPosition(int(vorne));
+    cursor.setPosition(int(text.size() - hinten), QTextCursor::KeepAnchor);
+    cursor.beginEditBlock();
+    cursor.insertText(neu.sliced(vorne, neu.size() - hinten - vorne));
+    cursor.endEditBlock();
+    // What was selected stays selected, now with its marks.
+    if (nurAuswahl) {
+        cursor.setPosition(int(von));
+        cursor.setPosition(int(bis + neu.size() - text.size()), QTextCursor::KeepAnchor);
+    } else {
+        cursor.setPosition(int(caret));
+    }
+    m_editor.setTextCursor(cursor);
+    m_editor.verticalScrollBar()->setValue(scrollen);
 }
 
 void EditorBefehle::showPairFault()

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -18,7 +20,10 @@ class EditorBefehle : public QObject {
     Q_OBJECT
 public:
     // Fills `menue`, and puts the label naming a broken pair into `status`.
-    EditorBefehle(QWidget &fenster, QPlainTextEdit &editor, QMenu &menue, QStatusBar &status);
+    // `einstellungsdatei` names the settings file, beside which "Lücken setzen..."
+    // remembers its choice.
+    EditorBefehle(QWidget &fenster, QPlainTextEdit &editor, QMenu &menue, QStatusBar &status,
+                  std::function<QString()> einstellungsdatei);
 
     // Before an exercise starts on the text of `editor` (Memo1, or Memo3 for a
     // repetition): true when its markup is sound; else the warning naming the line is
@@ -36,6 +41,8 @@ public:
     QAction *Abschnittalszeigen1;
     QAction *N7;
     QAction *AbschnittzurWortgrppeverbinden1;
+    QAction *N8;
+    QAction *Lueckensetzen1;
 
 private:
     // The items that need a selection follow the editor's selection as the menu opens.
@@ -43,11 +50,15 @@ private:
     void showMenu(const QPoint &pos);
     // Puts the selection of the editor inside a pair of `mark`, as one undo step.
     void abschnittEinrahmen(QChar mark);
+    // "Lücken setzen...": the letters of the chosen phenomena wrapped in pairs, as one
+    // undo step.
+    void lueckenSetzen();
     // Underlines the first broken pair of the editor and names it in the status bar.
     void showPairFault();
 
     QWidget &m_fenster;
     QPlainTextEdit &m_editor;
     QMenu &m_menue;
+    std::function<QString()> m_einstellungsdatei;
     QLabel *m_pairFaultLabel = nullptr;
 };

@@ -87,7 +87,9 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
         dialog->configure([](QFileDialog *made) { made->resize(760, 480); });
 
     connectCommands();
-    m_editor = new EditorBefehle(*this, *Memo1, *PopupMenu1, *StatusBar1);
+    m_editor = new EditorBefehle(*this, *Memo1, *PopupMenu1, *StatusBar1, [this]() -> QString {
+        return startverzeichnis + u"default.opt"_s;
+    });
     m_silben = new SilbenBefehle(*this, *Memo1, *PopupMenu1);
     entwicklerEintraegeEinrichten(*this, *Memo1, *alternativerLaufmodus1);
     wiederholungEinrichten();
@@ -145,6 +147,7 @@ void TForm3::connectCommands()
     connect(BitBtn6, &QPushButton::clicked, this,
             [this] { lesenStarten(lauf::Art::Silbenlesen, true); });
 
+    klassenuebersichtEinrichten();
     connect(neu2, &QAction::triggered, this, &TForm3::neu2Click);
     connect(Button3, &QPushButton::clicked, this, &TForm3::neu2Click);
     connect(ffnen2, &QAction::triggered, this, &TForm3::ffnen2Click);
@@ -375,8 +378,13 @@ void TForm3::hideStep3()
 
 void TForm3::neu1Click()
 {
+    neu();
+}
+
+bool TForm3::neu()
+{
     if (!m_textbefehle->confirmDiscardText())
-        return;
+        return false;
     zufallsfolge = false;
     Memo1->clear();
     Memo1->document()->setModified(false);
@@ -384,20 +392,37 @@ void TForm3::neu1Click()
     m_ergebnis->textGewechselt();
     Memo1Change();
     Memo1->setFocus();
+    return true;
+}
+
+bool TForm3::alsWortliste(const QStringList &woerter)
+{
+    if (!neu())
+        return false;
+    QString text;
+    for (const QString &wort : woerter)
+        text += wort + u' ';
+    QTextCursor(Memo1->document()).insertText(text);
+    dateityp_feststellen();
+    return true;
 }
 
 void TForm3::ffnen1Click()
 {
-    if (const std::optional<Textbefehle::Gewaehlt> datei = m_textbefehle->textWaehlen()) {
-        if (loadText(datei->pfad, datei->altesFormat)) {
-            zufallsfolge = false;
-            setCurrentText(textName(datei->pfad));
-            GroupBox1->show();
-            m_ergebnis->textGewechselt();
-        }
-    }
+    if (const std::optional<Textbefehle::Gewaehlt> datei = m_textbefehle->textWaehlen())
+        textOeffnen(datei->pfad, datei->altesFormat);
     // Also after a cancelled dialog: the teacher may have changed the buttons by hand.
     dateityp_feststellen();
+}
+
+void TForm3::textOeffnen(const QString &path, bool oldFormat)
+{
+    if (loadText(path, oldFormat)) {
+        zufallsfolge = false;
+        setCurrentText(textName(path));
+        GroupBox1->show();
+        m_ergebnis->textGewechselt();
+    }
 }
 
 void TForm3::Memo1Change()

@@ -188,6 +188,9 @@ public:
     // "español" and "deutsch" in the menu "Extras" (hidden commands).
     void uebersetzungVerbinden(TForm19 *uebersetzung);
     void Lernverlauf1Click();
+    // "Klassenübersicht..." (glmain_klassenuebersicht.cpp): every pupil of a folder at a
+    // glance, always offered; its shared words may become the editor's text.
+    void Klassenuebersicht1Click();
 
     // --- The short-time display and the alternative gliding line (glmain_anzeige.cpp).
     // Flashes one word with Form15. `verzoegerung` stands in for
@@ -236,6 +239,12 @@ public:
     // Pupil commands (glmain_schueler.cpp).
     void neu2Click();
     void ffnen2Click();
+    // Loads the pupil file `pfad` as "Schüler laden" does; a file that cannot be read is
+    // reported and the pupil before stays.
+    void schuelerLaden(const QString &pfad);
+    // A file named at start (a double click in the file manager): a pupil file (.lbs) is
+    // loaded as "Schüler laden" does, any other file as a text as "Öffnen..." does.
+    void dateiOeffnen(const QString &pfad);
     void ListBox1Click();
     void schueler_update();
     // Records the exercise just ended in the pupil file, when a named text and a pupil
@@ -266,6 +275,16 @@ private:
     void connectCommands();
     // The spaced review (app/wiederholungsstart): its row in step 3, its pupil menu entry.
     void wiederholungEinrichten();
+    void klassenuebersichtEinrichten();
+    // "Neu": the editor emptied after the question about unsaved changes; false when the
+    // teacher keeps the text.
+    bool neu();
+    // "Neu" with `woerter` as the new text, a word list: each word followed by a blank.
+    // False when the teacher keeps the unsaved text.
+    bool alsWortliste(const QStringList &woerter);
+    // Loads the text file `path` (an old DOS text when `oldFormat`) as "Öffnen..." does;
+    // a file that cannot be read is reported and the text before stays.
+    void textOeffnen(const QString &path, bool oldFormat);
     void setUpPupilCommands();
     // Edit1 and status panel 1 name the loaded pupil.
     void schuelerZeigen();

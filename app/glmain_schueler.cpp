@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,8 +65,12 @@ void TForm3::ffnen2Click()
         return;
     if (OpenDialog2->exec() != QDialog::Accepted || OpenDialog2->selectedFiles().isEmpty())
         return;
-    const IoError error =
-        m_schueler->laden(QDir::cleanPath(OpenDialog2->selectedFiles().constFirst()));
+    schuelerLaden(QDir::cleanPath(OpenDialog2->selectedFiles().constFirst()));
+}
+
+void TForm3::schuelerLaden(const QString &pfad)
+{
+    const IoError error = m_schueler->laden(pfad);
     if (error.failed()) {
         showIoError(this, error);
         return;
@@ -77,6 +82,19 @@ void TForm3::ffnen2Click()
     hideStep3();
     schuelerZeigen();
     Edit2->setText(m_schueler->vorname().left(Edit2->maxLength()));
+}
+
+void TForm3::dateiOeffnen(const QString &pfad)
+{
+    const QString datei = QDir::cleanPath(QFileInfo(pfad).absoluteFilePath());
+    if (QFileInfo(datei).suffix().compare(u"lbs", Qt::CaseInsensitive) == 0) {
+        if (confirmLeavePupil())
+            schuelerLaden(datei);
+        return;
+    }
+    if (m_textbefehle->confirmDiscardText())
+        textOeffnen(datei, textfile::isOldTextName(datei));
+    dateityp_feststellen();
 }
 
 void TForm3::ListBox1Click()

@@ -60,6 +60,9 @@ TForm7::TForm7(QWidget *parent) : QDialog(parent)
     Label4 = new QLabel;
     Label4->setObjectName(u"Label4"_s);
     Label4->setWordWrap(true);
+    Label5 = new QLabel;
+    Label5->setObjectName(u"Label5"_s);
+    Label5->setWordWrap(true);
 
     BitBtn1 = new QPushButton(u"OK"_s);
     BitBtn1->setObjectName(u"BitBtn1"_s);
@@ -72,6 +75,8 @@ TForm7::TForm7(QWidget *parent) : QDialog(parent)
     texts->addSpacing(10);
     texts->addWidget(Label3);
     texts->addWidget(Label4);
+    texts->addSpacing(10);
+    texts->addWidget(Label5);
     texts->addStretch(1);
 
     auto *top = new QHBoxLayout;
@@ -92,10 +97,13 @@ TForm7::TForm7(QWidget *parent) : QDialog(parent)
     beiSprachwechsel(this, [this] {
         setWindowTitle(tr("Info"));
         Label1->setText(tr("Laufbahn II"));
-        Label2->setText(tr("Version 2.0"));
+        Label2->setText(tr("Version %1").arg(QStringLiteral(LAUFBAHN_VERSION)));
         Label3->setText(tr("Lesen und Rechtschreiben üben:\n"
                            "Wörter, Wortgruppen und Texte lesen und aus dem Gedächtnis "
                            "nachschreiben."));
         Label4->setText(tr("Für Schülerinnen und Schüler der Grundschule."));
+        Label5->setText(tr("Freie Software: Sie dürfen das Programm weitergeben und verändern "
+                           "unter der GNU General Public License, Version 3 oder später. "
+                           "Es kommt ohne jede Gewährleistung."));
     });
 }

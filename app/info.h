@@ -1,5 +1,5 @@
 #pragma once
-// The about box "Info": the program's name and version. Opened by the main window's
+// The about box "Info": the program's name, version and licence. Opened by the main window's
 // "Datei" -> "Info...".
 
 #include <QDialog>
@@ -18,6 +18,7 @@ public:
     QLabel *Label2; // version
     QLabel *Label3;
     QLabel *Label4;
+    QLabel *Label5; // the licence
     QPushButton *BitBtn1;
 };
 

@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QStringList>
 
 using namespace Qt::StringLiterals;
 
@@ -30,6 +31,9 @@ struct Optionen {
             u"Beispieltexten angelegt."_s);
         parser.addOption(startverzeichnis);
         parser.addOption(versteckteBefehle);
+        parser.addPositionalArgument(
+            u"Datei"_s, u"Eine Schülerdatei (.lbs) oder ein Übungstext, der gleich geladen wird."_s,
+            u"[Datei]"_s);
     }
 };
 
@@ -55,5 +59,9 @@ Kommandozeile kommandozeileLesen()
         ergebnis.startverzeichnis =
             QFileInfo(optionen.parser.value(optionen.startverzeichnis)).absoluteFilePath();
     ergebnis.versteckteBefehle = optionen.parser.isSet(optionen.versteckteBefehle);
+    // Named relative to the folder the program was started in, which is left for the
+    // start directory.
+    if (const QStringList dateien = optionen.parser.positionalArguments(); !dateien.isEmpty())
+        ergebnis.datei = QFileInfo(dateien.constFirst()).absoluteFilePath();
     return ergebnis;
 }

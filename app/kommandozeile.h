@@ -9,6 +9,8 @@ struct Kommandozeile {
     QString startverzeichnis;
     // --versteckte-befehle: the main window shows the commands it keeps hidden.
     bool versteckteBefehle = false;
+    // The file to open at start (a pupil file or a text), made absolute; empty when none.
+    QString datei;
 };
 
 // Before the window system is reached (a QCoreApplication runs): "--help" and

@@ -443,8 +443,12 @@
         <translation>Cinta rodante II</translation>
     </message>
     <message>
-        <source>Version 2.0</source>
-        <translation>Versión 2.0</translation>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Freie Software: Sie dürfen das Programm weitergeben und verändern unter der GNU General Public License, Version 3 oder später. Es kommt ohne jede Gewährleistung.</source>
+        <translation>Software libre: puede redistribuirlo y modificarlo bajo la Licencia Pública General de GNU, versión 3 o posterior. Se ofrece sin ninguna garantía.</translation>
     </message>
     <message>
         <source>Lesen und Rechtschreiben üben:

@@ -37,7 +37,7 @@ LaufbahnApp::LaufbahnApp()
     Q_ASSERT(!instance);
     instance = this;
     QApplication::setApplicationName(u"Laufbahn"_s);
-    QApplication::setApplicationVersion(u"2.0"_s);
+    QApplication::setApplicationVersion(QStringLiteral(LAUFBAHN_VERSION));
     // No display name: Qt would append it to every window's title.
     QApplication::setWindowIcon(QIcon(programLogo()));
 

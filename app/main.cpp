@@ -21,15 +21,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The sample files: installed beside the program, else the source tree's (a developer's
-// build that was never installed).
+// The sample files, installed beside the program (a build folder links them to data/ of
+// the source tree at the same place).
 QString mitgelieferteDaten()
 {
-    const QString installiert =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(LAUFBAHN_DATEN));
-    if (QFileInfo(installiert).isDir())
-        return QDir::cleanPath(installiert);
-    return QStringLiteral(LAUFBAHN_QUELLDATEN);
+    return QDir::cleanPath(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(LAUFBAHN_DATEN)));
 }
 
 // Qt's own texts (file dialogs, standard buttons, the command line's help) in German,
@@ -86,5 +83,7 @@ int main(int argc, char *argv[])
         showWarning(laufbahn.Form3.get(), vorbereitung.fehler);
     laufbahn.Form3->versteckteBefehleZeigen(kommandozeile.versteckteBefehle);
     laufbahn.Form3->show();
+    if (!kommandozeile.datei.isEmpty())
+        laufbahn.Form3->dateiOeffnen(kommandozeile.datei);
     return QApplication::exec();
 }

@@ -19,15 +19,21 @@
 //   laufbahn_bench review       the spaced review's due list and review file
 //   laufbahn_bench texts        opening a 16 MiB exercise text, a long random word order
 //   laufbahn_bench auswertung   the evaluation window on a whole German dictionary
+//   laufbahn_bench luecken      gaps set by every phenomenon in 100,000 words
 //   laufbahn_bench silben       reading syllables of a whole German dictionary
 //   laufbahn_bench lernverlauf  the progress window on a record of 10,000 exercises
+//   laufbahn_bench klasse       the class overview on 30 pupils of 1,000 exercises each
 //   laufbahn_bench startup      the program's start-up against a bare window
+//   laufbahn_bench lobbild      praise pictures: phone photos and the costliest files
 //   laufbahn_bench laufstart diktat|silben  a run started while the voice or the
 //                               syllables are still being loaded
 
 #include "bench/bench_auswertung.h"
+#include "bench/bench_klassenuebersicht.h"
 #include "bench/bench_laufstart.h"
 #include "bench/bench_lernverlauf.h"
+#include "bench/bench_lobbild.h"
+#include "bench/bench_luecken.h"
 #include "bench/bench_pupilrecord.h"
 #include "bench/bench_silben.h"
 #include "bench/bench_startup.h"
@@ -560,8 +566,9 @@ int runAll(const QString &program)
     for (const QString &mode :
          {u"compose"_s, u"glyphs"_s, u"window"_s, u"pacing"_s, u"pacing farbig"_s, u"alternative"_s,
           u"alternative farbig"_s, u"lesefinger"_s, u"lesefinger farbig"_s, u"flash"_s, u"record"_s,
-          u"review"_s, u"texts"_s, u"auswertung"_s, u"silben"_s, u"lernverlauf"_s, u"startup"_s,
-          u"laufstart diktat"_s, u"laufstart silben"_s}) {
+          u"review"_s, u"texts"_s, u"auswertung"_s, u"luecken"_s, u"silben"_s, u"lernverlauf"_s, u"klasse"_s,
+          u"lobbild"_s,
+          u"startup"_s, u"laufstart diktat"_s, u"laufstart silben"_s}) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(program, mode.split(u' '));
@@ -643,10 +650,21 @@ int runAll(const QString &program)
         {"text_wordlist_vs_story", 3},
         {"random_order_350k_words_ms", 1000},
         {"auswertung_form_s", 2.0},
+        {"luecken_100000_words_ms", 500},
         {"silben_wngerman_ms", 1000},
         {"silben_muster_vs_wngerman", 0.5},
         {"silben_wngerman_abweichungen", 0},
         {"lernverlauf_open_ms", 1000},
+        {"praise_12mp_cpu_ms", 150},
+        {"praise_50mp_cpu_ms", 400},
+        {"praise_50mp_peak_mib", 64},
+        {"praise_24mp_progressive_cpu_ms", 1000},
+        {"praise_24mp_progressive_peak_mib", 512},
+        {"praise_worst_time_cpu_ms", 1000},
+        {"praise_worst_time_peak_mib", 512},
+        {"praise_worst_memory_cpu_ms", 1000},
+        {"praise_worst_memory_peak_mib", 512},
+        {"klassenuebersicht_open_ms", 1000},
         {"startup_ratio", 1.5},
         {"laufstart_diktat_ms", 1000},
         {"laufstart_silben_ms", 1000},
@@ -714,10 +732,18 @@ int main(int argc, char **argv)
         return runTexts();
     if (mode == u"auswertung")
         return runAuswertung();
+    if (mode == u"luecken")
+        return runLuecken();
     if (mode == u"silben")
         return runSilben(argc - 1, argv + 1);
     if (mode == u"lernverlauf")
         return runLernverlauf();
+    if (mode == u"lobbild")
+        return runLobbild(QCoreApplication::applicationFilePath());
+    if (mode == u"lobbild-eins" && argc > 3)
+        return runLobbildEins(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (mode == u"klasse")
+        return runKlassenuebersicht();
     if (mode == u"startup")
         return runStartup(
             QCoreApplication::applicationFilePath(),

@@ -20,6 +20,16 @@ inline double processCpuMs()
     return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
 }
 
+// Whether a run ended early: Google Benchmark 1.8 calls it `skipped`, 1.7 `error_occurred`.
+template <typename Run>
+bool abgebrochen(const Run &run)
+{
+    if constexpr (requires { run.skipped; })
+        return static_cast<unsigned>(run.skipped) != 0;
+    else
+        return run.error_occurred;
+}
+
 // Keeps the fastest repetition of each benchmark: on a shared machine the others
 // measure the neighbours as well.
 class FastestRun : public benchmark::BenchmarkReporter {
@@ -28,7 +38,7 @@ public:
     void ReportRuns(const std::vector<Run> &runs) override
     {
         for (const Run &run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0)
+            if (run.run_type != Run::RT_Iteration || abgebrochen(run) || run.iterations == 0)
                 continue;
             const double seconds = run.real_accumulated_time / double(run.iterations);
             const std::string name = run.run_name.function_name;

@@ -26,17 +26,35 @@ laufbahn_test_packages=(
     cups printer-driver-cups-pdf
     libbenchmark-dev
     wngerman
-    clang libclang-rt-14-dev
+    clang libclang-rt-dev
+    # a fresh chroot of a Debian release, where the package is installed and tried
+    debootstrap
     # the Debian package: its build, its checks and the icon's pictures
     file dpkg-dev lintian desktop-file-utils appstream librsvg2-bin
 )
+
+# Every installed package, and every package an installed one provides: on Debian 13
+# libqt6opengl6-dev is only a name that qt6-base-dev provides.
+installed_packages() {
+    dpkg-query -W -f='${db:Status-Abbrev}|${Package}|${Provides}\n' 2>/dev/null |
+        awk -F'|' '$1 ~ /^ii/ {
+            print $2
+            n = split($3, names, ",")
+            for (i = 1; i <= n; i++) {
+                sub(/\(.*\)/, "", names[i]); gsub(/ /, "", names[i])
+                if (names[i] != "") print names[i]
+            }
+        }'
+}
 
 # Installs the program's packages and any named on the command line.
 install_missing_packages() {
     local missing=()
     local p
+    local -A installed=()
+    while read -r p; do installed[$p]=1; done < <(installed_packages)
     for p in "${laufbahn_packages[@]}" "$@"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+        [ -n "${installed[$p]:-}" ] || missing+=("$p")
     done
     if [ ${#missing[@]} -gt 0 ]; then
         echo "Installing: ${missing[*]}"

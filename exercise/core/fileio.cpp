@@ -1,7 +1,5 @@
 #include "exercise/core/fileio.h"
 
-#include "exercise/core/filelock.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +20,9 @@ QString IoError::message() const
         return QStringLiteral("Versuch hinter dem Dateiende zu lesen");
     case Locked:
         return QStringLiteral("Datei wird von einem anderen Programm benutzt");
+    case DiskFull:
+        return QStringLiteral("Der Datenträger mit dem Ordner „%1“ ist voll")
+            .arg(QDir::toNativeSeparators(path));
     case LockInTheWay:
         return QStringLiteral("Die Sperrdatei „%1“ ist liegen geblieben oder ein Ordner und "
                               "lässt sich nicht entfernen. Bitte löschen oder verschieben Sie "
@@ -66,7 +67,7 @@ IoError ioErrorFor(const QFileDevice &file, const QString &path)
     case QFileDevice::ResizeError: {
         const QStorageInfo storage(info.absolutePath());
         if (storage.isValid() && storage.bytesAvailable() == 0)
-            return {IoError::DiskFull};
+            return {IoError::DiskFull, info.absolutePath()};
         return {IoError::WriteFailed};
     }
     default:
@@ -154,6 +155,18 @@ IoError writeInPlace(const QString &path, QByteArrayView bytes)
     return failure;
 }
 
+// A new file is its owner's alone (pupils' names and errors): only a folder its group may
+// write to, a class folder shared on purpose, lets the group read it too, and write it
+// where the umask allows. A file system without permissions keeps its own.
+void keepPrivate(QFileDevice &file, const QString &folder)
+{
+    QFileDevice::Permissions keep = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                    QFileDevice::ReadUser | QFileDevice::WriteUser;
+    if (QFileInfo(folder).permissions().testFlag(QFileDevice::WriteGroup))
+        keep |= QFileDevice::ReadGroup | QFileDevice::WriteGroup;
+    file.setPermissions(file.permissions() & keep);
+}
+
 } // namespace
 
 WriteResult writeFileAtomically(const QString &path, QByteArrayView bytes)
@@ -163,58 +176,50 @@ WriteResult writeFileAtomically(const QString &path, QByteArrayView bytes)
     IoError failure;
     if (!info.absoluteDir().exists()) {
         failure = {IoError::PathNotFound};
-    } else if (info.isDir() || (info.exists() && !info.isWritable())) {
-        // QSaveFile would call a write-protected file a write error.
+    } else if (info.exists() ? !info.isFile() || !info.isWritable() : info.isSymLink()) {
+        // Only a regular file is replaced: QSaveFile follows a link and would put a file in
+        // the place of the device it names, or make one where a dangling link points; a
+        // write-protected file it would call a write error.
         failure = {IoError::AccessDenied};
     } else if (!file.open(QIODevice::WriteOnly)) {
         failure = ioErrorFor(file, path);
         // A folder that takes no new file may still hold a file that can be written.
         if (failure.code == IoError::AccessDenied && info.isFile())
             failure = writeInPlace(path, bytes);
-    } else if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.commit()) {
-        failure = ioErrorFor(file, path);
-        if (!failure.failed())
-            failure = {IoError::WriteFailed};
+    } else {
+        if (!info.exists())
+            keepPrivate(file, info.absolutePath());
+        if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.commit()) {
+            failure = ioErrorFor(file, path);
+            if (!failure.failed())
+                failure = {IoError::WriteFailed};
+            // The temporary file is gone again, and with it the space it filled: a disk that
+            // cannot take the whole file (and some room for its blocks) was full.
+            const QStorageInfo storage(info.absolutePath());
+            if ((failure.code == IoError::WriteFailed || failure.code == IoError::DiskFull) &&
+                storage.isValid() && storage.bytesAvailable() < bytes.size() + (64 << 10))
+                failure = {IoError::DiskFull, info.absolutePath()};
+        }
     }
     return {failure, {}};
 }
 
-WriteResult appendInPlace(const QString &path, std::chrono::milliseconds wait,
+WriteResult appendInPlace(QFile &file, const QString &path,
                           const std::function<QByteArray(QByteArrayView current)> &tail)
 {
-    const QFileInfo info(path);
-    const filelock::Opened opened = filelock::openLocked(path, wait);
-    QFile file;
     IoError failure;
-    if (opened.state == filelock::Opened::Busy) {
-        failure = {IoError::Locked};
-    } else if (opened.state == filelock::Opened::NoLocks) {
-        failure = {IoError::NoFileLock, info.absolutePath()};
-    } else if (opened.state == filelock::Opened::OpenFailed) {
-        if (!info.absoluteDir().exists())
-            failure = {IoError::PathNotFound};
-        else if (!info.exists())
-            failure = {IoError::FileNotFound};
-        else
-            failure = {IoError::AccessDenied};
-    } else if (!file.open(opened.fd, QIODevice::ReadWrite | QIODevice::Unbuffered,
-                          QFileDevice::AutoCloseHandle)) {
-        failure = {IoError::AccessDenied};
-    }
-    if (!failure.failed()) {
-        const QByteArray old = file.readAll();
-        if (file.error() != QFileDevice::NoError) {
+    const QByteArray old = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        failure = ioErrorFor(file, path);
+    } else if (const QByteArray more = tail(old); !more.isEmpty()) {
+        // One write at the end: a program killed while writing leaves the old bytes whole
+        // and at most a torn last line behind them.
+        if (!file.seek(old.size()) || file.write(more) != more.size() || !file.flush()) {
             failure = ioErrorFor(file, path);
-        } else if (const QByteArray more = tail(old); !more.isEmpty()) {
-            // One write at the end: a program killed while writing leaves the old bytes
-            // whole and at most a torn last line behind them.
-            if (!file.seek(old.size()) || file.write(more) != more.size()) {
-                failure = ioErrorFor(file, path);
-                if (!failure.failed())
-                    failure = {IoError::WriteFailed};
-                file.unsetError();
-                file.resize(old.size());
-            }
+            if (!failure.failed())
+                failure = {IoError::WriteFailed};
+            file.unsetError();
+            file.resize(old.size());
         }
     }
     return {failure, {}};

@@ -5,10 +5,10 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-#include <chrono>
 #include <functional>
 #include <optional>
 
+class QFile;
 class QFileDevice;
 
 struct IoError {
@@ -30,6 +30,7 @@ struct IoError {
         AppendOnly = 82,
         ReadPastEnd = 100,
         WriteFailed = 101,
+        // The disk holding the folder `path` is full.
         DiskFull = 112,
     };
     int code = None;
@@ -65,17 +66,18 @@ std::optional<QByteArray> readFileStart(const QString &path, qint64 maxBytes, Io
 // Writes the whole file through a temporary file that replaces the old one only when
 // everything was written: an interrupted or failed write leaves the old file whole.
 // Where the folder takes no new file but the file itself may be written, the file is
-// written in place; a failed write then puts the old bytes back. A write-protected file
-// is "Dateizugriff verweigert".
+// written in place; a failed write then puts the old bytes back. A write-protected file,
+// and anything that is not a regular file (after following links: a folder, a device, a
+// pipe, a dangling link), is "Dateizugriff verweigert" and stays as it is.
 [[nodiscard]] WriteResult writeFileAtomically(const QString &path, QByteArrayView bytes);
 
-// Appends to the file in place, for a folder that takes no new file, while holding a
-// lock on the file itself that every program writing it this way waits for (at most
-// `wait`, else Locked). `tail` gets the file's bytes as they stand under the lock and
-// gives what to append. Nothing already in the file is ever written over: an
-// interrupted write leaves it whole, and a failed one cuts the file back to it.
+// Appends to `file` in place, for a folder that takes no new file: `file` is open for
+// reading and writing and locked (`filelock`) by the caller. `tail` gets the file's bytes
+// as they stand under the lock and gives what to append. Nothing already in the file is
+// ever written over: an interrupted write leaves it whole, and a failed one cuts the file
+// back to it.
 [[nodiscard]] WriteResult
-appendInPlace(const QString &path, std::chrono::milliseconds wait,
+appendInPlace(QFile &file, const QString &path,
               const std::function<QByteArray(QByteArrayView current)> &tail);
 
 // The error code for a failed open, read or commit of `file` at `path`.

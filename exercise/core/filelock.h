@@ -1,7 +1,7 @@
 #pragma once
-// A lock on a file itself, for a folder where no lock file can be made beside it.
-// Only programs that open the file through `openLocked` wait for each other; the lock
-// lasts until the returned descriptor is closed.
+// A lock on a file itself, which every program writing a pupil's files takes, also where
+// no lock file can be made beside it. Only programs that open the file through
+// `openLocked` wait for each other; the lock lasts until the returned descriptor is closed.
 
 #include <QString>
 #include <chrono>
@@ -11,7 +11,7 @@ namespace filelock {
 struct Opened {
     enum State {
         Locked,
-        // The file could not be opened for reading and writing.
+        // The file could not be opened for reading and writing, or is no regular file.
         OpenFailed,
         // Another program held the lock longer than `wait`.
         Busy,
@@ -23,8 +23,11 @@ struct Opened {
     int fd = -1;
 };
 
-// Opens an existing file for reading and writing and locks it, waiting at most `wait`
-// for another program's lock.
+// Opens an existing regular file for reading and writing and locks it, waiting at most
+// `wait` for another program's lock. A program that replaced the file by a new one while
+// this one waited held the old one's lock until then: the lock is only kept when the path
+// still names the file locked, else the file now there is opened and locked in its turn.
+// A pipe or a device is never opened so that it could block.
 Opened openLocked(const QString &path, std::chrono::milliseconds wait);
 
 } // namespace filelock

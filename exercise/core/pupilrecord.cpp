@@ -1,17 +1,13 @@
 #include "exercise/core/pupilrecord.h"
 
 #include "exercise/core/ansi.h"
-#include "exercise/core/filelock.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QLockFile>
-#include <QTemporaryFile>
+#include <QTime>
 #include <algorithm>
-#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -211,52 +207,74 @@ Lines correct(const Lines &lines, const QString &entry, const QStringList &words
     return result;
 }
 
-// Far longer than any write takes: a lock this old was left by a program on another
-// computer that ended while writing. (One on this computer is taken over as soon as
-// its program has ended.)
-constexpr int staleLockMs = 30000;
-
-bool takesNewFiles(const QString &folder)
+// The numbers of `text` between the separator `trenner`, each of one to `stellen`
+// digits; nothing when anything else stands there. Read by hand: Qt's own date parser
+// takes longer than the whole of the rest of a large record.
+std::optional<QList<int>> zahlen(QStringView text, QChar trenner, int stellen)
 {
-    QTemporaryFile probe(QDir(folder).filePath(u".laufbahn-XXXXXX"_s));
-    return probe.open();
+    QList<int> result;
+    for (QStringView teil : text.split(trenner)) {
+        if (teil.isEmpty() || teil.size() > stellen)
+            return std::nullopt;
+        int zahl = 0;
+        for (QChar ch : teil) {
+            if (ch < u'0' || ch > u'9')
+                return std::nullopt;
+            zahl = zahl * 10 + (ch.unicode() - u'0');
+        }
+        result.append(zahl);
+    }
+    return result;
 }
 
-enum class LockFile { Held, Busy, CannotBeMade, InTheWay };
-
-// Waits for the lock with short pauses: a record is written in milliseconds, and
-// QLockFile's own waiting starts with a tenth of a second.
-
-LockFile takeLockFile(QLockFile &lock, const QString &lockPath, std::chrono::milliseconds wait)
+// A date as a German computer shows it in its short form, or as ISO writes it. Two-digit
+// years are read as the system did that wrote them: 30 to 99 in the 1900s, the rest in
+// the 2000s.
+std::optional<QDate> datumLesen(QStringView text)
 {
-    const QDeadlineTimer deadline(wait);
-    std::chrono::milliseconds pause(1);
-    for (bool first = true; !lock.tryLock(0); first = false) {
-        if (lock.error() != QLockFile::LockFailedError)
-            return LockFile::CannotBeMade;
-        const QFileInfo info(lockPath);
-        if (first) {
-            // In a folder that takes no new file no program can make a lock file: one
-            // found there was left before, and the record itself is the lock.
-            if (!takesNewFiles(info.absolutePath()))
-                return LockFile::CannotBeMade;
-            // A folder of that name is no lock, and waiting would not remove it.
-            if (info.exists() && !info.isFile())
-                return LockFile::InTheWay;
-        }
-        if (deadline.hasExpired()) {
-            // A lock left for longer than a stale one stays only when it could not be
-            // taken over.
-            const QDateTime changed = info.lastModified();
-            return changed.isValid() && changed.msecsTo(QDateTime::currentDateTime()) > staleLockMs
-                       ? LockFile::InTheWay
-                       : LockFile::Busy;
-        }
-        std::this_thread::sleep_for(
-            std::min<std::chrono::nanoseconds>(pause, deadline.remainingTimeAsDuration()));
-        pause = std::min(pause * 2, std::chrono::milliseconds(16));
+    text = text.trimmed();
+    QDate date;
+    if (const auto teile = zahlen(text, u'.', 4); teile && teile->size() == 3) {
+        const int jahr = (*teile)[2];
+        const qsizetype stellen = text.size() - text.lastIndexOf(u'.') - 1;
+        if (stellen == 4)
+            date = QDate(jahr, (*teile)[1], (*teile)[0]);
+        else if (stellen == 2)
+            date = QDate(jahr < 30 ? 2000 + jahr : 1900 + jahr, (*teile)[1], (*teile)[0]);
+    } else if (const auto iso = zahlen(text, u'-', 4);
+               iso && iso->size() == 3 && text.indexOf(u'-') == 4) {
+        date = QDate((*iso)[0], (*iso)[1], (*iso)[2]);
     }
-    return LockFile::Held;
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+// "H:mm:ss" or "H:mm", also with " AM" or " PM" after the hour of twelve.
+std::optional<QTime> zeitLesen(QStringView text)
+{
+    text = text.trimmed();
+    int zusatz = 0;
+    bool zwoelf = false;
+    if (text.endsWith(u" AM", Qt::CaseInsensitive) || text.endsWith(u" PM", Qt::CaseInsensitive)) {
+        zwoelf = true;
+        zusatz = text.endsWith(u"PM", Qt::CaseInsensitive) ? 12 : 0;
+        text.chop(3);
+    }
+    const auto teile = zahlen(text, u':', 2);
+    if (!teile || teile->size() < 2 || teile->size() > 3 || text.indexOf(u':') > 2 ||
+        text.size() - text.indexOf(u':') - 1 < 2)
+        return std::nullopt;
+    int stunde = (*teile)[0];
+    if (zwoelf) {
+        if (stunde < 1 || stunde > 12)
+            return std::nullopt;
+        stunde = stunde % 12 + zusatz;
+    }
+    const QTime time(stunde, (*teile)[1], teile->value(2, 0));
+    if (!time.isValid())
+        return std::nullopt;
+    return time;
 }
 
 bool isControl(QChar ch)
@@ -278,31 +296,6 @@ bool isReservedDeviceName(QString base)
         return (digit >= u'0' && digit <= u'9') || digit == u'¹' || digit == u'²' || digit == u'³';
     }
     return false;
-}
-
-// Runs `work` while holding the lock file beside the record. Nothing when no lock file can
-// be made there: the caller then locks the record itself.
-std::optional<bool> underLockFile(const QString &recordPath, std::chrono::milliseconds wait,
-                                  const std::function<bool(IoError *)> &work, IoError *error)
-{
-    const QString lockPath = recordPath + u".lock"_s;
-    QLockFile lock(lockPath);
-    lock.setStaleLockTime(staleLockMs);
-    switch (takeLockFile(lock, lockPath, wait)) {
-    case LockFile::Held:
-        return work(error);
-    case LockFile::Busy:
-        if (error)
-            *error = {IoError::Locked};
-        return false;
-    case LockFile::InTheWay:
-        if (error)
-            *error = {IoError::LockInTheWay, lockPath};
-        return false;
-    case LockFile::CannotBeMade:
-        break;
-    }
-    return std::nullopt;
 }
 
 } // namespace
@@ -399,6 +392,27 @@ QString makeEntry(ExerciseKind kind, const QDateTime &end, const QString &textNa
     if (kind == ExerciseKind::Laufbahn)
         return u'[' + date + u" - "_s + end.time().toString(u"HH:mm:ss") + u"] "_s + textName;
     return u'[' + date + u"] "_s + textName;
+}
+
+EntryTime entryTime(QStringView entry)
+{
+    const qsizetype end = entry.indexOf(u"] ");
+    if (!entry.startsWith(u'[') || end < 0) {
+        // A heading someone wrote by hand, without the brackets, names no date; brackets
+        // that hold something and were not closed do.
+        return {entry.startsWith(u'[') ? EntryTime::Unreadable : EntryTime::Missing, {}, {}};
+    }
+    const QStringView inside = entry.sliced(1, end - 1);
+    if (inside.trimmed().isEmpty())
+        return {EntryTime::Missing, {}, {}};
+    const qsizetype separator = inside.indexOf(u" - ");
+    const std::optional<QDate> date = datumLesen(separator < 0 ? inside : inside.first(separator));
+    std::optional<QTime> time = QTime(12, 0);
+    if (separator >= 0)
+        time = zeitLesen(inside.sliced(separator + 3));
+    if (!date || !time || date->year() < 1990 || date->year() > 2100)
+        return {EntryTime::Unreadable, {}, {}};
+    return {EntryTime::Read, *date, *time};
 }
 
 QStringList appendExercise(QStringList lines, const QString &entry, const QStringList &words)
@@ -503,43 +517,10 @@ bool fileExists(const QString &path)
     return QFileInfo::exists(path);
 }
 
-WriteResult underRecordLock(const QString &recordPath, std::chrono::milliseconds wait,
-                            const std::function<WriteResult()> &work)
+PupilFile::PupilFile(const QString &path, RecordLines lines, QByteArrayView onDisk)
+    : m_datei(path, path), m_lines(std::move(lines))
 {
-    WriteResult result;
-    const auto arbeit = [&](IoError *error) {
-        result = work();
-        if (error)
-            *error = result.io;
-        return result.ok();
-    };
-    IoError lockError;
-    if (const std::optional<bool> done = underLockFile(recordPath, wait, arbeit, &lockError)) {
-        // Not done and no result of the work: the lock was not to be had.
-        if (!*done && result.ok())
-            result.io = lockError;
-        return result;
-    }
-    // Where no lock file can be made, the record itself is the lock, as for its appends.
-    const filelock::Opened opened = filelock::openLocked(recordPath, wait);
-    if (opened.state == filelock::Opened::Busy)
-        return {{IoError::Locked}, {}};
-    QFile held;
-    if (opened.state == filelock::Opened::Locked)
-        held.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
-    // A file system without locks, or a record that cannot be opened to be locked: the
-    // work is still done, as every program on that folder has to.
-    return work();
-}
-
-PupilFile::Fingerprint PupilFile::Fingerprint::of(QByteArrayView bytes)
-{
-    return {bytes.size(), qHash(bytes)};
-}
-
-PupilFile::PupilFile(QString path, RecordLines lines, Fingerprint onDisk)
-    : m_path(std::move(path)), m_lines(std::move(lines)), m_onDisk(onDisk)
-{
+    m_datei.gelesen(onDisk);
 }
 
 std::optional<PupilFile> PupilFile::load(const QString &path, IoError *error)
@@ -547,10 +528,8 @@ std::optional<PupilFile> PupilFile::load(const QString &path, IoError *error)
     std::optional<QByteArray> bytes = readWholeFile(path, error);
     if (!bytes)
         return std::nullopt;
-    const Fingerprint read = Fingerprint::of(*bytes);
     RecordLines lines = RecordLines::fromBytes(*bytes);
-    bytes.reset();
-    return PupilFile(path, std::move(lines), read);
+    return PupilFile(path, std::move(lines), *bytes);
 }
 
 CreatedFile PupilFile::create(const QString &path, const QString &name)
@@ -565,7 +544,7 @@ CreatedFile PupilFile::create(const QString &path, const QString &name)
     created.written.io = writeFileAtomically(path, bytes.bytes).io;
     if (created.written.io.failed())
         return created;
-    created.file = PupilFile(path, std::move(lines), Fingerprint::of(bytes.bytes));
+    created.file = PupilFile(path, std::move(lines), bytes.bytes);
     return created;
 }
 
@@ -632,20 +611,27 @@ void PupilFile::writeInto(WriteResult &result, bool reportKeptCorrections)
 
 bool PupilFile::write(IoError *error, bool reportKeptCorrections)
 {
-    const auto merge = [this](IoError *mergeError) { return mergeAndWrite(mergeError); };
-    if (const std::optional<bool> done = underLockFile(m_path, m_lockWait, merge, error))
-        return *done;
-    return appendUnderRecordLock(error, reportKeptCorrections);
-}
-
-bool PupilFile::appendUnderRecordLock(IoError *error, bool reportKeptCorrections)
-{
     std::vector<Change> corrections;
     RecordLines merged;
-    Fingerprint written;
-    const auto tail = [&](QByteArrayView current) {
-        // Only appends can be written here: rewriting the file in place, a program
-        // killed halfway would leave other exercises garbled.
+    geteilt::Schritte schritte;
+    schritte.nachtragen = [this](QByteArrayView onDisk) {
+        RecordLines lines = RecordLines::fromBytes(onDisk);
+        for (const Change &change : m_unwritten)
+            lines = applyTo(std::move(lines), change);
+        m_lines = std::move(lines);
+    };
+    schritte.inhalt = [this](WriteResult &result) -> std::optional<QByteArray> {
+        // Every line came from decoded bytes or passed the check in `apply`.
+        ansi::Encoded bytes = m_lines.toBytes();
+        if (!bytes.ok()) {
+            result.io = {IoError::WriteFailed};
+            return std::nullopt;
+        }
+        return std::move(bytes.bytes);
+    };
+    schritte.anhang = [&](QByteArrayView current) {
+        // Only appends can be written there: rewriting the file in place, a copy killed
+        // halfway would leave other exercises garbled.
         merged = RecordLines::fromBytes(current);
         const qsizetype kept = merged.size();
         corrections.clear();
@@ -658,68 +644,34 @@ bool PupilFile::appendUnderRecordLock(IoError *error, bool reportKeptCorrections
         RecordLines added;
         for (qsizetype i = kept; i < merged.size(); ++i)
             added.append(merged[i]);
-        // Every line came from decoded bytes or passed the check in `apply`.
         QByteArray bytes = added.size() > 0 ? added.toBytes().bytes : QByteArray();
         // A last line without its line end gets one first.
         if (!bytes.isEmpty() && !current.isEmpty() && !current.endsWith('\n') &&
             !current.endsWith('\r'))
             bytes.prepend("\r\n");
-        written = Fingerprint::of(QByteArray(current.toByteArray() + bytes));
         return bytes;
     };
-    if (const WriteResult appended = appendInPlace(m_path, m_lockWait, tail); !appended.ok()) {
-        if (error)
-            *error = appended.io;
+    WriteResult result;
+    const geteilt::Geschrieben geschrieben = m_datei.schreiben(schritte, result);
+    if (error)
+        *error = result.io;
+    if (geschrieben == geteilt::Geschrieben::Nicht)
         return false;
+    if (geschrieben == geteilt::Geschrieben::Ganz) {
+        m_unwritten.clear();
+        return true;
     }
     // Corrections stay unwritten, after the appends now on disk, as the next write that
     // can make a new file will apply them.
     for (const Change &change : corrections)
         merged = applyTo(std::move(merged), change);
     m_lines = std::move(merged);
-    m_onDisk = written;
     m_unwritten = std::move(corrections);
     if (!m_unwritten.empty() && reportKeptCorrections) {
         if (error)
-            *error = {IoError::AppendOnly, QFileInfo(m_path).absolutePath()};
+            *error = {IoError::AppendOnly, QFileInfo(path()).absolutePath()};
         return false;
     }
-    if (error)
-        *error = {};
-    return true;
-}
-
-bool PupilFile::mergeAndWrite(IoError *error)
-{
-    IoError readError;
-    if (std::optional<QByteArray> current = readWholeFile(m_path, &readError)) {
-        if (Fingerprint::of(*current) != m_onDisk) {
-            RecordLines merged = RecordLines::fromBytes(*current);
-            current.reset();
-            for (const Change &change : m_unwritten)
-                merged = applyTo(std::move(merged), change);
-            m_lines = std::move(merged);
-        }
-    } else if (readError.code != IoError::FileNotFound) {
-        // Without knowing what is on disk, writing could wipe out another program's work.
-        if (error)
-            *error = readError;
-        return false;
-    }
-    // Every line came from decoded bytes or passed the check in `apply`.
-    const ansi::Encoded bytes = m_lines.toBytes();
-    if (!bytes.ok()) {
-        if (error)
-            *error = {IoError::WriteFailed};
-        return false;
-    }
-    const WriteResult written = writeFileAtomically(m_path, bytes.bytes);
-    if (error)
-        *error = written.io;
-    if (!written.ok())
-        return false;
-    m_onDisk = Fingerprint::of(bytes.bytes);
-    m_unwritten.clear();
     return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include "exercise/core/ansi.h"
 #include "exercise/core/fileio.h"
+#include "exercise/core/geteiltedatei.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -74,6 +75,21 @@ QStringList entries(const QStringList &lines);
 enum class ExerciseKind { Laufbahn, Other };
 QString makeEntry(ExerciseKind kind, const QDateTime &end, const QString &textName);
 
+// When an exercise ended, read from its entry "[dd.MM.yyyy - HH:mm:ss] name" or
+// "[dd.MM.yyyy] name": the one reader of an entry's date for everything that reads the
+// record. The date is the one the computer showed then, so the German short forms
+// "d.M.yyyy" and "d.M.yy" and "yyyy-MM-dd" are read as well, and "H:mm" and "h:mm:ss AM"
+// for the time; a date that could mean two days (12/7/2026) is not read, and neither is
+// a year before 1990 or after 2100, which no exercise was done in.
+struct EntryTime {
+    enum State { Read, Missing, Unreadable };
+    State state = Missing;
+    QDate date;
+    // Midday when the entry names no time, the middle of the day it was done on.
+    QTime time;
+};
+EntryTime entryTime(QStringView entry);
+
 // The header and the words appended at the end. An empty record first gets an empty
 // name line, so the header never takes the place of the name.
 QStringList appendExercise(QStringList lines, const QString &entry, const QStringList &words);
@@ -117,23 +133,16 @@ std::optional<QString> filePathFor(const QString &startDirectory, const QString 
 
 bool fileExists(const QString &path);
 
-// Runs `work` while holding the lock a record's own writes take, so that a file kept
-// beside the record is read, merged and written by one program at a time, as the record
-// is. When another program holds the lock longer than `wait`, `work` does not run and
-// the result is IoError::Locked; otherwise it is what `work` returns.
-[[nodiscard]] WriteResult underRecordLock(const QString &recordPath, std::chrono::milliseconds wait,
-                                          const std::function<WriteResult()> &work);
-
 // A loaded or created pupil file. Every change is written at once, atomically. Before
 // writing, the file is read again: when another program changed it since it was read
 // or last written here, the changes not yet written are applied to what is on disk
 // instead, so that exercises recorded by two computers on one shared folder all stay;
 // a correction touches only the blocks that still hold the words it replaced.
-// Reading, merging and writing happen under a lock file beside the record
-// (name + ".lock"), so two programs never merge at the same time; a lock left by a
-// program that ended without removing it is taken over after a while. Where the folder
-// takes no new file, and so no lock file, the record itself is locked and only appended
-// to: a correction there is kept and refused with IoError::AppendOnly.
+// Reading, merging and writing happen under the locks every copy takes
+// (`geteilt::GeteilteDatei`), so two copies never merge at the same time; a lock file left
+// by a copy that ended without removing it is taken over after a while. Where the folder
+// takes no new file, and so no lock file, the record is only appended to: a correction
+// there is kept and refused with IoError::AppendOnly.
 // A change whose write fails stays in memory and is written with the next change.
 struct CreatedFile;
 class PupilFile {
@@ -143,7 +152,7 @@ public:
     // Windows-1252 cannot store writes nothing.
     [[nodiscard]] static CreatedFile create(const QString &path, const QString &name);
 
-    const QString &path() const { return m_path; }
+    const QString &path() const { return m_datei.pfad(); }
     // The record as it stands, including changes whose write failed: as lines, and as
     // the lines joined by "\n" (Memo2).
     QStringList lines() const { return m_lines.toList(); }
@@ -155,7 +164,7 @@ public:
     bool hasUnwrittenChanges() const { return !m_unwritten.empty(); }
     // How long a write waits for another program's lock before it gives up with
     // IoError::Locked, keeping the change for the next write.
-    void setLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
+    void setLockWait(std::chrono::milliseconds wait) { m_datei.setLockWait(wait); }
     // Tries again to write changes whose write failed, merged with what is on disk now.
     // Ok when nothing is left unwritten.
     [[nodiscard]] WriteResult writeUnwritten();
@@ -176,30 +185,17 @@ private:
         // A correction names the blocks it corrects by what they held.
         QList<QStringList> replaced;
     };
-    // What the file held as last read or written here, to tell whether another program
-    // changed it since, without keeping a second copy of a large record.
-    struct Fingerprint {
-        qsizetype size = -1;
-        size_t hash = 0;
-        static Fingerprint of(QByteArrayView bytes);
-        bool operator==(const Fingerprint &) const = default;
-    };
-
-    PupilFile(QString path, RecordLines lines, Fingerprint onDisk);
+    PupilFile(const QString &path, RecordLines lines, QByteArrayView onDisk);
     [[nodiscard]] WriteResult apply(Change change);
     void writeInto(WriteResult &result, bool reportKeptCorrections);
     // True when nothing is left unwritten, or (unless `reportKeptCorrections`) when only
     // corrections a folder without new files cannot take are left.
     bool write(IoError *error, bool reportKeptCorrections);
-    bool mergeAndWrite(IoError *error);
-    bool appendUnderRecordLock(IoError *error, bool reportKeptCorrections);
     static RecordLines applyTo(RecordLines lines, const Change &change);
 
-    QString m_path;
+    geteilt::GeteilteDatei m_datei;
     RecordLines m_lines;
-    Fingerprint m_onDisk;
     std::vector<Change> m_unwritten;
-    std::chrono::milliseconds m_lockWait{5000};
 };
 
 // What `PupilFile::create` made: the file, or nothing and why.

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <QTemporaryFile>
 
 using namespace Qt::StringLiterals;
@@ -17,13 +18,25 @@ QString nativ(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-// The list is one name a line, as earlier versions wrote it.
-QStringList angeboteneDateien(const QString &liste)
+// The list is one name a line in UTF-8, as earlier versions wrote it. A missing list means
+// nothing was offered yet; one that cannot be read as a list (a link, which is never
+// written through, no regular file, not UTF-8) gives nothing: what the teacher deleted is
+// unknown then, and nothing is brought back.
+std::optional<QStringList> angeboteneDateien(const QString &liste)
 {
+    const QFileInfo info(liste);
+    if (!info.exists() && !info.isSymLink())
+        return QStringList();
+    if (info.isSymLink() || !info.isFile())
+        return std::nullopt;
     const std::optional<QByteArray> bytes = readWholeFile(liste, nullptr, 1 << 20);
-    if (!bytes)
-        return {};
-    QStringList namen = QString::fromUtf8(*bytes).split(u'\n', Qt::SkipEmptyParts);
+    if (!bytes || bytes->contains('\0'))
+        return std::nullopt;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(*bytes);
+    if (utf8.hasError())
+        return std::nullopt;
+    QStringList namen = text.split(u'\n', Qt::SkipEmptyParts);
     for (QString &name : namen) {
         if (name.endsWith(u'\r'))
             name.chop(1);
@@ -51,7 +64,12 @@ Vorbereitung vorbereiten(const QString &ordner, const QString &mitgeliefert)
     Vorbereitung ergebnis;
     const QDir ziel(ordner);
     if (!QFileInfo(ordner).isDir()) {
-        if (QFileInfo::exists(ordner) || !QDir().mkpath(ordner)) {
+        // Only its owner sees the pupils' records in it; a folder that is there already
+        // keeps what the teacher gave it.
+        const QString absolut = QFileInfo(ordner).absoluteFilePath();
+        if (QFileInfo::exists(ordner) || !QDir().mkpath(QFileInfo(absolut).path()) ||
+            !QDir().mkdir(absolut, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                       QFileDevice::ExeOwner)) {
             ergebnis.fehler =
                 u"Der Startordner „%1“ kann nicht angelegt werden."_s.arg(nativ(ordner));
             return ergebnis;
@@ -72,7 +90,14 @@ Vorbereitung vorbereiten(const QString &ordner, const QString &mitgeliefert)
     }
 
     const QString liste = ziel.filePath(angebotenListe);
-    const QStringList angeboten = angeboteneDateien(liste);
+    const std::optional<QStringList> gelesen = angeboteneDateien(liste);
+    if (!gelesen) {
+        ergebnis.fehler = u"Die Liste „%1“ im Startordner „%2“ ist beschädigt oder keine Datei: "
+                          u"mitgelieferte Beispieldateien werden erst wieder hinzugefügt, wenn "
+                          u"sie entfernt ist."_s.arg(angebotenListe, nativ(ordner));
+        return ergebnis;
+    }
+    const QStringList &angeboten = *gelesen;
     QStringList neuAngeboten;
     const QFileInfoList dateien =
         QDir(mitgeliefert)

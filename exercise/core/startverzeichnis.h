@@ -24,8 +24,9 @@ struct Vorbereitung {
 // The folder of the start directory when none is named: "Laufbahn" in the home folder.
 QString standardOrdner();
 
-// Makes `ordner` when it is missing and copies in every file of `mitgeliefert` that it
-// was never offered. A file or a link of that name already there stays as it is.
+// Makes `ordner` when it is missing, for its owner alone, and copies in every file of
+// `mitgeliefert` that it was never offered. A file or a link of that name already there
+// stays as it is, and so do the permissions of a folder that was there.
 Vorbereitung vorbereiten(const QString &ordner, const QString &mitgeliefert);
 
 } // namespace startverzeichnis

@@ -56,14 +56,6 @@ QDate datumAm(QStringView text)
     return QDate(teile[2], teile[1], teile[0]);
 }
 
-// The day of an entry "[dd.MM.yyyy - hh:mm:ss] name" or "[dd.MM.yyyy] name".
-QDate datumDesEintrags(QStringView eintrag)
-{
-    if (!eintrag.startsWith(u'['))
-        return {};
-    return datumAm(eintrag.sliced(1));
-}
-
 void zweiStellen(QString &text, int zahl)
 {
     text += QChar(u'0' + zahl / 10);
@@ -161,9 +153,9 @@ std::vector<Erfassung> erfassungen(QStringView recordText, QDate heute)
             continue;
         if (pupilrecord::isHeader(zeile)) {
             imBlock = true;
-            datum = datumDesEintrags(zeile.sliced(1));
-            if (!datum.isValid())
-                datum = heute;
+            const pupilrecord::EntryTime zeit = pupilrecord::entryTime(zeile.sliced(1));
+            // A day after today, from a clock that ran ahead, counts as today.
+            datum = zeit.state == pupilrecord::EntryTime::Read ? std::min(zeit.date, heute) : heute;
             continue;
         }
         const QStringView wort = zeile.trimmed();
@@ -282,7 +274,7 @@ std::vector<Wort> Stand::faellige(QDate heute, qsizetype hoechstens) const
         const Wort &wort = m_woerter[i];
         if (!wort.inWiederholung())
             continue;
-        const qint64 tag = wort.letzte.toJulianDay() + abstandTage(wort.box);
+        const qint64 tag = std::min(wort.letzte, heute).toJulianDay() + abstandTage(wort.box);
         if (tag <= heuteTag)
             faellig.push_back({tag, i});
     }
@@ -360,20 +352,36 @@ std::optional<Stand> Stand::lesen(QByteArrayView bytes)
     return stand;
 }
 
-WiederholungsDatei::WiederholungsDatei(QString recordPath, QString pfad)
-    : m_recordPath(std::move(recordPath)), m_pfad(std::move(pfad))
+WiederholungsDatei::WiederholungsDatei(const QString &recordPath)
+    : m_datei(dateiZu(recordPath), recordPath, groessteDatei)
 {
+}
+
+Stand standLesen(const QString &recordPath, QStringView recordText, QDate heute)
+{
+    Stand stand;
+    IoError lesefehler;
+    if (const std::optional<QByteArray> bytes =
+            readWholeFile(dateiZu(recordPath), &lesefehler, groessteDatei)) {
+        if (std::optional<Stand> gelesen = Stand::lesen(*bytes))
+            stand = std::move(*gelesen);
+    }
+    stand.abgleichen(erfassungen(recordText, heute), true);
+    return stand;
 }
 
 WiederholungsDatei WiederholungsDatei::laden(const QString &recordPath, QStringView recordText,
                                              QDate heute, WriteResult *geschrieben)
 {
-    WiederholungsDatei datei(recordPath, dateiZu(recordPath));
+    WiederholungsDatei datei(recordPath);
     IoError lesefehler;
-    if (std::optional<QByteArray> bytes = readWholeFile(datei.m_pfad, &lesefehler, groessteDatei)) {
+    if (std::optional<QByteArray> bytes = readWholeFile(datei.pfad(), &lesefehler, groessteDatei)) {
         if (std::optional<Stand> stand = Stand::lesen(*bytes))
             datei.m_stand = std::move(*stand);
-        datei.m_aufPlatte = std::move(*bytes);
+        datei.m_datei.gelesen(*bytes);
+        // A review dated after today, from a clock that ran ahead, counts as today's.
+        for (Wort &wort : datei.m_stand.m_woerter)
+            wort.letzte = std::min(wort.letzte, heute);
     }
     WriteResult result = datei.nachUebung(recordText, heute);
     if (geschrieben)
@@ -436,37 +444,19 @@ WriteResult WiederholungsDatei::writeUnwritten()
 
 WriteResult WiederholungsDatei::schreiben()
 {
-    return pupilrecord::underRecordLock(m_recordPath, m_lockWait,
-                                        [this] { return zusammenfuehrenUndSchreiben(); });
-}
-
-WriteResult WiederholungsDatei::zusammenfuehrenUndSchreiben()
-{
-    WriteResult result;
-    IoError lesefehler;
-    std::optional<QByteArray> aufPlatte = readWholeFile(m_pfad, &lesefehler, groessteDatei);
-    if (!aufPlatte && lesefehler.code != IoError::FileNotFound &&
-        lesefehler.code != IoError::TooLarge) {
-        // Without knowing what is on disk, writing could wipe out another program's work.
-        result.io = lesefehler;
-        return result;
-    }
-    if (aufPlatte && *aufPlatte != m_aufPlatte) {
+    geteilt::Schritte schritte;
+    schritte.nachtragen = [this](QByteArrayView aufPlatte) {
         // A damaged file on disk holds nothing to keep: what is here is written over it.
-        if (std::optional<Stand> dort = Stand::lesen(*aufPlatte)) {
+        if (std::optional<Stand> dort = Stand::lesen(aufPlatte)) {
             for (const Aenderung &aenderung : m_ungeschrieben)
                 anwenden(*dort, aenderung, false);
             m_stand = std::move(*dort);
         }
-    }
-    const std::optional<QByteArray> bytes = m_stand.speichern(&result.unencodable);
-    if (!bytes)
-        return result;
-    result = writeFileAtomically(m_pfad, *bytes);
-    if (result.ok()) {
-        m_aufPlatte = *bytes;
+    };
+    schritte.inhalt = [this](WriteResult &result) { return m_stand.speichern(&result.unencodable); };
+    WriteResult result;
+    if (m_datei.schreiben(schritte, result) != geteilt::Geschrieben::Nicht)
         m_ungeschrieben.clear();
-    }
     return result;
 }
 

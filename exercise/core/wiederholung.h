@@ -22,6 +22,7 @@
 // left out, and its word enters again from the record.
 
 #include "exercise/core/fileio.h"
+#include "exercise/core/geteiltedatei.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -65,7 +66,8 @@ struct Wort {
 };
 
 // What the record holds of one wrong word: how often, and the day of the exercise that
-// recorded it last (an entry without a readable date counts as recorded `heute`).
+// recorded it last (an entry without a readable date, or dated after `heute`, counts as
+// recorded `heute`).
 struct Erfassung {
     QString text;
     qsizetype anzahl = 0;
@@ -93,7 +95,8 @@ public:
     void herausnehmen(const QString &text);
 
     // The words due `heute`: at most `hoechstens`, the one due longest first; equal days in
-    // the order the words were first recorded.
+    // the order the words were first recorded. A review dated after `heute` counts as one
+    // made `heute`.
     std::vector<Wort> faellige(QDate heute, qsizetype hoechstens = faelligHoechstens) const;
     qsizetype anzahlFaellig(QDate heute) const;
     // The words in the review, sorted by the day they come due, then by box.
@@ -108,6 +111,7 @@ public:
     bool operator==(const Stand &) const = default;
 
 private:
+    friend class WiederholungsDatei;
     Wort *findeZumAendern(const QString &text);
     void hinzufuegen(Wort wort);
 
@@ -115,8 +119,14 @@ private:
     QHash<QString, qsizetype> m_index;
 };
 
-// The review file of one pupil. Every change is written at once, atomically, while
-// holding the record's lock; before writing, the file is read again, and when another
+// The review of a pupil as it stands, for a look from outside (the class overview): the
+// review file as it is, a missing or damaged one as empty, with what the record holds
+// taken in. Nothing is written and no lock is taken, so a pupil's own copy of the program
+// is never kept waiting.
+Stand standLesen(const QString &recordPath, QStringView recordText, QDate heute);
+
+// The review file of one pupil. Every change is written at once, atomically, under the
+// locks of the record's own writes (`geteilt::GeteilteDatei`); before writing, the file is read again, and when another
 // program changed it since, the changes not yet written here are applied to what is on
 // disk, so that two computers reviewing one pupil keep each other's results. A change
 // whose write fails stays in memory and goes with the next write.
@@ -128,10 +138,10 @@ public:
     static WiederholungsDatei laden(const QString &recordPath, QStringView recordText, QDate heute,
                                     WriteResult *geschrieben = nullptr);
 
-    const QString &pfad() const { return m_pfad; }
+    const QString &pfad() const { return m_datei.pfad(); }
     const Stand &stand() const { return m_stand; }
     bool hasUnwrittenChanges() const { return !m_ungeschrieben.empty(); }
-    void setLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
+    void setLockWait(std::chrono::milliseconds wait) { m_datei.setLockWait(wait); }
 
     // After an exercise was recorded or corrected: the record's words taken in again.
     [[nodiscard]] WriteResult nachUebung(QStringView recordText, QDate heute);
@@ -159,19 +169,14 @@ private:
     };
     using Aenderung = std::variant<Abgleich, Ergebnis, Heraus>;
 
-    WiederholungsDatei(QString recordPath, QString pfad);
+    explicit WiederholungsDatei(const QString &recordPath);
     static void anwenden(Stand &stand, const Aenderung &aenderung, bool ersteMal);
     [[nodiscard]] WriteResult aendern(Aenderung aenderung);
     [[nodiscard]] WriteResult schreiben();
-    [[nodiscard]] WriteResult zusammenfuehrenUndSchreiben();
 
-    QString m_recordPath;
-    QString m_pfad;
+    geteilt::GeteilteDatei m_datei;
     Stand m_stand;
-    // What the file held as last read or written here (empty: no file).
-    QByteArray m_aufPlatte;
     std::vector<Aenderung> m_ungeschrieben;
-    std::chrono::milliseconds m_lockWait{5000};
 };
 
 } // namespace wiederholung

@@ -14,8 +14,6 @@ using namespace Qt::StringLiterals;
 namespace auswertung {
 namespace {
 
-enum class Test { Enthaelt, Anfang, Ende, Keiner };
-
 struct Phaenomen {
     QStringView beschriftung;
     Test test;
@@ -152,6 +150,23 @@ QString beschriftung(int row)
     return tabelle[row].beschriftung.toString();
 }
 
+Test test(int row)
+{
+    if (row < 0 || row >= phaenomenAnzahl)
+        return Test::Keiner;
+    return tabelle[row].test;
+}
+
+std::span<const QStringView> muster(int row)
+{
+    if (row < 0 || row >= phaenomenAnzahl)
+        return {};
+    const auto &alle = tabelle[row].muster;
+    const auto ende =
+        std::find_if(alle.begin(), alle.end(), [](QStringView m) { return m.isEmpty(); });
+    return {alle.begin(), ende};
+}
+
 quint32 phaenomene(QStringView entry)
 {
     // The end is tested without a count: "Haus(2)" ends with "s". A "(" that is the last
@@ -164,8 +179,8 @@ quint32 phaenomene(QStringView entry)
     static const Enthaltensuche enthalten;
     quint32 bits = enthalten.bits(entry);
     for (int row = 0; row < sonstigeWoerter; ++row) {
-        const Test test = tabelle[row].test;
-        if ((test == Test::Anfang || test == Test::Ende) &&
+        const Test stelle = tabelle[row].test;
+        if ((stelle == Test::Anfang || stelle == Test::Ende) &&
             endetOderBeginnt(tabelle[row], entry, ohneAnzahl))
             bits |= 1u << row;
     }

@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <span>
+
 namespace auswertung {
 
 inline constexpr int phaenomenAnzahl = 27;
@@ -19,6 +21,13 @@ inline constexpr int sonstigeWoerter = 26;
 
 // The caption of phenomenon `row` (0..26) as the list shows it and the prints head it.
 QString beschriftung(int row);
+
+// Where a phenomenon's letters stand in a word: anywhere, at its start, at its end; the
+// last row has none and holds when no other does.
+enum class Test { Enthaelt, Anfang, Ende, Keiner };
+Test test(int row);
+// The letters phenomenon `row` looks for, all lower case; none for "sonstige Wörter".
+std::span<const QStringView> muster(int row);
 
 // The phenomena an entry shows, one bit per row (bit 26 when it shows none of the
 // others). An entry is a word, or a word followed by its count "(n)"; the tests compare

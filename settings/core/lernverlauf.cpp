@@ -3,6 +3,7 @@
 #include "exercise/core/pupilrecord.h"
 
 #include <QTime>
+#include <QTimeZone>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -11,100 +12,34 @@ namespace lernverlauf {
 
 namespace {
 
-// The numbers of `text` between the separator `trenner`, each of one to `stellen`
-// digits; nothing when anything else stands there. Read by hand: Qt's own date parser
-// takes longer than the whole of the rest of a large record.
-std::optional<QList<int>> zahlen(QStringView text, QChar trenner, int stellen)
+// The record's times count as UTC: Qt 6.5 names that zone, Qt 6.4 knows only the spec.
+QDateTime utc(QDate date, QTime time)
 {
-    QList<int> result;
-    for (QStringView teil : text.split(trenner)) {
-        if (teil.isEmpty() || teil.size() > stellen)
-            return std::nullopt;
-        int zahl = 0;
-        for (QChar ch : teil) {
-            if (ch < u'0' || ch > u'9')
-                return std::nullopt;
-            zahl = zahl * 10 + (ch.unicode() - u'0');
-        }
-        result.append(zahl);
-    }
-    return result;
-}
-
-// A date as a German computer shows it in its short form, or as ISO writes it. Two-digit
-// years are read as the system did that wrote them: 30 to 99 in the 1900s, the rest in
-// the 2000s.
-std::optional<QDate> datumLesen(QStringView text)
-{
-    text = text.trimmed();
-    QDate date;
-    if (const auto teile = zahlen(text, u'.', 4); teile && teile->size() == 3) {
-        const int jahr = (*teile)[2];
-        const qsizetype stellen = text.size() - text.lastIndexOf(u'.') - 1;
-        if (stellen == 4)
-            date = QDate(jahr, (*teile)[1], (*teile)[0]);
-        else if (stellen == 2)
-            date = QDate(jahr < 30 ? 2000 + jahr : 1900 + jahr, (*teile)[1], (*teile)[0]);
-    } else if (const auto iso = zahlen(text, u'-', 4);
-               iso && iso->size() == 3 && text.indexOf(u'-') == 4) {
-        date = QDate((*iso)[0], (*iso)[1], (*iso)[2]);
-    }
-    if (!date.isValid())
-        return std::nullopt;
-    return date;
-}
-
-// "H:mm:ss" or "H:mm", also with " AM" or " PM" after the hour of twelve.
-std::optional<QTime> zeitLesen(QStringView text)
-{
-    text = text.trimmed();
-    int zusatz = 0;
-    bool zwoelf = false;
-    if (text.endsWith(u" AM", Qt::CaseInsensitive) || text.endsWith(u" PM", Qt::CaseInsensitive)) {
-        zwoelf = true;
-        zusatz = text.endsWith(u"PM", Qt::CaseInsensitive) ? 12 : 0;
-        text.chop(3);
-    }
-    const auto teile = zahlen(text, u':', 2);
-    if (!teile || teile->size() < 2 || teile->size() > 3 || text.indexOf(u':') > 2 ||
-        text.size() - text.indexOf(u':') - 1 < 2)
-        return std::nullopt;
-    int stunde = (*teile)[0];
-    if (zwoelf) {
-        if (stunde < 1 || stunde > 12)
-            return std::nullopt;
-        stunde = stunde % 12 + zusatz;
-    }
-    const QTime time(stunde, (*teile)[1], teile->value(2, 0));
-    if (!time.isValid())
-        return std::nullopt;
-    return time;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    return QDateTime(date, time, QTimeZone::utc());
+#else
+    return QDateTime(date, time, Qt::UTC);
+#endif
 }
 
 } // namespace
 
-Zeitpunkt zeitpunkt(QStringView eintrag)
+Zeitpunkt zeitpunkt(QStringView eintrag, QDate heute)
 {
-    const qsizetype ende = eintrag.indexOf(u"] ");
-    if (!eintrag.startsWith(u'[') || ende < 0) {
-        // A heading someone wrote by hand, without the brackets, names no date; brackets
-        // that hold something and were not closed do.
-        return {eintrag.startsWith(u'[') ? Datum::Unlesbar : Datum::Fehlt, {}};
-    }
-    const QStringView innen = eintrag.sliced(1, ende - 1);
-    if (innen.trimmed().isEmpty())
+    const pupilrecord::EntryTime gelesen = pupilrecord::entryTime(eintrag);
+    switch (gelesen.state) {
+    case pupilrecord::EntryTime::Missing:
         return {Datum::Fehlt, {}};
-    const qsizetype trenner = innen.indexOf(u" - ");
-    const std::optional<QDate> date = datumLesen(trenner < 0 ? innen : innen.first(trenner));
-    std::optional<QTime> time = QTime(12, 0);
-    if (trenner >= 0)
-        time = zeitLesen(innen.sliced(trenner + 3));
-    if (!date || !time)
+    case pupilrecord::EntryTime::Unreadable:
         return {Datum::Unlesbar, {}};
-    return {Datum::Gelesen, QDateTime(*date, *time, Qt::UTC)};
+    case pupilrecord::EntryTime::Read:
+        break;
+    }
+    // A computer whose clock ran ahead did it today at the latest.
+    return {Datum::Gelesen, utc(std::min(gelesen.date, heute), gelesen.time)};
 }
 
-Verlauf verlauf(const QStringList &recordLines)
+Verlauf verlauf(const QStringList &recordLines, QDate heute)
 {
     Verlauf result;
     QList<Uebung> alle;
@@ -114,7 +49,7 @@ Verlauf verlauf(const QStringList &recordLines)
             Uebung uebung;
             uebung.eintrag = line.sliced(1);
             uebung.zeile = i;
-            uebung.zeit = zeitpunkt(uebung.eintrag);
+            uebung.zeit = zeitpunkt(uebung.eintrag, heute);
             alle.append(std::move(uebung));
             continue;
         }
@@ -157,8 +92,8 @@ Vergleich vergleich(const QList<Uebung> &datiert, QDate von, QDate bis)
     Vergleich result;
     if (bis < von)
         std::swap(von, bis);
-    const QDateTime anfang(von, QTime(0, 0), Qt::UTC);
-    const QDateTime ende(bis.addDays(1), QTime(0, 0), Qt::UTC);
+    const QDateTime anfang = utc(von, QTime(0, 0));
+    const QDateTime ende = utc(bis.addDays(1), QTime(0, 0));
     const QDateTime mitte = anfang.addMSecs(anfang.msecsTo(ende) / 2);
     result.erste.von = anfang;
     result.erste.bis = mitte;

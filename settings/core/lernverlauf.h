@@ -24,17 +24,14 @@ inline constexpr int mittelUeber = 5;
 
 enum class Datum { Gelesen, Fehlt, Unlesbar };
 
-// When an exercise ended, from its entry "[dd.MM.yyyy - hh:mm:ss] name" or
-// "[dd.MM.yyyy] name". The date is the one the computer showed then, so the German
-// short forms "d.M.yyyy" and "d.M.yy" and "yyyy-MM-dd" are read as well; a date that
-// could mean two days (12/7/2026) is not read.
+// When an exercise ended, as `pupilrecord::entryTime` reads it from its entry; a day
+// after `heute` counts as `heute`.
 struct Zeitpunkt {
     Datum datum = Datum::Fehlt;
-    // Midday when the entry names no time, the middle of the day it was done on. The
-    // time the clock showed, held as UTC: compared without asking for time zones.
+    // The time the clock showed, held as UTC: compared without asking for time zones.
     QDateTime wann;
 };
-Zeitpunkt zeitpunkt(QStringView eintrag);
+Zeitpunkt zeitpunkt(QStringView eintrag, QDate heute);
 
 struct Uebung {
     QString eintrag;
@@ -66,7 +63,8 @@ struct Verlauf {
 };
 
 // Every header of the record is one exercise, also where an equal header came before.
-Verlauf verlauf(const QStringList &recordLines);
+// `heute` is the latest day an exercise can have been done on.
+Verlauf verlauf(const QStringList &recordLines, QDate heute);
 
 // The wrong words by phenomenon in the two halves of the days `von` to `bis` (both
 // whole); the first half ends at the middle of that time.

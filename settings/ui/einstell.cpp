@@ -442,9 +442,7 @@ void TForm10::applyRecord(const SettingsRecord &r)
 
 bool TForm10::einstellungen_speichern(const QString &FileName)
 {
-    WriteResult result = writeSettingsFile(FileName, currentRecord());
-    if (result.ok())
-        result = zusatzeinstellungenSchreiben(zusatzdatei(FileName), Zusatz->werte());
+    const WriteResult result = einstellungenSchreiben(FileName, currentRecord(), Zusatz->werte());
     if (!result.ok())
         showWriteError(this, result, WrittenFile::Settings);
     return result.ok();

@@ -3,6 +3,7 @@
 #include "exercise/core/fileio.h"
 #include "exercise/ui/firstshow.h"
 #include "exercise/ui/messages.h"
+#include "settings/ui/diagrammbild.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -15,8 +16,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QGraphicsItem>
-#include <QGraphicsLayout>
-#include <QGraphicsScene>
 #include <QHBoxLayout>
 #include <QHorizontalBarSeries>
 #include <QLabel>
@@ -37,13 +36,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The charts as pictures and on paper: drawn at this size, three times as sharp, so
-// that their texts stay readable on half a sheet.
+// The charts as pictures and on paper: drawn at this size.
 constexpr QSize bildGroesse(800, 545);
 // The phenomena's chart with many rows is drawn taller, so that every caption has room.
 constexpr QSize hohesBild(800, 800);
 constexpr int vieleZeilen = 14;
-constexpr int bildSchaerfe = 3;
 
 template <typename T> T *named(T *object, const QString &name)
 {
@@ -256,23 +253,6 @@ QChart *phaenomenDiagramm(const lernverlauf::Vergleich &vergleich, bool jeUebung
     return chart;
 }
 
-// Draws a chart made for the purpose, away from any window, on white.
-QImage bild(QChart *chart, QSize groesse)
-{
-    QGraphicsScene scene;
-    scene.addItem(chart);
-    chart->resize(groesse);
-    chart->layout()->activate();
-    QImage image(groesse * bildSchaerfe, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(bildSchaerfe);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF flaeche(QPointF(0, 0), QSizeF(groesse));
-    scene.render(&painter, flaeche, flaeche);
-    return image;
-}
-
 // The rows of the phenomena's chart.
 int zeilen(const QChart *chart)
 {
@@ -409,7 +389,7 @@ TFormLernverlauf::TFormLernverlauf(QWidget *parent) : QDialog(parent)
 void TFormLernverlauf::init(const QStringList &schuelerZeilen)
 {
     m_name = schuelerZeilen.value(0);
-    m_verlauf = lernverlauf::verlauf(schuelerZeilen);
+    m_verlauf = lernverlauf::verlauf(schuelerZeilen, QDate::currentDate());
     Label1->setText(u"Lernverlauf von "_s + m_name);
     const qsizetype datiert = m_verlauf.datiert.size();
     LabelUebungen->setText(
@@ -458,13 +438,13 @@ void TFormLernverlauf::zeitraumGeaendert()
 
 QImage TFormLernverlauf::verlaufsBild() const
 {
-    return bild(verlaufsDiagramm(m_verlauf), bildGroesse);
+    return diagrammBild(verlaufsDiagramm(m_verlauf), bildGroesse);
 }
 
 QImage TFormLernverlauf::phaenomenBild() const
 {
     QChart *chart = phaenomenDiagramm(vergleich(), JeUebung->isChecked());
-    return bild(chart, zeilen(chart) > vieleZeilen ? hohesBild : bildGroesse);
+    return diagrammBild(chart, zeilen(chart) > vieleZeilen ? hohesBild : bildGroesse);
 }
 
 void TFormLernverlauf::drucken()

@@ -1,17 +1,21 @@
 #include "app/glmain.h"
 #include "exercise/core/printlayout.h"
 #include "exercise/ui/printing.h"
+#include "settings/ui/lueckendialog.h"
 #include "tests/app/appfixture.h"
 #include "tests/support/dialogs.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTextCursor>
@@ -52,6 +56,33 @@ class TestEditorBefehle : public QObject, protected testing::AppFixture {
         ui.PopupMenu1->close();
     }
 
+    // Answers "Lücken setzen" with these phenomena, this kind of gap and range, and
+    // records what it showed of the last choice.
+    static testing::Answer lueckenWahl(QList<int> rows, int art, bool nurAuswahl,
+                                       QList<int> *gezeigt = nullptr, int *gezeigteArt = nullptr)
+    {
+        return testing::as<LueckenDialog>([=](LueckenDialog &dialog) {
+            for (int row = 0; row < 26; ++row) {
+                auto *box = dialog.findChild<QCheckBox *>(u"Phaenomen%1"_s.arg(row));
+                if (gezeigt && box->isChecked())
+                    gezeigt->append(row);
+                box->setChecked(rows.contains(row));
+            }
+            for (int n = 0; n < 3; ++n) {
+                auto *knopf = dialog.findChild<QRadioButton *>(u"Art%1"_s.arg(n));
+                if (gezeigteArt && knopf->isChecked())
+                    *gezeigteArt = n;
+            }
+            QTest::mouseClick(dialog.findChild<QRadioButton *>(u"Art%1"_s.arg(art)),
+                              Qt::LeftButton);
+            QTest::mouseClick(
+                dialog.findChild<QRadioButton *>(nurAuswahl ? u"NurAuswahl"_s : u"GanzerText"_s),
+                Qt::LeftButton);
+            QTest::mouseClick(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
+                              Qt::LeftButton);
+        });
+    }
+
     QLabel *faultLabel() const { return form->findChild<QLabel *>(u"Lueckenfehler"_s); }
 
 private slots:
@@ -62,15 +93,16 @@ private slots:
     void menuOffersOnlyPastingWithoutASelection()
     {
         ui.Memo1->setPlainText(u"Hause"_s);
-        QCOMPARE(openMenu(),
-                 (QStringList{u"einfügen"_s, u"Silben trennen"_s, u"Silbentrennung entfernen"_s}));
+        QCOMPARE(openMenu(), (QStringList{u"einfügen"_s, u"Silben trennen"_s,
+                                          u"Silbentrennung entfernen"_s, u"Lücken setzen..."_s}));
         ui.PopupMenu1->close();
         select(2, 2);
         QCOMPARE(openMenu(),
                  (QStringList{u"ausscheiden"_s, u"kopieren"_s, u"einfügen"_s, u"löschen"_s,
                               u"Abschnitt nicht nachschreiben"_s, u"Abschnitt als _ _ _ _ zeigen"_s,
                               u"Abschnitt als [] zeigen"_s, u"Abschnitt zur Wortgruppe verbinden"_s,
-                              u"Silben trennen"_s, u"Silbentrennung entfernen"_s}));
+                              u"Silben trennen"_s, u"Silbentrennung entfernen"_s,
+                              u"Lücken setzen..."_s}));
         ui.PopupMenu1->close();
     }
 
@@ -118,6 +150,37 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), u"vom Lehrer kopiert"_s);
         // Joined words make a text without punctuation a list of word groups.
         QCOMPARE(ui.RadioButton2->isChecked(), result.contains(u'_'));
+        ui.Memo1->undo();
+        QCOMPARE(ui.Memo1->toPlainText(), text);
+    }
+
+    // The teacher sets the gaps of two phenomena in the whole text, takes them back, then
+    // sets them in the selected line only: the dialog shows the last choice.
+    void gapsAreSetByPhenomenonInOneUndoStep()
+    {
+        QApplication::clipboard()->setText(u"vom Lehrer kopiert"_s);
+        const QString text = u"Die Biene fliegt zum Hund.\nDer Stein liegt im Sand."_s;
+        ui.Memo1->setPlainText(text);
+        testing::answerNextDialog(lueckenWahl({6, 17}, 1, false));
+        choose(u"Lueckensetzen1"_s);
+        QCOMPARE(ui.Memo1->toPlainText(),
+                 u"D$ie$ B$ie$ne fl$ie$gt zum Hun$d$.\nDer Stein l$ie$gt im San$d$."_s);
+        QCOMPARE(QApplication::clipboard()->text(), u"vom Lehrer kopiert"_s);
+        QVERIFY(ui.Memo1->extraSelections().isEmpty());
+        QVERIFY(faultLabel()->isHidden());
+        ui.Memo1->undo();
+        QCOMPARE(ui.Memo1->toPlainText(), text);
+
+        select(27, 15);
+        QList<int> gezeigt;
+        int gezeigteArt = -1;
+        testing::answerNextDialog(lueckenWahl({23, 6}, 0, true, &gezeigt, &gezeigteArt));
+        choose(u"Lueckensetzen1"_s);
+        QCOMPARE(gezeigt, (QList<int>{6, 17}));
+        QCOMPARE(gezeigteArt, 1);
+        QCOMPARE(ui.Memo1->toPlainText(),
+                 u"Die Biene fliegt zum Hund.\nDer §St§ein l§ie§gt im Sand."_s);
+        QCOMPARE(ui.Memo1->textCursor().selectedText(), u"Der §St§ein l§ie§gt"_s);
         ui.Memo1->undo();
         QCOMPARE(ui.Memo1->toPlainText(), text);
     }

@@ -127,7 +127,7 @@ private slots:
                                               u"Info..."_s,      u"Programmende"_s};
         QTest::addRow("Schüler") << u"Optionen1"_s
                                  << QStringList{u"Neu..."_s, u"Öffnen..."_s, u"Lernverlauf..."_s,
-                                                u"Wiederholung..."_s};
+                                                u"Wiederholung..."_s, u"Klassenübersicht..."_s};
         QTest::addRow("Optionen") << u"Optionen2"_s
                                   << QStringList{u"zufällige Wortfolge"_s,
                                                  u"Fehleranzeige verstecken"_s,

@@ -123,7 +123,8 @@ private slots:
         for (const auto &[key, praise] : expected) {
             QWidget *shown = nullptr;
             answerPraise(&shown);
-            QApplication::setActiveWindow(form);
+            form->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(form));
             QTest::keyClick(form, key, Qt::ControlModifier | Qt::ShiftModifier);
             QCOMPARE(shown, praise);
         }

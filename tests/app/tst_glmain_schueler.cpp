@@ -208,6 +208,56 @@ private slots:
         QCOMPARE(ui.Memo2->toPlainText().split(u'\n').size(), 8);
     }
 
+    // A file double-clicked in the file manager reaches the program as "laufbahn FILE":
+    // a pupil file is loaded as "Schüler laden" does, a text as "Öffnen..." does, a file
+    // that cannot be read is reported and nothing changes.
+    void fileOpenedFromTheDesktop_data()
+    {
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<QString>("fehler"); // the message box's text, or none
+        QTest::addColumn<QString>("schueler"); // Edit1 afterwards
+        QTest::addColumn<QString>("text");     // Label6 afterwards
+        QTest::addColumn<QString>("memo1");
+        const QString keiner = TForm3::keinSchueler.toString();
+        const QString keinText = TForm3::keinText.toString();
+        QTest::newRow("pupil file") << u"Ben Müller.LBS"_s << QString() << u"Ben Müller"_s
+                                    << keinText << QString();
+        QTest::newRow("text") << u"Tiere.txt"_s << QString() << keiner << u"Tiere.txt"_s
+                              << u"Hund Katze Maus"_s;
+        QTest::newRow("old DOS text, converted")
+            << u"Alt.lbz"_s << QString() << keiner << u"Alt.lbz"_s << u"Grün §ab§ $cd$"_s;
+        QTest::newRow("text in another folder")
+            << u"anderswo/Tiere.txt"_s << QString() << keiner << u"anderswo/Tiere.txt"_s
+            << u"Hund Katze Maus"_s;
+        QTest::newRow("missing pupil file")
+            << u"Weg.lbs"_s << u"Datei nicht gefunden."_s << keiner << keinText << QString();
+        QTest::newRow("missing text")
+            << u"Weg.txt"_s << u"Datei nicht gefunden."_s << keiner << keinText << QString();
+    }
+    void fileOpenedFromTheDesktop()
+    {
+        QFETCH(QString, datei);
+        QFETCH(QString, fehler);
+        QFETCH(QString, schueler);
+        QFETCH(QString, text);
+        QFETCH(QString, memo1);
+        writeFile(u"Tiere.txt"_s, "Hund Katze Maus\r\n");
+        writeFile(u"anderswo/Tiere.txt"_s, "Hund Katze Maus\r\n");
+        writeFile(u"Alt.lbz"_s, "Gr\x81n +ab+ *cd*\r\n");
+        writeFile(u"Ben Müller.LBS"_s, record(tiereRecord));
+
+        QString gemeldet;
+        if (!fehler.isEmpty())
+            answerInTurn({boxAnswer(QMessageBox::Ok, &gemeldet)});
+        form->dateiOeffnen(path(datei));
+        QCOMPARE(gemeldet, fehler);
+        QCOMPARE(ui.Edit1->text(), schueler);
+        QCOMPARE(ui.Label6->text(), text.contains(u'/') ? path(text) : text);
+        QCOMPARE(ui.Memo1->toPlainText(), memo1);
+        if (schueler != TForm3::keinSchueler)
+            QCOMPARE(items(ui.ListBox1).size(), 2);
+    }
+
     void failedOrCancelledLoadKeepsThePupil()
     {
         loadBen();

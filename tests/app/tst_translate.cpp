@@ -394,7 +394,7 @@ void TestTranslate::switchAndBack()
     QSet<QString> liste{u"TForm3||caption"_s,       u"TForm7||caption"_s,
                         u"TForm7|Label1|caption"_s, u"TForm7|Label2|caption"_s,
                         u"TForm7|Label3|caption"_s, u"TForm7|Label4|caption"_s,
-                        u"TForm10||size"_s};
+                        u"TForm7|Label5|caption"_s, u"TForm10||size"_s};
     for (const auto &z : zuweisungen())
         liste.insert(QStringList{QString::fromUtf16(z[0]), QString::fromUtf16(z[1]),
                                  QString::fromUtf16(z[2])}

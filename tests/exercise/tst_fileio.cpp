@@ -9,6 +9,10 @@
 #include <QTest>
 #include <optional>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using namespace Qt::StringLiterals;
 
 class TestFileIo : public QObject {
@@ -98,6 +102,51 @@ private slots:
         folder.reset();
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
                  old.isEmpty() ? QStringList() : QStringList{u"Anna.lbs"_s});
+    }
+
+    // What stands at the path is no regular file, or a link to none (a pipe stands in
+    // for a device): a write is refused, changes nothing there and makes no file, and a
+    // read is refused at once instead of waiting for a writer of the pipe.
+    void onlyRegularFilesAreWritten_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addRow("a pipe") << u"pipe"_s;
+        QTest::addRow("a link to a pipe") << u"link to pipe"_s;
+        QTest::addRow("a link to a folder") << u"link to folder"_s;
+        QTest::addRow("a dangling link") << u"dangling link"_s;
+    }
+    void onlyRegularFilesAreWritten()
+    {
+#ifdef Q_OS_UNIX
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString pipe = dir.filePath(u"pipe"_s);
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(QDir(dir.path()).mkdir(u"ordner"_s));
+        const QString path = kind == u"pipe"_s ? pipe : dir.filePath(u"Mia.opt"_s);
+        const QString target = kind == u"link to pipe"_s     ? pipe
+                               : kind == u"link to folder"_s ? dir.filePath(u"ordner"_s)
+                                                             : dir.filePath(u"nirgends"_s);
+        if (path != pipe)
+            QVERIFY(QFile::link(target, path));
+        const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::System |
+                                                              QDir::NoDotAndDotDot);
+
+        IoError error = writeFileAtomically(path, "Einstellungen").io;
+        QCOMPARE(error.code, int(IoError::AccessDenied));
+        QVERIFY(!readWholeFile(path, &error));
+        QVERIFY(error.failed());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                 before);
+        QVERIFY(!QFileInfo(pipe).isFile());
+        QVERIFY(QFileInfo(pipe).exists());
+        if (path != pipe)
+            QCOMPARE(QFileInfo(path).symLinkTarget(), target);
+        QVERIFY(!QFileInfo::exists(dir.filePath(u"nirgends"_s)));
+        QVERIFY(QDir(dir.filePath(u"ordner"_s)).isEmpty());
+#else
+        QSKIP("no named pipes in the file system here");
+#endif
     }
 
     void devicesAreNotReadAsFiles()

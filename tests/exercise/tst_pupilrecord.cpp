@@ -1,6 +1,7 @@
 #include "exercise/core/pupilrecord.h"
 
 #include "tests/support/files.h"
+#include "tests/support/klassenordner.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -65,6 +66,31 @@ std::unique_ptr<QProcess> startWriter(const QString &path, int copy, int count,
         args << u"korrigieren"_s;
     process->start(QCoreApplication::applicationDirPath() + u"/pupilrecord_writer"_s, args);
     return process;
+}
+
+// "Kopie<c>-<i>.txt" with its word "Wort<c>_<i>" as the writers record them, each
+// exercise as "<text> <word>", sorted.
+QStringList recordedExercises(const QString &path)
+{
+    const QStringList lines = parse(fileBytes(path));
+    QStringList recorded;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        if (isHeader(lines[i]))
+            recorded << textNameOf(lines[i].sliced(1)) + u' ' + lines.value(i + 1);
+    }
+    recorded.sort();
+    return recorded;
+}
+
+QStringList everyExerciseOnce(int copies, int perCopy)
+{
+    QStringList expected;
+    for (int copy = 0; copy < copies; ++copy) {
+        for (int i = 0; i < perCopy; ++i)
+            expected << u"Kopie%1-%2.txt Wort%1_%2"_s.arg(copy).arg(i);
+    }
+    expected.sort();
+    return expected;
 }
 
 enum class Hindrance {
@@ -731,23 +757,44 @@ private slots:
             QCOMPARE(process->exitCode(), 0);
         }
 
-        // "Kopie<c>-<i>.txt" with its word "Wort<c>_<i>", each once.
+        QCOMPARE(recordedExercises(path), everyExerciseOnce(copies, perCopy));
         const QStringList lines = parse(fileBytes(path));
-        QStringList recorded;
-        for (qsizetype i = 1; i < lines.size(); ++i) {
-            if (isHeader(lines[i]))
-                recorded << textNameOf(lines[i].sliced(1)) + u' ' + lines.value(i + 1);
-        }
-        QStringList expected;
-        for (int copy = 0; copy < copies; ++copy) {
-            for (int i = 0; i < perCopy; ++i)
-                expected << u"Kopie%1-%2.txt Wort%1_%2"_s.arg(copy).arg(i);
-        }
-        recorded.sort();
-        expected.sort();
-        QCOMPARE(recorded, expected);
         QCOMPARE(lines.size(), 1 + 2 * copies * perCopy);
         QVERIFY(!QFile::exists(path + u".lock"_s));
+    }
+
+    // Copies with different rights on one class folder record exercises as fast as they
+    // can: the teacher's may make files there (a lock file, and a new record each time),
+    // the pupils' may only write the record (appended in place). Each exercise is there once.
+    void copiesWithDifferentRightsLoseNothing_data()
+    {
+        QTest::addColumn<int>("perAccount");
+        QTest::addRow("one teacher, one pupil") << 1;
+        QTest::addRow("two teachers, two pupils") << 2;
+    }
+    void copiesWithDifferentRightsLoseNothing()
+    {
+        QFETCH(int, perAccount);
+        constexpr int perCopy = 300;
+        testing::Klassenordner klasse;
+        if (!klasse.bereit())
+            QSKIP("only root can run copies as other users");
+        const QString path = klasse.datei(u"Mia.lbs"_s);
+        QVERIFY(klasse.ablegen(u"Mia.lbs"_s, "Mia\r\n"));
+        std::vector<std::unique_ptr<QProcess>> running;
+        for (int copy = 0; copy < 2 * perAccount; ++copy)
+            running.push_back(klasse.starten(
+                copy % 2 ? testing::Klassenordner::Konto::Schueler
+                         : testing::Klassenordner::Konto::Lehrer,
+                u"pupilrecord_writer"_s,
+                {path, QString::number(copy), QString::number(perCopy)}));
+        for (const auto &process : running) {
+            QVERIFY2(process->waitForFinished(240000), qPrintable(process->errorString()));
+            QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+            QCOMPARE(process->exitCode(), 0);
+        }
+        QCOMPARE(recordedExercises(path), everyExerciseOnce(2 * perAccount, perCopy));
+        QCOMPARE(parse(fileBytes(path)).size(), 1 + 2 * 2 * perAccount * perCopy);
     }
 
     // A copy killed again and again while it records exercises and corrects the first

@@ -4,6 +4,7 @@
 #include "exercise/ui/wiederholungsliste.h"
 
 #include "tests/support/files.h"
+#include "tests/support/klassenordner.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -13,6 +14,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 using namespace wiederholung;
@@ -40,6 +43,37 @@ QString recordText(const QString &path)
 
 enum class Tat { Richtig, Falsch, WiederErfasst };
 
+// A record holding the words "Kopie<c>Wort<i>" that the review writers answer.
+QByteArray recordForWriters(int copies, int perCopy)
+{
+    QByteArray bytes = "Mia\r\n~[07.12.2026] Woerter.txt\r\n";
+    for (int copy = 0; copy < copies; ++copy) {
+        for (int i = 0; i < perCopy; ++i)
+            bytes += "Kopie" + QByteArray::number(copy) + "Wort" + QByteArray::number(i) + "\r\n";
+    }
+    return bytes;
+}
+
+// The words of the review file not moved up to box 2 by the writers' answers.
+QStringList answersLost(const QString &wdh, int copies, int perCopy)
+{
+    const std::optional<Stand> stand = Stand::lesen(fileBytes(wdh));
+    if (!stand)
+        return {u"<no review file>"_s};
+    QStringList lost;
+    for (int copy = 0; copy < copies; ++copy) {
+        for (int i = 0; i < perCopy; ++i) {
+            const QString text = u"Kopie%1Wort%2"_s.arg(copy).arg(i);
+            const Wort *wort = stand->finde(text);
+            if (!wort || wort->box != 2)
+                lost << text;
+        }
+    }
+    if (stand->woerter().size() != std::size_t(copies * perCopy))
+        lost << u"<%1 words>"_s.arg(stand->woerter().size());
+    return lost;
+}
+
 } // namespace
 
 class TestWiederholung : public QObject {
@@ -52,7 +86,11 @@ private slots:
     void rebuiltFromRecord();
     void twoCopiesKeepEachOthersChanges();
     void twoProgramsReviewAtOnce();
+    void copiesWithDifferentRightsReviewAtOnce_data();
+    void copiesWithDifferentRightsReviewAtOnce();
     void teacherTakesWordOut();
+    void daysAfterTodayCountAsToday_data();
+    void daysAfterTodayCountAsToday();
     void aWordWithNothingToWriteIsNotReviewed_data();
     void aWordWithNothingToWriteIsNotReviewed();
 };
@@ -178,11 +216,7 @@ void TestWiederholung::twoProgramsReviewAtOnce()
     QTemporaryDir dir;
     const QString lbs = dir.filePath(u"Mia.lbs"_s);
     constexpr int perCopy = 40;
-    QByteArray bytes = "Mia\r\n~[07.12.2026] Woerter.txt\r\n";
-    for (int copy = 0; copy < 2; ++copy) {
-        for (int i = 0; i < perCopy; ++i)
-            bytes += "Kopie" + QByteArray::number(copy) + "Wort" + QByteArray::number(i) + "\r\n";
-    }
+    const QByteArray bytes = recordForWriters(2, perCopy);
     writeBytes(lbs, bytes);
     const QString writer = QCoreApplication::applicationDirPath() + u"/wiederholung_writer"_s;
     QProcess copies[2];
@@ -194,11 +228,45 @@ void TestWiederholung::twoProgramsReviewAtOnce()
         QVERIFY(copy.waitForFinished(60000));
         QCOMPARE(copy.exitCode(), 0);
     }
-    const std::optional<Stand> stand = Stand::lesen(fileBytes(dir.filePath(u"Mia.wdh"_s)));
-    QCOMPARE(stand->woerter().size(), std::size_t(2 * perCopy));
-    for (const Wort &wort : stand->woerter())
-        QVERIFY2(wort.box == 2, qPrintable(wort.text));
+    QCOMPARE(answersLost(dir.filePath(u"Mia.wdh"_s), 2, perCopy), QStringList());
     QCOMPARE(fileBytes(lbs), bytes);
+}
+
+// The teacher's copies may make files in the class folder (a lock file, and a new review
+// file each time), the pupils' may only write the files there (in place).
+void TestWiederholung::copiesWithDifferentRightsReviewAtOnce_data()
+{
+    QTest::addColumn<int>("perAccount");
+    QTest::addRow("one teacher, one pupil") << 1;
+    QTest::addRow("two teachers, two pupils") << 2;
+}
+
+void TestWiederholung::copiesWithDifferentRightsReviewAtOnce()
+{
+    QFETCH(int, perAccount);
+    constexpr int perCopy = 300;
+    const int copies = 2 * perAccount;
+    testing::Klassenordner klasse;
+    if (!klasse.bereit())
+        QSKIP("only root can run copies as other users");
+    const QByteArray bytes = recordForWriters(copies, perCopy);
+    QVERIFY(klasse.ablegen(u"Mia.lbs"_s, bytes));
+    // Made by the teacher's first look at the review; the pupils' copies cannot make it.
+    QVERIFY(klasse.ablegen(u"Mia.wdh"_s, "Laufbahn-Wiederholung 1\r\n"));
+    std::vector<std::unique_ptr<QProcess>> running;
+    for (int copy = 0; copy < copies; ++copy)
+        running.push_back(klasse.starten(copy % 2 ? testing::Klassenordner::Konto::Schueler
+                                                  : testing::Klassenordner::Konto::Lehrer,
+                                         u"wiederholung_writer"_s,
+                                         {klasse.datei(u"Mia.lbs"_s), QString::number(copy),
+                                          QString::number(perCopy)}));
+    for (const auto &process : running) {
+        QVERIFY(process->waitForFinished(240000));
+        QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process->exitCode(), 0);
+    }
+    QCOMPARE(answersLost(klasse.datei(u"Mia.wdh"_s), copies, perCopy), QStringList());
+    QCOMPARE(fileBytes(klasse.datei(u"Mia.lbs"_s)), bytes);
 }
 
 void TestWiederholung::teacherTakesWordOut()
@@ -224,6 +292,39 @@ void TestWiederholung::teacherTakesWordOut()
     QCOMPARE(fenster.Label1->text(), u"1 Wort in der Wiederholung, heute fällig: 1"_s);
     QCOMPARE(Stand::lesen(fileBytes(dir.filePath(u"Mia.wdh"_s)))->finde(u"der_Baum"_s)->box, 0);
     QCOMPARE(fileBytes(lbs), record);
+}
+
+// A clock that ran ahead dated a review or an exercise after today: the word comes due
+// as if it was reviewed or recorded today, also when it is recorded wrong again.
+void TestWiederholung::daysAfterTodayCountAsToday_data()
+{
+    QTest::addColumn<QByteArray>("datei");
+    QTest::addColumn<QByteArray>("lbs");
+    const QByteArray kopf = "Laufbahn-Wiederholung 1\r\n";
+    QTest::addRow("reviewed after today")
+        << kopf + "1;31.12.2099;1;W;Hund\r\n" << QByteArray("Mia\r\n~[05.12.2026] a\r\nHund\r\n");
+    QTest::addRow("recorded after today")
+        << QByteArray() << QByteArray("Mia\r\n~[31.12.2099] a\r\nHund\r\n");
+    QTest::addRow("reviewed after today, then recorded wrong again")
+        << kopf + "3;31.12.2099;1;W;Hund\r\n"
+        << QByteArray("Mia\r\n~[05.12.2026] a\r\nHund\r\n~[06.12.2026] b\r\nHund\r\n");
+}
+
+void TestWiederholung::daysAfterTodayCountAsToday()
+{
+    QFETCH(QByteArray, datei);
+    QFETCH(QByteArray, lbs);
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(u"Mia.lbs"_s);
+    writeBytes(pfad, lbs);
+    if (!datei.isNull())
+        writeBytes(dateiZu(pfad), datei);
+    const WiederholungsDatei review = WiederholungsDatei::laden(pfad, recordText(pfad), montag);
+    const Wort *hund = review.stand().finde(u"Hund"_s);
+    QCOMPARE(hund->letzte, montag);
+    const QDate faellig = montag.addDays(abstandTage(hund->box));
+    QCOMPARE(review.stand().anzahlFaellig(faellig.addDays(-1)), qsizetype(0));
+    QCOMPARE(review.stand().anzahlFaellig(faellig), qsizetype(1));
 }
 
 void TestWiederholung::aWordWithNothingToWriteIsNotReviewed_data()

@@ -1,6 +1,7 @@
 // Any "*.jpg" in the start directory, decoded with the praise picture's options and
-// with another set chosen by the file's last byte: a picture or a reason, never a
-// crash, a hang or a picture beyond the limits.
+// with another set chosen by the file's last byte, at full size and at the size of a
+// small screen: a picture or a reason, never a crash, a hang or a picture beyond the
+// limits; what the markers promise to cost is refused before it is decoded.
 #include "writing/core/jpegdecoder.h"
 
 #include <cstddef>
@@ -15,11 +16,15 @@ void require(bool condition)
         std::abort();
 }
 
-void decodeChecked(QByteArrayView bytes, const jpeg::Options &options)
+void decodeChecked(QByteArrayView bytes, const jpeg::Options &options, QSize shownAt = {})
 {
     jpeg::Limits limits;
     limits.maxPixels = 4'000'000;
+    limits.shownAt = shownAt;
     const jpeg::Result result = jpeg::decode(bytes, options, limits);
+    const jpeg::Cost cost = jpeg::countCost(bytes);
+    if (cost.scans > limits.maxScans || cost.work > limits.maxWork)
+        require(!result.image);
     require(result.image.has_value() == (result.failure == picture::Failure::None));
     require(result.image.has_value() == result.reason().isEmpty());
     if (result.image) {
@@ -47,5 +52,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     other.scale = jpeg::Options::Scale((choice >> 4) & 3);
     other.smoothing = choice & 64;
     decodeChecked(bytes, other);
+    decodeChecked(bytes, jpeg::Options(), QSize(160, 120));
     return 0;
 }

@@ -4,11 +4,15 @@
 
 #include "settings/core/lernverlauf.h"
 
+#include "exercise/core/wiederholung.h"
+
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+const QDate heute(2026, 12, 10);
 
 QStringList punkte(const lernverlauf::Verlauf &verlauf)
 {
@@ -109,12 +113,44 @@ private slots:
         QFETCH(QStringList, record);
         QFETCH(QStringList, points);
         QFETCH(QStringList, apart);
-        const lernverlauf::Verlauf verlauf = lernverlauf::verlauf(record);
+        const lernverlauf::Verlauf verlauf = lernverlauf::verlauf(record, heute);
         QCOMPARE(punkte(verlauf), points);
         QStringList ohneDatum;
         for (const lernverlauf::Uebung &uebung : verlauf.ohneDatum)
             ohneDatum << lernverlauf::ohneDatumZeile(uebung);
         QCOMPARE(ohneDatum, apart);
+    }
+
+    // The chart and the review read an entry's day alike: a day after today counts as
+    // today, a year no exercise was done in is no date (the review takes such an entry
+    // as recorded today, the chart keeps it apart).
+    void chartAndReviewReadTheSameDay_data()
+    {
+        QTest::addColumn<QString>("eintrag");
+        QTest::addColumn<QDate>("tag"); // invalid: no date
+        QTest::addRow("a Laufbahn run") << u"[07.12.2026 - 09:00:00] a"_s << QDate(2026, 12, 7);
+        QTest::addRow("another kind of exercise") << u"[07.12.2026] a"_s << QDate(2026, 12, 7);
+        QTest::addRow("a two-digit year") << u"[07.12.25] a"_s << QDate(2025, 12, 7);
+        QTest::addRow("ISO") << u"[2026-12-08] a"_s << QDate(2026, 12, 8);
+        QTest::addRow("after today") << u"[31.12.2099] a"_s << heute;
+        QTest::addRow("tomorrow") << u"[11.12.2026 - 08:00:00] a"_s << heute;
+        QTest::addRow("before 1990") << u"[31.12.1989] a"_s << QDate();
+        QTest::addRow("after 2100") << u"[01.01.9999] a"_s << QDate();
+        QTest::addRow("no day") << u"[31.02.2026] a"_s << QDate();
+        QTest::addRow("no brackets") << u"Woerter.txt"_s << QDate();
+    }
+    void chartAndReviewReadTheSameDay()
+    {
+        QFETCH(QString, eintrag);
+        QFETCH(QDate, tag);
+        const QStringList record{u"Anna"_s, u'~' + eintrag, u"Hund"_s};
+        const lernverlauf::Verlauf verlauf = lernverlauf::verlauf(record, heute);
+        QCOMPARE(verlauf.datiert.size(), tag.isValid() ? 1 : 0);
+        if (tag.isValid())
+            QCOMPARE(verlauf.datiert.first().zeit.wann.date(), tag);
+        const std::vector<wiederholung::Erfassung> review =
+            wiederholung::erfassungen(record.join(u'\n'), heute);
+        QCOMPARE(review.at(0).zuletzt, tag.isValid() ? tag : heute);
     }
 
     // Row 0 "Doppellaute", 6 "ie", 15 "s" am Ende, 26 "sonstige Wörter"; word groups
@@ -142,7 +178,8 @@ private slots:
             lernverlauf::verlauf({u"Anna"_s, u"~[01.12.2026 - 09:00:00] a"_s, u"Ball"_s, u"Biene"_s,
                                   u"~[02.12.2026 - 09:00:00] b"_s, u"Auto"_s, u"der_Hund"_s,
                                   u"~[03.12.2026 - 09:00:00] c"_s, u"Haus"_s, u"~[04.12.2026] d"_s,
-                                  u"Ta$f$el"_s, u"~[05.12.2026] e"_s, u"Ball"_s});
+                                  u"Ta$f$el"_s, u"~[05.12.2026] e"_s, u"Ball"_s},
+                                 heute);
         const lernverlauf::Vergleich vergleich = lernverlauf::vergleich(verlauf.datiert, von, bis);
         QTEST(haelfte(vergleich.erste), "first");
         QTEST(haelfte(vergleich.zweite), "second");

@@ -6,6 +6,10 @@
 #include <QProcess>
 #include <QTest>
 
+#ifdef Q_OS_LINUX
+#include <sys/mount.h>
+#endif
+
 namespace testing {
 
 QByteArray fileBytes(const QString &path)
@@ -79,6 +83,25 @@ WriteProtection::~WriteProtection()
     if (m_immutable)
         setImmutable(m_path, false);
     QFile::setPermissions(m_path, writable(m_path));
+}
+
+SmallDisk::SmallDisk(const QString &path, int kib) : m_path(path)
+{
+#ifdef Q_OS_LINUX
+    const QByteArray size = "size=" + QByteArray::number(kib) + "k";
+    m_holds = ::mount("tmpfs", QFile::encodeName(path).constData(), "tmpfs", 0,
+                      size.constData()) == 0;
+#else
+    Q_UNUSED(kib);
+#endif
+}
+
+SmallDisk::~SmallDisk()
+{
+#ifdef Q_OS_LINUX
+    if (m_holds)
+        ::umount2(QFile::encodeName(m_path).constData(), MNT_DETACH);
+#endif
 }
 
 } // namespace testing

@@ -41,4 +41,20 @@ private:
     bool m_holds = false;
 };
 
+// A file system in memory of `kib` KiB mounted on the folder `path` while the guard lives,
+// to fill a disk without filling the computer's. Only root can mount it: `holds()` is
+// false elsewhere.
+class SmallDisk {
+public:
+    SmallDisk(const QString &path, int kib);
+    ~SmallDisk();
+    SmallDisk(const SmallDisk &) = delete;
+    SmallDisk &operator=(const SmallDisk &) = delete;
+    bool holds() const { return m_holds; }
+
+private:
+    QString m_path;
+    bool m_holds = false;
+};
+
 } // namespace testing

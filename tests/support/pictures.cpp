@@ -1,5 +1,6 @@
 #include "tests/support/pictures.h"
 
+#include <QtGlobal>
 #include <cstdio> // jpeglib.h needs FILE
 #include <cstdlib>
 #include <vector>
@@ -10,9 +11,14 @@ extern "C" {
 
 namespace testing {
 
-QByteArray jpegInManyScans()
+namespace {
+
+// Encodes a picture of `components` samples a pixel: `setUp` chooses the coding once the
+// defaults are set, `fillRow` makes each row.
+template <typename SetUp, typename FillRow>
+QByteArray encoded(int width, int height, int components, J_COLOR_SPACE space, SetUp setUp,
+                   FillRow fillRow)
 {
-    constexpr int side = 64;
     jpeg_compress_struct cinfo{};
     jpeg_error_mgr errors{};
     cinfo.err = jpeg_std_error(&errors);
@@ -20,25 +26,16 @@ QByteArray jpegInManyScans()
     unsigned char *out = nullptr;
     unsigned long size = 0;
     jpeg_mem_dest(&cinfo, &out, &size);
-    cinfo.image_width = side;
-    cinfo.image_height = side;
-    cinfo.input_components = 1;
-    cinfo.in_color_space = JCS_GRAYSCALE;
+    cinfo.image_width = JDIMENSION(width);
+    cinfo.image_height = JDIMENSION(height);
+    cinfo.input_components = components;
+    cinfo.in_color_space = space;
     jpeg_set_defaults(&cinfo);
-
-    std::vector<jpeg_scan_info> scans{{1, {0}, 0, 0, 0, 0}};
-    for (int k = 1; k < DCTSIZE2; ++k) {
-        scans.push_back({1, {0}, k, k, 0, 1});
-        scans.push_back({1, {0}, k, k, 1, 0});
-    }
-    cinfo.scan_info = scans.data();
-    cinfo.num_scans = int(scans.size());
-
+    setUp(cinfo);
     jpeg_start_compress(&cinfo, TRUE);
-    std::vector<JSAMPLE> row(side);
+    std::vector<JSAMPLE> row(std::size_t(width) * std::size_t(components));
     while (cinfo.next_scanline < cinfo.image_height) {
-        for (int x = 0; x < side; ++x) // a pattern that leaves every coefficient busy
-            row[std::size_t(x)] = JSAMPLE((x * 37 + int(cinfo.next_scanline) * 91) % 256);
+        fillRow(int(cinfo.next_scanline), row.data());
         JSAMPROW rows[] = {row.data()};
         jpeg_write_scanlines(&cinfo, rows, 1);
     }
@@ -47,6 +44,75 @@ QByteArray jpegInManyScans()
     const QByteArray bytes(reinterpret_cast<const char *>(out), qsizetype(size));
     std::free(out);
     return bytes;
+}
+
+} // namespace
+
+QByteArray jpegInManyScans()
+{
+    constexpr int side = 64;
+    std::vector<jpeg_scan_info> scans{{1, {0}, 0, 0, 0, 0}};
+    for (int k = 1; k < DCTSIZE2; ++k) {
+        scans.push_back({1, {0}, k, k, 0, 1});
+        scans.push_back({1, {0}, k, k, 1, 0});
+    }
+    return encoded(
+        side, side, 1, JCS_GRAYSCALE,
+        [&](jpeg_compress_struct &cinfo) {
+            cinfo.scan_info = scans.data();
+            cinfo.num_scans = int(scans.size());
+        },
+        [](int y, JSAMPLE *row) {
+            for (int x = 0; x < side; ++x) // a pattern that leaves every coefficient busy
+                row[x] = JSAMPLE((x * 37 + y * 91) % 256);
+        });
+}
+
+QByteArray jpegPicture(const JpegSpec &spec)
+{
+    using Colour = JpegSpec::Colour;
+    const int components = spec.colour == Colour::Grey ? 1 : spec.colour == Colour::Cmyk ? 4 : 3;
+    const J_COLOR_SPACE space =
+        components == 1 ? JCS_GRAYSCALE : components == 4 ? JCS_CMYK : JCS_RGB;
+    quint32 seed = 12345;
+    return encoded(
+        spec.width, spec.height, components, space,
+        [&](jpeg_compress_struct &cinfo) {
+            jpeg_set_quality(&cinfo, spec.quality, TRUE);
+            if (spec.colour != Colour::YCbCr420) {
+                for (int i = 0; i < components; ++i) {
+                    cinfo.comp_info[i].h_samp_factor = 1;
+                    cinfo.comp_info[i].v_samp_factor = 1;
+                }
+            }
+            cinfo.arith_code = spec.arithmetic;
+            cinfo.optimize_coding = FALSE;
+            if (spec.progressive)
+                jpeg_simple_progression(&cinfo);
+        },
+        [&](int y, JSAMPLE *row) {
+            for (int x = 0; x < spec.width; ++x) {
+                for (int c = 0; c < components; ++c) {
+                    seed = seed * 1664525u + 1013904223u;
+                    const int grain = spec.grain > 0 ? int(seed >> 24) % (spec.grain + 1) : 0;
+                    const int smooth = (x * (c + 1) * 255 / qMax(1, spec.width) +
+                                        y * (3 - c % 3) * 255 / qMax(1, spec.height)) / 4;
+                    row[x * components + c] = JSAMPLE(qBound(0, smooth + grain, 255));
+                }
+            }
+        });
+}
+
+QByteArray withLastScanRepeated(const QByteArray &jpeg, int times)
+{
+    const qsizetype lastScan = jpeg.lastIndexOf("\xFF\xDA");
+    const qsizetype end = jpeg.lastIndexOf("\xFF\xD9");
+    if (lastScan < 0 || end < lastScan)
+        return jpeg;
+    const QByteArray scan = jpeg.mid(lastScan, end - lastScan);
+    QByteArray repeated = jpeg.left(end);
+    repeated.append(scan.repeated(times)).append(jpeg.mid(end));
+    return repeated;
 }
 
 } // namespace testing

@@ -1,5 +1,6 @@
 #pragma once
-// Pictures a test makes with libjpeg itself, for what no hand-written file shows well.
+// Pictures a test or a benchmark makes with libjpeg itself, for what no hand-written
+// file shows well.
 
 #include <QByteArray>
 
@@ -9,5 +10,22 @@ namespace testing {
 // coefficient in a pass of its own, then refined by one bit. Decoding it costs as many
 // passes over the picture.
 QByteArray jpegInManyScans();
+
+// A photo-like JPEG: smooth colour gradients with grain of `grain` levels.
+struct JpegSpec {
+    int width = 64;
+    int height = 64;
+    enum class Colour { Grey, YCbCr420, YCbCr444, Cmyk };
+    Colour colour = Colour::YCbCr420;
+    bool progressive = false;
+    bool arithmetic = false;
+    int quality = 85;
+    int grain = 6;
+};
+QByteArray jpegPicture(const JpegSpec &spec);
+
+// The file with its last scan written `times` more: a scan script no encoder writes
+// but libjpeg reads, each copy another pass over every block of the scan.
+QByteArray withLastScanRepeated(const QByteArray &jpeg, int times);
 
 } // namespace testing

@@ -10,10 +10,15 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 #include <QTimer>
+#include <atomic>
 #include <functional>
+#include <memory>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -124,6 +129,55 @@ private slots:
             QVERIFY(!form.Image1->isHidden() && form.FEJpeg1->isHidden());
         }
         QCOMPARE(form.ListBox1->count(), 4);
+    }
+
+    // The teacher starts anew and leaves while a picture is still being decoded: the
+    // new start shows its picture at once, and the window goes without waiting for the
+    // old decoding, which is told to stop and ends on its own.
+    void closingDuringASlowDecodeWaitsForNothing()
+    {
+        QTemporaryDir dir;
+        testing::writeBytes(dir.filePath(u"bild.jpg"_s),
+                            testing::testDataBytes(u"praise/farbe.jpg"_s));
+        const TForm16::Setup setup{dir.path() + u'/', 3, {}};
+        QRandomGenerator random(3);
+        QSemaphore started;
+        QSemaphore release;
+        std::atomic_bool toldToStop = false;
+        auto form = std::make_unique<TForm16>();
+        form->setLoader([&](const praise::PictureJob &job, const std::atomic_bool *cancel) {
+            started.release();
+            release.acquire(); // a decoding that takes as long as the test wants
+            toldToStop = cancel->load();
+            return praise::loadFirstPicture(job, cancel);
+        });
+        form->init(setup, random);
+        started.acquire();
+
+        form->setLoader([](const praise::PictureJob &job, const std::atomic_bool *cancel) {
+            return praise::loadFirstPicture(job, cancel);
+        });
+        form->init(setup, random);
+        QTRY_VERIFY(!form->isLoading());
+        QCOMPARE(form->pictureName(), u"bild.jpg"_s);
+
+        // Were the window to wait for the first decoding, this would end the wait.
+        QSemaphore closed;
+        std::atomic_bool waited = false;
+        std::thread watchdog([&] {
+            if (!closed.tryAcquire(1, 20000)) {
+                waited = true;
+                release.release();
+            }
+        });
+        form.reset();
+        closed.release();
+        watchdog.join();
+        if (!waited)
+            release.release();
+        QThreadPool::globalInstance()->waitForDone();
+        QVERIFY(!waited);
+        QVERIFY(toldToStop);
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "tests/support/files.h"
 
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -59,6 +60,14 @@ private slots:
             << QByteArray("Sch\xF6n, Name \x96 toll!\r\n") << int(IoError::None);
         QTest::addRow("UTF-8 with BOM")
             << QByteArray("\xEF\xBB\xBFSchön, Name – toll!\r\n") << int(IoError::None);
+        const auto marked = [](QStringConverter::Encoding encoding) {
+            QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+            return QByteArray(encoder.encode(u"Schön, Name – toll!\r\n"_s));
+        };
+        QTest::addRow("UTF-16 little-endian, as Notepad saves Unicode")
+            << marked(QStringConverter::Utf16LE) << int(IoError::None);
+        QTest::addRow("UTF-16 big-endian") << marked(QStringConverter::Utf16BE) << int(IoError::None);
+        QTest::addRow("UTF-32") << marked(QStringConverter::Utf32LE) << int(IoError::None);
         QTest::addRow("larger than 256 KB")
             << QByteArray("Sch\xF6n, Name \x96 toll!\r\n").repeated(13'000)
             << int(IoError::TooLarge);

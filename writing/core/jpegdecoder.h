@@ -30,15 +30,41 @@ struct Options {
 };
 
 // What a picture may cost before it is decoded: a crafted header must not make the
-// program allocate gigabytes.
+// program allocate gigabytes, and a crafted scan script must not keep it busy for
+// seconds.
 struct Limits {
-    qint64 maxPixels = 50'000'000; // a 50-megapixel photo; 200 MB as a 32-bit image
+    qint64 maxPixels = 50'000'000; // a 50-megapixel photo
     // Progressive files: each scan is a pass over the whole picture, so a small file of
     // hundreds of scans costs seconds. Real photos use about ten.
     int maxScans = 100;
+    // The work of all scans together (see Cost): a 50-megapixel photo, progressive
+    // 4:4:4 included, stays well below it; a scan script that makes libjpeg go over the
+    // picture again and again, or a file dense with arithmetic-coded data, does not.
+    // About 0.75 s of a current desktop processor.
+    qint64 maxWork = 1'400'000'000;
+    // What libjpeg may allocate: a progressive file keeps every coefficient (two bytes
+    // each) until its last scan, whatever size it is shown at.
+    qint64 maxMemoryBytes = 320LL << 20;
+    // The size the picture is shown at: it is decoded at the smallest of libjpeg's
+    // scales (eighths) that still covers it in both directions, never larger than the
+    // scale option asks. Empty: the option's scale.
+    QSize shownAt;
     // Set from another thread to stop a decoding that is no longer wanted.
     const std::atomic_bool *cancel = nullptr;
 };
+
+// What the markers of a JPEG file say it costs, counted without decoding anything: its
+// scans and their work. A scan's work is its blocks times the coefficients of its band
+// (a pass over every block of the picture, however little data it holds) plus the bytes
+// of its data, each weighted by what libjpeg spends on it: a byte of arithmetic-coded
+// data costs twenty times one of baseline Huffman data. A unit is about half a
+// nanosecond. A file whose markers cannot be followed counts what was found up to there.
+struct Cost {
+    QSize size; // as the frame header claims it
+    int scans = 0;
+    qint64 work = 0;
+};
+Cost countCost(QByteArrayView bytes);
 
 struct Result {
     std::optional<QImage> image;

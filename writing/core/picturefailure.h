@@ -14,6 +14,9 @@ enum class Failure {
     Unsupported,  // no picture, or one stored in a way no reader here knows
     TooLarge,     // more pixels than the limit (or than memory allows)
     TooManyScans, // a progressive file in more passes than the limit
+    TooCostly,    // stored so that showing it takes more work or memory than allowed
+    OutOfMemory,  // the memory ran out while it was decoded
+    Empty,        // a picture file that holds no pixel
     Cancelled,    // the decoding was stopped from outside; never shown
 };
 

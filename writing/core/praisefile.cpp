@@ -3,6 +3,7 @@
 #include "exercise/core/textfile.h"
 
 #include <QRegularExpression>
+#include <QStringDecoder>
 
 using namespace Qt::StringLiterals;
 
@@ -52,6 +53,15 @@ std::optional<QStringList> readPraiseFile(const QString &path, const QString &fi
     const std::optional<QByteArray> bytes = readWholeFile(path, error, maxPraiseFileBytes);
     if (!bytes)
         return std::nullopt;
+    // Windows' Notepad saves "Unicode" as UTF-16 with a byte order mark: read as
+    // Windows-1252 it would show as "ÿþT" and a blank between all letters.
+    const std::optional<QStringConverter::Encoding> marked =
+        QStringConverter::encodingForData(*bytes);
+    if (marked && *marked != QStringConverter::Utf8) {
+        QStringDecoder decoder(*marked);
+        const QString text = decoder.decode(*bytes);
+        return praiseLines(text, firstName);
+    }
     return praiseLines(textfile::decodeText(*bytes), firstName);
 }
 

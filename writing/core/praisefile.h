@@ -29,7 +29,8 @@ QString fallbackPraise();
 // characters with the name put in are dropped; "Prima!" when nothing remains.
 QStringList praiseLines(QStringView fileText, const QString &firstName);
 
-// Reads the praise file: Windows-1252, or UTF-8 as exercise texts are; a file larger
+// Reads the praise file: Windows-1252, UTF-8 as exercise texts are, or UTF-16 or UTF-32
+// with a byte order mark; a file larger
 // than 256 KB is refused (IoError::TooLarge) without being read.
 std::optional<QStringList> readPraiseFile(const QString &path, const QString &firstName,
                                           IoError *error);

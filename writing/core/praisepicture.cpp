@@ -10,6 +10,7 @@
 #include <QRandomGenerator>
 #include <QtEndian>
 #include <climits>
+#include <new>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -135,7 +136,30 @@ namespace {
 struct BmpHeader {
     QSize size;
     qint64 rowsEnd = -1; // where the rows end, for a BMP whose rows are not compressed
+    bool noPixel = false; // a run-length compressed BMP whose runs set no pixel
 };
+
+// Whether the runs of a run-length compressed BMP (RLE8 and RLE4 alike) end before any
+// pixel is set: Qt's reader would show a black picture.
+bool runsSetNoPixel(const uchar *runs, qsizetype size)
+{
+    for (qsizetype at = 0; at + 1 < size; at += 2) {
+        if (runs[at] > 0)
+            return false; // a run of one value
+        switch (runs[at + 1]) {
+        case 0: // end of line
+            break;
+        case 1: // end of the picture
+            return true;
+        case 2: // a jump
+            at += 2;
+            break;
+        default: // pixels as they are
+            return false;
+        }
+    }
+    return true;
+}
 
 // What a BMP header claims, which Qt's reader does not tell before reading.
 BmpHeader bmpHeader(const QByteArray &bytes)
@@ -163,6 +187,9 @@ BmpHeader bmpHeader(const QByteArray &bytes)
             bitsPerPixel = qFromLittleEndian<quint16>(header + 14);
             const quint32 compression = qFromLittleEndian<quint32>(header + 16);
             plain = compression == 0 || compression == 3 || compression == 6; // RGB, bit fields
+            const bool runLength = compression == 1 || compression == 2;
+            if (runLength && rowsStart <= bytes.size())
+                bmp.noPixel = runsSetNoPixel(file + rowsStart, bytes.size() - rowsStart);
         }
     }
     if (plain && bitsPerPixel > 0 && bitsPerPixel <= 32) {
@@ -177,6 +204,15 @@ BmpHeader bmpHeader(const QByteArray &bytes)
     return bmp;
 }
 
+constexpr char pngSignature[] = "\x89PNG\r\n\x1A\n";
+
+// How many bytes Qt gives each pixel of a PNG: 16-bit samples come as 64-bit pixels.
+int pngPixelBytes(const QByteArray &png)
+{
+    // The header chunk follows the signature: length, "IHDR", width, height, bit depth.
+    return png.size() > 24 && quint8(png[24]) == 16 ? 8 : 4;
+}
+
 picture::Failure failureFor(QImageReader::ImageReaderError error)
 {
     switch (error) {
@@ -187,36 +223,127 @@ picture::Failure failureFor(QImageReader::ImageReaderError error)
     }
 }
 
+// The file's bytes as Qt's reader reads them, a piece at a time: once `cancel` is set
+// the next read fails, and the reader gives up.
+class StoppableBuffer : public QBuffer {
+public:
+    explicit StoppableBuffer(const std::atomic_bool *cancel) : m_cancel(cancel) {}
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        if (m_cancel && m_cancel->load(std::memory_order_relaxed))
+            return -1;
+        return QBuffer::readData(data, maxSize);
+    }
+
+private:
+    const std::atomic_bool *m_cancel;
+};
+
+// The readers whose cost their header bounds; the PNG one only with the ancillary chunks
+// taken out.
+bool readerAllowed(const QByteArray &format)
+{
+    return format == "bmp" || format == "png" || format == "gif";
+}
+
 } // namespace
 
+QByteArray withoutAncillaryChunks(const QByteArray &png)
+{
+    constexpr qsizetype signature = sizeof(pngSignature) - 1;
+    if (!png.startsWith(QByteArrayView(pngSignature, signature)))
+        return png;
+    QByteArray kept = png.left(signature);
+    qsizetype at = signature;
+    while (at + 12 <= png.size()) {
+        const quint32 length = qFromBigEndian<quint32>(png.constData() + at);
+        const QByteArrayView type(png.constData() + at + 4, 4);
+        if (length > quint32(png.size() - at - 12))
+            break; // cut short: what is left goes to the reader, which says so
+        const qsizetype whole = 12 + qsizetype(length);
+        // A lower-case first letter marks an ancillary chunk; the transparency chunk is
+        // the one Qt needs to show the picture right, and it holds at most 256 bytes.
+        const bool ancillary = (type[0] & 0x20) != 0;
+        if (!ancillary || (type == "tRNS" && length <= 256))
+            kept += png.mid(at, whole);
+        at += whole;
+        if (type == "IEND")
+            return kept;
+    }
+    kept += png.mid(at);
+    return kept;
+}
+
 std::optional<QImage> decodeOtherPicture(const QByteArray &bytes, const PictureLimits &limits,
-                                         QString *error)
+                                         QString *error, const std::atomic_bool *cancel,
+                                         bool *cancelled)
 {
     if (bytes.isEmpty()) {
         *error = u"Die Datei ist leer."_s;
         return std::nullopt;
     }
-    QBuffer buffer;
+    StoppableBuffer buffer(cancel);
     buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
-    reader.setAllocationLimit(int(qMin<qint64>((limits.maxPixels * 4 >> 20) + 1, INT_MAX)));
+    buffer.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    const QByteArray format = QImageReader::imageFormat(&buffer);
+    if (!readerAllowed(format)) {
+        *error = picture::reason(picture::Failure::Unsupported);
+        return std::nullopt;
+    }
+    int pixelBytes = 4;
+    if (format == "png") {
+        buffer.close();
+        buffer.setData(withoutAncillaryChunks(bytes));
+        buffer.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        pixelBytes = pngPixelBytes(bytes);
+    }
+    // Qt's own limit, for any picture its reader allocates: the largest one allowed.
+    static const bool limited = [] {
+        QImageReader::setAllocationLimit(int((PictureLimits().maxPixels * 4 >> 20) + 1));
+        return true;
+    }();
+    Q_UNUSED(limited);
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
     const BmpHeader bmp = bmpHeader(bytes);
     const QSize size = reader.size().isValid() ? reader.size() : bmp.size;
-    if (size.isValid() && qint64(size.width()) * size.height() > limits.maxPixels) {
+    if (size.isValid() &&
+        qint64(size.width()) * size.height() > limits.maxPixels * 4 / pixelBytes) {
         *error = picture::reason(picture::Failure::TooLarge, size);
         return std::nullopt;
     }
-    // Qt's reader leaves the missing rows of a cut-off BMP grey.
+    // Qt's reader leaves the missing rows of a cut-off BMP grey, and shows a compressed
+    // one without runs black.
     if (bmp.rowsEnd > bytes.size()) {
         *error = picture::reason(picture::Failure::CutShort);
         return std::nullopt;
     }
+    if (bmp.noPixel) {
+        *error = picture::reason(picture::Failure::Empty);
+        return std::nullopt;
+    }
     QImage image;
     if (!reader.read(&image) || image.isNull()) {
+        if (cancel && cancel->load()) {
+            if (cancelled)
+                *cancelled = true;
+            return std::nullopt;
+        }
         *error = picture::reason(failureFor(reader.error()));
         return std::nullopt;
+    }
+    // None of these readers decodes at a smaller size: the picture is brought down to
+    // the size it is shown at here, where it holds up no window.
+    const QSize shown = limits.shownAt;
+    if (!shown.isEmpty() && (image.width() > shown.width() || image.height() > shown.height())) {
+        image = image.scaled(image.size().boundedTo(shown), Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
+        if (image.isNull()) {
+            *error = picture::reason(picture::Failure::OutOfMemory);
+            return std::nullopt;
+        }
     }
     return image;
 }
@@ -226,12 +353,14 @@ DecodedPicture decodePicture(const QByteArray &bytes, QStringView name, const Pi
 {
     DecodedPicture decoded;
     if (!isJpeg(bytes)) {
-        decoded.image = decodeOtherPicture(bytes, limits, &decoded.reason);
+        decoded.image =
+            decodeOtherPicture(bytes, limits, &decoded.reason, cancel, &decoded.cancelled);
         return decoded;
     }
     jpeg::Limits jpegLimits;
     jpegLimits.maxPixels = limits.maxPixels;
     jpegLimits.maxScans = limits.maxScans;
+    jpegLimits.shownAt = limits.shownAt;
     jpegLimits.cancel = cancel;
     jpeg::Result result =
         jpeg::decode(bytes, inJpegControl(name) ? jpegOptions : jpeg::Options(), jpegLimits);
@@ -249,6 +378,34 @@ QStringList pickingOrder(QStringList candidates, QRandomGenerator &random)
     return order;
 }
 
+namespace {
+
+// One picture of the order; memory that runs out on the way is this picture's failure,
+// and the next may still be shown.
+DecodedPicture loadOne(const PictureJob &job, const QString &name, const std::atomic_bool *cancel,
+                       QByteArray *jpegBytes)
+{
+    DecodedPicture decoded;
+    try {
+        const std::optional<QByteArray> bytes =
+            readPictureFile(job.folder + name, job.limits, &decoded.reason);
+        if (!bytes)
+            return decoded;
+        decoded = decodePicture(*bytes, name, job.limits, job.jpegOptions, cancel);
+        if (decoded.image && isJpeg(*bytes) && inJpegControl(name))
+            *jpegBytes = *bytes;
+    } catch (const std::bad_alloc &) {
+        decoded = {};
+        decoded.reason = picture::reason(picture::Failure::OutOfMemory);
+    } catch (...) {
+        decoded = {};
+        decoded.reason = picture::reason(picture::Failure::Damaged);
+    }
+    return decoded;
+}
+
+} // namespace
+
 LoadedPicture loadFirstPicture(const PictureJob &job, const std::atomic_bool *cancel)
 {
     LoadedPicture loaded;
@@ -257,26 +414,17 @@ LoadedPicture loadFirstPicture(const PictureJob &job, const std::atomic_bool *ca
             loaded.cancelled = true;
             break;
         }
-        QString reason;
-        const std::optional<QByteArray> bytes =
-            readPictureFile(job.folder + name, job.limits, &reason);
-        if (bytes) {
-            DecodedPicture decoded =
-                decodePicture(*bytes, name, job.limits, job.jpegOptions, cancel);
-            if (decoded.cancelled) {
-                loaded.cancelled = true;
-                break;
-            }
-            if (decoded.image) {
-                loaded.name = name;
-                loaded.image = std::move(*decoded.image);
-                if (isJpeg(*bytes) && inJpegControl(name))
-                    loaded.jpegBytes = *bytes;
-                break;
-            }
-            reason = decoded.reason;
+        DecodedPicture decoded = loadOne(job, name, cancel, &loaded.jpegBytes);
+        if (decoded.cancelled) {
+            loaded.cancelled = true;
+            break;
         }
-        loaded.failures.append({name, reason});
+        if (decoded.image) {
+            loaded.name = name;
+            loaded.image = std::move(*decoded.image);
+            break;
+        }
+        loaded.failures.append({name, decoded.reason});
     }
     return loaded;
 }

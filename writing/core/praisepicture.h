@@ -78,6 +78,9 @@ struct PictureLimits {
     qint64 maxFileBytes = 64LL << 20;
     qint64 maxPixels = 50'000'000;
     int maxScans = 100;
+    // The size the picture is shown at (the praise stretches it over the screen): no
+    // picture is kept at more pixels than that. Empty: as large as it is.
+    QSize shownAt;
 };
 
 // Reads a picture file whole. What is not a regular file, what cannot be read and what
@@ -85,12 +88,21 @@ struct PictureLimits {
 std::optional<QByteArray> readPictureFile(const QString &path, const PictureLimits &limits,
                                           QString *error);
 
-// Decodes a picture that is no JPEG through Qt's image readers (BMP and whatever else
-// they know), the format taken from the content. A picture larger than the limit fails
-// before its pixels are allocated; a BMP that holds fewer rows than its header promises
-// is cut short.
+// Decodes a picture that is no JPEG through Qt's image readers, the format taken from
+// the content: BMP, PNG and GIF, whose cost the header bounds; nothing else reaches Qt.
+// A picture larger than the limit fails before its pixels are allocated; a PNG's
+// ancillary chunks (texts, colour profiles, ...), which Qt would read whole into
+// memory, are dropped before Qt sees the file; a BMP that holds fewer rows than its
+// header promises is cut short, a compressed one without a single pixel empty. A
+// picture larger than the size it is shown at comes scaled down to it. Stops early,
+// with `cancelled` set, once `cancel` is set.
 std::optional<QImage> decodeOtherPicture(const QByteArray &bytes, const PictureLimits &limits,
-                                         QString *error);
+                                         QString *error, const std::atomic_bool *cancel = nullptr,
+                                         bool *cancelled = nullptr);
+
+// A PNG file as Qt may see it: the signature and the critical chunks (header, palette,
+// image data, end) with the transparency chunk, every other ancillary chunk left out.
+QByteArray withoutAncillaryChunks(const QByteArray &png);
 
 // A picture file of the start directory as the praise shows it: a JPEG through the
 // project's decoder with the limits (with `jpegOptions` when the JPEG picture control
@@ -131,7 +143,8 @@ struct LoadedPicture {
 };
 
 // Loads the first picture of the order that can be shown; those that fail are listed
-// with their reason. Stops early, with `cancelled`, once `cancel` is set.
+// with their reason (memory that runs out included). Stops early, with `cancelled`,
+// once `cancel` is set.
 LoadedPicture loadFirstPicture(const PictureJob &job, const std::atomic_bool *cancel = nullptr);
 
 // The message that tells the teacher which pictures are skipped and why.

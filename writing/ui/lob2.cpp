@@ -12,6 +12,7 @@
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QShowEvent>
+#include <QThreadPool>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -66,7 +67,9 @@ TForm16::TForm16(QWidget *parent) : QDialog(parent)
     Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, &TForm16::Timer1Timer);
 
-    m_loader.setMaxThreadCount(1);
+    m_loader = [](const praise::PictureJob &job, const std::atomic_bool *cancel) {
+        return praise::loadFirstPicture(job, cancel);
+    };
     m_cancel = std::make_shared<std::atomic_bool>(false);
     m_loaded = new QFutureWatcher<praise::LoadedPicture>(this);
     connect(m_loaded, &QFutureWatcher<praise::LoadedPicture>::finished, this,
@@ -78,8 +81,9 @@ TForm16::TForm16(QWidget *parent) : QDialog(parent)
 
 TForm16::~TForm16()
 {
+    // The loading owns its job, its promise and its flag: it ends on its own, and the
+    // application waits for the thread pool only when the program ends.
     m_cancel->store(true);
-    m_loader.waitForDone();
 }
 
 QList<praise::PictureFailure> TForm16::init(const Setup &setup, QRandomGenerator &random)
@@ -100,14 +104,36 @@ QList<praise::PictureFailure> TForm16::init(const Setup &setup, QRandomGenerator
     m_cancel = std::make_shared<std::atomic_bool>(false);
     praise::PictureJob job{m_folder, praise::pickingOrder(candidates, random), setup.limits,
                            FEJpeg1->options()};
+    // The praise covers the screen it is shown on: no picture needs more pixels.
+    if (job.limits.shownAt.isEmpty()) {
+        if (const QScreen *shown = parentWidget() ? parentWidget()->screen() : screen())
+            job.limits.shownAt = (QSizeF(shown->availableGeometry().size()) *
+                                  shown->devicePixelRatio()).toSize();
+    }
+    // A change of the JPEG control's options decodes the picture again, within the same.
+    jpeg::Limits again;
+    again.maxPixels = job.limits.maxPixels;
+    again.maxScans = job.limits.maxScans;
+    again.shownAt = job.limits.shownAt;
+    FEJpeg1->setLimits(again);
     auto promise = std::make_shared<QPromise<praise::LoadedPicture>>();
     m_loaded->setFuture(promise->future());
     promise->start();
     m_loading = true;
-    m_loader.start([promise, job = std::move(job), cancel = m_cancel] {
-        promise->addResult(praise::loadFirstPicture(job, cancel.get()));
-        promise->finish();
-    });
+    // A thread of its own, even while cancelled loadings still end on the others.
+    QThreadPool *pool = QThreadPool::globalInstance();
+    pool->reserveThread();
+    pool->startOnReservedThread(
+        [promise, job = std::move(job), cancel = m_cancel, loader = m_loader] {
+            praise::LoadedPicture loaded;
+            try {
+                loaded = loader(job, cancel.get());
+            } catch (...) { // loadFirstPicture keeps its failures; a loader put in may not
+                loaded.cancelled = true;
+            }
+            promise->addResult(std::move(loaded));
+            promise->finish();
+        });
 
     // The grid laid out here is the one every praise works on until the next init,
     // whatever the settings say in between.

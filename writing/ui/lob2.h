@@ -9,9 +9,9 @@
 #include <QList>
 #include <QSet>
 #include <QString>
-#include <QThreadPool>
 #include <array>
 #include <atomic>
+#include <functional>
 #include <memory>
 
 class QFrame;
@@ -40,6 +40,9 @@ public:
     // is ready shows it as soon as it is. Pictures that cannot be shown are skipped;
     // init returns those that earlier loadings skipped and were not reported yet, for
     // one message.
+    // The picture is decoded at the size of the screen the praise shows on. Neither a
+    // new init nor closing or destroying the form waits for a loading under way: it is
+    // told to stop and left to end on its own, owning all it works on.
     QList<praise::PictureFailure> init(const Setup &setup, QRandomGenerator &random);
     bool isInitialised() const { return m_initialised; }
     bool isLoading() const { return m_loading; }
@@ -60,6 +63,10 @@ public:
     // shown.
     QString pictureName() const { return m_pictureName; }
     const praise::CoverGrid &grid() const { return m_grid; }
+    // What a loading runs on the worker thread; tests put a slow one in its place.
+    using Loader =
+        std::function<praise::LoadedPicture(const praise::PictureJob &, const std::atomic_bool *)>;
+    void setLoader(Loader loader) { m_loader = std::move(loader); }
     bool bild_fertig = false;
 
     StretchedPicture *Image1;
@@ -86,8 +93,8 @@ private:
     QString m_pictureName;
     QSet<QString> m_reported;
     QList<praise::PictureFailure> m_unreported;
-    // One loading at a time; a new init stops the one under way.
-    QThreadPool m_loader;
+    // A new init stops the loading under way and starts its own beside it.
+    Loader m_loader;
     std::shared_ptr<std::atomic_bool> m_cancel;
     QFutureWatcher<praise::LoadedPicture> *m_loaded;
     bool m_loading = false;
