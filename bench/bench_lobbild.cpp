@@ -74,7 +74,7 @@ int runLobbild(const QString &program)
     // keeps until the last scan.
     const struct {
         QString name;
-        testing::JpegSpec spec;
+        testing::JpegSpec bild;
     } pictures[] = {
         {u"praise_12mp"_s, {4000, 3000, Spec::Colour::YCbCr420, false, false, 90, 24}},
         {u"praise_50mp"_s, {8160, 6120, Spec::Colour::YCbCr420, false, false, 90, 24}},
@@ -85,7 +85,7 @@ int runLobbild(const QString &program)
     int failures = 0;
     for (const auto &picture : pictures) {
         const QString path = dir.filePath(picture.name + u".jpg"_s);
-        const QByteArray bytes = testing::jpegPicture(picture.spec);
+        const QByteArray bytes = testing::jpegPicture(picture.bild);
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             return 1;

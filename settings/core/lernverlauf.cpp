@@ -12,7 +12,7 @@ namespace lernverlauf {
 
 namespace {
 
-// The record's times count as UTC: Qt 6.5 names that zone, Qt 6.4 knows only the spec.
+// The record's times count as UTC: Qt 6.5 names that zone, Qt 6.4 knows only Qt::UTC.
 QDateTime utc(QDate date, QTime time)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)

@@ -68,35 +68,35 @@ QByteArray jpegInManyScans()
         });
 }
 
-QByteArray jpegPicture(const JpegSpec &spec)
+QByteArray jpegPicture(const JpegSpec &bild)
 {
     using Colour = JpegSpec::Colour;
-    const int components = spec.colour == Colour::Grey ? 1 : spec.colour == Colour::Cmyk ? 4 : 3;
+    const int components = bild.colour == Colour::Grey ? 1 : bild.colour == Colour::Cmyk ? 4 : 3;
     const J_COLOR_SPACE space =
         components == 1 ? JCS_GRAYSCALE : components == 4 ? JCS_CMYK : JCS_RGB;
     quint32 seed = 12345;
     return encoded(
-        spec.width, spec.height, components, space,
+        bild.width, bild.height, components, space,
         [&](jpeg_compress_struct &cinfo) {
-            jpeg_set_quality(&cinfo, spec.quality, TRUE);
-            if (spec.colour != Colour::YCbCr420) {
+            jpeg_set_quality(&cinfo, bild.quality, TRUE);
+            if (bild.colour != Colour::YCbCr420) {
                 for (int i = 0; i < components; ++i) {
                     cinfo.comp_info[i].h_samp_factor = 1;
                     cinfo.comp_info[i].v_samp_factor = 1;
                 }
             }
-            cinfo.arith_code = spec.arithmetic;
+            cinfo.arith_code = bild.arithmetic;
             cinfo.optimize_coding = FALSE;
-            if (spec.progressive)
+            if (bild.progressive)
                 jpeg_simple_progression(&cinfo);
         },
         [&](int y, JSAMPLE *row) {
-            for (int x = 0; x < spec.width; ++x) {
+            for (int x = 0; x < bild.width; ++x) {
                 for (int c = 0; c < components; ++c) {
                     seed = seed * 1664525u + 1013904223u;
-                    const int grain = spec.grain > 0 ? int(seed >> 24) % (spec.grain + 1) : 0;
-                    const int smooth = (x * (c + 1) * 255 / qMax(1, spec.width) +
-                                        y * (3 - c % 3) * 255 / qMax(1, spec.height)) / 4;
+                    const int grain = bild.grain > 0 ? int(seed >> 24) % (bild.grain + 1) : 0;
+                    const int smooth = (x * (c + 1) * 255 / qMax(1, bild.width) +
+                                        y * (3 - c % 3) * 255 / qMax(1, bild.height)) / 4;
                     row[x * components + c] = JSAMPLE(qBound(0, smooth + grain, 255));
                 }
             }

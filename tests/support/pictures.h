@@ -22,7 +22,7 @@ struct JpegSpec {
     int quality = 85;
     int grain = 6;
 };
-QByteArray jpegPicture(const JpegSpec &spec);
+QByteArray jpegPicture(const JpegSpec &bild);
 
 // The file with its last scan written `times` more: a scan script no encoder writes
 // but libjpeg reads, each copy another pass over every block of the scan.
