@@ -24,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QToolBar>
@@ -34,11 +35,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void buildMenus(TForm3 &f)
+void buildMenus(QMainWindow &fenster, Hauptfensterteile &f)
 {
-    QMenuBar *bar = f.menuBar();
+    QMenuBar *bar = fenster.menuBar();
     bar->setObjectName(u"MainMenu1"_s);
-    auto action = [&f](QMenu *menu, const QString &name, const QString &caption = {}) {
+    auto action = [](QMenu *menu, const QString &name, const QString &caption = {}) {
         QAction *a = menu->addAction(caption);
         a->setObjectName(name);
         return a;
@@ -93,7 +94,7 @@ void buildMenus(TForm3 &f)
     f.deutsch1->setVisible(false);
 }
 
-QToolBar *buildToolBar(TForm3 &f)
+QToolBar *buildToolBar(Hauptfensterteile &f)
 {
     auto *toolBar = named(new QToolBar(u"Werkzeugleiste"_s), u"ToolBar1"_s);
     toolBar->setMovable(false);
@@ -109,7 +110,7 @@ QToolBar *buildToolBar(TForm3 &f)
     return toolBar;
 }
 
-QGroupBox *buildStep1(TForm3 &f)
+QGroupBox *buildStep1(Hauptfensterteile &f)
 {
     f.GroupBox2 = named(new QGroupBox, u"GroupBox2"_s);
     auto *layout = new QVBoxLayout(f.GroupBox2);
@@ -146,7 +147,7 @@ QGroupBox *buildStep1(TForm3 &f)
     return f.GroupBox2;
 }
 
-QGroupBox *buildStep2(TForm3 &f)
+QGroupBox *buildStep2(Hauptfensterteile &f)
 {
     f.GroupBox1 = named(new QGroupBox, u"GroupBox1"_s);
     auto *grid = new QGridLayout(f.GroupBox1);
@@ -205,7 +206,7 @@ QGroupBox *buildStep2(TForm3 &f)
     return f.GroupBox1;
 }
 
-QGroupBox *buildStep3(TForm3 &f)
+QGroupBox *buildStep3(Hauptfensterteile &f)
 {
     f.GroupBox3 = named(new QGroupBox, u"GroupBox3"_s);
     auto *layout = new QHBoxLayout(f.GroupBox3);
@@ -260,7 +261,7 @@ QGroupBox *buildStep3(TForm3 &f)
     return f.GroupBox3;
 }
 
-QGroupBox *buildStep4(TForm3 &f)
+QGroupBox *buildStep4(Hauptfensterteile &f)
 {
     f.GroupBox4 = named(new QGroupBox, u"GroupBox4"_s);
     auto *layout = new QHBoxLayout(f.GroupBox4);
@@ -277,7 +278,7 @@ QGroupBox *buildStep4(TForm3 &f)
     return f.GroupBox4;
 }
 
-void buildHiddenControls(TForm3 &f, QWidget *owner)
+void buildHiddenControls(Hauptfensterteile &f, QWidget *owner)
 {
     auto hidden = [owner](auto *widget, const QString &name) {
         widget->setObjectName(name);
@@ -313,7 +314,7 @@ void buildHiddenControls(TForm3 &f, QWidget *owner)
 
 // The captions that follow the language shown, set here only: once the window is built and
 // again at each change of language.
-void beschriften(TForm3 &f)
+void beschriften(Hauptfensterteile &f)
 {
     f.Datei1->setTitle(QCoreApplication::translate("TForm3", "&Datei"));
     f.neu1->setText(QCoreApplication::translate("TForm3", "Neu"));
@@ -369,13 +370,33 @@ void beschriften(TForm3 &f)
         QCoreApplication::translate("TForm3", "Text drucken", "hint of the tool button"));
 }
 
+// The layout of the window's right-hand column: the one that holds `teil`.
+QBoxLayout *spalteMit(QLayout *layout, QWidget *teil)
+{
+    if (!layout)
+        return nullptr;
+    if (layout->indexOf(teil) >= 0)
+        return qobject_cast<QBoxLayout *>(layout);
+    for (int i = 0; i < layout->count(); ++i) {
+        if (QBoxLayout *gefunden = spalteMit(layout->itemAt(i)->layout(), teil))
+            return gefunden;
+    }
+    return nullptr;
+}
+
 } // namespace
 
-QToolBar *hauptfensterAufbauen(TForm3 &f)
+void unterFehlerwiederholung(const Hauptfensterteile &f, QWidget *zeile)
 {
-    buildMenus(f);
+    if (QBoxLayout *spalte = spalteMit(f.GroupBox4->parentWidget()->layout(), f.GroupBox4))
+        spalte->insertWidget(spalte->indexOf(f.GroupBox4) + 1, zeile);
+}
+
+QToolBar *hauptfensterAufbauen(QMainWindow &fenster, Hauptfensterteile &f)
+{
+    buildMenus(fenster, f);
     QToolBar *toolBar = buildToolBar(f);
-    f.addToolBar(Qt::TopToolBarArea, toolBar);
+    fenster.addToolBar(Qt::TopToolBarArea, toolBar);
 
     auto *central = new QWidget;
     auto *columns = new QHBoxLayout(central);
@@ -390,7 +411,9 @@ QToolBar *hauptfensterAufbauen(TForm3 &f)
     right->addStretch(0);
     columns->addLayout(right, 1);
     buildHiddenControls(f, central);
-    f.setCentralWidget(central);
-    beiSprachwechsel(&f, [&f] { beschriften(f); });
+    fenster.setCentralWidget(central);
+    f.StatusBar1 = named(new QStatusBar, u"StatusBar1"_s);
+    fenster.setStatusBar(f.StatusBar1);
+    beiSprachwechsel(&fenster, [&f] { beschriften(f); });
     return toolBar;
 }

@@ -1,6 +1,5 @@
 #include "app/diktatlauf.h"
 
-#include "app/glmain.h"
 #include "app/laufbahnapp.h"
 #include "exercise/ui/firstshow.h"
 #include "settings/ui/einstellwerte.h"
@@ -30,17 +29,17 @@ bool diktatGewuenscht()
 
 } // namespace
 
-DiktatLauf::DiktatLauf(TForm3 &fenster, const lauf::Uebungslauf &lauf)
-    : m_fenster(fenster), m_lauf(lauf), m_vorleser(*laufbahn().vorleser),
+DiktatLauf::DiktatLauf(QStatusBar &status, const lauf::Uebungslauf &lauf)
+    : m_status(status), m_lauf(lauf), m_vorleser(*laufbahn().vorleser),
       m_einstellungen(einstellwerte::diktat(*laufbahn().Form10)),
       m_hindernis(hindernisJetzt(m_einstellungen, m_vorleser)),
       m_diktat(m_einstellungen, m_hindernis.value_or(QString()))
 {
     melden(m_diktat.meldung());
     // The rewrite form open at the time shows the chunk itself.
-    m_gescheitert = QObject::connect(&m_vorleser, &Vorleser::nichtVorgelesen, &fenster,
+    m_gescheitert = QObject::connect(&m_vorleser, &Vorleser::nichtVorgelesen, &status,
                                      [this](const QString &grund) {
-                                         if (m_diktat.gescheitert())
+                                         if (m_diktat.abschalten())
                                              melden(grund);
                                      });
 }
@@ -60,7 +59,7 @@ bool DiktatLauf::stimmeBereit()
     m_hindernis = m_vorleser.hindernisOhneWarten();
     if (!m_hindernis)
         return false;
-    if (!m_hindernis->isEmpty() && m_diktat.gescheitert())
+    if (!m_hindernis->isEmpty() && m_diktat.abschalten())
         melden(*m_hindernis);
     return true;
 }
@@ -73,14 +72,11 @@ void DiktatLauf::darbieten(const lauf::Zeigen &zeigen, const std::function<void(
         m_vorleser.vorlesen(m_lauf.abschnitt().roh, m_diktat.tempo());
     if (wie.zeigen)
         anzeigen();
-    else
-        m_fenster.laufbahn_text = zeigen.anzeigeText;
 }
 
-writing::NachschreibEingabe DiktatLauf::eingabe(writing::NachschreibEingabe eingabe) const
+writing::DiktatEingabe DiktatLauf::eingabe() const
 {
-    eingabe.diktat = m_diktat.eingabe(m_lauf.abschnitt().roh);
-    return eingabe;
+    return m_diktat.eingabe(m_lauf.abschnitt().roh);
 }
 
 void DiktatLauf::melden(const QString &grund)
@@ -88,11 +84,11 @@ void DiktatLauf::melden(const QString &grund)
     if (grund.isEmpty())
         return;
     // A note of this run's start (a text cut short) stays in front.
-    const QString vorher = m_fenster.StatusBar1->currentMessage();
-    m_fenster.StatusBar1->showMessage(vorher.isEmpty() ? grund : vorher + u"  "_s + grund);
+    const QString vorher = m_status.currentMessage();
+    m_status.showMessage(vorher.isEmpty() ? grund : vorher + u"  "_s + grund);
 }
 
-void diktatVorbereiten(TForm3 &fenster)
+void diktatVorbereiten(QWidget &fenster)
 {
     // The settings are loaded at the first paint and changed in their dialog: at once after
     // start-up, and each time the main window is active again, the voice the settings

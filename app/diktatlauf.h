@@ -9,30 +9,31 @@
 #include <functional>
 #include <optional>
 
-class TForm3;
+class QStatusBar;
+class QWidget;
 class Vorleser;
 
 // Held for the length of a run; stops the speaking when the run ends.
 class DiktatLauf {
 public:
-    DiktatLauf(TForm3 &fenster, const lauf::Uebungslauf &lauf);
+    // Says in `status` why the computer cannot speak.
+    DiktatLauf(QStatusBar &status, const lauf::Uebungslauf &lauf);
     ~DiktatLauf();
     DiktatLauf(const DiktatLauf &) = delete;
     DiktatLauf &operator=(const DiktatLauf &) = delete;
 
     // Presents the chunk of `zeigen`: starts speaking it, without waiting, and/or shows
-    // it through `anzeigen`. A chunk not shown still leaves its display string for the
-    // rewrite forms.
+    // it through `anzeigen`.
     void darbieten(const lauf::Zeigen &zeigen, const std::function<void()> &anzeigen);
-    // `eingabe` with what the rewrite forms need to speak the current chunk again.
-    writing::NachschreibEingabe eingabe(writing::NachschreibEingabe eingabe) const;
+    // What the rewrite forms need to speak the current chunk again.
+    writing::DiktatEingabe eingabe() const;
 
 private:
     void melden(const QString &grund);
     // True once the voice is loaded or known to be missing.
     bool stimmeBereit();
 
-    TForm3 &m_fenster;
+    QStatusBar &m_status;
     const lauf::Uebungslauf &m_lauf;
     Vorleser &m_vorleser;
     settings::DiktatEinstellungen m_einstellungen;
@@ -45,4 +46,4 @@ private:
 // Loads the voice in the background as soon as the settings ask for speaking: after
 // start-up and whenever `fenster` comes to the front (the settings dialog closed), so
 // that no run waits for it.
-void diktatVorbereiten(TForm3 &fenster);
+void diktatVorbereiten(QWidget &fenster);

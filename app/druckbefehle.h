@@ -4,17 +4,40 @@
 // ("alle Texte drucken..."), laid out on the shared page and shown in the preview first.
 
 #include <QObject>
+#include <QString>
+#include <functional>
 
-class TForm3;
+class QAction;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPrinter;
+class QWidget;
 namespace printing {
 struct PrintJob;
 }
 
+// What the prints read from the main window.
+struct Druckquellen {
+    const QPlainTextEdit &text;        // Memo1
+    const QPlainTextEdit &fehler;      // Memo3
+    const QPlainTextEdit &geschrieben; // Memo5
+    const QListWidget &eintraege;      // ListBox1, the pupil's exercises
+    const QAction &ohneSonderzeichen;  // "Sonderzeichen nicht drucken"
+    const QLabel &druckschrift;        // Label8, whose size the single prints take
+    const QString &startverzeichnis;
+    // The loaded text's name when it has one, the loaded pupil's name; else empty.
+    std::function<QString()> textName;
+    std::function<QString()> schueler;
+    // The printer "Druckereinstellungen..." set up.
+    std::function<QPrinter *()> drucker;
+};
+
 class Druckbefehle : public QObject {
     Q_OBJECT
 public:
-    // Connects the print commands of `fenster`.
-    explicit Druckbefehle(TForm3 &fenster);
+    // The prints of `fenster`, which opens their preview, from `quellen`.
+    Druckbefehle(QWidget &fenster, Druckquellen quellen);
 
     void drucken1Click();
     void SpeedButton5Click();
@@ -27,5 +50,6 @@ private:
     // Opens the preview of `job` for the printer chosen in "Druckereinstellungen...".
     void druckvorschau(const printing::PrintJob &job);
 
-    TForm3 &m_fenster;
+    QWidget &m_fenster;
+    Druckquellen m_quellen;
 };

@@ -78,9 +78,9 @@ void blitzen(TForm3 &form, const QString &anzeige)
 
 // Rewrites the first word or the first line of Memo1, recorded as in a first run so that
 // the step-3 texts show what a rewrite adds.
-void nachschreibenProbe(TForm3 &form, Nachschreiben &schreibform, bool nurWort)
+void nachschreibenProbe(TForm3 &form, QPlainTextEdit &text, bool nurWort)
 {
-    if (!form.lueckentextPruefen(form.Memo1))
+    if (!form.lueckentextPruefen(&text))
         return;
     // The praise as an exercise start prepares it.
     const writing::Lob lob = einstellwerte::lob(*laufbahn().Form10);
@@ -90,26 +90,23 @@ void nachschreibenProbe(TForm3 &form, Nachschreiben &schreibform, bool nurWort)
         form.lobBildInit();
     // A long word list's first block holds many lines.
     QString zeile =
-        form.Memo1->document()->firstBlock().text().section(QChar::LineSeparator, 0, 0).trimmed();
+        text.document()->firstBlock().text().section(QChar::LineSeparator, 0, 0).trimmed();
     if (nurWort)
         zeile = zeile.section(u' ', 0, 0);
     const lauf::Nachschreiben teil = probeAbschnitt(form, zeile, !nurWort);
     if (teil.abschnittRoh.isEmpty())
         return;
-    form.laufbahn_text = anzeigeText(teil);
-    form.setNachschreibTeil(teil);
-    schreibform.nachschreiben(teil.ziel, form.nachschreibEingabe(),
-                              einstellwerte::nachschreiben(*laufbahn().Form10));
+    (void)form.nachschreibenLassen(teil, anzeigeText(teil));
     form.showStep3();
 }
 
 } // namespace
 
-void entwicklerEintraegeEinrichten(TForm3 &form)
+void entwicklerEintraegeEinrichten(TForm3 &form, QPlainTextEdit &text, const QAction &alternativ)
 {
     if (!entwicklerEintraege())
         return;
-    const auto memo1 = [&form] { return probeAbschnitt(form, form.Memo1->toPlainText(), false); };
+    const auto memo1 = [&form, &text] { return probeAbschnitt(form, text.toPlainText(), false); };
 
     eintrag(form, u"LaufbahnProbe"_s, Qt::Key_F12,
             [&form, memo1] { form.laufbahnZeigen(anzeigeText(memo1())); });
@@ -117,14 +114,14 @@ void entwicklerEintraegeEinrichten(TForm3 &form)
             [&form, memo1] { blitzen(form, anzeigeText(memo1())); });
     // As the exercise run chooses: the alternative display when "alternativer
     // Laufmodus" is checked, else the gliding line.
-    eintrag(form, u"AlternativProbe"_s, Qt::Key_F10, [&form, memo1] {
-        if (form.alternativerLaufmodus1->isChecked())
+    eintrag(form, u"AlternativProbe"_s, Qt::Key_F10, [&form, &alternativ, memo1] {
+        if (alternativ.isChecked())
             form.alternativZeigen(anzeigeText(memo1()));
         else
             form.laufbahnZeigen(anzeigeText(memo1()));
     });
 
-    eintrag(form, u"VergleichProbe"_s, Qt::Key_F9, [&form] {
+    eintrag(form, u"VergleichProbe"_s, Qt::Key_F9, [&form, &text] {
         bool ok = false;
         const QString geschrieben =
             QInputDialog::getText(&form, u"Vergleich ausprobieren"_s,
@@ -132,10 +129,7 @@ void entwicklerEintraegeEinrichten(TForm3 &form)
                                   QLineEdit::Normal, QString(), &ok);
         if (!ok)
             return;
-        const lauf::Nachschreiben teil = probeAbschnitt(form, form.Memo1->toPlainText(), true);
-        form.setNachschreibTeil(teil);
-        laufbahn().Form14->vergleichen(form.vergleichsEingabe(geschrieben, teil.ziel),
-                                       einstellwerte::vergleich(*laufbahn().Form10));
+        form.vergleichen(geschrieben, probeAbschnitt(form, text.toPlainText(), true));
         form.showStep3();
     });
 
@@ -148,11 +142,11 @@ void entwicklerEintraegeEinrichten(TForm3 &form)
     // Each try goes on where the last one stopped; an empty choice starts again at the
     // first sentence.
     auto stand = std::make_shared<writing::AuswahlErgebnis>();
-    eintrag(form, u"AbschnittProbe"_s, Qt::Key_F6, [&form, stand] {
-        if (!form.lueckentextPruefen(form.Memo1))
+    eintrag(form, u"AbschnittProbe"_s, Qt::Key_F6, [&form, &text, stand] {
+        if (!form.lueckentextPruefen(&text))
             return;
         const QString puffer =
-            markup::fillBuffer(form.Memo1->toPlainText(), markup::BufferLayout::Laufbahn);
+            markup::fillBuffer(text.toPlainText(), markup::BufferLayout::Laufbahn);
         *stand = form.abschnittWaehlen(puffer, stand->satz_nr, stand->abschnitt_ende);
         if (stand->abschnitt.trimmed().isEmpty()) {
             *stand = {};
@@ -167,7 +161,7 @@ void entwicklerEintraegeEinrichten(TForm3 &form)
     });
 
     eintrag(form, u"WortSchreibProbe"_s, Qt::Key_F5,
-            [&form] { nachschreibenProbe(form, *laufbahn().Form9, true); });
+            [&form, &text] { nachschreibenProbe(form, text, true); });
     eintrag(form, u"AbschnittSchreibProbe"_s, Qt::Key_F4,
-            [&form] { nachschreibenProbe(form, *laufbahn().Form12, false); });
+            [&form, &text] { nachschreibenProbe(form, text, false); });
 }

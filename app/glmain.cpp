@@ -3,12 +3,15 @@
 #include "app/aufbau.h"
 #include "app/druckbefehle.h"
 #include "app/editorbefehle.h"
+#include "app/entwickler.h"
 #include "app/ergebnisprotokoll.h"
 #include "app/info.h"
 #include "app/laufbahnapp.h"
 #include "app/silbenbefehle.h"
 #include "app/symbole.h"
 #include "app/textbefehle.h"
+#include "app/translate.h"
+#include "app/wiederholungsstart.h"
 #include "exercise/core/fileio.h"
 #include "exercise/core/markup.h"
 #include "exercise/core/textfile.h"
@@ -60,10 +63,9 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(u"Form3"_s);
 
-    m_werkzeugleiste = hauptfensterAufbauen(*this);
+    m_werkzeugleiste = hauptfensterAufbauen(*this, *this);
     m_ergebnis = std::make_unique<Ergebnisprotokoll>(*RichEdit1, *RichEdit2, *Memo3, *Memo5);
 
-    StatusBar1 = named(new QStatusBar, u"StatusBar1"_s);
     for (int panel = 0; panel < 2; ++panel) {
         m_statusPanels[panel] = named(new ElidedLabel, u"StatusBar1Panel%1"_s.arg(panel));
         m_statusPanels[panel]->setContentsMargins(4, 0, 4, 0);
@@ -71,7 +73,6 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
     m_statusPanels[0]->setFixedWidth(400);
     StatusBar1->addPermanentWidget(m_statusPanels[0], 0);
     StatusBar1->addPermanentWidget(m_statusPanels[1], 1);
-    setStatusBar(StatusBar1);
     // The panels fill the bar, so a message (a text cut short, a dictation that cannot
     // speak) takes the bar over them until the next run starts or a panel changes; then
     // the panels are back.
@@ -82,14 +83,16 @@ TForm3::TForm3(QWidget *parent) : QMainWindow(parent)
     setStatusText(0, keinText.toString());
     setStatusText(1, keinSchueler.toString());
 
-    for (LazyFileDialog *dialog : {&OpenDialog1, &OpenDialog2, &SaveDialog1, &SaveDialog2})
+    for (LazyFileDialog *dialog : {&OpenDialog1, &OpenDialog2, &SaveDialog1})
         dialog->configure([](QFileDialog *made) { made->resize(760, 480); });
 
     connectCommands();
     m_editor = new EditorBefehle(*this, *Memo1, *PopupMenu1, *StatusBar1, [this]() -> QString {
         return startverzeichnis + u"default.opt"_s;
     });
-    m_silben = new SilbenBefehle(*this);
+    m_silben = new SilbenBefehle(*this, *Memo1, *PopupMenu1);
+    entwicklerEintraegeEinrichten(*this, *Memo1, *alternativerLaufmodus1);
+    wiederholungEinrichten();
     FormCreate();
 }
 
@@ -97,9 +100,38 @@ TForm3::~TForm3() = default;
 
 void TForm3::connectCommands()
 {
-    m_textbefehle = new Textbefehle(*this, *m_ergebnis);
+    m_textbefehle = new Textbefehle(*this, *Memo1, *Memo3, OpenDialog1, SaveDialog1, [this] {
+        const QString name = Label6->text();
+        // A random word order or a converted old text must never replace its source unasked.
+        if (textState() != TextState::Named || zufallsfolge || textfile::isOldTextName(name))
+            return QString();
+        return textPath(name);
+    });
+    connect(m_textbefehle, &Textbefehle::gespeichertUnter, this, [this](const QString &pfad) {
+        setCurrentText(textName(pfad));
+        zufallsfolge = false;
+    });
+    connect(neu1, &QAction::triggered, this, &TForm3::neu1Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TForm3::neu1Click);
+    connect(ffnen1, &QAction::triggered, this, &TForm3::ffnen1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TForm3::ffnen1Click);
+    connect(speichern1, &QAction::triggered, m_textbefehle, &Textbefehle::speichern1Click);
+    connect(SpeedButton3, &QToolButton::clicked, m_textbefehle, &Textbefehle::speichern1Click);
+    connect(speichernunter1, &QAction::triggered, m_textbefehle,
+            &Textbefehle::speichernunter1Click);
+    connect(SpeedButton6, &QToolButton::clicked, m_textbefehle, &Textbefehle::SpeedButton6Click);
     connect(Druckereinstellungen1, &QAction::triggered, this, &TForm3::Druckereinstellungen1Click);
-    new Druckbefehle(*this);
+    auto *drucke = new Druckbefehle(
+        *this,
+        {*Memo1, *Memo3, *Memo5, *ListBox1, *Sonderzeichennichtdrucken1, *Label8, startverzeichnis,
+         [this] { return textState() == TextState::Named ? Label6->text() : QString(); },
+         [this] { return schuelerGeladen() ? Edit1->text() : QString(); },
+         [this] { return printer(); }});
+    connect(drucken1, &QAction::triggered, drucke, &Druckbefehle::drucken1Click);
+    connect(SpeedButton4, &QToolButton::clicked, drucke, &Druckbefehle::drucken1Click);
+    connect(alleTextedrucken1, &QAction::triggered, drucke, &Druckbefehle::alleTextedrucken1Click);
+    connect(SpeedButton5, &QToolButton::clicked, drucke, &Druckbefehle::SpeedButton5Click);
+    connect(SpeedButton9, &QToolButton::clicked, drucke, &Druckbefehle::SpeedButton9Click);
     connect(Info1, &QAction::triggered, this, &TForm3::Info1Click);
     connect(Programmende1, &QAction::triggered, this, &TForm3::Programmende1Click);
     connect(BitBtn8, &QPushButton::clicked, this, [] { laufbahn().Form10->exec(); });
@@ -135,6 +167,37 @@ void TForm3::connectCommands()
     connect(Memo1, &QPlainTextEdit::textChanged, this, &TForm3::Memo1Change);
 }
 
+void TForm3::wiederholungEinrichten()
+{
+    // "Schüler" -> "Wiederholung...", after "Lernverlauf...".
+    const QList<QAction *> eintraege = Optionen1->actions();
+    auto *wiederholung = new Wiederholungsstart(
+        *this, *m_schueler, *Optionen1, eintraege.value(eintraege.indexOf(Lernverlauf1) + 1),
+        {[this](const QList<lauf::Uebungswort> &woerter) { return wiederholungFuehren(woerter); },
+         [this] { return laufGehtVor(); }});
+    unterFehlerwiederholung(*this, wiederholung->Zeile);
+}
+
+void TForm3::uebersetzungVerbinden(TForm19 *uebersetzung)
+{
+    connect(Translate1, &QAction::triggered, uebersetzung, &TForm19::translatetoespanol);
+    connect(deutsch1, &QAction::triggered, uebersetzung, &TForm19::translatetodeutsch);
+    // The Spanish file types need room; the widths before come back with German.
+    connect(uebersetzung, &TForm19::spracheGewechselt, this, [this](bool spanisch) {
+        if (spanisch) {
+            m_dateitypBreiten = {RadioButton2->minimumWidth(), RadioButton2->maximumWidth(),
+                                 RadioGroup1->minimumWidth(), RadioGroup1->maximumWidth()};
+            RadioButton2->setFixedWidth(160);
+            RadioGroup1->setFixedWidth(180);
+            return;
+        }
+        RadioButton2->setMinimumWidth(m_dateitypBreiten[0]);
+        RadioButton2->setMaximumWidth(m_dateitypBreiten[1]);
+        RadioGroup1->setMinimumWidth(m_dateitypBreiten[2]);
+        RadioGroup1->setMaximumWidth(m_dateitypBreiten[3]);
+    });
+}
+
 TForm3::Placement TForm3::placementOn(const QRect &availableGeometry, const QMargins &frame)
 {
     const QSize size(809, 606);
@@ -167,7 +230,7 @@ void TForm3::FormCreate()
 
 void TForm3::firstShow()
 {
-    for (LazyFileDialog *dialog : {&OpenDialog1, &OpenDialog2, &SaveDialog1, &SaveDialog2})
+    for (LazyFileDialog *dialog : {&OpenDialog1, &OpenDialog2, &SaveDialog1})
         dialog->configure(
             [folder = startverzeichnis](QFileDialog *made) { made->setDirectory(folder); });
     // The settings start from their start-up values, which a complete "default.opt"
@@ -312,6 +375,55 @@ void TForm3::hideStep3()
 }
 
 // ---------------------------------------------------------------- commands
+
+void TForm3::neu1Click()
+{
+    neu();
+}
+
+bool TForm3::neu()
+{
+    if (!m_textbefehle->confirmDiscardText())
+        return false;
+    zufallsfolge = false;
+    Memo1->clear();
+    Memo1->document()->setModified(false);
+    setCurrentText(neuerText.toString());
+    m_ergebnis->textGewechselt();
+    Memo1Change();
+    Memo1->setFocus();
+    return true;
+}
+
+bool TForm3::alsWortliste(const QStringList &woerter)
+{
+    if (!neu())
+        return false;
+    QString text;
+    for (const QString &wort : woerter)
+        text += wort + u' ';
+    QTextCursor(Memo1->document()).insertText(text);
+    dateityp_feststellen();
+    return true;
+}
+
+void TForm3::ffnen1Click()
+{
+    if (const std::optional<Textbefehle::Gewaehlt> datei = m_textbefehle->textWaehlen())
+        textOeffnen(datei->pfad, datei->altesFormat);
+    // Also after a cancelled dialog: the teacher may have changed the buttons by hand.
+    dateityp_feststellen();
+}
+
+void TForm3::textOeffnen(const QString &path, bool oldFormat)
+{
+    if (loadText(path, oldFormat)) {
+        zufallsfolge = false;
+        setCurrentText(textName(path));
+        GroupBox1->show();
+        m_ergebnis->textGewechselt();
+    }
+}
 
 void TForm3::Memo1Change()
 {

@@ -2,6 +2,7 @@
 // The main window: leads the teacher from the exercise text and the pupil (step 1)
 // to the exercise (step 2) and its wrong words (step 3). Created first at start-up.
 
+#include "app/aufbau.h"
 #include "display/ui/gleitanzeige.h"
 #include "exercise/core/pupilrecord.h"
 #include "exercise/core/uebungslauf.h"
@@ -15,7 +16,10 @@
 #include <QMargins>
 #include <QRandomGenerator>
 #include <QRect>
+#include <QScopeGuard>
 #include <QString>
+#include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -45,6 +49,7 @@ class Textbefehle;
 class TForm9;
 class TForm12;
 class TForm17;
+class TForm19;
 class TFormLernverlauf;
 
 namespace display {
@@ -53,7 +58,9 @@ struct KurzzeitMessung;
 enum class LeseModus;
 } // namespace display
 
-class TForm3 : public QMainWindow {
+// The controls are the window's own (`Hauptfensterteile`, built by app/aufbau); the helpers
+// that do its commands get the few controls they work on when the window makes them.
+class TForm3 : public QMainWindow, private Hauptfensterteile {
     Q_OBJECT
 public:
     explicit TForm3(QWidget *parent = nullptr);
@@ -87,9 +94,6 @@ public:
     // state (buffer, chunk, sentence, marked words) lives in its `lauf::Uebungslauf`.
     QString startverzeichnis; // ends with "/"
     bool zufallsfolge = false;
-    // The display string of the last chunk shown; the hidden "Laufbahn alt" glides it.
-    QString laufbahn_text;
-    QString kurzzeit_wort;
 
     // --- Services. The displays read their screen's colour depth themselves, and
     // nothing waits by spinning the event loop.
@@ -110,18 +114,16 @@ public:
     // written; outside one (a developer's try) at once, as the reading finger does.
     void fehlerMarkieren(const QString &word, int selectionStart, int selectionLength);
 
-    // --- The word comparison (glmain_vergleich.cpp): its results of a first run are
-    // recorded.
-    void vergleichVerbinden(TForm14 *vergleich);
-    // The rewrite going on: its target's raw forms, and whether it is recorded.
-    void setNachschreibTeil(const lauf::Nachschreiben &teil) { m_teil = teil; }
-    // A written text against its target, with the raw forms of the current chunk.
-    writing::VergleichsEingabe vergleichsEingabe(const QString &geschrieben,
-                                                 const QString &vorlage) const;
+    // --- The word comparison (glmain_vergleich.cpp).
+    // A written text against its target, with the raw forms of the chunk `teil`.
+    writing::VergleichsEingabe vergleichsEingabe(const QString &geschrieben, const QString &vorlage,
+                                                 const lauf::Nachschreiben &teil) const;
+    // `geschrieben` compared with the target of `teil` in Form14; the result is recorded
+    // when `teil` belongs to a first run.
+    void vergleichen(const QString &geschrieben, const lauf::Nachschreiben &teil);
     markup::FileType dateityp() const;
 
     // --- The section choice in running text (glmain_auswahl.cpp).
-    void auswahlVerbinden(TForm13 *auswahl);
     // One turn: TForm13 shows sentence `satzNr` of `puffer` from `abschnittEnde` on; the
     // pupil's choice (empty when none) and where the next turn goes on.
     writing::AuswahlErgebnis abschnittWaehlen(const QString &puffer, int satzNr, int abschnittEnde);
@@ -142,8 +144,16 @@ public:
 
     // --- The rewrite forms (glmain_schreiben.cpp).
     void schreibformenVerbinden(TForm9 *wort, TForm12 *gruppe);
-    // The rewrite going on, laufbahn_text, how to show the chunk again, the praise.
-    writing::NachschreibEingabe nachschreibEingabe() const;
+    // What a rewrite form reads for the chunk `teil` shown as `laufbahnText`: how to show
+    // it again, the comparison's raw forms, the praise.
+    writing::NachschreibEingabe nachschreibEingabe(const lauf::Nachschreiben &teil,
+                                                   const QString &laufbahnText) const;
+    // One rewrite of `teil` (a word in Form9, a group or section in Form12) until the
+    // pupil finishes or leaves; what was written and compared lands in the result texts
+    // (the comparison only in a first run), and the rewrite's result is returned.
+    Nachgeschrieben nachschreibenLassen(const lauf::Nachschreiben &teil,
+                                        const QString &laufbahnText,
+                                        const writing::DiktatEingabe &diktat = {});
     // "Show again" from a rewrite form: the chunk once more on the display it chose.
     void wiederholungZeigen(const writing::Wiederholung &wiederholung);
 
@@ -164,19 +174,26 @@ public:
     // Opens the window each step of `lauf` names until it is done, with the window's
     // commands taken away meanwhile. Every kind of run goes through here.
     lauf::Fertig laufFuehren(lauf::Uebungslauf &lauf);
+    // Whether a run is going on.
+    bool laufGehtVor() const { return m_lauf != nullptr; }
+    // A review of `woerter` as one run, with the file type it needs for the run only:
+    // the words written, or none when the praise could not be loaded.
+    std::optional<QList<lauf::Geuebt>> wiederholungFuehren(const QList<lauf::Uebungswort> &woerter);
 
     // --- The evaluations (glmain_auswertung.cpp): "Textauswertung...",
     // "Fehlerauswertung..."; the evaluation's prints are shown in the preview over it.
     void auswertungVerbinden(TForm17 *auswertung);
     // "Lernverlauf..." (glmain_lernverlauf.cpp): the loaded pupil's progress as charts.
     void lernverlaufVerbinden(TFormLernverlauf *lernverlauf);
+    // "español" and "deutsch" in the menu "Extras" (hidden commands).
+    void uebersetzungVerbinden(TForm19 *uebersetzung);
     void Lernverlauf1Click();
     // "Klassenübersicht..." (glmain_klassenuebersicht.cpp): every pupil of a folder at a
     // glance, always offered; its shared words may become the editor's text.
     void Klassenuebersicht1Click();
 
     // --- The short-time display and the alternative gliding line (glmain_anzeige.cpp).
-    // Flashes one word with Form15 (kurzzeit_wort := wort). `verzoegerung` stands in for
+    // Flashes one word with Form15. `verzoegerung` stands in for
     // the setting "Verzögerung:" for this one showing, which leaves the setting alone.
     display::KurzzeitMessung kurzzeitZeigen(const QString &wort,
                                             std::optional<int> verzoegerung = {});
@@ -202,7 +219,10 @@ public:
     void showStep3();
     void hideStep3();
 
-    // --- Commands (the text commands are Textbefehle's, the prints Druckbefehle's).
+    // --- Commands (saving the text is Textbefehle's, the prints Druckbefehle's).
+    // "Neu" and "Öffnen..." on the exercise text.
+    void neu1Click();
+    void ffnen1Click();
     void Druckereinstellungen1Click();
     void Info1Click();
     void Programmende1Click();
@@ -239,95 +259,6 @@ public:
     // The loaded pupil's file, or empty.
     QString schuelerPfad() const;
 
-    // --- Controls.
-    QPlainTextEdit *Memo1;
-    QMenu *PopupMenu1;
-    QLabel *Label6;
-    QLineEdit *Edit1;
-    QLineEdit *Edit2;
-    QStatusBar *StatusBar1;
-    QListWidget *ListBox1;
-    HiddenMemo *Memo2;
-    QPlainTextEdit *Memo3;
-    QListWidget *ListBox3;
-    QTabWidget *PageControl1;
-    QWidget *TabSheet1;
-    QWidget *TabSheet2;
-    QTextEdit *RichEdit1;
-    QTextEdit *RichEdit2;
-    QPlainTextEdit *Memo5;
-    QListWidget *ListBox4;
-    QGroupBox *RadioGroup1;
-    QRadioButton *RadioButton1;
-    QRadioButton *RadioButton2;
-    QRadioButton *RadioButton3;
-    QLabel *Image1;
-    QLabel *Image2;
-    QLabel *Label7;
-    QLabel *Label8;
-    QLabel *Label1;
-    QLabel *Label4;
-    QLabel *Label5;
-
-    QGroupBox *GroupBox1;
-    QGroupBox *GroupBox2;
-    QGroupBox *GroupBox3;
-    QGroupBox *GroupBox4;
-    QGroupBox *GroupBox5;
-
-    QPushButton *Button2;
-    QPushButton *Button3;
-    QPushButton *Button5;
-    QPushButton *BitBtn10;
-    QPushButton *BitBtn8;
-    QPushButton *BitBtn1;
-    QPushButton *BitBtn5;
-    QPushButton *BitBtn2;
-    QPushButton *BitBtn3;
-    QPushButton *BitBtn4;
-    QPushButton *BitBtn6;
-
-    QToolButton *SpeedButton1;
-    QToolButton *SpeedButton2;
-    QToolButton *SpeedButton3;
-    QToolButton *SpeedButton4;
-    QToolButton *SpeedButton5;
-    QToolButton *SpeedButton6;
-    QToolButton *SpeedButton7;
-    QToolButton *SpeedButton8;
-    QToolButton *SpeedButton9;
-
-    QMenu *Datei1;
-    QMenu *Optionen1; // "Schüler"
-    QAction *Lernverlauf1;
-    QMenu *Optionen2; // "Optionen"
-    QMenu *Extras1;
-    QAction *neu1;
-    QAction *ffnen1;
-    QAction *speichern1;
-    QAction *speichernunter1;
-    QAction *drucken1;
-    QAction *Druckereinstellungen1;
-    QAction *Info1;
-    QAction *Programmende1;
-    QAction *neu2;
-    QAction *ffnen2;
-    QAction *zuflligeWortfolge1;
-    QAction *Fehlerverstecken1;
-    QAction *Sonderzeichennichtdrucken1;
-    QAction *alternativerLaufmodus1;
-    QAction *alleTextedrucken1;
-    QAction *Textauswertung1;
-    QAction *FehlerauswertungdesaktuellenSchler1;
-    QAction *N5; // separator before "español"
-    QAction *Translate1, *deutsch1;
-
-    // Made when first used; start-up only says what they are to be.
-    LazyFileDialog OpenDialog1{this, QStringLiteral("OpenDialog1")};
-    LazyFileDialog OpenDialog2{this, QStringLiteral("OpenDialog2")};
-    LazyFileDialog SaveDialog1{this, QStringLiteral("SaveDialog1")};
-    LazyFileDialog SaveDialog2{this, QStringLiteral("SaveDialog2")};
-
     // Before an exercise starts on the text of `editor`: its markup checked
     // (EditorBefehle::lueckentextPruefen).
     bool lueckentextPruefen(QPlainTextEdit *editor, qsizetype laenge = -1);
@@ -342,7 +273,18 @@ private:
     void firstShow();
 
     void connectCommands();
+    // The spaced review (app/wiederholungsstart): its row in step 3, its pupil menu entry.
+    void wiederholungEinrichten();
     void klassenuebersichtEinrichten();
+    // "Neu": the editor emptied after the question about unsaved changes; false when the
+    // teacher keeps the text.
+    bool neu();
+    // "Neu" with `woerter` as the new text, a word list: each word followed by a blank.
+    // False when the teacher keeps the unsaved text.
+    bool alsWortliste(const QStringList &woerter);
+    // Loads the text file `path` (an old DOS text when `oldFormat`) as "Öffnen..." does;
+    // a file that cannot be read is reported and the text before stays.
+    void textOeffnen(const QString &path, bool oldFormat);
     void setUpPupilCommands();
     // Edit1 and status panel 1 name the loaded pupil.
     void schuelerZeigen();
@@ -358,14 +300,26 @@ private:
     // After a first run of the hidden starts: the result recorded (when `geuebt` or a
     // word is wrong), step 3 shown.
     void versteckteUebungEintragen(bool geuebt);
+    // The file type a run of word groups (`gruppen`) or words needs, checked for the run
+    // only: the type checked before comes back when the returned guard goes.
+    [[nodiscard]] QScopeGuard<std::function<void()>> dateitypFuerDenLauf(bool gruppen);
     void laufErgebnisEintragen();
     // The run going on, or none.
     lauf::Uebungslauf *m_lauf = nullptr;
     bool m_versteckteBefehle = false;
-    lauf::Nachschreiben m_teil;
-    // The section choice's answer to the turn going on.
-    std::optional<writing::AuswahlErgebnis> m_auswahl;
+    // The display string of the last chunk shown, which "show again" shows; the hidden
+    // "Laufbahn alt" glides it.
+    QString m_laufbahnText;
+    // The file type's widths before the Spanish captions.
+    std::array<int, 4> m_dateitypBreiten = {};
+    // What each gliding display keeps from one showing to the next.
+    display::CarriedState m_gleitStand;
+    display::CarriedState m_gleitAltStand;
     QWidget *m_werkzeugleiste = nullptr;
+    // Made when first used; start-up only says what they are to be.
+    LazyFileDialog OpenDialog1{this, QStringLiteral("OpenDialog1")};
+    LazyFileDialog OpenDialog2{this, QStringLiteral("OpenDialog2")};
+    LazyFileDialog SaveDialog1{this, QStringLiteral("SaveDialog1")};
 
     std::unique_ptr<QPrinter> m_printer;
     SilbenBefehle *m_silben; // the editor's syllable commands (app/silbenbefehle)

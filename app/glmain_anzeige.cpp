@@ -32,20 +32,18 @@ bool TForm3::ersterLauf() const
 
 void TForm3::laufbahnZeigen(const QString &anzeigeText)
 {
-    TLaufForm4::anzeige_text = anzeigeText;
     ShowTaskBar(false);
     const auto showTaskBar = qScopeGuard([this] { ShowTaskBar(true); });
-    TLaufForm4 form(anzeigeEinstellungen(), this);
+    TLaufForm4 form(anzeigeText, m_gleitStand, anzeigeEinstellungen(), this);
     connect(&form, &display::GleitAnzeige::wordMarked, this, &TForm3::fehlerMarkieren);
     form.exec();
 }
 
 void TForm3::gleitAltZeigen(const QString &anzeigeText)
 {
-    TForm4::anzeige_text = anzeigeText;
     ShowTaskBar(false);
     const auto showTaskBar = qScopeGuard([this] { ShowTaskBar(true); });
-    TForm4 form(anzeigeEinstellungen(), this);
+    TForm4 form(anzeigeText, m_gleitAltStand, anzeigeEinstellungen(), this);
     connect(&form, &display::GleitAnzeige::wordMarked, this, &TForm3::fehlerMarkieren);
     form.exec();
 }
@@ -76,12 +74,11 @@ void TForm3::alternativZeigen(const QString &anzeigeText)
 display::KurzzeitMessung TForm3::kurzzeitZeigen(const QString &wort,
                                                 std::optional<int> verzoegerung)
 {
-    kurzzeit_wort = wort;
     display::FlashSettings settings = einstellwerte::kurzzeit(*laufbahn().Form10);
     settings.silben = m_silben->ansicht(settings.silben);
     if (verzoegerung)
         settings.delay = *verzoegerung;
-    return laufbahn().Form15->zeigen(kurzzeit_wort, settings);
+    return laufbahn().Form15->zeigen(wort, settings);
 }
 
 void TForm3::fehlerMarkieren(const QString &word, int selectionStart, int selectionLength)

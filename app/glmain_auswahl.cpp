@@ -5,12 +5,6 @@
 #include "app/laufbahnapp.h"
 #include "settings/ui/einstellwerte.h"
 
-void TForm3::auswahlVerbinden(TForm13 *auswahl)
-{
-    connect(auswahl, &TForm13::ausgewaehlt, this,
-            [this](const writing::AuswahlErgebnis &ergebnis) { m_auswahl = ergebnis; });
-}
-
 writing::AuswahlErgebnis TForm3::abschnittWaehlen(const QString &puffer, int satzNr,
                                                   int abschnittEnde)
 {
@@ -22,8 +16,5 @@ writing::AuswahlErgebnis TForm3::abschnittWaehlen(const QString &puffer, int sat
     eingabe.abschnitt_ende = abschnittEnde;
     eingabe.letterPlaceholder = werte.letterPlaceholder;
     eingabe.partPlaceholder = werte.partPlaceholder;
-    m_auswahl.reset();
-    laufbahn().Form13->auswaehlen(eingabe, einstellwerte::auswahl(settings));
-    // No answer (the window never showed) ends the exercise like an empty choice.
-    return m_auswahl.value_or(writing::AuswahlErgebnis{});
+    return laufbahn().Form13->auswaehlen(eingabe, einstellwerte::auswahl(settings));
 }

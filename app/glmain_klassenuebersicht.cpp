@@ -4,7 +4,6 @@
 #include "app/glmain.h"
 
 #include "app/laufbahnapp.h"
-#include "app/textbefehle.h"
 #include "exercise/ui/printing.h"
 #include "settings/core/zusatzeinstellungen.h"
 #include "settings/ui/einstellwerte.h"
@@ -46,7 +45,7 @@ void TForm3::Klassenuebersicht1Click()
     // The words become the editor's text and the teacher sees them there.
     connect(&fenster, &TFormKlassenuebersicht::alsWortliste, this,
             [this, &fenster](const QStringList &woerter) {
-                if (m_textbefehle->alsWortliste(woerter))
+                if (alsWortliste(woerter))
                     fenster.accept();
             });
     fenster.exec();

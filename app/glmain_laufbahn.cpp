@@ -18,7 +18,6 @@
 #include "writing/ui/schreib2.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -80,12 +79,17 @@ void TForm3::BitBtn3Click()
 
     // A repetition records nothing and leaves the wrong words, the texts and the file
     // type as they were; the window keeps its size and place.
-    QRadioButton *const vorher = RadioButton1->isChecked()
-                                     ? RadioButton1
-                                     : (RadioButton2->isChecked() ? RadioButton2 : RadioButton3);
-    (puffer->contains(markup::groupJoin) ? RadioButton2 : RadioButton1)->setChecked(true);
-    const auto zurueck = qScopeGuard([vorher] { vorher->setChecked(true); });
+    const auto zurueck = dateitypFuerDenLauf(puffer->contains(markup::groupJoin));
     laufbahn_starten(*puffer, false);
+}
+
+QScopeGuard<std::function<void()>> TForm3::dateitypFuerDenLauf(bool gruppen)
+{
+    QRadioButton *const vorher = RadioButton1->isChecked()   ? RadioButton1
+                                 : RadioButton2->isChecked() ? RadioButton2
+                                                             : RadioButton3;
+    (gruppen ? RadioButton2 : RadioButton1)->setChecked(true);
+    return QScopeGuard<std::function<void()>>([vorher] { vorher->setChecked(true); });
 }
 
 std::optional<bool> TForm3::laufbahn_starten(const QString &puffer, bool neueUebung)
@@ -162,7 +166,7 @@ lauf::Fertig TForm3::laufFuehren(lauf::Uebungslauf &lauf)
     m_lauf = &lauf;
     const auto vorbei = qScopeGuard([this] { m_lauf = nullptr; });
     m_silben->laufBeginnt();
-    DiktatLauf diktat(*this, lauf);
+    DiktatLauf diktat(*StatusBar1, lauf);
     // Where the current chunk's words begin in RichEdit1.
     int ab = 0;
     for (;;) {
@@ -173,14 +177,18 @@ lauf::Fertig TForm3::laufFuehren(lauf::Uebungslauf &lauf)
             lauf.gewaehlt(wahl.abschnitt, wahl.satz_nr, wahl.abschnitt_ende);
         } else if (const auto *zeigen = std::get_if<lauf::Zeigen>(&schritt)) {
             ab = m_ergebnis->vorlageEnde();
+            // The reading displays take the buffer; the others leave their display string
+            // for the rewrite forms, also when it is only spoken.
+            if (zeigen->anzeige != lauf::Anzeige::Lesefinger &&
+                zeigen->anzeige != lauf::Anzeige::Silbenlesen)
+                m_laufbahnText = zeigen->anzeigeText;
             diktat.darbieten(*zeigen, [&] { abschnittZeigen(*zeigen); });
         } else if (const auto *teil = std::get_if<lauf::Nachschreiben>(&schritt)) {
-            m_teil = *teil;
-            Nachschreiben &form = teil->gruppe ? static_cast<Nachschreiben &>(*laufbahn().Form12)
-                                               : static_cast<Nachschreiben &>(*laufbahn().Form9);
-            lauf.nachgeschrieben(
-                form.nachschreiben(teil->ziel, diktat.eingabe(nachschreibEingabe()),
-                                   einstellwerte::nachschreiben(*laufbahn().Form10)));
+            const Nachgeschrieben ergebnis =
+                nachschreibenLassen(*teil, m_laufbahnText, diktat.eingabe());
+            if (ergebnis.auswertung)
+                lauf.bewertet(ergebnis.auswertung->richtig);
+            lauf.nachgeschrieben(ergebnis.abbruch);
         } else if (const auto *markiert = std::get_if<lauf::MarkierteFaerben>(&schritt)) {
             m_ergebnis->markierteFaerben(ab, *markiert);
         } else {
@@ -199,12 +207,6 @@ void TForm3::abschnittZeigen(const lauf::Zeigen &zeigen)
         if (abdecken)
             schwarz.hide();
     });
-    // The reading displays take the buffer; the others leave their display string for the
-    // rewrite forms.
-    const bool lesen =
-        zeigen.anzeige == lauf::Anzeige::Lesefinger || zeigen.anzeige == lauf::Anzeige::Silbenlesen;
-    if (!lesen)
-        laufbahn_text = zeigen.anzeigeText;
     switch (zeigen.anzeige) {
     case lauf::Anzeige::Lesefinger:
         lesefingerZeigen(zeigen.anzeigeText, display::LeseModus::Lesefinger);
@@ -213,19 +215,36 @@ void TForm3::abschnittZeigen(const lauf::Zeigen &zeigen)
         lesefingerZeigen(zeigen.anzeigeText, display::LeseModus::Silbenlesen);
         break;
     case lauf::Anzeige::GleitAlt:
-        gleitAltZeigen(laufbahn_text);
+        gleitAltZeigen(zeigen.anzeigeText);
         break;
     case lauf::Anzeige::Kurzzeit:
-        for (const QString &wort : markup::displayStringWords(laufbahn_text))
+        for (const QString &wort : markup::displayStringWords(zeigen.anzeigeText))
             kurzzeitZeigen(wort);
         break;
     case lauf::Anzeige::Alternativ:
-        alternativZeigen(laufbahn_text);
+        alternativZeigen(zeigen.anzeigeText);
         break;
     case lauf::Anzeige::Laufbahn:
-        laufbahnZeigen(laufbahn_text);
+        laufbahnZeigen(zeigen.anzeigeText);
         break;
     }
     repaint();
-    QCoreApplication::processEvents();
+}
+
+std::optional<QList<lauf::Geuebt>>
+TForm3::wiederholungFuehren(const QList<lauf::Uebungswort> &woerter)
+{
+    if (m_lauf || !lob_laden())
+        return std::nullopt;
+    lobBildInit();
+    const bool gruppen = std::any_of(woerter.begin(), woerter.end(),
+                                     [](const lauf::Uebungswort &wort) { return wort.gruppe; });
+    // As the error repetition: the file type the rewrite forms and the comparison read
+    // stands for the run only.
+    const auto zurueck = dateitypFuerDenLauf(gruppen);
+
+    lauf::Uebungslauf uebung(woerter, einstellwerte::lauf(*laufbahn().Form10, dateityp(),
+                                                          alternativerLaufmodus1->isChecked()));
+    laufFuehren(uebung);
+    return uebung.geuebt();
 }

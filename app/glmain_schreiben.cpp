@@ -19,23 +19,39 @@
 void TForm3::schreibformenVerbinden(TForm9 *wort, TForm12 *gruppe)
 {
     for (Nachschreiben *form :
-         {static_cast<Nachschreiben *>(wort), static_cast<Nachschreiben *>(gruppe)}) {
-        connect(form, &Nachschreiben::ausgewertet, this,
-                [this](const writing::Auswertung &a) { m_ergebnis->nachschreibenEintragen(a); });
+         {static_cast<Nachschreiben *>(wort), static_cast<Nachschreiben *>(gruppe)})
         connect(form, &Nachschreiben::nochmalZeigen, this, &TForm3::wiederholungZeigen);
-    }
 }
 
-writing::NachschreibEingabe TForm3::nachschreibEingabe() const
+Nachgeschrieben TForm3::nachschreibenLassen(const lauf::Nachschreiben &teil,
+                                            const QString &laufbahnText,
+                                            const writing::DiktatEingabe &diktat)
+{
+    Nachschreiben &form = teil.gruppe ? static_cast<Nachschreiben &>(*laufbahn().Form12)
+                                      : static_cast<Nachschreiben &>(*laufbahn().Form9);
+    writing::NachschreibEingabe eingabe = nachschreibEingabe(teil, laufbahnText);
+    eingabe.diktat = diktat;
+    const Nachgeschrieben ergebnis =
+        form.nachschreiben(teil.ziel, eingabe, einstellwerte::nachschreiben(*laufbahn().Form10));
+    if (ergebnis.auswertung)
+        m_ergebnis->nachschreibenEintragen(*ergebnis.auswertung);
+    // Only a first run's comparison is recorded.
+    if (ergebnis.vergleich && teil.neueUebung)
+        m_ergebnis->vergleichEintragen(*ergebnis.vergleich);
+    return ergebnis;
+}
+
+writing::NachschreibEingabe TForm3::nachschreibEingabe(const lauf::Nachschreiben &teil,
+                                                       const QString &laufbahnText) const
 {
     writing::NachschreibEingabe eingabe;
-    eingabe.neueUebung = m_teil.neueUebung;
-    eingabe.laufbahnText = laufbahn_text;
+    eingabe.neueUebung = teil.neueUebung;
+    eingabe.laufbahnText = laufbahnText;
     const lauf::LaufEinstellungen werte =
         einstellwerte::lauf(*laufbahn().Form10, dateityp(), alternativerLaufmodus1->isChecked());
     eingabe.kurzzeit = werte.kurzzeit && werte.modus == markup::FileType::Woerter;
     eingabe.alternativ = werte.alternativ;
-    eingabe.vergleich = vergleichsEingabe({}, {});
+    eingabe.vergleich = vergleichsEingabe({}, {}, teil);
     for (int i = 0; i < ListBox4->count(); ++i)
         eingabe.lobZeilen << ListBox4->item(i)->text();
     return eingabe;

@@ -93,7 +93,7 @@ void TForm3::dateiOeffnen(const QString &pfad)
         return;
     }
     if (m_textbefehle->confirmDiscardText())
-        m_textbefehle->textOeffnen(datei, textfile::isOldTextName(datei));
+        textOeffnen(datei, textfile::isOldTextName(datei));
     dateityp_feststellen();
 }
 

@@ -9,17 +9,19 @@
 
 #include <QRadioButton>
 
-void TForm3::vergleichVerbinden(TForm14 *vergleich)
+void TForm3::vergleichen(const QString &geschrieben, const lauf::Nachschreiben &teil)
 {
+    const writing::Vergleich ergebnis =
+        laufbahn().Form14->vergleichen(vergleichsEingabe(geschrieben, teil.ziel, teil),
+                                       einstellwerte::vergleich(*laufbahn().Form10));
     // Only a first run is recorded.
-    connect(vergleich, &TForm14::verglichen, this, [this](const writing::Vergleich &ergebnis) {
-        if (m_teil.neueUebung)
-            m_ergebnis->vergleichEintragen(ergebnis);
-    });
+    if (teil.neueUebung)
+        m_ergebnis->vergleichEintragen(ergebnis);
 }
 
 writing::VergleichsEingabe TForm3::vergleichsEingabe(const QString &geschrieben,
-                                                     const QString &vorlage) const
+                                                     const QString &vorlage,
+                                                     const lauf::Nachschreiben &teil) const
 {
     writing::VergleichsEingabe eingabe;
     // As the rewrite forms hand it on: without the blanks typed after the last word.
@@ -28,9 +30,9 @@ writing::VergleichsEingabe TForm3::vergleichsEingabe(const QString &geschrieben,
         eingabe.geschrieben.chop(1);
     eingabe.vorlage = vorlage;
     eingabe.dateityp = dateityp();
-    eingabe.wortRoh = m_teil.wortRoh;
-    eingabe.abschnittRoh = m_teil.abschnittRoh;
-    eingabe.wortgruppeRoh = m_teil.wortgruppeRoh;
+    eingabe.wortRoh = teil.wortRoh;
+    eingabe.abschnittRoh = teil.abschnittRoh;
+    eingabe.wortgruppeRoh = teil.wortgruppeRoh;
     eingabe.ganzeWortgruppe = einstellwerte::ganzeWortgruppe(*laufbahn().Form10);
     return eingabe;
 }

@@ -1,12 +1,10 @@
 #include "app/laufbahnapp.h"
 
 #include "app/diktatlauf.h"
-#include "app/entwickler.h"
 #include "app/glmain.h"
 #include "app/info.h"
 #include "app/leer.h"
 #include "app/translate.h"
-#include "app/wiederholungsstart.h"
 #include "app/ws_black.h"
 #include "display/ui/kuzzeit.h"
 #include "exercise/ui/neuschueler.h"
@@ -56,9 +54,7 @@ LaufbahnApp::LaufbahnApp()
     Form12 = std::make_unique<TForm12>(Form3.get());
     Form3->schreibformenVerbinden(Form9.get(), Form12.get());
     Form13 = std::make_unique<TForm13>(Form3.get());
-    Form3->auswahlVerbinden(Form13.get());
     Form14 = std::make_unique<TForm14>(Form3.get());
-    Form3->vergleichVerbinden(Form14.get());
     Form15 = std::make_unique<TForm15>(Form3.get());
     Form16 = std::make_unique<TForm16>(Form3.get());
     for (Nachschreiben *form :
@@ -74,12 +70,7 @@ LaufbahnApp::LaufbahnApp()
     Form3->lernverlaufVerbinden(FormLernverlauf.get());
     Form_black = std::make_unique<TForm_black>();
     Form19 = std::make_unique<TForm19>(*Form3, *Form10, *Form7);
-    QObject::connect(Form3->Translate1, &QAction::triggered, Form19.get(),
-                     &TForm19::translatetoespanol);
-    QObject::connect(Form3->deutsch1, &QAction::triggered, Form19.get(),
-                     &TForm19::translatetodeutsch);
-    entwicklerEintraegeEinrichten(*Form3);
-    wiederholungEinrichten(*Form3, *Form9, *Form12);
+    Form3->uebersetzungVerbinden(Form19.get());
     diktatVorbereiten(*Form3);
 }
 

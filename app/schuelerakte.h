@@ -4,8 +4,8 @@
 // wrong words step 3 shows. It writes nothing on the screen itself: each command returns
 // what the window must tell the teacher.
 
+#include "exercise/core/fileio.h"
 #include "exercise/core/pupilrecord.h"
-#include "exercise/core/writeresult.h"
 
 #include <QObject>
 #include <QString>
@@ -52,13 +52,13 @@ public:
         WriteResult schreiben;
         std::optional<QStringList> woerter;
     };
-    Eingetragen eintragen(pupilrecord::ExerciseKind art, const QString &textName,
-                          const QStringList &woerter);
+    [[nodiscard]] Eingetragen eintragen(pupilrecord::ExerciseKind art, const QString &textName,
+                                        const QStringList &woerter);
     // The corrected words of the entry step 3 shows, when it is still selected; nothing
     // happens otherwise.
-    WriteResult korrigieren(const QStringList &woerter);
+    [[nodiscard]] WriteResult korrigieren(const QStringList &woerter);
     // Before the pupil is let go: changes whose write failed are written now.
-    WriteResult ungeschriebeneSchreiben();
+    [[nodiscard]] WriteResult ungeschriebeneSchreiben();
 
 signals:
     // The teacher chose an entry: with the mouse (once the button is released), with the

@@ -1,6 +1,5 @@
 #include "app/silbenbefehle.h"
 
-#include "app/glmain.h"
 #include "app/laufbahnapp.h"
 #include "exercise/ui/firstshow.h"
 #include "exercise/ui/messages.h"
@@ -56,10 +55,11 @@ void aendern(QPlainTextEdit *editor, const QList<qsizetype> &stellen, bool einfu
 
 } // namespace
 
-SilbenBefehle::SilbenBefehle(TForm3 &form) : QObject(&form), m_form(form)
+SilbenBefehle::SilbenBefehle(QWidget &fenster, QPlainTextEdit &editor, QMenu &menue)
+    : QObject(&fenster), m_fenster(fenster), m_editor(editor)
 {
     setObjectName(u"SilbenBefehle"_s);
-    QMenu *menu = form.PopupMenu1;
+    QMenu *menu = &menue;
     Silbentrennen1 = new QAction(u"Silben trennen"_s, menu);
     Silbentrennen1->setObjectName(u"Silbentrennen1"_s);
     Silbentrennungentfernen1 = new QAction(u"Silbentrennung entfernen"_s, menu);
@@ -80,8 +80,8 @@ SilbenBefehle::SilbenBefehle(TForm3 &form) : QObject(&form), m_form(form)
     // The settings are loaded at the first paint and changed in their dialog: once the
     // window is on the screen, and each time it is active again, syllables the settings
     // want are read in the background.
-    whenFirstShown(&form, [this] { QTimer::singleShot(0, this, &SilbenBefehle::vorbereiten); });
-    wheneverActivated(&form, [this] { vorbereiten(); });
+    whenFirstShown(&fenster, [this] { QTimer::singleShot(0, this, &SilbenBefehle::vorbereiten); });
+    wheneverActivated(&fenster, [this] { vorbereiten(); });
 }
 
 SilbenBefehle::~SilbenBefehle()
@@ -121,13 +121,13 @@ void SilbenBefehle::laufBeginnt()
     if (m_gemeldet || !silbenGewuenscht() || m_stand != Stand::Fehlt)
         return;
     m_gemeldet = true;
-    showWarning(&m_form, silben::deutsch().fehlermeldung() +
-                             u"\n\nDie Silben werden nicht erkannt und nicht farbig gezeigt."_s);
+    showWarning(&m_fenster, silben::deutsch().fehlermeldung() +
+                                u"\n\nDie Silben werden nicht erkannt und nicht farbig gezeigt."_s);
 }
 
 void SilbenBefehle::trennen()
 {
-    QPlainTextEdit *editor = m_form.Memo1;
+    QPlainTextEdit *editor = &m_editor;
     const QTextCursor auswahl = editor->textCursor();
     // The patterns may still be on their way in: that takes a moment the first time.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -135,7 +135,7 @@ void SilbenBefehle::trennen()
         editor->document()->toPlainText(), auswahl.anchor(), auswahl.position());
     QGuiApplication::restoreOverrideCursor();
     if (!stellen) {
-        showWarning(&m_form, silben::deutsch().fehlermeldung());
+        showWarning(&m_fenster, silben::deutsch().fehlermeldung());
         return;
     }
     aendern(editor, *stellen, true);
@@ -143,7 +143,7 @@ void SilbenBefehle::trennen()
 
 void SilbenBefehle::trennungEntfernen()
 {
-    QPlainTextEdit *editor = m_form.Memo1;
+    QPlainTextEdit *editor = &m_editor;
     const QTextCursor auswahl = editor->textCursor();
     aendern(editor,
             silben::trennstriche(editor->document()->toPlainText(), auswahl.anchor(),

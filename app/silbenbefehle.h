@@ -10,14 +10,17 @@
 #include <atomic>
 #include <thread>
 
-class TForm3;
 class QAction;
+class QMenu;
+class QPlainTextEdit;
+class QWidget;
 
 class SilbenBefehle : public QObject {
     Q_OBJECT
 public:
-    // Adds the two commands to `form`'s PopupMenu1 after the word-group command.
-    explicit SilbenBefehle(TForm3 &form);
+    // Adds the two commands on `editor` to its menu `menue` after the word-group command;
+    // `fenster` is the window they belong to.
+    SilbenBefehle(QWidget &fenster, QPlainTextEdit &editor, QMenu &menue);
     ~SilbenBefehle() override;
 
     // Before a run: when the settings want syllables and the dictionary is missing, the
@@ -47,7 +50,8 @@ private:
 
     enum class Stand { Offen, Lesen, Bereit, Fehlt };
 
-    TForm3 &m_form;
+    QWidget &m_fenster;
+    QPlainTextEdit &m_editor;
     bool m_gemeldet = false;
     std::atomic<Stand> m_stand = Stand::Offen;
     std::thread m_leser;

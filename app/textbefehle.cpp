@@ -1,10 +1,9 @@
 #include "app/textbefehle.h"
 
-#include "app/ergebnisprotokoll.h"
-#include "app/glmain.h"
 #include "exercise/core/textfile.h"
-#include "exercise/core/writeresult.h"
+#include "exercise/core/fileio.h"
 #include "exercise/ui/editortext.h"
+#include "exercise/ui/lazyfiledialog.h"
 #include "exercise/ui/messages.h"
 
 #include <QAbstractButton>
@@ -28,30 +27,25 @@ constexpr QStringView oldTextFilter = u"alte DOS-Laufbahn (*.lbz)";
 
 } // namespace
 
-Textbefehle::Textbefehle(TForm3 &fenster, Ergebnisprotokoll &ergebnis)
-    : QObject(&fenster), m_fenster(fenster), m_ergebnis(ergebnis)
+Textbefehle::Textbefehle(QWidget &fenster, QPlainTextEdit &text, QPlainTextEdit &fehler,
+                         LazyFileDialog &oeffnen, LazyFileDialog &speichern,
+                         std::function<QString()> speicherPfad)
+    : QObject(&fenster), m_fenster(fenster), m_text(text), m_fehler(fehler), m_oeffnen(oeffnen),
+      m_speichern(speichern), m_speicherPfad(std::move(speicherPfad))
 {
-    fenster.OpenDialog1.configure([](QFileDialog *dialog) {
+    oeffnen.configure([](QFileDialog *dialog) {
         dialog->setWindowTitle(u"Text laden"_s);
         dialog->setFileMode(QFileDialog::ExistingFile);
         dialog->setAcceptMode(QFileDialog::AcceptOpen);
         dialog->setNameFilters({textFilter.toString(), oldTextFilter.toString()});
     });
-    fenster.SaveDialog1.configure([](QFileDialog *dialog) {
+    speichern.configure([](QFileDialog *dialog) {
         dialog->setWindowTitle(u"Text speichern unter"_s);
         dialog->setFileMode(QFileDialog::AnyFile);
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setNameFilter(textFilter.toString());
         dialog->setDefaultSuffix(u"txt"_s);
     });
-    connect(fenster.neu1, &QAction::triggered, this, &Textbefehle::neu1Click);
-    connect(fenster.SpeedButton1, &QToolButton::clicked, this, &Textbefehle::neu1Click);
-    connect(fenster.ffnen1, &QAction::triggered, this, &Textbefehle::ffnen1Click);
-    connect(fenster.SpeedButton2, &QToolButton::clicked, this, &Textbefehle::ffnen1Click);
-    connect(fenster.speichern1, &QAction::triggered, this, &Textbefehle::speichern1Click);
-    connect(fenster.SpeedButton3, &QToolButton::clicked, this, &Textbefehle::speichern1Click);
-    connect(fenster.speichernunter1, &QAction::triggered, this, &Textbefehle::speichernunter1Click);
-    connect(fenster.SpeedButton6, &QToolButton::clicked, this, &Textbefehle::SpeedButton6Click);
 }
 
 bool Textbefehle::writeTextFile(const QString &path, const QString &text)
@@ -64,7 +58,7 @@ bool Textbefehle::writeTextFile(const QString &path, const QString &text)
 
 bool Textbefehle::confirmDiscardText()
 {
-    const QTextDocument *text = m_fenster.Memo1->document();
+    const QTextDocument *text = m_text.document();
     if (!text->isModified() || text->isEmpty())
         return true;
     QMessageBox box(QMessageBox::Question, applicationTitle(), u"Änderungen am Text speichern?"_s,
@@ -84,91 +78,44 @@ bool Textbefehle::confirmDiscardText()
     }
 }
 
-bool Textbefehle::neu()
+std::optional<Textbefehle::Gewaehlt> Textbefehle::textWaehlen()
 {
-    if (!confirmDiscardText())
-        return false;
-    m_fenster.zufallsfolge = false;
-    m_fenster.Memo1->clear();
-    m_fenster.Memo1->document()->setModified(false);
-    m_fenster.setCurrentText(TForm3::neuerText.toString());
-    m_ergebnis.textGewechselt();
-    m_fenster.Memo1Change();
-    m_fenster.Memo1->setFocus();
-    return true;
-}
-
-void Textbefehle::neu1Click()
-{
-    neu();
-}
-
-bool Textbefehle::alsWortliste(const QStringList &woerter)
-{
-    if (!neu())
-        return false;
-    QString text;
-    for (const QString &wort : woerter)
-        text += wort + u' ';
-    QTextCursor(m_fenster.Memo1->document()).insertText(text);
-    m_fenster.dateityp_feststellen();
-    return true;
-}
-
-void Textbefehle::ffnen1Click()
-{
-    LazyFileDialog &dialog = m_fenster.OpenDialog1;
-    if (confirmDiscardText() && dialog->exec() == QDialog::Accepted &&
-        !dialog->selectedFiles().isEmpty()) {
-        textOeffnen(QDir::cleanPath(dialog->selectedFiles().constFirst()),
-                    dialog->selectedNameFilter() == oldTextFilter);
-    }
-    // Also after a cancelled dialog: the teacher may have changed the buttons by hand.
-    m_fenster.dateityp_feststellen();
-}
-
-void Textbefehle::textOeffnen(const QString &path, bool oldFormat)
-{
-    if (m_fenster.loadText(path, oldFormat)) {
-        m_fenster.zufallsfolge = false;
-        m_fenster.setCurrentText(m_fenster.textName(path));
-        m_fenster.GroupBox1->show();
-        m_ergebnis.textGewechselt();
-    }
+    if (!confirmDiscardText() || m_oeffnen->exec() != QDialog::Accepted ||
+        m_oeffnen->selectedFiles().isEmpty())
+        return std::nullopt;
+    return Gewaehlt{QDir::cleanPath(m_oeffnen->selectedFiles().constFirst()),
+                    m_oeffnen->selectedNameFilter() == oldTextFilter};
 }
 
 bool Textbefehle::speichernunter1Click()
 {
-    LazyFileDialog &dialog = m_fenster.SaveDialog1;
+    LazyFileDialog &dialog = m_speichern;
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return false;
     const QString path = QDir::cleanPath(dialog->selectedFiles().constFirst());
-    if (!writeTextFile(path, editorText(*m_fenster.Memo1->document())))
+    if (!writeTextFile(path, editorText(*m_text.document())))
         return false;
-    m_fenster.setCurrentText(m_fenster.textName(path));
-    m_fenster.zufallsfolge = false;
-    m_fenster.Memo1->document()->setModified(false);
+    m_text.document()->setModified(false);
+    emit gespeichertUnter(path);
     return true;
 }
 
 bool Textbefehle::speichern1Click()
 {
-    const QString name = m_fenster.Label6->text();
-    // A random word order or a converted old text must never replace its source unasked.
-    if (m_fenster.textState() != TForm3::TextState::Named || m_fenster.zufallsfolge ||
-        textfile::isOldTextName(name))
+    const QString path = m_speicherPfad();
+    if (path.isEmpty())
         return speichernunter1Click();
-    if (!writeTextFile(m_fenster.textPath(name), editorText(*m_fenster.Memo1->document())))
+    if (!writeTextFile(path, editorText(*m_text.document())))
         return false;
-    m_fenster.Memo1->document()->setModified(false);
+    m_text.document()->setModified(false);
     return true;
 }
 
 void Textbefehle::SpeedButton6Click()
 {
-    LazyFileDialog &dialog = m_fenster.SaveDialog1;
+    LazyFileDialog &dialog = m_speichern;
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return;
     writeTextFile(QDir::cleanPath(dialog->selectedFiles().constFirst()),
-                  editorText(*m_fenster.Memo3->document()));
+                  editorText(*m_fehler.document()));
 }

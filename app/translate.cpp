@@ -1,15 +1,13 @@
 #include "app/translate.h"
 
-#include "app/glmain.h"
 #include "app/info.h"
 #include "settings/ui/einstell.h"
 
 #include <QCoreApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QRadioButton>
+#include <QWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -28,7 +26,7 @@ void sprachwechselZustellen()
 
 } // namespace
 
-TForm19::TForm19(TForm3 &hauptfenster, TForm10 &einstellungen, TForm7 &info)
+TForm19::TForm19(QWidget &hauptfenster, TForm10 &einstellungen, TForm7 &info)
     : m_hauptfenster(hauptfenster), m_einstellungen(einstellungen), m_info(info)
 {
     setObjectName(u"Form19"_s);
@@ -58,13 +56,8 @@ void TForm19::translatetoespanol()
     QCoreApplication::installTranslator(&m_beschriftungen);
     sprachwechselZustellen();
 
-    TForm3 &f = m_hauptfenster;
-    m_breiten[0] = f.RadioButton2->minimumWidth();
-    m_breiten[1] = f.RadioButton2->maximumWidth();
-    m_breiten[2] = f.RadioGroup1->minimumWidth();
-    m_breiten[3] = f.RadioGroup1->maximumWidth();
-    f.RadioButton2->setFixedWidth(160);
-    f.RadioGroup1->setFixedWidth(180);
+    QWidget &f = m_hauptfenster;
+    emit spracheGewechselt(true);
     // "Tipo escritura" is longer than "Schriftart": the settings' font samples get the room.
     m_einstellGroesse = m_einstellungen.size();
     m_einstellungen.resize(qMax(m_einstellGroesse.width(), 660), m_einstellGroesse.height());
@@ -85,11 +78,8 @@ void TForm19::translatetodeutsch()
     QCoreApplication::removeTranslator(&m_qtTexte);
     sprachwechselZustellen();
 
-    TForm3 &f = m_hauptfenster;
-    f.RadioButton2->setMinimumWidth(m_breiten[0]);
-    f.RadioButton2->setMaximumWidth(m_breiten[1]);
-    f.RadioGroup1->setMinimumWidth(m_breiten[2]);
-    f.RadioGroup1->setMaximumWidth(m_breiten[3]);
+    QWidget &f = m_hauptfenster;
+    emit spracheGewechselt(false);
     m_einstellungen.resize(m_einstellGroesse);
     m_info.Label4->setHidden(false);
     f.setWindowTitle(m_titel);

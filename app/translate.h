@@ -8,14 +8,14 @@
 #include <QString>
 #include <QTranslator>
 
-class TForm3;
+class QWidget;
 class TForm7;
 class TForm10;
 
 class TForm19 : public QObject {
     Q_OBJECT
 public:
-    TForm19(TForm3 &hauptfenster, TForm10 &einstellungen, TForm7 &info);
+    TForm19(QWidget &hauptfenster, TForm10 &einstellungen, TForm7 &info);
     ~TForm19() override;
 
     // Spanish captions, also for Qt's own dialogs where Qt's Spanish texts are installed;
@@ -25,8 +25,13 @@ public:
     void translatetodeutsch();
     bool spanisch() const { return m_spanisch; }
 
+signals:
+    // After the captions changed language: the main window makes room for the longer
+    // Spanish ones, and gives it back.
+    void spracheGewechselt(bool spanisch);
+
 private:
-    TForm3 &m_hauptfenster;
+    QWidget &m_hauptfenster;
     TForm10 &m_einstellungen;
     TForm7 &m_info;
     QTranslator m_beschriftungen;
@@ -34,6 +39,5 @@ private:
     bool m_spanisch = false;
     // What the Spanish captions change besides texts, kept to be put back.
     QString m_titel;
-    int m_breiten[4] = {};
     QSize m_einstellGroesse;
 };

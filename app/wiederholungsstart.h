@@ -5,6 +5,7 @@
 // pupil menu showing the teacher the boxes. The review's results go into the review
 // file only; the pupil record stays as it is.
 
+#include "exercise/core/uebungslauf.h"
 #include "exercise/core/wiederholung.h"
 
 #include <QDate>
@@ -14,22 +15,24 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QWidget;
 class SchuelerAkte;
-class TForm3;
-class TForm9;
-class TForm12;
-namespace lauf {
-class Uebungslauf;
-}
 
 class Wiederholungsstart : public QObject {
     Q_OBJECT
 public:
-    // Made once every form exists; lives as long as `form`. It follows the form's
-    // loaded pupil and lays its row into step 3 below the error repetition.
-    Wiederholungsstart(TForm3 &form, TForm9 &wortform, TForm12 &gruppenform);
+    // A review runs through `laufen` (none: it could not start), and none starts while
+    // `laufGehtVor` says a run is going on.
+    struct Lauf {
+        std::function<std::optional<QList<lauf::Geuebt>>(const QList<lauf::Uebungswort> &)> laufen;
+        std::function<bool()> laufGehtVor;
+    };
+    // Lives as long as `fenster` and follows the loaded pupil of `schueler`; "Wiederholung..."
+    // goes into `schuelerMenue` before `davor`. The window lays `Zeile` into step 3.
+    Wiederholungsstart(QWidget &fenster, SchuelerAkte &schueler, QMenu &schuelerMenue,
+                       QAction *davor, Lauf lauf);
 
     // The day the review counts in, today unless a test says otherwise.
     void setHeute(std::function<QDate()> heute) { m_heute = std::move(heute); }
@@ -39,6 +42,7 @@ public:
     // "Wiederholung...": the list of the loaded pupil's review.
     void listeZeigen();
 
+    // Step 3's last row, shown while a pupil is loaded.
     QWidget *Zeile;
     QLabel *Faellig;
     QPushButton *Wiederholen;
@@ -53,15 +57,9 @@ private:
     // The label and the button for the words due today.
     void zaehlen();
 
-    TForm3 &m_form;
-    TForm9 &m_wortform;
-    TForm12 &m_gruppenform;
-    SchuelerAkte *m_schueler;
+    QWidget &m_fenster;
+    SchuelerAkte &m_schueler;
+    Lauf m_lauf;
     std::function<QDate()> m_heute;
     std::optional<wiederholung::WiederholungsDatei> m_datei;
-    // The review going on, or none.
-    lauf::Uebungslauf *m_lauf = nullptr;
 };
-
-// Sets the review up on the main window.
-void wiederholungEinrichten(TForm3 &form, TForm9 &wortform, TForm12 &gruppenform);

@@ -308,10 +308,10 @@ void roundTrip()
 // From creating the display to its first frame on the screen, in milliseconds.
 double timeToFirstFrame(QWidget *owner)
 {
-    TLaufForm4::anzeige_text = kText;
+    CarriedState stand;
     QElapsedTimer timer;
     timer.start();
-    TLaufForm4 form(DisplaySettings::defaults(), owner);
+    TLaufForm4 form(kText, stand, DisplaySettings::defaults(), owner);
     double ms = -1;
     bool seen = false;
     QObject::connect(&form, &DisplayWindow::frameShown, &form, [&] {
@@ -436,8 +436,8 @@ DisplaySettings anzeigeSettings(bool farbig)
 
 int runPacing(bool farbig)
 {
-    TLaufForm4::anzeige_text = kText;
-    TLaufForm4 form(anzeigeSettings(farbig));
+    CarriedState stand;
+    TLaufForm4 form(kText, stand, anzeigeSettings(farbig));
     return measurePacing(form, farbig ? "pacing_farbig" : "pacing");
 }
 

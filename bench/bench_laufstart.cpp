@@ -87,11 +87,11 @@ int runLaufstart(const QString &art)
         app.Form10->Zusatz->setzen(werte);
         QEvent aktiv(QEvent::WindowActivate);
         QApplication::sendEvent(&form, &aktiv);
-        form.Memo1->setPlainText(u"Hund Katze Maus"_s);
+        form.findChild<QPlainTextEdit *>(u"Memo1"_s)->setPlainText(u"Hund Katze Maus"_s);
 
         ErstesFenster erstes(uhr);
         uhr.restart();
-        QTimer::singleShot(0, &form, [&form] { form.BitBtn10->click(); });
+        QTimer::singleShot(0, &form, [&form] { form.findChild<QPushButton *>(u"BitBtn10"_s)->click(); });
         warten(0);
         while (!erstes.ms && uhr.elapsed() < 30000)
             warten(10);

@@ -116,7 +116,7 @@ int runWiederholung()
             return false;
         stand->ergebnis(u"W$ö$rter_17"_s, true, heute);
         const std::optional<QByteArray> written = stand->speichern();
-        return written && writeFileAtomically(reviewFile, *written, &error);
+        return written && writeFileAtomically(reviewFile, *written).ok();
     });
     if (!fileOk)
         return 1;

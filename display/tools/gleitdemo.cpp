@@ -97,6 +97,8 @@ int main(int argc, char *argv[])
         }
         return 0;
     }
+    // The gliding line keeps its speed before running backwards from one repeat to the next.
+    display::CarriedState carried;
     for (int i = 0; i < repeat; ++i) {
         if (parser.isSet(fingerOption) || parser.isSet(syllablesOption)) {
             display::LesefingerSettings lese = display::LesefingerSettings::defaults();
@@ -130,13 +132,10 @@ int main(int argc, char *argv[])
             continue;
         }
         std::unique_ptr<display::GleitAnzeige> form;
-        if (parser.isSet(oldOption)) {
-            TForm4::anzeige_text = text;
-            form = std::make_unique<TForm4>(settings);
-        } else {
-            TLaufForm4::anzeige_text = text;
-            form = std::make_unique<TLaufForm4>(settings);
-        }
+        if (parser.isSet(oldOption))
+            form = std::make_unique<TForm4>(text, carried, settings);
+        else
+            form = std::make_unique<TLaufForm4>(text, carried, settings);
         QObject::connect(form.get(), &display::GleitAnzeige::wordMarked,
                          [&out](const QString &word, int start, int length) {
                              out << "marked: " << word << " at " << start << '+' << length

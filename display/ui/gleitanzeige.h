@@ -40,6 +40,7 @@ public:
     ~GleitAnzeige() override;
 
     // For tests and measurements.
+    const QString &anzeigeText() const { return m_text; }
     const GleitZeile *motion() const { return m_motion.get(); }
     const GlyphSet *glyphSet() const { return m_glyphs.get(); }
     bool glyphsWereKept() const { return m_glyphsKept; }

@@ -1,7 +1,8 @@
 #include "display/ui/laufunit4.h"
 
-TLaufForm4::TLaufForm4(const display::DisplaySettings &settings, QWidget *parent)
-    : GleitAnzeige(anzeige_text, &carried, settings, parent)
+TLaufForm4::TLaufForm4(const QString &anzeigeText, display::CarriedState &carried,
+                       const display::DisplaySettings &settings, QWidget *parent)
+    : GleitAnzeige(anzeigeText, &carried, settings, parent)
 {
     setObjectName(QStringLiteral("TLaufForm4"));
 }

@@ -9,12 +9,9 @@
 class TLaufForm4 : public display::GleitAnzeige {
     Q_OBJECT
 public:
-    explicit TLaufForm4(const display::DisplaySettings &settings, QWidget *parent = nullptr);
-
-    // The display string, set by the caller before it creates the form; it keeps its
-    // value after the display closes.
-    static inline QString anzeige_text;
-    // Speed before running backwards and the lock on turning round, kept from one
-    // display of this form to the next.
-    static inline display::CarriedState carried;
+    // Glides the display string `anzeigeText`. `carried` (the speed before running
+    // backwards and the lock on turning round) is kept by the caller from one display
+    // of this form to the next.
+    TLaufForm4(const QString &anzeigeText, display::CarriedState &carried,
+               const display::DisplaySettings &settings, QWidget *parent = nullptr);
 };

@@ -1,7 +1,8 @@
 #include "display/ui/unit4.h"
 
-TForm4::TForm4(const display::DisplaySettings &settings, QWidget *parent)
-    : GleitAnzeige(anzeige_text, &carried, settings, parent)
+TForm4::TForm4(const QString &anzeigeText, display::CarriedState &carried,
+               const display::DisplaySettings &settings, QWidget *parent)
+    : GleitAnzeige(anzeigeText, &carried, settings, parent)
 {
     setObjectName(QStringLiteral("TForm4"));
 }

@@ -169,7 +169,7 @@ void keepPrivate(QFileDevice &file, const QString &folder)
 
 } // namespace
 
-bool writeFileAtomically(const QString &path, QByteArrayView bytes, IoError *error)
+WriteResult writeFileAtomically(const QString &path, QByteArrayView bytes)
 {
     QSaveFile file(path);
     const QFileInfo info(path);
@@ -201,13 +201,11 @@ bool writeFileAtomically(const QString &path, QByteArrayView bytes, IoError *err
                 failure = {IoError::DiskFull, info.absolutePath()};
         }
     }
-    if (error)
-        *error = failure;
-    return !failure.failed();
+    return {failure, {}};
 }
 
-bool appendInPlace(QFile &file, const QString &path,
-                   const std::function<QByteArray(QByteArrayView current)> &tail, IoError *error)
+WriteResult appendInPlace(QFile &file, const QString &path,
+                          const std::function<QByteArray(QByteArrayView current)> &tail)
 {
     IoError failure;
     const QByteArray old = file.readAll();
@@ -224,7 +222,5 @@ bool appendInPlace(QFile &file, const QString &path,
             file.resize(old.size());
         }
     }
-    if (error)
-        *error = failure;
-    return !failure.failed();
+    return {failure, {}};
 }

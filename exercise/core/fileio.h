@@ -45,6 +45,15 @@ struct IoError {
     QString message() const;
 };
 
+// What a write of a file tells the caller: a file error, or the characters Windows-1252
+// cannot store (then nothing was written). Every writer returns one; the windows turn it
+// into their German message in one place (showWriteError).
+struct WriteResult {
+    IoError io;
+    QString unencodable;
+    bool ok() const { return !io.failed() && unencodable.isEmpty(); }
+};
+
 // Reads the whole file. A missing file, a missing folder and a file that may not be
 // read each give their own code. A file of more than `sizeLimit` bytes (when given) is
 // refused with TooLarge without being read.
@@ -60,15 +69,16 @@ std::optional<QByteArray> readFileStart(const QString &path, qint64 maxBytes, Io
 // written in place; a failed write then puts the old bytes back. A write-protected file,
 // and anything that is not a regular file (after following links: a folder, a device, a
 // pipe, a dangling link), is "Dateizugriff verweigert" and stays as it is.
-bool writeFileAtomically(const QString &path, QByteArrayView bytes, IoError *error);
+[[nodiscard]] WriteResult writeFileAtomically(const QString &path, QByteArrayView bytes);
 
 // Appends to `file` in place, for a folder that takes no new file: `file` is open for
 // reading and writing and locked (`filelock`) by the caller. `tail` gets the file's bytes
 // as they stand under the lock and gives what to append. Nothing already in the file is
 // ever written over: an interrupted write leaves it whole, and a failed one cuts the file
 // back to it.
-bool appendInPlace(QFile &file, const QString &path,
-                   const std::function<QByteArray(QByteArrayView current)> &tail, IoError *error);
+[[nodiscard]] WriteResult
+appendInPlace(QFile &file, const QString &path,
+              const std::function<QByteArray(QByteArrayView current)> &tail);
 
 // The error code for a failed open, read or commit of `file` at `path`.
 IoError ioErrorFor(const QFileDevice &file, const QString &path);

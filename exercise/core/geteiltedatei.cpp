@@ -170,7 +170,7 @@ Geschrieben GeteilteDatei::schreiben(const Schritte &schritte, WriteResult &resu
             danach = Fingerprint::of(QByteArray(current.toByteArray() + mehr));
             return mehr;
         };
-        if (!appendInPlace(sperre.datei, m_pfad, tail, &result.io))
+        if (result = appendInPlace(sperre.datei, m_pfad, tail); !result.ok())
             return Geschrieben::Nicht;
         m_aufPlatte = danach;
         return Geschrieben::Angehaengt;
@@ -187,7 +187,9 @@ Geschrieben GeteilteDatei::schreiben(const Schritte &schritte, WriteResult &resu
         schritte.nachtragen(*aufPlatte);
     aufPlatte.reset();
     const std::optional<QByteArray> bytes = schritte.inhalt(result);
-    if (!bytes || !writeFileAtomically(m_pfad, *bytes, &result.io))
+    if (!bytes)
+        return Geschrieben::Nicht;
+    if (result = writeFileAtomically(m_pfad, *bytes); !result.ok())
         return Geschrieben::Nicht;
     m_aufPlatte = Fingerprint::of(*bytes);
     return Geschrieben::Ganz;

@@ -9,7 +9,7 @@
 // waited for it then finds the path naming the new file and locks that. So a copy that
 // may make files in the folder and one that may only write the file never write at once.
 
-#include "exercise/core/writeresult.h"
+#include "exercise/core/fileio.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

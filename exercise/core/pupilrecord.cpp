@@ -539,7 +539,10 @@ CreatedFile PupilFile::create(const QString &path, const QString &name)
     lines.append(asOneLine(name));
     const ansi::Encoded bytes = lines.toBytes();
     created.written.unencodable = bytes.unencodable;
-    if (!bytes.ok() || !writeFileAtomically(path, bytes.bytes, &created.written.io))
+    if (!bytes.ok())
+        return created;
+    created.written.io = writeFileAtomically(path, bytes.bytes).io;
+    if (created.written.io.failed())
         return created;
     created.file = PupilFile(path, std::move(lines), bytes.bytes);
     return created;

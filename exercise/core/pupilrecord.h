@@ -6,7 +6,6 @@
 #include "exercise/core/ansi.h"
 #include "exercise/core/fileio.h"
 #include "exercise/core/geteiltedatei.h"
-#include "exercise/core/writeresult.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -187,7 +186,7 @@ private:
         QList<QStringList> replaced;
     };
     PupilFile(const QString &path, RecordLines lines, QByteArrayView onDisk);
-    WriteResult apply(Change change);
+    [[nodiscard]] WriteResult apply(Change change);
     void writeInto(WriteResult &result, bool reportKeptCorrections);
     // True when nothing is left unwritten, or (unless `reportKeptCorrections`) when only
     // corrections a folder without new files cannot take are left.

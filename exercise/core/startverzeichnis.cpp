@@ -110,7 +110,9 @@ Vorbereitung vorbereiten(const QString &ordner, const QString &mitgeliefert)
         if (!vorhanden.exists() && !vorhanden.isSymLink()) {
             IoError fehler;
             const std::optional<QByteArray> bytes = readWholeFile(datei.filePath(), &fehler);
-            if (!bytes || !writeFileAtomically(vorhanden.filePath(), *bytes, &fehler)) {
+            if (bytes)
+                fehler = writeFileAtomically(vorhanden.filePath(), *bytes).io;
+            if (fehler.failed()) {
                 // Not listed, so the next start offers it again.
                 ergebnis.fehler =
                     u"Die Beispieldatei „%1“ kann nicht in den Startordner "
@@ -124,8 +126,7 @@ Vorbereitung vorbereiten(const QString &ordner, const QString &mitgeliefert)
 
     if (!neuAngeboten.isEmpty()) {
         const QString text = (angeboten + neuAngeboten).join(u'\n') + u'\n';
-        IoError fehler;
-        if (!writeFileAtomically(liste, text.toUtf8(), &fehler))
+        if (const IoError fehler = writeFileAtomically(liste, text.toUtf8()).io; fehler.failed())
             ergebnis.fehler = u"Im Startordner „%1“ kann die Liste „%2“ nicht geschrieben "
                               u"werden: %3."_s.arg(nativ(ordner), angebotenListe, fehler.message());
     }

@@ -102,7 +102,7 @@ WriteResult writeText(const QString &path, QStringView text)
     if (!encoded.ok())
         result.unencodable = encoded.unencodable;
     else
-        writeFileAtomically(path, encoded.bytes, &result.io);
+        result = writeFileAtomically(path, encoded.bytes);
     return result;
 }
 

@@ -3,7 +3,6 @@
 // each followed by CR LF, no header and no trailer.
 
 #include "exercise/core/fileio.h"
-#include "exercise/core/writeresult.h"
 
 #include <QByteArrayView>
 #include <QString>

@@ -23,7 +23,6 @@
 
 #include "exercise/core/fileio.h"
 #include "exercise/core/geteiltedatei.h"
-#include "exercise/core/writeresult.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -172,8 +171,8 @@ private:
 
     explicit WiederholungsDatei(const QString &recordPath);
     static void anwenden(Stand &stand, const Aenderung &aenderung, bool ersteMal);
-    WriteResult aendern(Aenderung aenderung);
-    WriteResult schreiben();
+    [[nodiscard]] WriteResult aendern(Aenderung aenderung);
+    [[nodiscard]] WriteResult schreiben();
 
     geteilt::GeteilteDatei m_datei;
     Stand m_stand;

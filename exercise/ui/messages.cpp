@@ -1,7 +1,6 @@
 #include "exercise/ui/messages.h"
 
 #include "exercise/core/fileio.h"
-#include "exercise/core/writeresult.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -54,6 +53,8 @@ void showWriteError(QWidget *parent, const WriteResult &result, WrittenFile what
          u"Die Wiederholung bleibt unverändert."},
         {u"Der Schriftname enthält", u"einer Einstellungsdatei",
          u"Die Einstellungen wurden nicht gespeichert."},
+        // A PDF or PNG file holds bytes only: nothing in it is refused.
+        {u"Die Datei enthält", u"der Datei", u"Die Datei wurde nicht gespeichert."},
     };
     const Worte &w = worte[int(what)];
     QStringList zeichen;

@@ -16,7 +16,7 @@ QString applicationTitle();
 void showIoError(QWidget *parent, const IoError &error);
 
 // What a write was writing, for the words of its message.
-enum class WrittenFile { Text, WordList, PupilRecord, Review, Settings };
+enum class WrittenFile { Text, WordList, PupilRecord, Review, Settings, Picture };
 // A failed write's message: the characters Windows-1252 cannot store, or the file error.
 void showWriteError(QWidget *parent, const WriteResult &result, WrittenFile what);
 // The same box for an error that is not a file's, a printer's for instance.

@@ -1,7 +1,6 @@
 #include "exercise/ui/neuschueler.h"
 
 #include "exercise/core/fileio.h"
-#include "exercise/core/writeresult.h"
 #include "exercise/ui/messages.h"
 
 #include <QGuiApplication>

@@ -194,12 +194,10 @@ bool Druckvorschau::savePdf(const QString &path)
         showError(this, u"Die PDF-Datei konnte nicht erzeugt werden."_s);
         return false;
     }
-    IoError error;
-    if (!writeFileAtomically(path, bytes, &error)) {
-        showIoError(this, error);
-        return false;
-    }
-    return true;
+    const WriteResult written = writeFileAtomically(path, bytes);
+    if (!written.ok())
+        showWriteError(this, written, WrittenFile::Picture);
+    return written.ok();
 }
 
 } // namespace printing

@@ -325,7 +325,7 @@ WriteResult speichern(const QString &path, const QStringList &words)
     if (!encoded.ok())
         result.unencodable = encoded.unencodable;
     else
-        writeFileAtomically(path, encoded.bytes, &result.io);
+        result = writeFileAtomically(path, encoded.bytes);
     return result;
 }
 

@@ -4,7 +4,6 @@
 // word is tested for, and the word list a teacher saves.
 
 #include "exercise/core/fileio.h"
-#include "exercise/core/writeresult.h"
 
 #include <QCollator>
 #include <QList>

@@ -246,7 +246,7 @@ WriteResult writeSettingsFile(const QString &path, const SettingsRecord &record)
         }
     }
     if (result.unencodable.isEmpty())
-        writeFileAtomically(path, writeSettingsRecord(record), &result.io);
+        result = writeFileAtomically(path, writeSettingsRecord(record));
     return result;
 }
 

@@ -2,7 +2,7 @@
 // The settings file: one record of 236 bytes with every stored setting of the settings
 // dialog, integers little-endian, no header, version or checksum.
 
-#include "exercise/core/writeresult.h"
+#include "exercise/core/fileio.h"
 #include "settings/core/colorvalue.h"
 #include "settings/core/fontspec.h"
 

@@ -150,7 +150,9 @@ zusatzBytes(const QString &iniDatei, const std::function<void(QSettings &)> &set
         QSettings ini(neu, QSettings::IniFormat);
         IoError lesefehler;
         const std::optional<QByteArray> lesbar = lesbarerTeil(iniDatei, &lesefehler);
-        if (lesbar && writeFileAtomically(alt, *lesbar, &lesefehler)) {
+        if (lesbar)
+            lesefehler = writeFileAtomically(alt, *lesbar).io;
+        if (lesbar && !lesefehler.failed()) {
             const QSettings vorher(alt, QSettings::IniFormat);
             for (const QString &schluessel : vorher.allKeys())
                 ini.setValue(schluessel, vorher.value(schluessel));
@@ -196,7 +198,7 @@ void iniLesen(const QString &iniDatei, const std::function<void(const QSettings 
         return;
     QTemporaryDir arbeit;
     const QString kopie = arbeit.filePath(u"zusatz.ini"_s);
-    if (!arbeit.isValid() || !writeFileAtomically(kopie, *lesbar, &fehler))
+    if (!arbeit.isValid() || !writeFileAtomically(kopie, *lesbar).ok())
         return;
     lesen(QSettings(kopie, QSettings::IniFormat));
 }
@@ -243,7 +245,7 @@ WriteResult schreiben(const QString &iniDatei, const std::function<void(QSetting
 {
     WriteResult result;
     if (const std::optional<QByteArray> bytes = zusatzBytes(iniDatei, setzen, &result.io))
-        writeFileAtomically(iniDatei, *bytes, &result.io);
+        result = writeFileAtomically(iniDatei, *bytes);
     return result;
 }
 
@@ -273,12 +275,13 @@ WriteResult einstellungenSchreiben(const QString &optDatei, const SettingsRecord
     IoError lesefehler;
     const std::optional<QByteArray> altesOpt = readWholeFile(optDatei, &lesefehler, kGroessteDatei);
     result = writeSettingsFile(optDatei, record);
-    if (!result.ok() || writeFileAtomically(iniDatei, *ini, &result.io))
+    if (!result.ok())
+        return result;
+    if (result = writeFileAtomically(iniDatei, *ini); result.ok())
         return result;
     // The settings file goes back to what it was, so that the two never disagree.
-    IoError ignoriert;
     if (altesOpt)
-        writeFileAtomically(optDatei, *altesOpt, &ignoriert);
+        (void)writeFileAtomically(optDatei, *altesOpt);
     else if (lesefehler.code == IoError::FileNotFound)
         QFile::remove(optDatei);
     return result;

@@ -3,7 +3,7 @@
 // ("name.opt" -> "name.ini"): the settings file itself stays as every copy of the program
 // reads it. A missing file, key or value gives the default.
 
-#include "exercise/core/writeresult.h"
+#include "exercise/core/fileio.h"
 #include "settings/core/colorvalue.h"
 
 #include <QString>

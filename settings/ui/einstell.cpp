@@ -2,7 +2,6 @@
 
 #include "exercise/core/ansi.h"
 #include "exercise/core/fileio.h"
-#include "exercise/core/writeresult.h"
 #include "exercise/ui/firstshow.h"
 #include "exercise/ui/messages.h"
 #include "settings/core/loadrules.h"
@@ -60,7 +59,7 @@ ColorPanel *makePanel(const QString &name, bool clickable, QWidget *parent)
     return panel;
 }
 
-// Tabs with less room around their captions, so all five fit across the dialog.
+// Tabs with less room around their captions, so all six fit across the dialog.
 class CompactTabStyle : public QProxyStyle {
 public:
     explicit CompactTabStyle(QStyle *base) : QProxyStyle(base) {}

@@ -469,9 +469,9 @@ void TFormKlassenuebersicht::csvSpeichern()
     m_csvDialog->selectFile(name);
     if (m_csvDialog->exec() != QDialog::Accepted || m_csvDialog->selectedFiles().isEmpty())
         return;
-    WriteResult result;
-    writeFileAtomically(QDir::cleanPath(m_csvDialog->selectedFiles().constFirst()),
-                        klassenuebersicht::csv(tabelle), &result.io);
+    const WriteResult result =
+        writeFileAtomically(QDir::cleanPath(m_csvDialog->selectedFiles().constFirst()),
+                            klassenuebersicht::csv(tabelle));
     if (!result.ok())
         showWriteError(this, result, WrittenFile::WordList);
 }

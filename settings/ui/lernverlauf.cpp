@@ -484,7 +484,6 @@ void TFormLernverlauf::bildSpeichern()
         showError(this, u"Das Bild konnte nicht erzeugt werden."_s);
         return;
     }
-    IoError error;
-    if (!writeFileAtomically(path, bytes, &error))
-        showIoError(this, error);
+    if (const WriteResult written = writeFileAtomically(path, bytes); !written.ok())
+        showWriteError(this, written, WrittenFile::Picture);
 }

@@ -2,16 +2,21 @@
 // The program as a teacher starts it, for the tests of its windows: a fresh temporary
 // folder made the start directory, the application object and its main window.
 
+#include "app/aufbau.h"
 #include "app/laufbahnapp.h"
 
 #include <QByteArray>
 #include <QString>
 #include <memory>
 
+class QMainWindow;
 class QTemporaryDir;
 class TForm3;
 
 namespace testing {
+
+// The main window's controls as a test finds them: by their object names.
+Hauptfensterteile teileVon(const QMainWindow &fenster);
 
 // A test class derives from this and calls start() in init() and stop() in cleanup();
 // a test that needs the steps apart (no settings file, the window shown later) calls
@@ -47,8 +52,9 @@ protected:
     QByteArray readFile(const QString &name) const;
     LaufbahnApp &app() const { return *app_; }
 
-    // The main window, while the application lives.
+    // The main window, while the application lives, and its controls.
     TForm3 *form = nullptr;
+    Hauptfensterteile ui;
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;

@@ -44,18 +44,18 @@ class TestGlmain : public QObject, protected testing::AppFixture {
     void openText(const QString &name)
     {
         answerInTurn({fileAnswer(path(name))});
-        form->ffnen1->trigger();
+        ui.ffnen1->trigger();
     }
 
     void typeText(const QString &text)
     {
-        form->Memo1->moveCursor(QTextCursor::End);
+        ui.Memo1->moveCursor(QTextCursor::End);
         // Key by key as typed, umlauts included (keyClicks knows ASCII only).
         for (const QChar ch : text) {
             if (ch == u'\n')
-                QTest::keyClick(form->Memo1, Qt::Key_Return);
+                QTest::keyClick(ui.Memo1, Qt::Key_Return);
             else
-                QTest::sendKeyEvent(QTest::Click, form->Memo1, Qt::Key_unknown, QString(ch),
+                QTest::sendKeyEvent(QTest::Click, ui.Memo1, Qt::Key_unknown, QString(ch),
                                     Qt::NoModifier);
         }
     }
@@ -70,16 +70,16 @@ private slots:
     {
         QCOMPARE(form->windowTitle(), u"Laufbahn II  V2.0"_s);
         QCOMPARE(form->startverzeichnis, QDir::currentPath() + u'/');
-        QCOMPARE(form->Label6->text(), u"kein Text geladen"_s);
-        QCOMPARE(form->Edit1->text(), u"kein Schüler geladen"_s);
+        QCOMPARE(ui.Label6->text(), u"kein Text geladen"_s);
+        QCOMPARE(ui.Edit1->text(), u"kein Schüler geladen"_s);
         QCOMPARE(form->statusText(0), u"kein Text geladen"_s);
         QCOMPARE(form->statusText(1), u"kein Schüler geladen"_s);
 
-        QVERIFY(form->GroupBox2->isVisible());
-        QVERIFY(form->GroupBox1->isHidden());
-        QVERIFY(form->GroupBox3->isHidden());
-        QVERIFY(form->GroupBox4->isHidden());
-        QVERIFY(form->Button5->isHidden());
+        QVERIFY(ui.GroupBox2->isVisible());
+        QVERIFY(ui.GroupBox1->isHidden());
+        QVERIFY(ui.GroupBox3->isHidden());
+        QVERIFY(ui.GroupBox4->isHidden());
+        QVERIFY(ui.Button5->isHidden());
         for (const char *name :
              {"Label6", "Edit1", "Memo2", "Memo3", "Memo5", "ListBox4", "Image1", "Image2",
               "Label7", "Label8", "BitBtn1", "BitBtn2", "BitBtn4", "BitBtn5", "BitBtn6"}) {
@@ -87,14 +87,33 @@ private slots:
             QVERIFY2(widget, name);
             QVERIFY2(widget->isHidden(), name);
         }
-        // Every file dialog starts in the start directory.
-        for (QFileDialog *dialog : {form->OpenDialog1.get(), form->OpenDialog2.get(),
-                                    form->SaveDialog1.get(), form->SaveDialog2.get()})
-            QCOMPARE(dialog->directory().absolutePath(), QDir::currentPath());
-        QCOMPARE(form->OpenDialog1->windowTitle(), u"Text laden"_s);
-        QCOMPARE(form->OpenDialog1->nameFilters(),
+        // Every file dialog starts in the start directory, as the teacher opens it.
+        struct Gesehen {
+            QString titel;
+            QStringList filter;
+            QString ordner;
+        };
+        const auto oeffnen = [](QAction *befehl) {
+            Gesehen gesehen;
+            testing::answerNextDialog(testing::as<QFileDialog>([&](QFileDialog &dialog) {
+                gesehen = {dialog.windowTitle(), dialog.nameFilters(),
+                           dialog.directory().absolutePath()};
+                dialog.reject();
+            }));
+            befehl->trigger();
+            return gesehen;
+        };
+        const Gesehen laden = oeffnen(ui.ffnen1);
+        QCOMPARE(laden.titel, u"Text laden"_s);
+        QCOMPARE(laden.filter,
                  (QStringList{u"Laufbahn / Text (*.txt)"_s, u"alte DOS-Laufbahn (*.lbz)"_s}));
-        QCOMPARE(form->SaveDialog1->windowTitle(), u"Text speichern unter"_s);
+        const Gesehen speichern = oeffnen(ui.speichernunter1);
+        QCOMPARE(speichern.titel, u"Text speichern unter"_s);
+        const Gesehen schueler = oeffnen(ui.ffnen2);
+        QCOMPARE(schueler.titel, u"Schüler laden"_s);
+        QCOMPARE(schueler.filter, (QStringList{u"Schüler (*.lbs)"_s, u"alle Dateien (*)"_s}));
+        for (const Gesehen &dialog : {laden, speichern, schueler})
+            QCOMPARE(dialog.ordner, QDir::currentPath());
     }
 
     void menusHoldEveryEntry_data()
@@ -135,8 +154,8 @@ private slots:
 
     void checkItemsAndTheHiddenEntry()
     {
-        for (QAction *item : {form->Fehlerverstecken1, form->Sonderzeichennichtdrucken1,
-                              form->alternativerLaufmodus1}) {
+        for (QAction *item :
+             {ui.Fehlerverstecken1, ui.Sonderzeichennichtdrucken1, ui.alternativerLaufmodus1}) {
             QVERIFY(item->isCheckable());
             QVERIFY(!item->isChecked());
             item->trigger();
@@ -144,12 +163,12 @@ private slots:
             item->trigger();
             QVERIFY(!item->isChecked());
         }
-        QVERIFY(!form->Translate1->isVisible());
-        QVERIFY(!form->N5->isVisible());
-        QVERIFY(form->Translate1->shortcut().isEmpty());
-        QCOMPARE(form->SpeedButton1->toolTip(), u"neuer Text"_s);
-        QCOMPARE(form->SpeedButton2->toolTip(), u"Text laden"_s);
-        QCOMPARE(form->SpeedButton3->toolTip(), u"Text speichern"_s);
+        QVERIFY(!ui.Translate1->isVisible());
+        QVERIFY(!ui.N5->isVisible());
+        QVERIFY(ui.Translate1->shortcut().isEmpty());
+        QCOMPARE(ui.SpeedButton1->toolTip(), u"neuer Text"_s);
+        QCOMPARE(ui.SpeedButton2->toolTip(), u"Text laden"_s);
+        QCOMPARE(ui.SpeedButton3->toolTip(), u"Text speichern"_s);
     }
 
     void typingDetectsTheTypeAndShowsStep2_data()
@@ -166,33 +185,33 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, button);
         // A hand-made choice is overruled by the next change of the text.
-        form->RadioButton2->setChecked(true);
+        ui.RadioButton2->setChecked(true);
         typeText(text);
-        QVERIFY(form->GroupBox1->isVisible());
+        QVERIFY(ui.GroupBox1->isVisible());
         QVERIFY(form->findChild<QRadioButton *>(button)->isChecked());
-        QCOMPARE(form->Label6->text(), u"kein Text geladen"_s);
+        QCOMPARE(ui.Label6->text(), u"kein Text geladen"_s);
     }
 
     void openingATextNamesIt()
     {
         writeFile(u"Tiere.txt"_s, "B\xe4r\r\nL\xf6we\r\n");
-        form->RichEdit1->setPlainText(u"alt"_s);
-        form->Memo3->setPlainText(u"alt"_s);
+        ui.RichEdit1->setPlainText(u"alt"_s);
+        ui.Memo3->setPlainText(u"alt"_s);
         openText(u"Tiere.txt"_s);
-        QCOMPARE(form->Memo1->toPlainText(), u"Bär\nLöwe"_s);
-        QCOMPARE(form->Label6->text(), u"Tiere.txt"_s);
+        QCOMPARE(ui.Memo1->toPlainText(), u"Bär\nLöwe"_s);
+        QCOMPARE(ui.Label6->text(), u"Tiere.txt"_s);
         QCOMPARE(form->statusText(0), u"aktueller Text: Tiere.txt"_s);
-        QVERIFY(form->GroupBox1->isVisible());
-        QVERIFY(form->RadioButton1->isChecked());
-        QVERIFY(form->RichEdit1->toPlainText().isEmpty());
-        QVERIFY(form->Memo3->toPlainText().isEmpty());
+        QVERIFY(ui.GroupBox1->isVisible());
+        QVERIFY(ui.RadioButton1->isChecked());
+        QVERIFY(ui.RichEdit1->toPlainText().isEmpty());
+        QVERIFY(ui.Memo3->toPlainText().isEmpty());
 
         // Outside the start directory the full path names the text.
         writeFile(u"Klasse 2/Satz.txt"_s, "Der Hund bellt.\r\n");
         openText(u"Klasse 2/Satz.txt"_s);
-        QCOMPARE(form->Label6->text(), path(u"Klasse 2/Satz.txt"_s));
+        QCOMPARE(ui.Label6->text(), path(u"Klasse 2/Satz.txt"_s));
         QCOMPARE(form->statusText(0), u"aktueller Text: "_s + path(u"Klasse 2/Satz.txt"_s));
-        QVERIFY(form->RadioButton3->isChecked());
+        QVERIFY(ui.RadioButton3->isChecked());
     }
 
     void openingAModernUtf8Text()
@@ -200,9 +219,9 @@ private slots:
         writeFile(u"modern.txt"_s, "Gr\xc3\xbc\xc3\x9f"
                                    "e aus M\xc3\xbcnchen\n");
         openText(u"modern.txt"_s);
-        QCOMPARE(form->Memo1->toPlainText(), u"Grüße aus München"_s);
+        QCOMPARE(ui.Memo1->toPlainText(), u"Grüße aus München"_s);
         // Saved back like every text: Windows-1252, CR LF.
-        QVERIFY(!opensDialog([this] { form->speichern1->trigger(); }));
+        QVERIFY(!opensDialog([this] { ui.speichern1->trigger(); }));
         QCOMPARE(readFile(u"modern.txt"_s), QByteArray("Gr\xfc\xdf"
                                                        "e aus M\xfcnchen\r\n"));
     }
@@ -223,14 +242,14 @@ private slots:
         QFETCH(QString, word);
         writeFile(u"Text.txt"_s, bytes);
         openText(u"Text.txt"_s);
-        QCOMPARE(form->Memo1->document()->toRawText(), word);
-        QVERIFY(!opensDialog([this] { form->speichern1->trigger(); }));
+        QCOMPARE(ui.Memo1->document()->toRawText(), word);
+        QVERIFY(!opensDialog([this] { ui.speichern1->trigger(); }));
         QCOMPARE(readFile(u"Text.txt"_s), bytes);
 
         // The random word order keeps it inside its word.
-        form->zuflligeWortfolge1->trigger();
+        ui.zuflligeWortfolge1->trigger();
         testing::answerNextFileDialog(path(u"Gemischt.txt"_s));
-        form->speichern1->trigger();
+        ui.speichern1->trigger();
         QCOMPARE(readFile(u"Gemischt.txt"_s), bytes.replace("\r\n", " \r\n"));
     }
 
@@ -243,31 +262,31 @@ private slots:
             liste += "Wort" + QByteArray::number(i) + "\r\n";
         writeFile(u"Liste.txt"_s, liste);
         openText(u"Liste.txt"_s);
-        QVERIFY(form->RadioButton1->isChecked());
-        QVERIFY(form->Memo1->document()->blockCount() < 1000);
+        QVERIFY(ui.RadioButton1->isChecked());
+        QVERIFY(ui.Memo1->document()->blockCount() < 1000);
 
         // The editor shows what the same lines a block each show. (Its scroll bar, as with
         // long paragraphs, counts the lines of a block once it has laid them out.)
-        form->Memo1->setCursorWidth(0);
-        const QImage gesammelt = form->Memo1->viewport()->grab().toImage();
-        const QString text = form->Memo1->toPlainText();
-        form->Memo1->setPlainText(text);
-        form->Memo1->document()->setModified(false);
-        QCOMPARE(form->Memo1->document()->blockCount(), 6000);
-        QCOMPARE(form->Memo1->viewport()->grab().toImage(), gesammelt);
-        form->Memo1->setCursorWidth(1);
+        ui.Memo1->setCursorWidth(0);
+        const QImage gesammelt = ui.Memo1->viewport()->grab().toImage();
+        const QString text = ui.Memo1->toPlainText();
+        ui.Memo1->setPlainText(text);
+        ui.Memo1->document()->setModified(false);
+        QCOMPARE(ui.Memo1->document()->blockCount(), 6000);
+        QCOMPARE(ui.Memo1->viewport()->grab().toImage(), gesammelt);
+        ui.Memo1->setCursorWidth(1);
 
         openText(u"Liste.txt"_s);
-        QCOMPARE(editorText(*form->Memo1->document()), text);
+        QCOMPARE(editorText(*ui.Memo1->document()), text);
         // Three lines down from the start is the fourth word; a line break typed in it
         // is saved as one.
-        form->Memo1->moveCursor(QTextCursor::Start);
+        ui.Memo1->moveCursor(QTextCursor::Start);
         for (int zeile = 0; zeile < 3; ++zeile)
-            QTest::keyClick(form->Memo1, Qt::Key_Down);
-        QTest::keyClick(form->Memo1, Qt::Key_Right);
-        QCOMPARE(form->Memo1->textCursor().position(), text.indexOf(u"Wort3"_s) + 1);
-        QTest::keyClick(form->Memo1, Qt::Key_Return);
-        QVERIFY(!opensDialog([this] { form->speichern1->trigger(); }));
+            QTest::keyClick(ui.Memo1, Qt::Key_Down);
+        QTest::keyClick(ui.Memo1, Qt::Key_Right);
+        QCOMPARE(ui.Memo1->textCursor().position(), text.indexOf(u"Wort3"_s) + 1);
+        QTest::keyClick(ui.Memo1, Qt::Key_Return);
+        QVERIFY(!opensDialog([this] { ui.speichern1->trigger(); }));
         QCOMPARE(readFile(u"Liste.txt"_s), QByteArray(liste).replace("Wort3\r\n", "W\r\nort3\r\n"));
     }
 
@@ -277,31 +296,31 @@ private slots:
         const QByteArray old = "Gr\x81n +ab+ *cd* \x84\x94\x8e\x99\x9a\xe1\r\n";
         writeFile(u"Alt.lbz"_s, old);
         answerInTurn({fileAnswer(path(u"Alt.lbz"_s), u"alte DOS-Laufbahn (*.lbz)"_s)});
-        form->ffnen1->trigger();
-        QCOMPARE(form->Memo1->toPlainText(), u"Grün §ab§ $cd$ äöÄÖÜß"_s);
-        QCOMPARE(form->Label6->text(), u"Alt.lbz"_s);
+        ui.ffnen1->trigger();
+        QCOMPARE(ui.Memo1->toPlainText(), u"Grün §ab§ $cd$ äöÄÖÜß"_s);
+        QCOMPARE(ui.Label6->text(), u"Alt.lbz"_s);
 
         // The converted text never goes back into the old file unasked.
         testing::answerNextFileDialog(path(u"Neu"_s));
-        QTest::mouseClick(form->SpeedButton3, Qt::LeftButton);
+        QTest::mouseClick(ui.SpeedButton3, Qt::LeftButton);
         QCOMPARE(readFile(u"Alt.lbz"_s), old);
         QCOMPARE(readFile(u"Neu.txt"_s), QByteArray("Gr\xfcn \xa7"
                                                     "ab\xa7 $cd$ \xe4\xf6\xc4\xd6\xdc\xdf\r\n"));
-        QCOMPARE(form->Label6->text(), u"Neu.txt"_s);
+        QCOMPARE(ui.Label6->text(), u"Neu.txt"_s);
     }
 
     void cancellingTheOpenDialogStillDetectsTheType()
     {
         typeText(u"Der Hund bellt."_s);
-        QTest::mouseClick(form->RadioButton1, Qt::LeftButton, {},
-                          QPoint(8, form->RadioButton1->height() / 2));
-        QVERIFY(form->RadioButton1->isChecked());
+        QTest::mouseClick(ui.RadioButton1, Qt::LeftButton, {},
+                          QPoint(8, ui.RadioButton1->height() / 2));
+        QVERIFY(ui.RadioButton1->isChecked());
         // The typed text is kept in the editor: "Nein" only means "do not save it".
         answerInTurn({boxAnswer(QMessageBox::No), fileAnswer(QString())});
-        form->ffnen1->trigger();
-        QVERIFY(form->RadioButton3->isChecked());
-        QCOMPARE(form->Memo1->toPlainText(), u"Der Hund bellt."_s);
-        QCOMPARE(form->Label6->text(), u"kein Text geladen"_s);
+        ui.ffnen1->trigger();
+        QVERIFY(ui.RadioButton3->isChecked());
+        QCOMPARE(ui.Memo1->toPlainText(), u"Der Hund bellt."_s);
+        QCOMPARE(ui.Label6->text(), u"kein Text geladen"_s);
     }
 
     void fileErrorsKeepTheState()
@@ -315,21 +334,21 @@ private slots:
         answerInTurn(
             {fileAnswer(path(u"weg.txt"_s), {}, [this] { QFile::remove(path(u"weg.txt"_s)); }),
              boxAnswer(QMessageBox::Ok, &error)});
-        form->ffnen1->trigger();
+        ui.ffnen1->trigger();
         QCOMPARE(error, u"Datei nicht gefunden."_s);
-        QCOMPARE(form->Memo1->toPlainText(), u"Hund"_s);
-        QCOMPARE(form->Label6->text(), u"Tiere.txt"_s);
+        QCOMPARE(ui.Memo1->toPlainText(), u"Hund"_s);
+        QCOMPARE(ui.Label6->text(), u"Tiere.txt"_s);
         QCOMPARE(form->statusText(0), u"aktueller Text: Tiere.txt"_s);
-        QVERIFY(!form->Memo1->document()->isModified());
+        QVERIFY(!ui.Memo1->document()->isModified());
 
         // Saving into a folder that is gone.
         typeText(u" Katze"_s);
         answerInTurn({fileAnswer(path(u"fehlt/Tiere.txt"_s)), boxAnswer(QMessageBox::Ok, &error)});
-        form->speichernunter1->trigger();
+        ui.speichernunter1->trigger();
         QCOMPARE(error, u"E/A-Fehler 3."_s);
-        QCOMPARE(form->Label6->text(), u"Tiere.txt"_s);
+        QCOMPARE(ui.Label6->text(), u"Tiere.txt"_s);
         QCOMPARE(form->statusText(0), u"aktueller Text: Tiere.txt"_s);
-        QVERIFY(form->Memo1->document()->isModified());
+        QVERIFY(ui.Memo1->document()->isModified());
         QCOMPARE(readFile(u"Tiere.txt"_s), QByteArray("Hund\r\n"));
     }
 
@@ -344,7 +363,7 @@ private slots:
         answerInTurn({boxAnswer(QMessageBox::Ok, &error)});
         QVERIFY(!form->loadText(path(u"Ordner.txt"_s)));
         QCOMPARE(error, u"Dateizugriff verweigert."_s);
-        QCOMPARE(form->Memo1->toPlainText(), u"Hund"_s);
+        QCOMPARE(ui.Memo1->toPlainText(), u"Hund"_s);
 
         // A file far too large for an exercise text is refused before it is read.
         QFile huge(path(u"riesig.txt"_s));
@@ -352,11 +371,11 @@ private slots:
         huge.close();
         error.clear();
         answerInTurn({fileAnswer(path(u"riesig.txt"_s)), boxAnswer(QMessageBox::Ok, &error)});
-        form->ffnen1->trigger();
+        ui.ffnen1->trigger();
         QVERIFY2(error.startsWith(u"Die Datei ist zu groß für einen Übungstext"_s),
                  qPrintable(error));
-        QCOMPARE(form->Memo1->toPlainText(), u"Hund"_s);
-        QCOMPARE(form->Label6->text(), u"Tiere.txt"_s);
+        QCOMPARE(ui.Memo1->toPlainText(), u"Hund"_s);
+        QCOMPARE(ui.Label6->text(), u"Tiere.txt"_s);
 
         // A file without read permission (root reads it anyway).
         writeFile(u"gesperrt.txt"_s, "Maus\r\n");
@@ -366,78 +385,78 @@ private slots:
             QSKIP("the file stays readable for this user");
         error.clear();
         answerInTurn({fileAnswer(path(u"gesperrt.txt"_s)), boxAnswer(QMessageBox::Ok, &error)});
-        form->ffnen1->trigger();
+        ui.ffnen1->trigger();
         QCOMPARE(error, u"Dateizugriff verweigert."_s);
-        QCOMPARE(form->Memo1->toPlainText(), u"Hund"_s);
-        QCOMPARE(form->Label6->text(), u"Tiere.txt"_s);
+        QCOMPARE(ui.Memo1->toPlainText(), u"Hund"_s);
+        QCOMPARE(ui.Label6->text(), u"Tiere.txt"_s);
     }
 
     void newTextStartsEmpty()
     {
         writeFile(u"Tiere.txt"_s, "Hund\r\n");
         openText(u"Tiere.txt"_s);
-        form->RichEdit1->setPlainText(u"alt"_s);
-        form->Memo3->setPlainText(u"alt"_s);
+        ui.RichEdit1->setPlainText(u"alt"_s);
+        ui.Memo3->setPlainText(u"alt"_s);
         // Nothing was changed, so nothing is asked.
-        QVERIFY(!opensDialog([this] { QTest::mouseClick(form->SpeedButton1, Qt::LeftButton); }));
-        QVERIFY(form->Memo1->toPlainText().isEmpty());
-        QCOMPARE(form->Label6->text(), u"neuer Text"_s);
+        QVERIFY(!opensDialog([this] { QTest::mouseClick(ui.SpeedButton1, Qt::LeftButton); }));
+        QVERIFY(ui.Memo1->toPlainText().isEmpty());
+        QCOMPARE(ui.Label6->text(), u"neuer Text"_s);
         QCOMPARE(form->statusText(0), u"neuer Text"_s);
-        QVERIFY(form->GroupBox1->isVisible());
-        QVERIFY(form->RichEdit1->toPlainText().isEmpty());
-        QVERIFY(form->Memo3->toPlainText().isEmpty());
+        QVERIFY(ui.GroupBox1->isVisible());
+        QVERIFY(ui.RichEdit1->toPlainText().isEmpty());
+        QVERIFY(ui.Memo3->toPlainText().isEmpty());
     }
 
     void saveAsksForANameOnlyUntilTheTextHasOne()
     {
-        form->neu1->trigger();
+        ui.neu1->trigger();
         typeText(u"Bär\nHund"_s);
         testing::answerNextFileDialog(path(u"Tiere"_s));
-        QTest::mouseClick(form->SpeedButton3, Qt::LeftButton);
+        QTest::mouseClick(ui.SpeedButton3, Qt::LeftButton);
         QCOMPARE(readFile(u"Tiere.txt"_s), QByteArray("B\xe4r\r\nHund\r\n"));
-        QCOMPARE(form->Label6->text(), u"Tiere.txt"_s);
+        QCOMPARE(ui.Label6->text(), u"Tiere.txt"_s);
         QCOMPARE(form->statusText(0), u"aktueller Text: Tiere.txt"_s);
-        QVERIFY(!form->Memo1->document()->isModified());
+        QVERIFY(!ui.Memo1->document()->isModified());
 
         typeText(u" Katze"_s);
-        QVERIFY(!opensDialog([this] { form->speichern1->trigger(); }));
+        QVERIFY(!opensDialog([this] { ui.speichern1->trigger(); }));
         QCOMPARE(readFile(u"Tiere.txt"_s), QByteArray("B\xe4r\r\nHund Katze\r\n"));
 
         // "Speichern unter..." into another folder: the full path names the text.
         QDir(startDir()).mkdir(u"Klasse 3"_s);
         testing::answerNextFileDialog(path(u"Klasse 3/Tiere.txt"_s));
-        form->speichernunter1->trigger();
-        QCOMPARE(form->Label6->text(), path(u"Klasse 3/Tiere.txt"_s));
+        ui.speichernunter1->trigger();
+        QCOMPARE(ui.Label6->text(), path(u"Klasse 3/Tiere.txt"_s));
         QCOMPARE(readFile(u"Klasse 3/Tiere.txt"_s), readFile(u"Tiere.txt"_s));
         typeText(u" Maus"_s);
-        form->speichern1->trigger();
+        ui.speichern1->trigger();
         QCOMPARE(readFile(u"Klasse 3/Tiere.txt"_s), QByteArray("B\xe4r\r\nHund Katze Maus\r\n"));
         QCOMPARE(readFile(u"Tiere.txt"_s), QByteArray("B\xe4r\r\nHund Katze\r\n"));
     }
 
     void savingRefusesCharactersWindows1252CannotHold()
     {
-        form->neu1->trigger();
+        ui.neu1->trigger();
         typeText(u"Łódź"_s);
         QString warning;
         answerInTurn({fileAnswer(path(u"Stadt.txt"_s)), boxAnswer(QMessageBox::Ok, &warning)});
-        form->speichern1->trigger();
+        ui.speichern1->trigger();
         QVERIFY2(warning.contains(u'Ł') && warning.contains(u'ź'), qPrintable(warning));
         QVERIFY(!warning.contains(u'ó'));
         QVERIFY(!QFile::exists(path(u"Stadt.txt"_s)));
-        QCOMPARE(form->Label6->text(), u"neuer Text"_s);
-        QVERIFY(form->Memo1->document()->isModified());
+        QCOMPARE(ui.Label6->text(), u"neuer Text"_s);
+        QVERIFY(ui.Memo1->document()->isModified());
     }
 
     void randomWordOrder()
     {
         writeFile(u"Tiere.txt"_s, "Hund\r\nKatze\r\nMaus\r\n");
         openText(u"Tiere.txt"_s);
-        form->RichEdit1->setPlainText(u"alt"_s);
-        form->Memo3->setPlainText(u"alt"_s);
-        form->zuflligeWortfolge1->trigger();
+        ui.RichEdit1->setPlainText(u"alt"_s);
+        ui.Memo3->setPlainText(u"alt"_s);
+        ui.zuflligeWortfolge1->trigger();
 
-        const QString line = form->Memo1->toPlainText();
+        const QString line = ui.Memo1->toPlainText();
         QVERIFY(!line.contains(u'\n'));
         QVERIFY(line.endsWith(u' '));
         QStringList words = line.split(u' ', Qt::SkipEmptyParts);
@@ -445,22 +464,22 @@ private slots:
         QCOMPARE(words, (QStringList{u"Hund"_s, u"Katze"_s, u"Maus"_s}));
         QCOMPARE(form->statusText(0), u"zufällige Wortfolge"_s);
         QVERIFY(form->zufallsfolge);
-        QCOMPARE(form->Label6->text(), u"Tiere.txt"_s);
-        QVERIFY(form->RichEdit1->toPlainText().isEmpty());
-        QVERIFY(form->Memo3->toPlainText().isEmpty());
+        QCOMPARE(ui.Label6->text(), u"Tiere.txt"_s);
+        QVERIFY(ui.RichEdit1->toPlainText().isEmpty());
+        QVERIFY(ui.Memo3->toPlainText().isEmpty());
 
         // "Speichern" asks for a name although the text had one.
-        QVERIFY(opensDialog([this] { form->speichern1->trigger(); }));
+        QVERIFY(opensDialog([this] { ui.speichern1->trigger(); }));
         QCOMPARE(readFile(u"Tiere.txt"_s), QByteArray("Hund\r\nKatze\r\nMaus\r\n"));
 
         // The shuffle can be undone.
-        form->Memo1->undo();
-        QCOMPARE(form->Memo1->toPlainText(), u"Hund\nKatze\nMaus"_s);
+        ui.Memo1->undo();
+        QCOMPARE(ui.Memo1->toPlainText(), u"Hund\nKatze\nMaus"_s);
 
         testing::answerNextFileDialog(path(u"Gemischt.txt"_s));
-        form->speichernunter1->trigger();
+        ui.speichernunter1->trigger();
         QVERIFY(!form->zufallsfolge);
-        QCOMPARE(form->Label6->text(), u"Gemischt.txt"_s);
+        QCOMPARE(ui.Label6->text(), u"Gemischt.txt"_s);
     }
 
     void unsavedChangesAreNotLostUnasked_data()
@@ -488,11 +507,11 @@ private slots:
         std::vector<Answer> answers{
             boxAnswer(QMessageBox::StandardButton(answer), &seen, &buttons)};
         answerInTurn(answers);
-        form->neu1->trigger();
+        ui.neu1->trigger();
         QCOMPARE(seen, u"Änderungen am Text speichern?"_s);
         QCOMPARE(buttons, (QStringList{u"Abbrechen"_s, u"Ja"_s, u"Nein"_s}));
-        QCOMPARE(form->Memo1->toPlainText().isEmpty(), replaced);
-        QCOMPARE(form->Label6->text(), replaced ? u"neuer Text"_s : u"Tiere.txt"_s);
+        QCOMPARE(ui.Memo1->toPlainText().isEmpty(), replaced);
+        QCOMPARE(ui.Label6->text(), replaced ? u"neuer Text"_s : u"Tiere.txt"_s);
         QCOMPARE(readFile(u"Tiere.txt"_s), file);
     }
 
@@ -503,14 +522,14 @@ private slots:
         // Cancelled before any file dialog shows.
         QString seen;
         answerInTurn({boxAnswer(QMessageBox::Cancel, &seen)});
-        form->ffnen1->trigger();
+        ui.ffnen1->trigger();
         QCOMPARE(seen, u"Änderungen am Text speichern?"_s);
-        QCOMPARE(form->Memo1->toPlainText(), u"Maus"_s);
+        QCOMPARE(ui.Memo1->toPlainText(), u"Maus"_s);
 
         // Closing the window asks too; cancelled, the program goes on.
         seen.clear();
         answerInTurn({boxAnswer(QMessageBox::Cancel, &seen)});
-        form->Programmende1->trigger();
+        ui.Programmende1->trigger();
         QCOMPARE(seen, u"Änderungen am Text speichern?"_s);
         QVERIFY(form->isVisible());
 
@@ -523,103 +542,103 @@ private slots:
     {
         writeFile(u"Tiere.txt"_s, "Hund\r\nKatze\r\n");
         openText(u"Tiere.txt"_s);
-        form->zuflligeWortfolge1->trigger();
+        ui.zuflligeWortfolge1->trigger();
         // "Ja" asks for a new name; cancelling it keeps everything.
         QString seen;
         answerInTurn({boxAnswer(QMessageBox::Yes, &seen), fileAnswer(QString())});
-        form->neu1->trigger();
+        ui.neu1->trigger();
         QCOMPARE(seen, u"Änderungen am Text speichern?"_s);
         QCOMPARE(readFile(u"Tiere.txt"_s), QByteArray("Hund\r\nKatze\r\n"));
-        QVERIFY(!form->Memo1->toPlainText().isEmpty()); // cancelled saving keeps the text
+        QVERIFY(!ui.Memo1->toPlainText().isEmpty()); // cancelled saving keeps the text
         QVERIFY(form->zufallsfolge);
     }
 
     void stepThreeWordList()
     {
-        form->ListBox3->addItems({u"Hund"_s, u"Äpfel"_s, u"Katze"_s});
+        ui.ListBox3->addItems({u"Hund"_s, u"Äpfel"_s, u"Katze"_s});
         // Nothing selected: nothing happens.
-        QTest::mouseClick(form->SpeedButton7, Qt::LeftButton);
-        QTest::mouseClick(form->SpeedButton8, Qt::LeftButton);
-        QCOMPARE(form->ListBox3->count(), 3);
+        QTest::mouseClick(ui.SpeedButton7, Qt::LeftButton);
+        QTest::mouseClick(ui.SpeedButton8, Qt::LeftButton);
+        QCOMPARE(ui.ListBox3->count(), 3);
 
-        form->ListBox3->setCurrentRow(1);
-        QTest::mouseClick(form->SpeedButton7, Qt::LeftButton);
-        QCOMPARE(form->ListBox3->item(1)->text(), u"äpfel"_s);
-        QCOMPARE(form->Memo3->toPlainText(), u"Hund\näpfel\nKatze"_s);
+        ui.ListBox3->setCurrentRow(1);
+        QTest::mouseClick(ui.SpeedButton7, Qt::LeftButton);
+        QCOMPARE(ui.ListBox3->item(1)->text(), u"äpfel"_s);
+        QCOMPARE(ui.Memo3->toPlainText(), u"Hund\näpfel\nKatze"_s);
 
-        form->ListBox3->setCurrentRow(0);
-        QTest::mouseClick(form->SpeedButton8, Qt::LeftButton);
-        QCOMPARE(form->ListBox3->count(), 2);
-        QCOMPARE(form->Memo3->toPlainText(), u"äpfel\nKatze"_s);
+        ui.ListBox3->setCurrentRow(0);
+        QTest::mouseClick(ui.SpeedButton8, Qt::LeftButton);
+        QCOMPARE(ui.ListBox3->count(), 2);
+        QCOMPARE(ui.Memo3->toPlainText(), u"äpfel\nKatze"_s);
     }
 
     void wrongWordsSavedAsText()
     {
-        form->Memo3->setPlainText(u"Hund\nKätzchen"_s);
+        ui.Memo3->setPlainText(u"Hund\nKätzchen"_s);
         testing::answerNextFileDialog(path(u"Fehler"_s));
-        QTest::mouseClick(form->SpeedButton6, Qt::LeftButton);
+        QTest::mouseClick(ui.SpeedButton6, Qt::LeftButton);
         QCOMPARE(readFile(u"Fehler.txt"_s), QByteArray("Hund\r\nK\xe4tzchen\r\n"));
-        QCOMPARE(form->Label6->text(), u"kein Text geladen"_s);
+        QCOMPARE(ui.Label6->text(), u"kein Text geladen"_s);
     }
 
     void hidingTheErrorDisplay()
     {
         form->showStep3();
-        QVERIFY(form->GroupBox3->isVisible());
-        QVERIFY(form->GroupBox4->isVisible());
-        form->Fehlerverstecken1->trigger();
-        QVERIFY(form->GroupBox3->isHidden());
-        QVERIFY(form->GroupBox4->isVisible());
+        QVERIFY(ui.GroupBox3->isVisible());
+        QVERIFY(ui.GroupBox4->isVisible());
+        ui.Fehlerverstecken1->trigger();
+        QVERIFY(ui.GroupBox3->isHidden());
+        QVERIFY(ui.GroupBox4->isVisible());
         form->showStep3();
-        QVERIFY(form->GroupBox3->isHidden());
-        form->Fehlerverstecken1->trigger();
-        QVERIFY(form->GroupBox3->isVisible());
+        QVERIFY(ui.GroupBox3->isHidden());
+        ui.Fehlerverstecken1->trigger();
+        QVERIFY(ui.GroupBox3->isVisible());
 
         // Unchecked without a finished exercise: step 3 stays hidden.
         form->hideStep3();
-        form->Fehlerverstecken1->trigger();
-        form->Fehlerverstecken1->trigger();
-        QVERIFY(form->GroupBox3->isHidden());
+        ui.Fehlerverstecken1->trigger();
+        ui.Fehlerverstecken1->trigger();
+        QVERIFY(ui.GroupBox3->isHidden());
     }
 
     void textbezogenForgetsThePupil()
     {
         writeFile(u"Tiere.txt"_s, "Hund\r\n");
         openText(u"Tiere.txt"_s);
-        form->Edit1->setText(u"Anna Beispiel"_s);
-        form->Edit2->setText(u"Anna"_s);
+        ui.Edit1->setText(u"Anna Beispiel"_s);
+        ui.Edit2->setText(u"Anna"_s);
         form->setStatusText(1, u"aktueller Schüler: Anna Beispiel"_s);
-        form->ListBox1->addItem(u"[01.12.2025 10:00:00] Tiere.txt"_s);
-        form->Memo2->setPlainText(u"Anna Beispiel"_s);
-        form->Memo3->setPlainText(u"Hund"_s);
-        form->RichEdit1->setPlainText(u"Hund"_s);
-        form->Button5->show();
+        ui.ListBox1->addItem(u"[01.12.2025 10:00:00] Tiere.txt"_s);
+        ui.Memo2->setPlainText(u"Anna Beispiel"_s);
+        ui.Memo3->setPlainText(u"Hund"_s);
+        ui.RichEdit1->setPlainText(u"Hund"_s);
+        ui.Button5->show();
         form->showStep3();
 
-        QTest::mouseClick(form->Button5, Qt::LeftButton);
-        QCOMPARE(form->Edit1->text(), u"kein Schüler geladen"_s);
-        QVERIFY(form->Edit2->text().isEmpty());
+        QTest::mouseClick(ui.Button5, Qt::LeftButton);
+        QCOMPARE(ui.Edit1->text(), u"kein Schüler geladen"_s);
+        QVERIFY(ui.Edit2->text().isEmpty());
         QCOMPARE(form->statusText(1), u"kein Schüler geladen"_s);
-        QCOMPARE(form->ListBox1->count(), 0);
-        QVERIFY(form->Memo2->toPlainText().isEmpty());
-        QVERIFY(form->Memo3->toPlainText().isEmpty());
-        QVERIFY(form->RichEdit1->toPlainText().isEmpty());
-        QVERIFY(form->GroupBox3->isHidden());
-        QVERIFY(form->GroupBox4->isHidden());
-        QVERIFY(form->Button5->isHidden());
+        QCOMPARE(ui.ListBox1->count(), 0);
+        QVERIFY(ui.Memo2->toPlainText().isEmpty());
+        QVERIFY(ui.Memo3->toPlainText().isEmpty());
+        QVERIFY(ui.RichEdit1->toPlainText().isEmpty());
+        QVERIFY(ui.GroupBox3->isHidden());
+        QVERIFY(ui.GroupBox4->isHidden());
+        QVERIFY(ui.Button5->isHidden());
         // The text stays.
-        QCOMPARE(form->Memo1->toPlainText(), u"Hund"_s);
-        QCOMPARE(form->Label6->text(), u"Tiere.txt"_s);
+        QCOMPARE(ui.Memo1->toPlainText(), u"Hund"_s);
+        QCOMPARE(ui.Label6->text(), u"Tiere.txt"_s);
     }
 
     void evaluationsNeedATextOrAPupil()
     {
         QString message;
         testing::answerNextMessageBox(QMessageBox::Ok, &message);
-        form->Textauswertung1->trigger();
+        ui.Textauswertung1->trigger();
         QCOMPARE(message, u"Sie müssen zunächst einen Text laden."_s);
         testing::answerNextMessageBox(QMessageBox::Ok, &message);
-        form->FehlerauswertungdesaktuellenSchler1->trigger();
+        ui.FehlerauswertungdesaktuellenSchler1->trigger();
         QCOMPARE(message, u"Sie müssen zunächst einen Schüler laden."_s);
 
         // With a text its words are evaluated, with a pupil the pupil's wrong words.
@@ -634,17 +653,17 @@ private slots:
                 words.append(evaluation->ListBox1->item(i)->text());
             evaluation->reject();
         };
-        form->neu1->trigger();
-        form->Memo1->setPlainText(u"Der Ball\nrollt."_s);
+        ui.neu1->trigger();
+        ui.Memo1->setPlainText(u"Der Ball\nrollt."_s);
         testing::answerNextDialog(look);
-        form->Textauswertung1->trigger();
+        ui.Textauswertung1->trigger();
         QCOMPARE(title, u"Textauswertung: neuer Text"_s);
         QCOMPARE(words, (QStringList{u"Ball"_s, u"Der"_s, u"rollt"_s}));
 
-        form->Edit1->setText(u"Anna Beispiel"_s);
-        form->Memo2->setPlainText(u"Anna Beispiel\n~[01.02.2024] Tiere.txt\nHu$n$d\n"_s);
+        ui.Edit1->setText(u"Anna Beispiel"_s);
+        ui.Memo2->setPlainText(u"Anna Beispiel\n~[01.02.2024] Tiere.txt\nHu$n$d\n"_s);
         testing::answerNextDialog(look);
-        form->FehlerauswertungdesaktuellenSchler1->trigger();
+        ui.FehlerauswertungdesaktuellenSchler1->trigger();
         QCOMPARE(title, u"Fehlerauswertung: Anna Beispiel"_s);
         QCOMPARE(words, QStringList{u"Hund"_s});
 
@@ -663,7 +682,7 @@ private slots:
             evaluation->BitBtn2->click();
             evaluation->reject();
         });
-        form->FehlerauswertungdesaktuellenSchler1->trigger();
+        ui.FehlerauswertungdesaktuellenSchler1->trigger();
         QCOMPARE(preview, u"Anna Beispiel over Form17"_s);
     }
 
@@ -677,7 +696,7 @@ private slots:
                 texts += label->text() + u'\n';
             static_cast<QDialog *>(dialog)->accept();
         });
-        form->Info1->trigger();
+        ui.Info1->trigger();
         QCOMPARE(title, u"Info"_s);
         QVERIFY(texts.contains(u"Laufbahn II"_s));
         QVERIFY(texts.contains(u"2.0"_s));
@@ -687,7 +706,7 @@ private slots:
             printDialog = qobject_cast<QPrintDialog *>(dialog) != nullptr;
             static_cast<QDialog *>(dialog)->reject();
         });
-        form->Druckereinstellungen1->trigger();
+        ui.Druckereinstellungen1->trigger();
         QVERIFY(printDialog);
         QVERIFY(form->printer());
     }
@@ -731,8 +750,8 @@ private slots:
 
     void readingFingerPointers()
     {
-        const QImage down = form->Image1->pixmap().toImage();
-        const QImage up = form->Image2->pixmap().toImage();
+        const QImage down = ui.Image1->pixmap().toImage();
+        const QImage up = ui.Image2->pixmap().toImage();
         QCOMPARE(down.size(), QSize(50, 25));
         QCOMPARE(up.size(), QSize(50, 25));
         const QRgb red = qRgb(255, 0, 0);

@@ -23,7 +23,7 @@ class TestGlmainAnzeige : public QObject, protected testing::AppFixture {
 
     QColor colourAt(int position) const
     {
-        return testing::colourAt(form->RichEdit1->document(), position);
+        return testing::colourAt(ui.RichEdit1->document(), position);
     }
 
 private slots:
@@ -48,29 +48,29 @@ private slots:
         QCOMPARE(s.spacing, 12);
         QCOMPARE(s.background, QColor(0, 0, 255));
         QCOMPARE(s.font.pointSize(), settings.Label1->fontSpec().size);
-        QCOMPARE(s.helpFont, form->Label7->font());
+        QCOMPARE(s.helpFont, ui.Label7->font());
         QVERIFY(s.neueUebung);
     }
 
     void markedWordsLandInTheErrorListAndTheExerciseText()
     {
-        form->RichEdit1->setPlainText(u"Der kleine Hund"_s);
+        ui.RichEdit1->setPlainText(u"Der kleine Hund"_s);
         form->fehlerMarkieren(u"kleine"_s, 4, 6);
         form->fehlerMarkieren(u"Hund"_s, 11, 4);
-        QCOMPARE(form->Memo3->toPlainText(), u"kleine\nHund"_s);
+        QCOMPARE(ui.Memo3->toPlainText(), u"kleine\nHund"_s);
         QCOMPARE(colourAt(4), QColor(255, 0, 0));
         QCOMPARE(colourAt(12), QColor(255, 0, 0));
         QVERIFY(colourAt(1) != QColor(255, 0, 0));
 
         // A selection beyond the text written so far must not go astray.
         form->fehlerMarkieren(u"Maus"_s, 500, 4);
-        QCOMPARE(form->Memo3->toPlainText(), u"kleine\nHund\nMaus"_s);
-        QCOMPARE(form->RichEdit1->toPlainText(), u"Der kleine Hund"_s);
+        QCOMPARE(ui.Memo3->toPlainText(), u"kleine\nHund\nMaus"_s);
+        QCOMPARE(ui.RichEdit1->toPlainText(), u"Der kleine Hund"_s);
     }
 
     void developerEntryShowsTheEditorTextAndReturnsOnEsc()
     {
-        form->Memo1->setPlainText(u"Ha$us$e und Mau§s§\nzweite Zeile"_s);
+        ui.Memo1->setPlainText(u"Ha$us$e und Mau§s§\nzweite Zeile"_s);
         auto *entry = form->findChild<QAction *>(u"LaufbahnProbe"_s);
         QVERIFY(entry);
 
@@ -80,7 +80,7 @@ private slots:
             for (QWidget *w : QApplication::topLevelWidgets()) {
                 if (auto *display = qobject_cast<TLaufForm4 *>(w);
                     display && display->isVisible()) {
-                    shown = TLaufForm4::anzeige_text;
+                    shown = display->anzeigeText();
                     QTest::keyClick(display, Qt::Key_Escape);
                     closedByEsc = true;
                 }

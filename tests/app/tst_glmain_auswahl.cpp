@@ -51,7 +51,7 @@ private slots:
     {
         TForm10 &settings = *app().Form10;
         settings.Label15->setColorValue(0x0000FF00); // green, stored as 0x00BBGGRR
-        form->Memo1->setPlainText(u"Das Ha§us§\nsteht. Es ist alt."_s);
+        ui.Memo1->setPlainText(u"Das Ha§us§\nsteht. Es ist alt."_s);
 
         QString report = tryOnce({Qt::Key_Space, Qt::Key_Space, Qt::Key_Return});
         const QChar gap = settings.hiddenLetterCharacter();

@@ -69,19 +69,19 @@ private slots:
 
         NameField field;
         testing::answerNextDialog(typeName(u"Hund.txt"_s, &field));
-        form->ffnen1->trigger();
-        QCOMPARE(form->Memo1->toPlainText(), u"Hund"_s);
+        ui.ffnen1->trigger();
+        QCOMPARE(ui.Memo1->toPlainText(), u"Hund"_s);
         // No completion list is left over the main window to swallow the next click.
         QCOMPARE(visiblePopups(), QList<QWidget *>());
 
         // The name comes up selected: typing replaces it.
         testing::answerNextDialog(typeName(u"Woerter.txt"_s, &field));
-        form->ffnen1->trigger();
+        ui.ffnen1->trigger();
         QCOMPARE(field.shown, u"Hund.txt"_s);
         QCOMPARE(field.selected, u"Hund.txt"_s);
         QCOMPARE(field.typed, u"Woerter.txt"_s);
-        QCOMPARE(form->Memo1->toPlainText(), u"Katze\nMaus"_s);
-        QCOMPARE(form->Label6->text(), u"Woerter.txt"_s);
+        QCOMPARE(ui.Memo1->toPlainText(), u"Katze\nMaus"_s);
+        QCOMPARE(ui.Label6->text(), u"Woerter.txt"_s);
         QCOMPARE(visiblePopups(), QList<QWidget *>());
     }
 
@@ -103,25 +103,25 @@ private slots:
         QFETCH(QStringList, words);
         QFETCH(bool, whole);
         form->showStep3();
-        form->ListBox3->addItems(words);
+        ui.ListBox3->addItems(words);
         // The fit, then the layout it asks for.
         QApplication::processEvents();
         QApplication::processEvents();
 
-        const int width = form->ListBox3->width();
+        const int width = ui.ListBox3->width();
         QVERIFY(width >= 120);
         // The text pages beside it keep half of the group.
-        QVERIFY(width <= form->GroupBox3->contentsRect().width() / 2);
-        const QFontMetrics metrics = form->ListBox3->fontMetrics();
-        for (int row = 0; row < form->ListBox3->count(); ++row) {
-            const QRect shown = form->ListBox3->visualItemRect(form->ListBox3->item(row));
+        QVERIFY(width <= ui.GroupBox3->contentsRect().width() / 2);
+        const QFontMetrics metrics = ui.ListBox3->fontMetrics();
+        for (int row = 0; row < ui.ListBox3->count(); ++row) {
+            const QRect shown = ui.ListBox3->visualItemRect(ui.ListBox3->item(row));
             const int textWidth = metrics.horizontalAdvance(words[row]);
-            QCOMPARE(textWidth <= form->ListBox3->viewport()->width() - shown.left() - 4, whole);
+            QCOMPARE(textWidth <= ui.ListBox3->viewport()->width() - shown.left() - 4, whole);
         }
 
         // Emptied, the list goes back to its narrow width.
-        form->ListBox3->clear();
-        QTRY_COMPARE(form->ListBox3->width(), 120);
+        ui.ListBox3->clear();
+        QTRY_COMPARE(ui.ListBox3->width(), 120);
     }
 };
 

@@ -70,7 +70,7 @@ private slots:
         app().Form10->TrackBar5->setValue(1);
         form->kurzzeitZeigen(u"Hund"_s, 4);
         QCOMPARE(app().Form10->TrackBar5->value(), 1);
-        QCOMPARE(form->kurzzeit_wort, u"Hund"_s);
+        QCOMPARE(app().Form15->Label1->text(), u"Hund"_s);
         const qint64 period = display::refreshPeriodNs(app().Form15->screen()->refreshRate());
         QCOMPARE(app().Form15->ablauf()->dauer().wort,
                  display::KurzzeitDauer::fuer(period, 4).wort);
@@ -81,7 +81,7 @@ private slots:
     void theDeveloperShortcutFlashesEachWord()
     {
         app().Form10->Panel4->setCaption(u"#"_s);
-        form->Memo1->setPlainText(u"Ha$us$e\nMau§s§"_s);
+        ui.Memo1->setPlainText(u"Ha$us$e\nMau§s§"_s);
         auto *entry = form->findChild<QAction *>(u"KurzzeitProbe"_s);
         QVERIFY(entry);
         QCOMPARE(entry->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F11));
@@ -112,8 +112,8 @@ private slots:
     {
         QFETCH(bool, alternativ);
         QFETCH(QString, display);
-        form->Memo1->setPlainText(u"Der Hund bellt."_s);
-        form->alternativerLaufmodus1->setChecked(alternativ);
+        ui.Memo1->setPlainText(u"Der Hund bellt."_s);
+        ui.alternativerLaufmodus1->setChecked(alternativ);
         auto *entry = form->findChild<QAction *>(u"AlternativProbe"_s);
         QVERIFY(entry);
         QString closed;

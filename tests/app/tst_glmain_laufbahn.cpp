@@ -3,6 +3,7 @@
 #include "app/silbenbefehle.h"
 #include "app/wiederholungsstart.h"
 #include "app/ws_black.h"
+#include "display/ui/kuzzeit.h"
 #include "display/ui/laufunit4.h"
 #include "display/ui/lesefinger.h"
 #include "exercise/core/wiederholung.h"
@@ -209,8 +210,8 @@ class TestGlmainLaufbahn : public QObject, protected testing::AppFixture {
     {
         writeFile(u"Ben.lbs"_s, lines({u"Ben"_s}));
         testing::answerInTurn({testing::fileAnswer(path(u"Ben.lbs"_s))});
-        QTest::mouseClick(form->Button2, Qt::LeftButton);
-        QCOMPARE(form->Edit1->text(), u"Ben"_s);
+        QTest::mouseClick(ui.Button2, Qt::LeftButton);
+        QCOMPARE(ui.Edit1->text(), u"Ben"_s);
     }
 
     void starten(QPushButton *knopf, QList<Auftritt> auftritte)
@@ -232,8 +233,9 @@ class TestGlmainLaufbahn : public QObject, protected testing::AppFixture {
             if (!kurzzeit)
                 auftritte.append({"TLaufForm4", escape});
             for (qsizetype i = 0; kurzzeit && i < teil.size(); ++i)
-                auftritte.append(
-                    {"TForm15", [=, this](QWidget *) { geblitzt->append(form->kurzzeit_wort); }});
+                auftritte.append({"TForm15", [=](QWidget *w) {
+                                      geblitzt->append(static_cast<TForm15 *>(w)->Label1->text());
+                                  }});
             for (qsizetype i = ab; i < ab + teil.size(); ++i) {
                 if (i >= geschrieben.size())
                     return auftritte;
@@ -260,15 +262,15 @@ class TestGlmainLaufbahn : public QObject, protected testing::AppFixture {
     };
     Ergebnis ergebnis() const
     {
-        return {form->Memo3->toPlainText(), form->RichEdit1->toHtml(), form->RichEdit2->toHtml(),
-                form->Memo5->toPlainText()};
+        return {ui.Memo3->toPlainText(), ui.RichEdit1->toHtml(), ui.RichEdit2->toHtml(),
+                ui.Memo5->toPlainText()};
     }
     void ergebnisFuellen()
     {
-        form->Memo3->setPlainText(u"der_Hund"_s);
-        form->RichEdit1->setPlainText(u"der Hund bellt"_s);
-        form->RichEdit2->setPlainText(u"der Hunt bellt"_s);
-        form->Memo5->setPlainText(u"der Hunt bellt"_s);
+        ui.Memo3->setPlainText(u"der_Hund"_s);
+        ui.RichEdit1->setPlainText(u"der Hund bellt"_s);
+        ui.RichEdit2->setPlainText(u"der Hunt bellt"_s);
+        ui.Memo5->setPlainText(u"der Hunt bellt"_s);
     }
 
 private slots:
@@ -294,44 +296,44 @@ private slots:
         app().Form10->RadioGroup2->setItemIndex(0);
         app().Form10->RadioButton6->setChecked(true);
         bool gesperrt = false;
-        starten(form->BitBtn10, {{"TLaufForm4",
-                                  [&](QWidget *w) {
-                                      gesperrt = !form->BitBtn10->isEnabled() &&
-                                                 !form->BitBtn3->isEnabled() &&
-                                                 !form->GroupBox4->isEnabled();
-                                      // The gliding line names the word as shown, with its
-                                      // placeholders.
-                                      auto *anzeige = static_cast<TLaufForm4 *>(w);
-                                      emit anzeige->wordMarked(u"Ha__e"_s, 0, 5);
-                                      escape(w);
-                                  }},
-                                 // Each word of the chunk is offered to the rewrite form:
-                                 // the first written right, the exercise left at the second.
-                                 {"TForm9",
-                                  [](QWidget *w) {
-                                      auto *editor = static_cast<TForm9 *>(w)->RichEdit1;
-                                      QTest::keyClicks(editor, u"Hause"_s);
-                                      QTest::keyClick(editor, Qt::Key_Return);
-                                  }},
-                                 {"TForm9", escape}});
+        starten(ui.BitBtn10, {{"TLaufForm4",
+                               [&](QWidget *w) {
+                                   gesperrt = !ui.BitBtn10->isEnabled() &&
+                                              !ui.BitBtn3->isEnabled() &&
+                                              !ui.GroupBox4->isEnabled();
+                                   // The gliding line names the word as shown, with its
+                                   // placeholders.
+                                   auto *anzeige = static_cast<TLaufForm4 *>(w);
+                                   emit anzeige->wordMarked(u"Ha__e"_s, 0, 5);
+                                   escape(w);
+                               }},
+                              // Each word of the chunk is offered to the rewrite form:
+                              // the first written right, the exercise left at the second.
+                              {"TForm9",
+                               [](QWidget *w) {
+                                   auto *editor = static_cast<TForm9 *>(w)->RichEdit1;
+                                   QTest::keyClicks(editor, u"Hause"_s);
+                                   QTest::keyClick(editor, Qt::Key_Return);
+                               }},
+                              {"TForm9", escape}});
         QVERIFY(gesperrt);
         // Recorded by the rewrite form, then coloured as marked on the display.
-        QCOMPARE(form->RichEdit1->toPlainText(), u"Hause "_s);
-        QTextCursor hause(form->RichEdit1->document());
+        QCOMPARE(ui.RichEdit1->toPlainText(), u"Hause "_s);
+        QTextCursor hause(ui.RichEdit1->document());
         hause.setPosition(1);
         QCOMPARE(hause.charFormat().foreground().color(), QColor(255, 0, 0));
-        QVERIFY(form->BitBtn10->isEnabled());
-        QCOMPARE(form->Memo3->toPlainText(), u"Ha§us§e"_s);
-        QCOMPARE(form->ListBox3->count(), 1);
-        QCOMPARE(form->ListBox3->item(0)->text(), u"Ha§us§e"_s);
+        QVERIFY(ui.BitBtn10->isEnabled());
+        QCOMPARE(ui.Memo3->toPlainText(), u"Ha§us§e"_s);
+        QCOMPARE(ui.ListBox3->count(), 1);
+        QCOMPARE(ui.ListBox3->item(0)->text(), u"Ha§us§e"_s);
         // The marked word is an error of this exercise, so the exercise is recorded.
         const QStringList datei = QString::fromLatin1(readFile(u"Ben.lbs"_s)).split(u"\r\n"_s);
         QCOMPARE(datei.size(), 4);
         QVERIFY(datei[1].startsWith(u"~["_s));
         QVERIFY(datei[1].endsWith(u"] Tiere.txt"_s));
         QCOMPARE(datei[2], u"Ha§us§e"_s);
-        QVERIFY(form->GroupBox3->isVisible());
-        QVERIFY(form->GroupBox4->isVisible());
+        QVERIFY(ui.GroupBox3->isVisible());
+        QVERIFY(ui.GroupBox4->isVisible());
     }
 
     // Between two windows of a run the main window handles events: no menu entry, shortcut
@@ -339,35 +341,33 @@ private slots:
     void whileARunGoesOnTheWindowTakesNoCommand()
     {
         textLaden(u"Tiere.txt"_s, "Hund Katze\r\n");
-        form->speichern1->setEnabled(false);
+        ui.speichern1->setEnabled(false);
         QStringList offen;
         bool geschlossen = true;
-        starten(form->BitBtn10,
-                {{"TLaufForm4",
-                  [&](QWidget *w) {
-                      for (QAction *menu : form->menuBar()->actions()) {
-                          // A list of its own: the temporary that operator<< returns into
-                          // would not outlive the loop's first step.
-                          QList<QAction *> eintraege = menu->menu()->actions();
-                          eintraege << menu;
-                          for (QAction *a : std::as_const(eintraege))
-                              if (a->isEnabled())
-                                  offen << a->objectName();
-                      }
-                      for (QWidget *teil : QWidgetList{form->SpeedButton1, form->Memo1, form->Edit2,
-                                                       form->BitBtn10})
-                          if (teil->isEnabled())
-                              offen << teil->objectName();
-                      geschlossen = form->close();
-                      escape(w);
-                  }},
-                 {"TForm9", escape}});
+        starten(ui.BitBtn10, {{"TLaufForm4",
+                               [&](QWidget *w) {
+                                   for (QAction *menu : form->menuBar()->actions()) {
+                                       // A list of its own: the temporary that operator<< returns
+                                       // into would not outlive the loop's first step.
+                                       QList<QAction *> eintraege = menu->menu()->actions();
+                                       eintraege << menu;
+                                       for (QAction *a : std::as_const(eintraege))
+                                           if (a->isEnabled())
+                                               offen << a->objectName();
+                                   }
+                                   for (QWidget *teil : QWidgetList{ui.SpeedButton1, ui.Memo1,
+                                                                    ui.Edit2, ui.BitBtn10})
+                                       if (teil->isEnabled())
+                                           offen << teil->objectName();
+                                   geschlossen = form->close();
+                                   escape(w);
+                               }},
+                              {"TForm9", escape}});
         QVERIFY2(offen.isEmpty(), qPrintable(offen.join(u", "_s)));
         QVERIFY(!geschlossen);
         QVERIFY(form->isVisible());
-        QVERIFY(form->neu1->isEnabled() && form->SpeedButton1->isEnabled() &&
-                form->Memo1->isEnabled());
-        QVERIFY(!form->speichern1->isEnabled());
+        QVERIFY(ui.neu1->isEnabled() && ui.SpeedButton1->isEnabled() && ui.Memo1->isEnabled());
+        QVERIFY(!ui.speichern1->isEnabled());
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(form));
     }
 
@@ -380,20 +380,20 @@ private slots:
         app().Form10->Zusatz->diktatVorlesen->setChecked(true);
         app().Form10->RadioGroup2->setItemIndex(0);
         app().Form10->RadioButton6->setChecked(true);
-        starten(form->BitBtn10, {{"TLaufForm4", escape},
+        starten(ui.BitBtn10, {{"TLaufForm4", escape},
                                  {"TForm9", [](QWidget *w) { schreiben(w, u"Hund"_s); }},
                                  {"TForm9", escape}});
-        QCOMPARE(form->RichEdit1->toPlainText(), u"Hund "_s);
+        QCOMPARE(ui.RichEdit1->toPlainText(), u"Hund "_s);
         const QString grund =
             sprache::grund(sprache::eingebaut() ? sprache::Fehler::KeinAusgabegeraet
                                                 : sprache::Fehler::NichtEingebaut);
-        QVERIFY(zeigtText(form->StatusBar1, grund));
-        QVERIFY(!zeigtText(form->StatusBar1, TForm3::keinSchueler.toString()));
+        QVERIFY(zeigtText(ui.StatusBar1, grund));
+        QVERIFY(!zeigtText(ui.StatusBar1, TForm3::keinSchueler.toString()));
         // The next run starts afresh: the panels are back.
         app().Form10->Zusatz->diktatVorlesen->setChecked(false);
-        starten(form->BitBtn10, {{"TLaufForm4", escape}, {"TForm9", escape}});
-        QVERIFY(!zeigtText(form->StatusBar1, grund));
-        QVERIFY(zeigtText(form->StatusBar1, TForm3::keinSchueler.toString()));
+        starten(ui.BitBtn10, {{"TLaufForm4", escape}, {"TForm9", escape}});
+        QVERIFY(!zeigtText(ui.StatusBar1, grund));
+        QVERIFY(zeigtText(ui.StatusBar1, TForm3::keinSchueler.toString()));
     }
 
     void aRunLeftWithoutWritingIsNotRecorded()
@@ -401,10 +401,10 @@ private slots:
         textLaden(u"Tiere.txt"_s, "Hund Katze Maus\r\n");
         schuelerLaden();
         const QByteArray vorher = readFile(u"Ben.lbs"_s);
-        starten(form->BitBtn10, {{"TLaufForm4", escape}, {"TForm9", escape}});
+        starten(ui.BitBtn10, {{"TLaufForm4", escape}, {"TForm9", escape}});
         QCOMPARE(readFile(u"Ben.lbs"_s), vorher);
-        QCOMPARE(form->ListBox1->count(), 0);
-        QVERIFY(form->GroupBox4->isVisible());
+        QCOMPARE(ui.ListBox1->count(), 0);
+        QVERIFY(ui.GroupBox4->isVisible());
     }
 
     void aPupilGetsNoDeveloperShortcuts()
@@ -446,24 +446,24 @@ private slots:
         const QByteArray vorher = readFile(u"Ben.lbs"_s);
         const QStringList woerter{u"Hund"_s, u"Katze"_s, u"Maus"_s};
         QStringList geblitzt;
-        starten(form->BitBtn10, wortDrehbuch(woerter, geschrieben, kurzzeit, &geblitzt));
+        starten(ui.BitBtn10, wortDrehbuch(woerter, geschrieben, kurzzeit, &geblitzt));
         QCOMPARE(geblitzt, kurzzeit ? woerter : QStringList());
-        QCOMPARE(form->Memo3->toPlainText(), fehler);
-        QCOMPARE(rot(form->RichEdit1), fehler);
-        QCOMPARE(rot(form->RichEdit2).trimmed(), falschGeschrieben);
-        QCOMPARE(form->ListBox3->count(), fehler.isEmpty() ? 0 : 1);
+        QCOMPARE(ui.Memo3->toPlainText(), fehler);
+        QCOMPARE(rot(ui.RichEdit1), fehler);
+        QCOMPARE(rot(ui.RichEdit2).trimmed(), falschGeschrieben);
+        QCOMPARE(ui.ListBox3->count(), fehler.isEmpty() ? 0 : 1);
         const QStringList datei = QString::fromLatin1(readFile(u"Ben.lbs"_s)).split(u"\r\n"_s);
         if (eingetragen) {
             const qsizetype kopf = datei.size() - (fehler.isEmpty() ? 2 : 3);
             QVERIFY(datei[kopf].startsWith(u"~["_s) && datei[kopf].endsWith(u"] Tiere.txt"_s));
             QCOMPARE(datei.mid(kopf + 1), (QStringList{fehler, QString()}).mid(fehler.isEmpty()));
-            QCOMPARE(form->ListBox1->currentRow(), form->ListBox1->count() - 1);
+            QCOMPARE(ui.ListBox1->currentRow(), ui.ListBox1->count() - 1);
         } else {
             QCOMPARE(readFile(u"Ben.lbs"_s), vorher);
         }
         if (!fehler.isEmpty())
-            QCOMPARE(form->ListBox3->item(0)->text(), fehler);
-        QVERIFY(form->GroupBox3->isVisible() && form->GroupBox4->isVisible());
+            QCOMPARE(ui.ListBox3->item(0)->text(), fehler);
+        QVERIFY(ui.GroupBox3->isVisible() && ui.GroupBox4->isVisible());
     }
 
     // Two words written wrong come due the next day; the review runs them, one right and
@@ -484,7 +484,7 @@ private slots:
         QVERIFY(!wiederholung->Wiederholen->isEnabled());
 
         const QStringList woerter{u"Hund"_s, u"Katze"_s, u"Maus"_s};
-        starten(form->BitBtn10,
+        starten(ui.BitBtn10,
                 wortDrehbuch(woerter, {u"Hunt"_s, u"Katze"_s, u"Mau"_s}, false, nullptr));
         const QByteArray akte = readFile(u"Ben.lbs"_s);
         QVERIFY(akte.endsWith("] Tiere.txt\r\nHund\r\nMaus\r\n"));
@@ -512,7 +512,7 @@ private slots:
         QCOMPARE(stand->finde(u"Maus"_s)->faellig(), heute.addDays(1));
         QCOMPARE(wiederholung->Faellig->text(), u"Wiederholung fällig: 0 Wörter"_s);
         // Step 3 still shows the exercise's words: the review adds none.
-        QCOMPARE(form->ListBox3->count(), 2);
+        QCOMPARE(ui.ListBox3->count(), 2);
 
         // The teacher's list from the pupil menu shows the same boxes.
         QString zeilen;
@@ -525,7 +525,7 @@ private slots:
         wiederholung->Wiederholung1->trigger();
         QCOMPARE(zeilen, u"Maus 1;Hund 2;"_s);
 
-        QTest::mouseClick(form->Button5, Qt::LeftButton);
+        QTest::mouseClick(ui.Button5, Qt::LeftButton);
         QVERIFY(!wiederholung->Zeile->isVisible());
     }
 
@@ -538,10 +538,10 @@ private slots:
         textLaden(u"Tiere.txt"_s, "Katze\r\n");
         writeFile(u"Ben.lbs"_s, lines({u"Ben"_s, u"~[01.12.2026] Tiere.txt"_s, u"Hund"_s}));
         testing::answerInTurn({testing::fileAnswer(path(u"Ben.lbs"_s))});
-        QTest::mouseClick(form->Button2, Qt::LeftButton);
+        QTest::mouseClick(ui.Button2, Qt::LeftButton);
         QVERIFY(wiederholung->Wiederholen->isEnabled());
         QStringList offen;
-        starten(form->BitBtn10, {{"TLaufForm4",
+        starten(ui.BitBtn10, {{"TLaufForm4",
                                   [&](QWidget *w) {
                                       QEvent aktiv(QEvent::WindowActivate);
                                       QApplication::sendEvent(form, &aktiv);
@@ -564,7 +564,7 @@ private slots:
     void aTextWithoutAPupilIsRewrittenSectionBySection()
     {
         textLaden(u"Tiere.txt"_s, "Der Hund bellt. Die Katze schlaeft. Die Maus piept.\r\n");
-        form->RadioButton3->setChecked(true);
+        ui.RadioButton3->setChecked(true);
         app().Form10->RadioGroup2->setItemIndex(0);
         app().Form10->RadioButton6->setChecked(true);
         const QStringList dateien = QDir(startDir()).entryList(QDir::Files);
@@ -578,18 +578,18 @@ private slots:
             abschnitte << ziel;
             schreiben(w, ziel);
         };
-        starten(form->BitBtn10, {{"TForm13", waehlen},
-                                 {"TLaufForm4", escape},
-                                 {"TForm12", abschreiben},
-                                 {"TForm13", waehlen},
-                                 {"TLaufForm4", escape},
-                                 {"TForm12", abschreiben},
-                                 {"TForm13", escape}});
+        starten(ui.BitBtn10, {{"TForm13", waehlen},
+                              {"TLaufForm4", escape},
+                              {"TForm12", abschreiben},
+                              {"TForm13", waehlen},
+                              {"TLaufForm4", escape},
+                              {"TForm12", abschreiben},
+                              {"TForm13", escape}});
         QCOMPARE(abschnitte.size(), 2);
         QVERIFY(abschnitte[0] != abschnitte[1]);
-        QCOMPARE(form->RichEdit1->toPlainText().trimmed(), abschnitte.join(u' ').trimmed());
+        QCOMPARE(ui.RichEdit1->toPlainText().trimmed(), abschnitte.join(u' ').trimmed());
         QCOMPARE(QDir(startDir()).entryList(QDir::Files), dateien);
-        QVERIFY(form->GroupBox3->isVisible() && form->GroupBox4->isVisible());
+        QVERIFY(ui.GroupBox3->isVisible() && ui.GroupBox4->isVisible());
     }
 
     void theRepetitionKeepsTheResultsAndTheFileType()
@@ -600,19 +600,19 @@ private slots:
         const Ergebnis vorher = ergebnis();
         const QByteArray datei = readFile(u"Ben.lbs"_s);
         const QRect ort = form->geometry();
-        QVERIFY(form->RadioButton1->isChecked());
+        QVERIFY(ui.RadioButton1->isChecked());
         bool gruppen = false;
         QString gezeigt;
-        starten(form->BitBtn3, {{"TLaufForm4",
-                                 [&](QWidget *w) {
-                                     gruppen = form->RadioButton2->isChecked();
-                                     gezeigt = TLaufForm4::anzeige_text;
-                                     escape(w);
-                                 }},
-                                {"TForm12", escape}});
+        starten(ui.BitBtn3, {{"TLaufForm4",
+                              [&](QWidget *w) {
+                                  gruppen = ui.RadioButton2->isChecked();
+                                  gezeigt = qobject_cast<TLaufForm4 *>(w)->anzeigeText();
+                                  escape(w);
+                              }},
+                             {"TForm12", escape}});
         QVERIFY(gruppen);
         QVERIFY(gezeigt.startsWith(u"der Hund "_s));
-        QVERIFY(form->RadioButton1->isChecked());
+        QVERIFY(ui.RadioButton1->isChecked());
         QVERIFY(ergebnis() == vorher);
         QCOMPARE(readFile(u"Ben.lbs"_s), datei);
         QCOMPARE(form->geometry(), ort);
@@ -642,13 +642,13 @@ private slots:
         ergebnisFuellen();
         const Ergebnis vorher = ergebnis();
         QString box;
-        starten(form->BitBtn10, {{"QMessageBox", [&](QWidget *w) {
-                                      box = static_cast<QMessageBox *>(w)->text();
-                                      static_cast<QMessageBox *>(w)->accept();
-                                  }}});
+        starten(ui.BitBtn10, {{"QMessageBox", [&](QWidget *w) {
+                                   box = static_cast<QMessageBox *>(w)->text();
+                                   static_cast<QMessageBox *>(w)->accept();
+                               }}});
         QVERIFY2(box.contains(meldung), qPrintable(box));
         QVERIFY(ergebnis() == vorher);
-        QVERIFY(form->BitBtn10->isEnabled());
+        QVERIFY(ui.BitBtn10->isEnabled());
     }
 
     // The hidden starts, shown by the command line's switch: the reading displays read
@@ -678,7 +678,7 @@ private slots:
         QFETCH(QString, knopf);
         QFETCH(QByteArray, text);
         QFETCH(QString, markiert);
-        QVERIFY(!form->BitBtn1->isVisibleTo(form) && !form->BitBtn4->isVisibleTo(form));
+        QVERIFY(!ui.BitBtn1->isVisibleTo(form) && !ui.BitBtn4->isVisibleTo(form));
         form->versteckteBefehleZeigen(true);
         textLaden(u"Tiere.txt"_s, text);
         schuelerLaden();
@@ -724,8 +724,8 @@ private slots:
             return;
         }
         QCOMPARE(abgedeckt, knopf == u"BitBtn2");
-        QCOMPARE(form->Memo3->toPlainText(), markiert);
-        QCOMPARE(rot(form->RichEdit1), markiert);
+        QCOMPARE(ui.Memo3->toPlainText(), markiert);
+        QCOMPARE(rot(ui.RichEdit1), markiert);
         const QStringList zeilen = QString::fromLatin1(readFile(u"Ben.lbs"_s)).split(u"\r\n"_s);
         QCOMPARE(zeilen.size(), 4);
         QVERIFY2(QRegularExpression(u"^~\\[\\d\\d\\.\\d\\d\\.\\d{4}\\] Tiere\\.txt$"_s)
@@ -733,8 +733,8 @@ private slots:
                      .hasMatch(),
                  qPrintable(zeilen[1]));
         QCOMPARE(zeilen[2], markiert);
-        QVERIFY(form->ListBox1->selectedItems().isEmpty());
-        QVERIFY(form->GroupBox4->isVisible());
+        QVERIFY(ui.ListBox1->selectedItems().isEmpty());
+        QVERIFY(ui.GroupBox4->isVisible());
     }
 
     // "Silben automatisch erkennen": syllable reading of a text the teacher typed without
@@ -771,7 +771,7 @@ private slots:
             }
             escape(w);
         };
-        starten(form->BitBtn5, {{"TleseForm4", lesen}});
+        starten(ui.BitBtn5, {{"TleseForm4", lesen}});
         QCOMPARE(gezeigt,
                  QStringList({u"Die "_s, u"Die Kat"_s, u"Die Katze "_s, u"Die Katze frisst "_s,
                               u"Die Katze frisst Zu"_s, u"Die Katze frisst Zucker."_s}));
@@ -783,14 +783,14 @@ private slots:
         QByteArray text = QByteArray("Hund ").repeated(1599) + "Ha$us$e\r\n";
         textLaden(u"Lang.txt"_s, text);
         app().Form10->TrackBar4->setValue(10);
-        starten(form->BitBtn10, {{"TLaufForm4", escape}, {"TForm9", escape}});
+        starten(ui.BitBtn10, {{"TLaufForm4", escape}, {"TForm9", escape}});
         const QString hinweis =
             u"Der Text ist länger als 8000 Zeichen: geübt wird nur sein Anfang."_s;
-        QVERIFY(zeigtText(form->StatusBar1, hinweis));
+        QVERIFY(zeigtText(ui.StatusBar1, hinweis));
         // Another text loaded: its name is shown at once.
         textLaden(u"Kurz.txt"_s, "Hund\r\n");
-        QVERIFY(!zeigtText(form->StatusBar1, hinweis));
-        QVERIFY(zeigtText(form->StatusBar1, u"aktueller Text: Kurz.txt"_s));
+        QVERIFY(!zeigtText(ui.StatusBar1, hinweis));
+        QVERIFY(zeigtText(ui.StatusBar1, u"aktueller Text: Kurz.txt"_s));
     }
 };
 

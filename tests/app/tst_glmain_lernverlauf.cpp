@@ -26,14 +26,14 @@ private slots:
 
     void progressOfTheSamplePupilSavedAndPrinted()
     {
-        QVERIFY(!form->Lernverlauf1->isEnabled());
-        QCOMPARE(form->Lernverlauf1->toolTip(), u"Sie müssen zunächst einen Schüler laden."_s);
+        QVERIFY(!ui.Lernverlauf1->isEnabled());
+        QCOMPARE(ui.Lernverlauf1->toolTip(), u"Sie müssen zunächst einen Schüler laden."_s);
 
         const QByteArray record = testing::fileBytes(testing::shippedFile(u"Beispiel Kind.lbs"_s));
         writeFile(u"Beispiel Kind.lbs"_s, record);
         testing::answerNextFileDialog(path(u"Beispiel Kind.lbs"_s));
-        form->ffnen2->trigger();
-        QVERIFY(form->Lernverlauf1->isEnabled());
+        ui.ffnen2->trigger();
+        QVERIFY(ui.Lernverlauf1->isEnabled());
 
         QString points;
         bool apartShown = true;
@@ -58,7 +58,7 @@ private slots:
             window.Drucken->click();
             window.reject();
         }));
-        form->Lernverlauf1->trigger();
+        ui.Lernverlauf1->trigger();
 
         // One point per exercise heading of the record.
         QCOMPARE(points, u"%1 Übungen vom 02.12.2026 bis 07.12.2026"_s.arg(record.count("\r\n~")));

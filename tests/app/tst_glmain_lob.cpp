@@ -53,17 +53,17 @@ private slots:
         QTemporaryDir elsewhere;
         QVERIFY(QDir::setCurrent(elsewhere.path()));
         testing::writeBytes(elsewhere.filePath(u"lob.inf"_s), "Falsch!\r\n");
-        form->ListBox4->addItem(u"Klasse!"_s);
+        ui.ListBox4->addItem(u"Klasse!"_s);
         QString message;
         testing::answerNextMessageBox(QMessageBox::Ok, &message);
         QVERIFY(!form->lob_laden());
         QCOMPARE(message, u"Datei nicht gefunden."_s);
-        QCOMPARE(itemTexts(form->ListBox4), QStringList{u"Klasse!"_s});
+        QCOMPARE(itemTexts(ui.ListBox4), QStringList{u"Klasse!"_s});
 
         writeFile(u"lob.inf"_s, "Toll, Name!\r\nSuper!\r\n");
-        form->Edit2->setText(u"Anna"_s);
+        ui.Edit2->setText(u"Anna"_s);
         QVERIFY(form->lob_laden());
-        QCOMPARE(itemTexts(form->ListBox4), (QStringList{u"Toll, Anna!"_s, u"Super!"_s}));
+        QCOMPARE(itemTexts(ui.ListBox4), (QStringList{u"Toll, Anna!"_s, u"Super!"_s}));
     }
 
     // The teacher's colours reach the praise text when it shows, also when they were
@@ -128,7 +128,7 @@ private slots:
             QTest::keyClick(form, key, Qt::ControlModifier | Qt::ShiftModifier);
             QCOMPARE(shown, praise);
         }
-        QVERIFY(itemTexts(form->ListBox4).contains(app().Form11->Label1->text()));
+        QVERIFY(itemTexts(ui.ListBox4).contains(app().Form11->Label1->text()));
     }
 };
 

@@ -85,19 +85,17 @@ private slots:
         QFETCH(bool, neueUebung);
         QGuiApplication::clipboard()->setText(u"vom Lehrer kopiert"_s);
         app().Form10->CheckBox2->setChecked(weg == Diktat);
-        form->RadioButton3->setChecked(true);
+        ui.RadioButton3->setChecked(true);
 
         QString meldung;
         auto rewrite = [&](const QString &roh, const QString &geschrieben) {
             lauf::Nachschreiben teil;
             teil.abschnittRoh = roh;
+            teil.ziel = markup::targetString(roh);
             teil.neueUebung = neueUebung;
-            form->setNachschreibTeil(teil);
             if (weg != Diktat)
                 testing::answerNextDialog(schliessen(Weg(weg), &meldung));
-            app().Form14->vergleichen(
-                form->vergleichsEingabe(geschrieben, markup::targetString(roh)),
-                einstellwerte::vergleich(*app().Form10));
+            form->vergleichen(geschrieben, teil);
         };
         rewrite(u"Der Hu$n$d bellt."_s, u"Der hund bellt.  "_s);
         rewrite(u"Die Katze"_s, u"Die"_s);
@@ -106,10 +104,10 @@ private slots:
         QCOMPARE(meldung, weg == Diktat ? QString() : u"Du hast ein Wort zuviel geschrieben"_s);
         QCOMPARE(app().Form14->windowHandle() != nullptr, weg != Diktat);
         const bool recorded = neueUebung;
-        QCOMPARE(form->Memo3->toPlainText(), recorded ? u"Hu$n$d"_s : QString());
-        QCOMPARE(farbig(form->RichEdit1),
+        QCOMPARE(ui.Memo3->toPlainText(), recorded ? u"Hu$n$d"_s : QString());
+        QCOMPARE(farbig(ui.RichEdit1),
                  recorded ? u"Der [Hund] bellt. Die (Katze) Sie lacht "_s : QString());
-        QCOMPARE(farbig(form->RichEdit2),
+        QCOMPARE(farbig(ui.RichEdit2),
                  recorded ? u"Der [hund ]bellt. Die [ ]Sie lacht [laut ]"_s : QString());
         QCOMPARE(QGuiApplication::clipboard()->text(), u"vom Lehrer kopiert"_s);
     }
@@ -117,7 +115,7 @@ private slots:
     void developerShortcutComparesTheEditorText()
     {
         // A line break in the editor is no word of its own.
-        form->Memo1->setPlainText(u"der Hund\nbellt"_s);
+        ui.Memo1->setPlainText(u"der Hund\nbellt"_s);
         auto *entry = form->findChild<QAction *>(u"VergleichProbe"_s);
         QVERIFY(entry);
 
@@ -132,8 +130,8 @@ private slots:
         entry->trigger();
 
         QCOMPARE(meldung, u"Du hast ein Wort vergessen"_s);
-        QCOMPARE(farbig(form->RichEdit1), u"der (Hund) bellt "_s);
-        QVERIFY(form->GroupBox3->isVisible());
+        QCOMPARE(farbig(ui.RichEdit1), u"der (Hund) bellt "_s);
+        QVERIFY(ui.GroupBox3->isVisible());
     }
 };
 

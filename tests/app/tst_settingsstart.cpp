@@ -79,14 +79,14 @@ private slots:
         QVERIFY(copyShippedSettings());
         createApp();
         QVERIFY(showMainWindow());
-        QCOMPARE(form->BitBtn8->text(), u"Einstellungen..."_s);
+        QCOMPARE(ui.BitBtn8->text(), u"Einstellungen..."_s);
         bool shown = false;
         testing::answerNextDialog([&](QWidget *dialog) {
             shown = dialog == app().Form10.get() && app().Form10->isModal();
             app().Form10->TrackBar2->setValue(7);
             QTest::mouseClick(app().Form10->BitBtn1, Qt::LeftButton);
         });
-        QTest::mouseClick(form->BitBtn8, Qt::LeftButton);
+        QTest::mouseClick(ui.BitBtn8, Qt::LeftButton);
         QVERIFY(shown);
         QVERIFY(!app().Form10->isVisible());
         // The setting lives on in the dialog's control.
@@ -109,7 +109,7 @@ private slots:
             QTest::mouseClick(app().Form10->Panel1, Qt::LeftButton, {}, QPoint(3, 3));
             app().Form10->accept();
         });
-        QTest::mouseClick(form->BitBtn8, Qt::LeftButton);
+        QTest::mouseClick(ui.BitBtn8, Qt::LeftButton);
         QCOMPARE(opened, static_cast<QWidget *>(app().Form5.get()));
         QCOMPARE(app().Form10->Label1->fontSpec().height, -47);
     }

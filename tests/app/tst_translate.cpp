@@ -353,7 +353,7 @@ void TestTranslate::assignments()
 void TestTranslate::switchAndBack()
 {
     // The steps as after a run, so that their widths are laid out.
-    for (QWidget *schritt : {form->GroupBox1, form->GroupBox3, form->GroupBox4})
+    for (QWidget *schritt : {ui.GroupBox1, ui.GroupBox3, ui.GroupBox4})
         schritt->show();
     layoutsSetzen();
     const QMap<QString, QString> amAnfang = alles();
@@ -380,8 +380,8 @@ void TestTranslate::switchAndBack()
                                   u"re-escribir"_s, u"varios"_s}));
     // What the program compares with captions, its status texts and its message box
     // titles stay German.
-    QCOMPARE(form->Label6->text(), TForm3::keinText.toString());
-    QCOMPARE(form->Edit1->text(), TForm3::keinSchueler.toString());
+    QCOMPARE(ui.Label6->text(), TForm3::keinText.toString());
+    QCOMPARE(ui.Edit1->text(), TForm3::keinSchueler.toString());
     // Qt's own dialogs speak Spanish where Qt's Spanish texts are installed.
     QTranslator qtSpanisch;
     if (qtSpanisch.load(u"qtbase_es"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -456,17 +456,17 @@ void TestTranslate::formsMadeAfterTheSwitch()
 
 void TestTranslate::entriesShownWithHiddenCommands()
 {
-    for (QAction *entry : {form->Translate1, form->deutsch1})
+    for (QAction *entry : {ui.Translate1, ui.deutsch1})
         QVERIFY(!entry->isVisible() && entry->shortcut().isEmpty());
     form->versteckteBefehleZeigen(true);
-    for (QAction *entry : {form->N5, form->Translate1, form->deutsch1})
+    for (QAction *entry : {ui.N5, ui.Translate1, ui.deutsch1})
         QVERIFY(entry->isVisible());
 
     // The menu entries do the switch.
-    form->Translate1->trigger();
-    QCOMPARE(form->BitBtn3->text(), u"cinta rodante"_s);
-    form->deutsch1->trigger();
-    QCOMPARE(form->BitBtn3->text(), u"Laufbahn"_s);
+    ui.Translate1->trigger();
+    QCOMPARE(ui.BitBtn3->text(), u"cinta rodante"_s);
+    ui.deutsch1->trigger();
+    QCOMPARE(ui.BitBtn3->text(), u"Laufbahn"_s);
 }
 
 QTEST_MAIN(TestTranslate)

@@ -49,18 +49,23 @@ const QString kLongText =
 
 class TestGleitAnzeige : public QObject {
     Q_OBJECT
+    // What the main window hands the displays: the display string, and what each of the
+    // two forms keeps from one showing to the next.
+    QString anzeige;
+    display::CarriedState laufStand;
+    display::CarriedState altStand;
+
 private slots:
     void init()
     {
-        TLaufForm4::anzeige_text = kLongText;
-        TForm4::anzeige_text = kLongText;
-        TLaufForm4::carried = {};
-        TForm4::carried = {};
+        anzeige = kLongText;
+        laufStand = {};
+        altStand = {};
     }
 
     void startsBlackAndWaitingThenShowsTheFrameRate()
     {
-        TLaufForm4 form(settings());
+        TLaufForm4 form(anzeige, laufStand, settings());
         QCOMPARE(form.objectName(), u"TLaufForm4"_s);
         const bool closedByItself = runModal(form, [&] {
             QCOMPARE(form.windowTitle(), u"bitte warten.."_s);
@@ -78,7 +83,7 @@ private slots:
 
     void framesShowTheLetterOnTheBackground()
     {
-        TLaufForm4 form(settings(9));
+        TLaufForm4 form(anzeige, laufStand, settings(9));
         runModal(form, [&] {
             QTRY_VERIFY(form.motion() && form.motion()->linksX() < form.width() - 200);
             const QImage screen = onScreen(form);
@@ -93,7 +98,7 @@ private slots:
 
     void theLineMovesAndOnlyTheBandIsRedrawn()
     {
-        TLaufForm4 form(settings(5));
+        TLaufForm4 form(anzeige, laufStand, settings(5));
         runModal(form, [&] {
             QTRY_VERIFY(form.motion() && form.motion()->linksX() < form.width() - 100);
             QTest::keyClick(&form, Qt::Key_F1);
@@ -117,7 +122,7 @@ private slots:
 
     void helpLineComesAndGoesWithF1()
     {
-        TLaufForm4 form(settings());
+        TLaufForm4 form(anzeige, laufStand, settings());
         runModal(form, [&] {
             QTRY_VERIFY(form.motion());
             const QRect help(0, form.height() - 12, form.width(), 12);
@@ -144,7 +149,7 @@ private slots:
     {
         QFETCH(int, key);
         QFETCH(QString, text);
-        TLaufForm4 form(settings());
+        TLaufForm4 form(anzeige, laufStand, settings());
         const bool closedByItself = runModal(form, [&] {
             QTRY_VERIFY(form.motion());
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -157,7 +162,7 @@ private slots:
     void closingWithSResetsTheCursor()
     {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        TLaufForm4 form(settings());
+        TLaufForm4 form(anzeige, laufStand, settings());
         runModal(form, [&] {
             QTRY_VERIFY(form.motion());
             QTest::keyClick(&form, 's');
@@ -167,7 +172,7 @@ private slots:
 
     void escClosesEvenBeforeTheLettersExist()
     {
-        TLaufForm4 form(settings());
+        TLaufForm4 form(anzeige, laufStand, settings());
         const bool closedByItself = runModal(form, [&] {
             QVERIFY(!form.motion());
             QTest::keyClick(&form, Qt::Key_Escape);
@@ -177,7 +182,7 @@ private slots:
 
     void spacePausesAndResumes()
     {
-        TLaufForm4 form(settings(9));
+        TLaufForm4 form(anzeige, laufStand, settings(9));
         runModal(form, [&] {
             QTRY_VERIFY(form.motion() && form.motion()->linksX() < form.width());
             QTest::keyClick(&form, ' ');
@@ -198,7 +203,7 @@ private slots:
 
     void digitKeysSetTheSpeed()
     {
-        TLaufForm4 form(settings(3));
+        TLaufForm4 form(anzeige, laufStand, settings(3));
         runModal(form, [&] {
             QTRY_VERIFY(form.motion());
             QCOMPARE(form.motion()->tempo(), 3);
@@ -226,10 +231,10 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, neueUebung);
         QFETCH(QString, expected);
-        TLaufForm4::anzeige_text = text;
+        anzeige = text;
         DisplaySettings s = settings(1);
         s.neueUebung = neueUebung;
-        TLaufForm4 form(s);
+        TLaufForm4 form(anzeige, laufStand, s);
         QSignalSpy marked(&form, &GleitAnzeige::wordMarked);
         runModal(form, [&] {
             QTRY_VERIFY(form.motion() && form.motion()->linksX() < form.width());
@@ -258,19 +263,15 @@ private slots:
     void theDisplayClosesWhenTheEndReachesTheScreen()
     {
         QFETCH(QString, text);
-        TLaufForm4::anzeige_text = text;
-        TLaufForm4 form(settings(9));
+        anzeige = text;
+        TLaufForm4 form(anzeige, laufStand, settings(9));
         QVERIFY(runModal(form, [] {}));
         QVERIFY(!form.isVisible());
-        // The display string is left as the caller set it.
-        QCOMPARE(TLaufForm4::anzeige_text, text);
     }
 
     void theTwoFormsKeepTheirOwnState()
     {
-        TLaufForm4::anzeige_text = u"eins zwei drei#"_s;
-        TForm4::anzeige_text = u"vier fünf sechs#"_s;
-        TForm4 other(settings());
+        TForm4 other(u"vier fünf sechs#"_s, altStand, settings());
         QCOMPARE(other.objectName(), u"TForm4"_s);
         runModal(other, [&] {
             QTRY_VERIFY(other.motion());
@@ -278,24 +279,24 @@ private slots:
             QTest::keyClick(&other, '+');
             other.close();
         });
-        QCOMPARE(TForm4::carried.umkehr_sperre, other.width() + 60);
-        QCOMPARE(TLaufForm4::carried.umkehr_sperre, 0);
+        QCOMPARE(altStand.umkehr_sperre, other.width() + 60);
+        QCOMPARE(laufStand.umkehr_sperre, 0);
 
-        TLaufForm4 form(settings());
+        TLaufForm4 form(u"eins zwei drei#"_s, laufStand, settings());
         runModal(form, [&] {
             QTRY_VERIFY(form.motion());
             QCOMPARE(form.motion()->anzeigeText(), u"eins zwei drei#"_s);
             form.close();
         });
         // The lock left by the other form still holds for the next display of it.
-        QCOMPARE(TForm4::carried.umkehr_sperre, other.width() + 60);
+        QCOMPARE(altStand.umkehr_sperre, other.width() + 60);
     }
 
     void theSecondDisplayKeepsTheGlyphs()
     {
         display::GlyphCache::shared().clear();
         for (bool kept : {false, true}) {
-            TLaufForm4 form(settings());
+            TLaufForm4 form(anzeige, laufStand, settings());
             runModal(form, [&] {
                 QTRY_VERIFY(form.motion());
                 form.close();
@@ -304,7 +305,7 @@ private slots:
         }
         DisplaySettings otherColour = settings();
         otherColour.letterColor = Qt::red;
-        TLaufForm4 form(otherColour);
+        TLaufForm4 form(anzeige, laufStand, otherColour);
         runModal(form, [&] {
             QTRY_VERIFY(form.motion());
             form.close();

@@ -37,19 +37,17 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(u"text.txt"_s);
         IoError error;
-        QVERIFY(writeFileAtomically(path, "alt\r\n", &error));
-        QVERIFY(!error.failed());
-        QVERIFY(writeFileAtomically(path, "neu\r\n", &error));
+        QVERIFY(writeFileAtomically(path, "alt\r\n").ok());
+        QVERIFY(writeFileAtomically(path, "neu\r\n").ok());
         QCOMPARE(*readWholeFile(path, &error), QByteArray("neu\r\n"));
 
         // Writing into a folder that is gone fails and reports it.
-        QVERIFY(!writeFileAtomically(dir.filePath(u"weg/text.txt"_s), "x", &error));
-        QCOMPARE(error.code, int(IoError::PathNotFound));
+        QCOMPARE(writeFileAtomically(dir.filePath(u"weg/text.txt"_s), "x").io.code,
+                 int(IoError::PathNotFound));
 
         // A folder where the file should be is refused, and nothing is left behind.
         QVERIFY(QDir(dir.path()).mkdir(u"ordner.txt"_s));
-        QVERIFY(!writeFileAtomically(dir.filePath(u"ordner.txt"_s), "x", &error));
-        QVERIFY(error.failed());
+        QVERIFY(writeFileAtomically(dir.filePath(u"ordner.txt"_s), "x").io.failed());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"text.txt"_s});
     }
 
@@ -86,8 +84,7 @@ private slots:
         QFETCH(QString, message);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"Anna.lbs"_s);
-        IoError error;
-        QVERIFY(old.isEmpty() || writeFileAtomically(path, old, &error));
+        QVERIFY(old.isEmpty() || writeFileAtomically(path, old).ok());
         std::optional<testing::WriteProtection> folder;
         std::optional<testing::WriteProtection> file;
         if (fileProtected)
@@ -97,9 +94,9 @@ private slots:
         if ((folder && !folder->holds()) || (file && !file->holds()))
             QSKIP("nothing here write-protects a folder or a file for this user");
 
-        const bool ok = writeFileAtomically(path, written, &error);
-        QCOMPARE(error.failed() ? error.message() : QString(), message);
-        QCOMPARE(ok, message.isEmpty());
+        const WriteResult result = writeFileAtomically(path, written);
+        QCOMPARE(result.io.failed() ? result.io.message() : QString(), message);
+        QCOMPARE(result.ok(), message.isEmpty());
         QCOMPARE(testing::fileBytes(path),
                  message.isEmpty() ? written : (old.isEmpty() ? QByteArray("<missing>") : old));
         folder.reset();
@@ -135,8 +132,7 @@ private slots:
         const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::System |
                                                               QDir::NoDotAndDotDot);
 
-        IoError error;
-        QVERIFY(!writeFileAtomically(path, "Einstellungen", &error));
+        IoError error = writeFileAtomically(path, "Einstellungen").io;
         QCOMPARE(error.code, int(IoError::AccessDenied));
         QVERIFY(!readWholeFile(path, &error));
         QVERIFY(error.failed());

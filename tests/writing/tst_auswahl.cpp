@@ -22,7 +22,6 @@ struct Form : TForm13 {
     {
         eingabe.puffer = puffer;
         eingabe.abschnitt_ende = abschnittEnde;
-        connect(this, &TForm13::ausgewaehlt, this, [this](const auto &e) { ergebnis = e; });
     }
     // Runs a turn as the exercise run does, with `schritte` played once the form shows.
     void zeigen(const std::function<void()> &schritte)
@@ -32,7 +31,7 @@ struct Form : TForm13 {
             schritte();
         });
         QTimer::singleShot(10000, this, &QWidget::close);
-        auswaehlen(eingabe, {});
+        ergebnis = auswaehlen(eingabe, {});
     }
     void tasten(std::initializer_list<Qt::Key> keys)
     {

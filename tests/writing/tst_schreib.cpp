@@ -311,7 +311,8 @@ private slots:
             }
         });
         const int knopf = weg == u"finger" ? 1 : 6;
-        QCOMPARE(form.nachschreiben(u"Haus"_s, eingabe(u"Haus"_s), ansicht(knopf, 0)), abbruch);
+        QCOMPARE(form.nachschreiben(u"Haus"_s, eingabe(u"Haus"_s), ansicht(knopf, 0)).abbruch,
+                 abbruch);
         QVERIFY(!form.fingerLaeuft());
     }
 };

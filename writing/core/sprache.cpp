@@ -67,7 +67,7 @@ Diktat::Darbietung Diktat::abschnitt(lauf::Anzeige anzeige, bool stimmeBereit)
     return m_jetzt;
 }
 
-bool Diktat::gescheitert()
+bool Diktat::abschalten()
 {
     return std::exchange(m_an, false);
 }

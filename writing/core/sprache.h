@@ -95,9 +95,9 @@ public:
     // The next chunk, to be presented on `anzeige`. A chunk that comes before the voice
     // is ready (`stimmeBereit` false) is shown as without a voice.
     Darbietung abschnitt(lauf::Anzeige anzeige, bool stimmeBereit = true);
-    // Speaking the chunk failed: the rest of the run is shown. True the first time, when
-    // the status bar should say why.
-    bool gescheitert();
+    // Speaking the chunk failed: switches the speaking off, so the rest of the run is
+    // shown. True when it was on, the one time the status bar should say why.
+    [[nodiscard]] bool abschalten();
     // What the rewrite forms get for the current chunk `abschnitt` (with its markup).
     writing::DiktatEingabe eingabe(const QString &abschnitt) const;
     int tempo() const { return m_einstellungen.tempo; }

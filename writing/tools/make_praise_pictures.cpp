@@ -189,10 +189,10 @@ QByteArray jpegBytes(const QImage &image, int quality)
 
 bool write(const QString &path, const QByteArray &bytes)
 {
-    IoError error;
-    if (bytes.isEmpty() || !writeFileAtomically(path, bytes, &error)) {
+    const WriteResult written = bytes.isEmpty() ? WriteResult() : writeFileAtomically(path, bytes);
+    if (bytes.isEmpty() || !written.ok()) {
         std::fprintf(stderr, "make_praise_pictures: %s: %s\n", qPrintable(path),
-                     qPrintable(bytes.isEmpty() ? u"cannot encode"_s : error.message()));
+                     qPrintable(bytes.isEmpty() ? u"cannot encode"_s : written.io.message()));
         return false;
     }
     return true;

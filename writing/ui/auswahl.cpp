@@ -56,7 +56,8 @@ TForm13::TForm13(QWidget *parent)
     beiSprachwechsel(this, [this] { setWindowTitle(tr("Textabschnitt auswählen")); });
 }
 
-void TForm13::auswaehlen(const writing::AuswahlEingabe &eingabe, const AuswahlAnsicht &ansicht)
+writing::AuswahlErgebnis TForm13::auswaehlen(const writing::AuswahlEingabe &eingabe,
+                                             const AuswahlAnsicht &ansicht)
 {
     m_eingabe = eingabe;
     m_ansicht = ansicht;
@@ -68,7 +69,7 @@ void TForm13::auswaehlen(const writing::AuswahlEingabe &eingabe, const AuswahlAn
         setWindowState(windowState() | Qt::WindowMaximized);
         exec();
     }
-    emit ausgewaehlt({m_abschnitt, m_eingabe.abschnitt_ende, m_satzNr});
+    return {m_abschnitt, m_eingabe.abschnitt_ende, m_satzNr};
 }
 
 void TForm13::init(int n)

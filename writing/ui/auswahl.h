@@ -28,9 +28,11 @@ public:
     explicit TForm13(QWidget *parent = nullptr);
 
     // One turn: shows sentence `eingabe.satz_nr` over the whole screen until the pupil
-    // hands words over or leaves, then hands the result on through `ausgewaehlt`, once.
-    // When the text holds no sentence at all, nothing is shown and the result is empty.
-    void auswaehlen(const writing::AuswahlEingabe &eingabe, const AuswahlAnsicht &ansicht);
+    // hands words over or leaves, and returns the choice: the words handed over (empty
+    // when none) and where the next turn goes on. When the text holds no sentence at
+    // all, nothing is shown and the choice is empty.
+    [[nodiscard]] writing::AuswahlErgebnis auswaehlen(const writing::AuswahlEingabe &eingabe,
+                                                      const AuswahlAnsicht &ansicht);
     // Shows sentence n, or the last one when the text ends before it.
     void init(int n);
 
@@ -42,9 +44,6 @@ public:
     QPushButton *BitBtn1;
     QToolButton *SpeedButton1; // previous sentence
     QToolButton *SpeedButton2; // next sentence
-
-signals:
-    void ausgewaehlt(const writing::AuswahlErgebnis &ergebnis);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -288,6 +288,7 @@ void Nachschreiben::init(const QString &zielText, const writing::NachschreibEing
     m_ansicht = ansicht;
     ohne_fehler = true;
     abbruch = true;
+    m_ergebnis = {};
     ziel = zielText;
     geprueft = false;
     pruefung_aktiv = true;
@@ -328,14 +329,15 @@ void Nachschreiben::init(const QString &zielText, const writing::NachschreibEing
     RichEdit1->setFocus();
 }
 
-bool Nachschreiben::nachschreiben(const QString &zielText,
-                                  const writing::NachschreibEingabe &eingabe,
-                                  const NachschreibAnsicht &ansicht)
+Nachgeschrieben Nachschreiben::nachschreiben(const QString &zielText,
+                                             const writing::NachschreibEingabe &eingabe,
+                                             const NachschreibAnsicht &ansicht)
 {
     init(zielText, eingabe, ansicht);
     setWindowState(windowState() | Qt::WindowMaximized);
     exec();
-    return abbruch;
+    m_ergebnis.abbruch = abbruch;
+    return m_ergebnis;
 }
 
 int Nachschreiben::textHoehe() const
@@ -431,12 +433,13 @@ void Nachschreiben::fertig()
     m_fertigLaeuft = true;
     const writing::Auswertung auswertung = writing::auswerten(
         RichEdit1->toPlainText(), ziel, ohne_fehler, m_ansicht.lob, m_eingabe.neueUebung);
+    m_ergebnis.auswertung = auswertung;
     emit ausgewertet(auswertung);
     if (!auswertung.richtig && m_vergleich) {
         writing::VergleichsEingabe vergleich = m_eingabe.vergleich;
         vergleich.geschrieben = auswertung.geschrieben;
         vergleich.vorlage = ziel;
-        m_vergleich->vergleichen(vergleich, m_ansicht.vergleich);
+        m_ergebnis.vergleich = m_vergleich->vergleichen(vergleich, m_ansicht.vergleich);
     }
     loben(auswertung.lob);
     abbruch = false;

@@ -40,6 +40,14 @@ struct NachschreibAnsicht {
     VergleichsAnsicht vergleich;
 };
 
+// What one rewrite hands back to the exercise run.
+struct Nachgeschrieben {
+    bool abbruch = true; // left without finishing, which ends the exercise
+    // Once finished: the judged text, and the comparison of a wrong one.
+    std::optional<writing::Auswertung> auswertung;
+    std::optional<writing::Vergleich> vergleich;
+};
+
 class Nachschreiben : public QDialog {
     Q_OBJECT
 public:
@@ -55,10 +63,10 @@ public:
     // Prepares the form for one target (without exercise markup).
     void init(const QString &ziel, const writing::NachschreibEingabe &eingabe,
               const NachschreibAnsicht &ansicht);
-    // init, then the form until the pupil has finished or left. Returns abbruch: true
-    // when the pupil left without finishing, which ends the exercise.
-    bool nachschreiben(const QString &ziel, const writing::NachschreibEingabe &eingabe,
-                       const NachschreibAnsicht &ansicht);
+    // init, then the form until the pupil has finished or left, and what came of it.
+    [[nodiscard]] Nachgeschrieben nachschreiben(const QString &ziel,
+                                                const writing::NachschreibEingabe &eingabe,
+                                                const NachschreibAnsicht &ansicht);
 
     // A finish request: Return, "fertig", TForm9's blank after the word. In mode 1 the
     // first one runs the reading finger and lets the pupil correct.
@@ -85,8 +93,7 @@ public:
     QLabel *Label2;            // the correction hint after the reading finger
 
 signals:
-    // Once per fertig, before the comparison or the praise: what the main window appends
-    // to its result texts.
+    // Once per fertig, before the comparison or the praise: the judged text.
     void ausgewertet(const writing::Auswertung &auswertung);
     // "Show again": the main window shows the chunk and returns when it is done.
     void nochmalZeigen(const writing::Wiederholung &wiederholung);
@@ -141,4 +148,6 @@ private:
     TForm16 *m_lobBild = nullptr;
     QRandomGenerator *m_zufall = nullptr;
     Vorleser *m_vorleser = nullptr;
+    // What the rewrite going on hands back.
+    Nachgeschrieben m_ergebnis;
 };

@@ -126,13 +126,13 @@ TForm14::TForm14(QWidget *parent)
 
 TForm14::~TForm14() = default;
 
-void TForm14::vergleichen(const writing::VergleichsEingabe &eingabe,
-                          const VergleichsAnsicht &ansicht)
+writing::Vergleich TForm14::vergleichen(const writing::VergleichsEingabe &eingabe,
+                                        const VergleichsAnsicht &ansicht)
 {
     m_flaeche->zeigen(writing::vergleichen(eingabe), ansicht);
     emit verglichen(m_flaeche->vergleich());
     if (ansicht.diktatmodus)
-        return;
+        return m_flaeche->vergleich();
 
     Label1->setText(m_flaeche->vergleich().meldung);
     QPalette farben = Label1->palette();
@@ -142,6 +142,7 @@ void TForm14::vergleichen(const writing::VergleichsEingabe &eingabe,
     m_scroll->verticalScrollBar()->setValue(0);
     setWindowState(windowState() | Qt::WindowMaximized);
     exec();
+    return m_flaeche->vergleich();
 }
 
 QList<QRect> TForm14::felder() const

@@ -32,10 +32,11 @@ public:
     explicit TForm14(QWidget *parent = nullptr);
     ~TForm14() override;
 
-    // Compares the written text with the target and hands the result on through
-    // `verglichen`, once, before anything is shown. Then shows the comparison until the
-    // pupil closes the window; in dictation mode the window is not shown at all.
-    void vergleichen(const writing::VergleichsEingabe &eingabe, const VergleichsAnsicht &ansicht);
+    // Compares the written text with the target, announces the result through
+    // `verglichen` before anything is shown, then shows the comparison until the pupil
+    // closes the window (in dictation mode not at all) and returns the result.
+    writing::Vergleich vergleichen(const writing::VergleichsEingabe &eingabe,
+                                   const VergleichsAnsicht &ansicht);
 
     // Where each place of the comparison shown last is drawn: the written word's row
     // and the target word's row below it, in the scrolled drawing area.

@@ -22,15 +22,15 @@
 
 using namespace Qt::StringLiterals;
 
-class TestGlmainAbschnitt : public QObject, protected testing::AppFixture {
+class TestEditorBefehle : public QObject, protected testing::AppFixture {
     Q_OBJECT
 
     void select(int start, int length)
     {
-        QTextCursor cursor = form->Memo1->textCursor();
+        QTextCursor cursor = ui.Memo1->textCursor();
         cursor.setPosition(start);
         cursor.setPosition(start + length, QTextCursor::KeepAnchor);
-        form->Memo1->setTextCursor(cursor);
+        ui.Memo1->setTextCursor(cursor);
     }
 
     // Opens PopupMenu1 as a right click does and returns the items it offers.
@@ -38,11 +38,11 @@ class TestGlmainAbschnitt : public QObject, protected testing::AppFixture {
     {
         const QPoint at(10, 10);
         QContextMenuEvent click(QContextMenuEvent::Mouse, at,
-                                form->Memo1->viewport()->mapToGlobal(at));
-        QApplication::sendEvent(form->Memo1->viewport(), &click);
-        [[maybe_unused]] const bool shown = QTest::qWaitForWindowExposed(form->PopupMenu1);
+                                ui.Memo1->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(ui.Memo1->viewport(), &click);
+        [[maybe_unused]] const bool shown = QTest::qWaitForWindowExposed(ui.PopupMenu1);
         QStringList enabled;
-        for (const QAction *action : form->PopupMenu1->actions()) {
+        for (const QAction *action : ui.PopupMenu1->actions()) {
             if (action->isEnabled() && !action->isSeparator())
                 enabled << action->text();
         }
@@ -52,8 +52,8 @@ class TestGlmainAbschnitt : public QObject, protected testing::AppFixture {
     void choose(const QString &item)
     {
         openMenu();
-        form->PopupMenu1->findChild<QAction *>(item)->trigger();
-        form->PopupMenu1->close();
+        ui.PopupMenu1->findChild<QAction *>(item)->trigger();
+        ui.PopupMenu1->close();
     }
 
     // Answers "Lücken setzen" with these phenomena, this kind of gap and range, and
@@ -92,10 +92,10 @@ private slots:
 
     void menuOffersOnlyPastingWithoutASelection()
     {
-        form->Memo1->setPlainText(u"Hause"_s);
+        ui.Memo1->setPlainText(u"Hause"_s);
         QCOMPARE(openMenu(), (QStringList{u"einfügen"_s, u"Silben trennen"_s,
                                           u"Silbentrennung entfernen"_s, u"Lücken setzen..."_s}));
-        form->PopupMenu1->close();
+        ui.PopupMenu1->close();
         select(2, 2);
         QCOMPARE(openMenu(),
                  (QStringList{u"ausscheiden"_s, u"kopieren"_s, u"einfügen"_s, u"löschen"_s,
@@ -103,7 +103,7 @@ private slots:
                               u"Abschnitt als [] zeigen"_s, u"Abschnitt zur Wortgruppe verbinden"_s,
                               u"Silben trennen"_s, u"Silbentrennung entfernen"_s,
                               u"Lücken setzen..."_s}));
-        form->PopupMenu1->close();
+        ui.PopupMenu1->close();
     }
 
     void commandsLeaveTheClipboardAndUndoInOneStep_data()
@@ -143,15 +143,15 @@ private slots:
         QFETCH(QString, result);
 
         QApplication::clipboard()->setText(u"vom Lehrer kopiert"_s);
-        form->Memo1->setPlainText(text);
+        ui.Memo1->setPlainText(text);
         select(start, length);
         choose(item);
-        QCOMPARE(form->Memo1->toPlainText(), result);
+        QCOMPARE(ui.Memo1->toPlainText(), result);
         QCOMPARE(QApplication::clipboard()->text(), u"vom Lehrer kopiert"_s);
         // Joined words make a text without punctuation a list of word groups.
-        QCOMPARE(form->RadioButton2->isChecked(), result.contains(u'_'));
-        form->Memo1->undo();
-        QCOMPARE(form->Memo1->toPlainText(), text);
+        QCOMPARE(ui.RadioButton2->isChecked(), result.contains(u'_'));
+        ui.Memo1->undo();
+        QCOMPARE(ui.Memo1->toPlainText(), text);
     }
 
     // The teacher sets the gaps of two phenomena in the whole text, takes them back, then
@@ -160,16 +160,16 @@ private slots:
     {
         QApplication::clipboard()->setText(u"vom Lehrer kopiert"_s);
         const QString text = u"Die Biene fliegt zum Hund.\nDer Stein liegt im Sand."_s;
-        form->Memo1->setPlainText(text);
+        ui.Memo1->setPlainText(text);
         testing::answerNextDialog(lueckenWahl({6, 17}, 1, false));
         choose(u"Lueckensetzen1"_s);
-        QCOMPARE(form->Memo1->toPlainText(),
+        QCOMPARE(ui.Memo1->toPlainText(),
                  u"D$ie$ B$ie$ne fl$ie$gt zum Hun$d$.\nDer Stein l$ie$gt im San$d$."_s);
         QCOMPARE(QApplication::clipboard()->text(), u"vom Lehrer kopiert"_s);
-        QVERIFY(form->Memo1->extraSelections().isEmpty());
+        QVERIFY(ui.Memo1->extraSelections().isEmpty());
         QVERIFY(faultLabel()->isHidden());
-        form->Memo1->undo();
-        QCOMPARE(form->Memo1->toPlainText(), text);
+        ui.Memo1->undo();
+        QCOMPARE(ui.Memo1->toPlainText(), text);
 
         select(27, 15);
         QList<int> gezeigt;
@@ -178,41 +178,41 @@ private slots:
         choose(u"Lueckensetzen1"_s);
         QCOMPARE(gezeigt, (QList<int>{6, 17}));
         QCOMPARE(gezeigteArt, 1);
-        QCOMPARE(form->Memo1->toPlainText(),
+        QCOMPARE(ui.Memo1->toPlainText(),
                  u"Die Biene fliegt zum Hund.\nDer §St§ein l§ie§gt im Sand."_s);
-        QCOMPARE(form->Memo1->textCursor().selectedText(), u"Der §St§ein l§ie§gt"_s);
-        form->Memo1->undo();
-        QCOMPARE(form->Memo1->toPlainText(), text);
+        QCOMPARE(ui.Memo1->textCursor().selectedText(), u"Der §St§ein l§ie§gt"_s);
+        ui.Memo1->undo();
+        QCOMPARE(ui.Memo1->toPlainText(), text);
     }
 
     void brokenMarkupIsMarkedWhereItIsTyped()
     {
-        form->Memo1->setPlainText(u"Hund\n"_s);
-        form->Memo1->moveCursor(QTextCursor::End);
-        QTest::keyClicks(form->Memo1, u"Ha$u"_s);
-        QList<QTextEdit::ExtraSelection> marks = form->Memo1->extraSelections();
+        ui.Memo1->setPlainText(u"Hund\n"_s);
+        ui.Memo1->moveCursor(QTextCursor::End);
+        QTest::keyClicks(ui.Memo1, u"Ha$u"_s);
+        QList<QTextEdit::ExtraSelection> marks = ui.Memo1->extraSelections();
         QCOMPARE(marks.size(), 1);
         QCOMPARE(marks[0].cursor.selectedText(), u"$u"_s);
         QCOMPARE(marks[0].format.underlineStyle(), QTextCharFormat::WaveUnderline);
         QVERIFY(faultLabel()->isVisible());
         QCOMPARE(faultLabel()->text(), u"Zeile 2: Lücke nicht geschlossen"_s);
 
-        QTest::keyClicks(form->Memo1, u" s$e"_s);
-        QCOMPARE(form->Memo1->extraSelections()[0].cursor.selectedText(), u"$u s$"_s);
+        QTest::keyClicks(ui.Memo1, u" s$e"_s);
+        QCOMPARE(ui.Memo1->extraSelections()[0].cursor.selectedText(), u"$u s$"_s);
         QCOMPARE(faultLabel()->text(), u"Zeile 2: Leerzeichen in einer Lücke"_s);
 
         // The start refuses the text, names the line and puts the caret on the pair.
         QString warning;
         testing::answerNextMessageBox(QMessageBox::Ok, &warning);
-        QVERIFY(!form->lueckentextPruefen(form->Memo1));
+        QVERIFY(!form->lueckentextPruefen(ui.Memo1));
         QVERIFY(warning.contains(u"Zeile 2: Leerzeichen in einer Lücke"_s));
-        QCOMPARE(form->Memo1->textCursor().position(), 7);
+        QCOMPARE(ui.Memo1->textCursor().position(), 7);
 
         select(9, 1);
-        QTest::keyClick(form->Memo1, Qt::Key_Delete);
-        QVERIFY(form->Memo1->extraSelections().isEmpty());
+        QTest::keyClick(ui.Memo1, Qt::Key_Delete);
+        QVERIFY(ui.Memo1->extraSelections().isEmpty());
         QVERIFY(faultLabel()->isHidden());
-        QVERIFY(!testing::opensDialog([this] { QVERIFY(form->lueckentextPruefen(form->Memo1)); }));
+        QVERIFY(!testing::opensDialog([this] { QVERIFY(form->lueckentextPruefen(ui.Memo1)); }));
     }
 
     // A no-break space is part of its word wherever the text goes: the check as it is
@@ -220,12 +220,12 @@ private slots:
     void aNoBreakSpaceInAPairIsPartOfTheWord()
     {
         const QString wort = u"Ha$u\u00a0s$e"_s;
-        form->Memo1->setPlainText(u"Hund\n"_s);
-        form->Memo1->moveCursor(QTextCursor::End);
-        QTest::keyClicks(form->Memo1, wort);
-        QVERIFY(form->Memo1->extraSelections().isEmpty());
+        ui.Memo1->setPlainText(u"Hund\n"_s);
+        ui.Memo1->moveCursor(QTextCursor::End);
+        QTest::keyClicks(ui.Memo1, wort);
+        QVERIFY(ui.Memo1->extraSelections().isEmpty());
         QVERIFY(faultLabel()->isHidden());
-        QVERIFY(!testing::opensDialog([this] { QVERIFY(form->lueckentextPruefen(form->Memo1)); }));
+        QVERIFY(!testing::opensDialog([this] { QVERIFY(form->lueckentextPruefen(ui.Memo1)); }));
 
         QStringList gedruckt;
         testing::answerNextDialog(
@@ -235,10 +235,10 @@ private slots:
                     gedruckt << text.text;
                 vorschau.reject();
             }));
-        form->drucken1->trigger();
+        ui.drucken1->trigger();
         QVERIFY2(gedruckt.join(u'|').contains(wort), qPrintable(gedruckt.join(u'|')));
     }
 };
 
-QTEST_MAIN(TestGlmainAbschnitt)
-#include "tst_glmain_abschnitt.moc"
+QTEST_MAIN(TestEditorBefehle)
+#include "tst_editorbefehle.moc"

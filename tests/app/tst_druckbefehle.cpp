@@ -73,7 +73,7 @@ Answer printTexts(const std::function<void(TForm8 &)> &setUp)
 
 } // namespace
 
-class TestGlmainDrucken : public QObject, protected testing::AppFixture {
+class TestDruckbefehle : public QObject, protected testing::AppFixture {
     Q_OBJECT
 
     QString native(const QString &name) const { return QDir::toNativeSeparators(path(name)); }
@@ -126,18 +126,18 @@ private slots:
         QFETCH(bool, withoutMarks);
         QFETCH(QStringList, page);
 
-        form->Memo1->setPlainText(u"Ha$us$e\nM&&a§§u$$s"_s);
-        form->Memo3->setPlainText(u"Ha$us$e\nK§a§tze"_s);
-        form->Memo5->setPlainText(u"Ha$us$e Maus"_s);
+        ui.Memo1->setPlainText(u"Ha$us$e\nM&&a§§u$$s"_s);
+        ui.Memo3->setPlainText(u"Ha$us$e\nK§a§tze"_s);
+        ui.Memo5->setPlainText(u"Ha$us$e Maus"_s);
         form->setCurrentText(textName);
-        form->Edit1->setText(pupil);
-        const QSignalBlocker quiet(form->ListBox1);
-        form->ListBox1->addItem(entry);
-        form->ListBox1->setCurrentRow(entry.isEmpty() ? -1 : 0);
+        ui.Edit1->setText(pupil);
+        const QSignalBlocker quiet(ui.ListBox1);
+        ui.ListBox1->addItem(entry);
+        ui.ListBox1->setCurrentRow(entry.isEmpty() ? -1 : 0);
         if (withoutMarks)
-            form->Sonderzeichennichtdrucken1->trigger();
+            ui.Sonderzeichennichtdrucken1->trigger();
         form->showStep3();
-        form->PageControl1->setCurrentWidget(form->TabSheet2);
+        ui.PageControl1->setCurrentWidget(ui.TabSheet2);
 
         Shown shown;
         answerInTurn({takePreview(&shown)});
@@ -158,7 +158,7 @@ private slots:
             words << u"Geburtstag"_s << u"Hund"_s;
         writeFile(u"Lang.txt"_s, words.join(u"\r\n"_s).toLatin1());
         answerInTurn({fileAnswer(path(u"Lang.txt"_s))});
-        form->ffnen1->trigger();
+        ui.ffnen1->trigger();
 
         Shown shown;
         bool linesFit = true;
@@ -177,7 +177,7 @@ private slots:
             answerInTurn({fileAnswer(path(u"Lang.pdf"_s))});
             preview.pdfAction()->trigger();
         })});
-        QTest::mouseClick(form->SpeedButton4, Qt::LeftButton);
+        QTest::mouseClick(ui.SpeedButton4, Qt::LeftButton);
         QVERIFY(shown.pages.size() >= 2);
         QCOMPARE(shown.pageCount, shown.pages.size());
         QCOMPARE(texts(shown.pages[0]).first(), u"Lang.txt"_s);
@@ -209,7 +209,7 @@ private slots:
         Shown shown;
         answerInTurn({printTexts([&](TForm8 &dialog) { offered = dialog.Edit1->text(); }),
                       takePreview(&shown)});
-        form->alleTextedrucken1->trigger();
+        ui.alleTextedrucken1->trigger();
         QCOMPARE(offered, native(u"*.txt"_s));
         QCOMPARE(shown.pages.size(), 1);
         QCOMPARE(texts(shown.pages.first()),
@@ -222,11 +222,11 @@ private slots:
                           offered = dialog.Edit1->text();
                       }),
                       takePreview(&shown)});
-        form->alleTextedrucken1->trigger();
+        ui.alleTextedrucken1->trigger();
         QCOMPARE(offered, native(u"klasse2/*.txt"_s));
         QCOMPARE(texts(shown.pages.first()), (QStringList{native(u"klasse2/c.txt"_s), u"Maus "_s}));
     }
 };
 
-QTEST_MAIN(TestGlmainDrucken)
-#include "tst_glmain_drucken.moc"
+QTEST_MAIN(TestDruckbefehle)
+#include "tst_druckbefehle.moc"
